@@ -1,0 +1,180 @@
+#include "calendar/calendar_face.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstddef>
+
+#include "face/rounding.h"
+
+namespace zentrova {
+
+namespace {
+
+constexpr double kWidthMargin = 1.1;
+constexpr int kMaxTransparency = 50;
+// Keeps the normalised coordinate just short of 1 at the far edge.
+constexpr double kEdgeBias = 0.001;
+// Inner radius and frequency of the ring: the rounded square's band spans
+// half a sine period (pi/0.7), the circle's about two and a half (5 pi).
+constexpr double kSquareRingStart = 0.3;
+constexpr double kSquareRingFactor = 4.487989505128276;
+constexpr double kSquareRingPhase = 0.01;
+constexpr double kCircleRingStart = 0.8;
+constexpr double kCircleRingFactor = 15.707963267948966;
+constexpr double kCircleRingPhase = 0.2;
+
+CalendarMetrics MetricsForFaceWidth(int faceWidth) {
+    CalendarMetrics metrics;
+    metrics.width = std::clamp(faceWidth, 1, kMaxCalendarWidth);
+    metrics.height = RoundHalfEven(metrics.width + metrics.width / 8.0);
+    metrics.cell = std::clamp(RoundHalfEven(metrics.width / 7.0), 1, kTileCapacity);
+    return metrics;
+}
+
+// Transparency held to 0..50 like the other faces, so no alpha wraps.
+double Opacity(int transparency) {
+    return 1.0 - std::clamp(transparency, 0, kMaxTransparency) / static_cast<double>(kMaxTransparency);
+}
+
+double Normalised(int index, int extent) { return 2.0 * index / (extent + kEdgeBias) - 1.0; }
+
+std::int32_t Blend(double g, std::uint8_t text, std::uint8_t skin) { return RoundHalfEven(g * g * text + (1.0 - g) * skin); }
+
+void MakeImage(const FacePlanes& planes, TileImage& image) {
+    image.side = planes.width;
+    BuildFramePixels(planes, image.argb);
+}
+
+}  // namespace
+
+CalendarMetrics MetricsForHeaderWidth(int headerWidth) {
+    return MetricsForFaceWidth(RoundHalfEven(headerWidth * kWidthMargin));
+}
+
+CalendarMetrics MeasureCalendar(TextMeasurer& measurer, int calendarSize) {
+    const SizeI extent = measurer.Measure(std::string(kMeasuringFamily), calendarSize + 8, std::string(CalendarHeader));
+    return MetricsForHeaderWidth(extent.width);
+}
+
+SizeI CalendarFaceCapacity() {
+    const CalendarMetrics largest = MetricsForFaceWidth(kMaxCalendarWidth);
+    return {largest.width, largest.height};
+}
+
+std::optional<double> TodayRingStrength(FaceShape shape, double distance) {
+    const bool circle = shape == FaceShape::Oval;
+    const double start = circle ? kCircleRingStart : kSquareRingStart;
+    if (!(distance >= start)) return std::nullopt;
+    const double factor = circle ? kCircleRingFactor : kSquareRingFactor;
+    const double phase = circle ? kCircleRingPhase : kSquareRingPhase;
+    return std::fabs(std::sin(std::fabs(start - distance) * factor + phase));
+}
+
+void FillCalendarTiles(const WorkingBitmap& cell, FaceShape shape, int transparency, Rgb textColor,
+                       CalendarTiles& tiles) {
+    const int side = std::min({cell.width, cell.height, kTileCapacity});
+    const SizeI size{side, side};
+    if (tiles.DayTile.width != side || tiles.DayTile.height != side) tiles.DayTile.Resize(size);
+    if (tiles.TodayTile.width != side || tiles.TodayTile.height != side) tiles.TodayTile.Resize(size);
+    const double opacity = Opacity(transparency);
+
+    FacePlanes& day = tiles.DayTile;
+    FacePlanes& today = tiles.TodayTile;
+    for (int y = 0; y < side; ++y) {
+        const double ny = Normalised(y, side);
+        const std::uint8_t* source = cell.Row(y);
+        for (int x = 0; x < side; ++x) {
+            const std::size_t i = static_cast<std::size_t>(y) * side + x;
+            const double d = FaceDistance(shape, Normalised(x, side), ny);
+            if (d > 1.0) {
+                // Invisible in both tiles: the colour planes keep what they held.
+                day.alpha[i] = today.alpha[i] = 0;
+                continue;
+            }
+            const std::uint8_t blue = source[3 * x];
+            const std::uint8_t green = source[3 * x + 1];
+            const std::uint8_t red = source[3 * x + 2];
+            day.alpha[i] = today.alpha[i] = FaceAlphaAt(d, transparency);
+            day.red[i] = today.red[i] = red;
+            day.green[i] = today.green[i] = green;
+            day.blue[i] = today.blue[i] = blue;
+
+            if (const std::optional<double> ring = TodayRingStrength(shape, d)) {
+                const double g = *ring;
+                today.red[i] = Blend(g, textColor.r, red);
+                today.green[i] = Blend(g, textColor.g, green);
+                today.blue[i] = Blend(g, textColor.b, blue);
+                today.alpha[i] = RoundHalfEven(std::min(1.0, 1.0 - d + g) * 255.0 * opacity);
+            }
+        }
+    }
+}
+
+void BuildCalendarFace(const Settings& settings, const SkinSet& skins, TextMeasurer& measurer, WorkingBitmap& cell,
+                       CalendarFace& face) {
+    face.metrics = MeasureCalendar(measurer, settings.CalendarSize);
+    const int side = face.metrics.cell;
+    cell.Resize({side, side});
+    if (const SkinImage* image = skins.Find(settings.CalendarSkin)) StretchSkin(*image, cell);
+    if (const std::optional<Rgb> color = SkinTextColor(settings.CalendarSkin)) face.SkinTextColor = *color;
+
+    const FaceShape shape = settings.CalendarOval ? FaceShape::Oval : FaceShape::RoundedRect;
+    FillCalendarTiles(cell, shape, settings.CalendarTransparent, face.SkinTextColor, face.tiles);
+    MakeImage(face.tiles.DayTile, face.dayImage);
+    MakeImage(face.tiles.TodayTile, face.todayImage);
+}
+
+void ComposeCalendarFrame(const CalendarFace& face, const CalendarState& state, const Settings& settings,
+                          const std::string& footerDate, Frame& frame) {
+    const CalendarMetrics& metrics = face.metrics;
+    const MonthLayout layout = LayoutMonth(metrics, state.ShownYear, state.ShownMonth, state.TodayDay);
+
+    frame.width = metrics.width;
+    frame.height = metrics.height;
+    frame.pixels.clear();  // the face starts fully transparent
+    frame.textColor = face.SkinTextColor;
+    const int emPixels = settings.CalendarSize + 8;
+    frame.fonts = {FontSpec{settings.CalendarFont, emPixels, settings.CalendarBold},
+                   FontSpec{settings.CalendarFont, emPixels, true}};
+    frame.tiles.resize(2);
+    frame.tiles[kDayTileIndex] = face.dayImage;
+    frame.tiles[kTodayTileIndex] = face.todayImage;
+
+    auto& ops = frame.ops;
+    ops.clear();
+    auto tile = [&](int index, RectF rect) { ops.emplace_back(DrawTile{index, rect}); };
+    auto text = [&](std::string_view value, RectF rect, int font = kTextFontIndex) {
+        ops.emplace_back(DrawText{font, std::string(value), rect});
+    };
+
+    tile(kDayTileIndex, layout.title);
+    if (settings.CalendarOval) {
+        for (const RectF& name : layout.dayNames) tile(kDayTileIndex, name);
+    } else {
+        tile(kDayTileIndex, layout.dayNameRow);  // one long rounded bar
+    }
+    text(state.CalendarTitle, layout.title);
+    for (std::size_t i = 0; i < kDayNames.size(); ++i) text(kDayNames[i], layout.dayNames[i]);
+
+    for (const DayCell& day : layout.days) {
+        tile(day.today ? kTodayTileIndex : kDayTileIndex, day.rect);
+        text(DayNumberText(day.day), day.rect);
+    }
+
+    if (settings.CalendarTimeShow) {
+        tile(kDayTileIndex, layout.footerLeft);
+        tile(kDayTileIndex, layout.footerRight);
+        text(footerDate, layout.footerLeft);
+        text(state.CalendarTimeText, layout.footerRight);
+    } else {
+        tile(kDayTileIndex, layout.footer);
+        text(footerDate, layout.footer);
+    }
+
+    tile(kDayTileIndex, layout.previousArrow);
+    tile(kDayTileIndex, layout.nextArrow);
+    text(kNextArrowText, layout.nextArrow, kArrowFontIndex);
+    text(kPreviousArrowText, layout.previousArrow, kArrowFontIndex);
+}
+
+}  // namespace zentrova

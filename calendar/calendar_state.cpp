@@ -1,0 +1,89 @@
+#include "calendar/calendar_state.h"
+
+#include <algorithm>
+
+#include "clock/clock_formats.h"
+#include "clock/date_time_format.h"
+
+namespace zentrova {
+
+namespace {
+
+constexpr std::string_view kTitlePattern = "mmmm yyyy";
+constexpr std::string_view kProvisionalTitlePattern = "mmmm dd";
+constexpr std::string_view kFooterPattern = "mm/dd/yyyy";
+constexpr std::string_view kFooterHalfPattern = "mm.dd.yyyy";
+constexpr std::string_view kTodayPrefix = "Today ";
+
+std::uint16_t Field(int value) { return static_cast<std::uint16_t>(std::clamp(value, 0, 0xFFFF)); }
+
+}  // namespace
+
+void StartCalendar(CalendarState& state, const LocalTime& today) {
+    // Paging relies on the shown month lying inside the years it can page.
+    state.TodayYear = Field(std::clamp(today.year, kMinYear, kMaxYear));
+    state.TodayMonth = Field(std::clamp(today.month, 1, 12));
+    state.TodayDay = Field(today.day);
+    state.ShownYear = state.TodayYear;
+    state.ShownMonth = state.TodayMonth;
+}
+
+void SelectTimeFormat(CalendarState& state, int timeIndex, const LocalTime& now, const Locale& locale) {
+    if (const std::optional<TimeFormatEntry> format = TimeFormatAt(timeIndex)) {
+        state.CalendarTimeFormat = std::string(format->pattern);
+    }
+    state.CalendarTitle = FormatDateTime(kProvisionalTitlePattern, now, locale);
+    state.LastHour = 0;
+    state.LastMinute = 0;
+    state.LastSecond = 0;
+}
+
+bool SecondRefresh(CalendarState& state, const LocalTime& now, const Locale& locale) {
+    const std::uint16_t hour = Field(now.hour);
+    const std::uint16_t minute = Field(now.minute);
+    const std::uint16_t second = Field(now.second);
+    const bool changed = hour != state.LastHour || minute != state.LastMinute || second != state.LastSecond;
+    if (changed) {
+        // An empty pattern (no valid index yet) gives an empty time text.
+        state.CalendarTimeText = FormatDateTime(state.CalendarTimeFormat, now, locale);
+        const LocalTime shown{state.ShownYear, state.ShownMonth, 1, 0, 0, 0, 0};
+        state.CalendarTitle = FormatDateTime(kTitlePattern, shown, locale);
+    }
+    state.LastHour = hour;
+    state.LastMinute = minute;
+    state.LastSecond = second;
+    return changed;
+}
+
+bool PageBack(CalendarState& state) {
+    if (state.ShownMonth > 1) {
+        --state.ShownMonth;
+        return true;
+    }
+    if (state.ShownYear <= kMinYear) return false;
+    state.ShownMonth = 12;
+    --state.ShownYear;
+    return true;
+}
+
+bool PageForward(CalendarState& state) {
+    if (state.ShownMonth < 12) {
+        ++state.ShownMonth;
+        return true;
+    }
+    if (state.ShownYear >= kMaxYear) return false;
+    state.ShownMonth = 1;
+    ++state.ShownYear;
+    return true;
+}
+
+std::string FooterDateText(const LocalTime& now, bool timeShown, const Locale& locale) {
+    if (timeShown) return FormatDateTime(kFooterHalfPattern, now, locale);
+    std::string text(kTodayPrefix);
+    text += FormatDateTime(kFooterPattern, now, locale);
+    return text;
+}
+
+std::string DayNumberText(int day) { return std::to_string(day); }
+
+}  // namespace zentrova

@@ -1,0 +1,62 @@
+#pragma once
+// The calendar's month model: today's date captured once at creation, the
+// month on display and its paging, and every text drawn in the cells.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "clock/locale.h"
+#include "settings/date_time.h"
+
+namespace zentrova {
+
+struct CalendarState {
+    // The local date when the window was created; never refreshed.
+    std::uint16_t TodayYear = 0;
+    std::uint16_t TodayMonth = 0;
+    std::uint16_t TodayDay = 0;
+    // The month on display, 1..12, within years 1..9999.
+    std::uint16_t ShownYear = 0;
+    std::uint16_t ShownMonth = 0;
+    std::string CalendarTitle;
+    std::string CalendarTimeFormat;  // empty until a valid CalendarTimeIndex
+    std::string CalendarTimeText;
+    // The time of day of the previous tick; face building zeroes it.
+    std::uint16_t LastHour = 0;
+    std::uint16_t LastMinute = 0;
+    std::uint16_t LastSecond = 0;
+};
+
+inline constexpr std::array<std::string_view, 7> kDayNames{"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
+inline constexpr std::string_view kPreviousArrowText = "<<";
+inline constexpr std::string_view kNextArrowText = ">>";
+
+// Captures today's date and shows today's month (a year outside 1..9999 is
+// shown as the nearest end of the range).
+void StartCalendar(CalendarState& state, const LocalTime& today);
+
+// Face building's part: the time pattern for `timeIndex` (an index outside
+// 0..3 keeps the previous one), the provisional title "mmmm dd" of `now`,
+// and the remembered time zeroed so that the next tick draws.
+void SelectTimeFormat(CalendarState& state, int timeIndex, const LocalTime& now, const Locale& locale);
+
+// Run by every tick: when hour, minute or second differs from the previous
+// tick's, formats the time text and the title "mmmm yyyy" of the shown
+// month and returns true (draw). Remembers `now`'s time either way.
+bool SecondRefresh(CalendarState& state, const LocalTime& now, const Locale& locale);
+
+// The shown month one back / forward. They stop, returning false, at
+// January of year 1 and December of year 9999.
+bool PageBack(CalendarState& state);
+bool PageForward(CalendarState& state);
+
+// The footer's date: "Today " and "mm/dd/yyyy" (the locale's separator)
+// when the time is hidden, "mm.dd.yyyy" alone when the time takes the
+// right half.
+std::string FooterDateText(const LocalTime& now, bool timeShown, const Locale& locale);
+
+std::string DayNumberText(int day);
+
+}  // namespace zentrova

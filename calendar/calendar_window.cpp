@@ -1,0 +1,50 @@
+#include "calendar/calendar_window.h"
+
+#include <utility>
+
+#include "calendar/month_grid.h"
+
+namespace zentrova {
+
+TForm4::TForm4(DisplayContext context, Settings& settings, Locale locale, PositionSink& positionSink)
+    : DisplayWindow(context, MotionSettings{settings.CalendarGo, settings.CalendarLeft, settings.CalendarTop,
+                                            positionSink}),
+      options_(settings),
+      locale_(std::move(locale)) {}
+
+void TForm4::FormCreate() {
+    PlaceAtSavedPosition();
+    StartCalendar(state_, context_.time.Now());
+    CalendarForm();
+    CalendarDraw();
+    context_.surface.SetVisible(options_.CalendarShow);
+}
+
+void TForm4::CalendarForm() {
+    SelectTimeFormat(state_, options_.CalendarTimeIndex, context_.time.Now(), locale_);
+    ForgetLastTime();
+    BuildCalendarFace(options_, context_.skins, context_.measurer, context_.bitmaps.cell, face_);
+    SetFaceSize({face_.metrics.width, face_.metrics.height}, CalendarFaceCapacity());
+}
+
+void TForm4::CalendarDraw() { Draw(context_.time.Now()); }
+
+void TForm4::Refresh(const LocalTime& now) {
+    if (SecondRefresh(state_, now, locale_)) Draw(now);
+}
+
+void TForm4::OnLeftPress(PointI client) {
+    const ArrowHit hit = HitTestArrows(client, face_.metrics);
+    if (hit.previous && PageBack(state_)) CalendarForm();
+    if (hit.next && PageForward(state_)) CalendarForm();
+}
+
+// One reading of the clock serves the time text and the footer's date, so
+// the two never straddle midnight.
+void TForm4::Draw(const LocalTime& now) {
+    const std::string footerDate = FooterDateText(now, options_.CalendarTimeShow, locale_);
+    ComposeCalendarFrame(face_, state_, options_, footerDate, frame_);
+    context_.surface.Push(frame_);
+}
+
+}  // namespace zentrova

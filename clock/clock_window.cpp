@@ -1,0 +1,80 @@
+#include "clock/clock_window.h"
+
+#include <utility>
+
+#include "clock/clock_formats.h"
+#include "clock/date_time_format.h"
+
+namespace zentrova {
+namespace {
+
+constexpr int kEscapeKey = 27;
+
+}  // namespace
+
+TForm1::TForm1(DisplayContext context, Settings& settings, Locale locale, PositionSink& positionSink)
+    : DisplayWindow(context, MotionSettings{settings.ClockGo, settings.ClockLeft, settings.ClockTop, positionSink}),
+      clockSettings_(settings),
+      locale_(std::move(locale)) {}
+
+void TForm1::FormCreate() {
+    PlaceAtSavedPosition();
+    Dial();
+    // Dial has formatted every text, ClockText included, so the first frame
+    // already shows the whole line rather than waiting for the first tick.
+    Draw();
+    context_.surface.SetVisible(clockSettings_.ClockShow);
+}
+
+void TForm1::Dial() {
+    ChooseFormats();
+    FormatTexts(context_.time.Now());
+    SetFaceSize(ClockFaceSize(clockSettings_, texts_, context_.measurer), kClockFaceCapacity);
+    const FaceShape shape = clockSettings_.ClockRectOval ? FaceShape::Oval : FaceShape::RoundedRect;
+    PrepareFace(context_.skins, clockSettings_.ClockSkin, faceSize_, shape, clockSettings_.ClockTransparent,
+                context_.bitmaps.skin, planes_, skinTextColor_);
+    ForgetLastTime();
+}
+
+void TForm1::Draw() {
+    frame_.width = faceSize_.width;
+    frame_.height = faceSize_.height;
+    BuildFramePixels(planes_, frame_.pixels);
+    frame_.textColor = skinTextColor_;
+    frame_.fonts.assign(1, ClockDrawingFont(clockSettings_));
+    frame_.tiles.clear();
+    frame_.ops.clear();
+    for (DrawText& item : ClockTextItems(ClockLayoutFor(clockSettings_), texts_, clockText_, faceSize_)) {
+        frame_.ops.emplace_back(std::move(item));
+    }
+    context_.surface.Push(frame_);
+}
+
+void TForm1::OnKeyDown(int virtualKey) {
+    if (virtualKey == kEscapeKey) context_.shell.EndProgram();
+}
+
+void TForm1::Refresh(const LocalTime& now) {
+    FormatTexts(now);
+    Draw();
+}
+
+void TForm1::ChooseFormats() {
+    // An index outside the table keeps the format chosen before.
+    if (const auto time = TimeFormatAt(clockSettings_.TimeIndex)) timeFormat_ = time->pattern;
+    if (const auto date = DateFormatAt(clockSettings_.DateIndex)) dateFormat_ = date->pattern;
+}
+
+void TForm1::FormatTexts(const LocalTime& now) {
+    // Without any valid format yet (a bad index at the very first start) the
+    // clock falls back on the system's own long time and short date rather
+    // than showing nothing.
+    texts_.time = timeFormat_.empty() ? FormatWindowsPicture(locale_.longTimePicture, now, locale_)
+                                      : FormatDateTime(timeFormat_, now, locale_);
+    texts_.date = dateFormat_.empty() ? FormatWindowsPicture(locale_.shortDatePicture, now, locale_)
+                                      : FormatDateTime(dateFormat_, now, locale_);
+    texts_.weekday = FormatDateTime(kWeekdayPattern, now, locale_);
+    clockText_ = ComposeClockText(texts_, clockSettings_.DateIndex);
+}
+
+}  // namespace zentrova

@@ -1,0 +1,59 @@
+#pragma once
+// The clock window's logic: time and date texts in the chosen formats, the
+// face sized to them, a frame once per second, Escape ends the program.
+
+#include <string>
+
+#include "clock/clock_face.h"
+#include "clock/locale.h"
+#include "face/display_window.h"
+#include "face/face_planes.h"
+#include "settings/settings.h"
+
+namespace zentrova {
+
+class TForm1 : public DisplayWindow {
+public:
+    // The platform has made the window layered before FormCreate runs.
+    TForm1(DisplayContext context, Settings& settings, Locale locale, PositionSink& positionSink);
+
+    // Creation: placement and velocity, Dial, the first frame, then shown or
+    // hidden per ClockShow.
+    void FormCreate();
+    // Face preparation, called again by the settings window after a change
+    // of any clock setting: formats, texts, size, skin and planes. Pushes no
+    // frame; the next tick draws the new face.
+    void Dial();
+    // Builds the frame from the prepared face and the current texts and pushes it.
+    void Draw();
+
+    void OnKeyDown(int virtualKey) override;
+
+    const std::string& TimeFormat() const { return timeFormat_; }
+    const std::string& DateFormat() const { return dateFormat_; }
+    const std::string& TimeText() const { return texts_.time; }
+    const std::string& DateText() const { return texts_.date; }
+    const std::string& WeekdayText() const { return texts_.weekday; }
+    const std::string& ClockText() const { return clockText_; }
+    Rgb SkinTextColor() const { return skinTextColor_; }
+    const FacePlanes& Planes() const { return planes_; }
+
+protected:
+    // The tick's redraw when the second has changed: fresh texts, then Draw.
+    void Refresh(const LocalTime& now) override;
+
+private:
+    void ChooseFormats();
+    void FormatTexts(const LocalTime& now);
+
+    Settings& clockSettings_;  // the process-wide settings (the base keeps the motion ones)
+    Locale locale_;
+    std::string timeFormat_;
+    std::string dateFormat_;
+    ClockTexts texts_;
+    std::string clockText_;
+    FacePlanes planes_;
+    Rgb skinTextColor_;
+};
+
+}  // namespace zentrova

@@ -1,0 +1,43 @@
+#pragma once
+// Date and time texts: the clock's patterns ("h:nn AM/PM", "mmmm dd, yyyy"),
+// the system's short date and long time pictures ("M/d/yyyy", "h:mm:ss tt"),
+// and the countdown list's entry line built from them.
+
+#include <string>
+#include <string_view>
+
+#include "clock/locale.h"
+#include "settings/date_time.h"
+
+namespace zentrova {
+
+// Clock pattern specifiers (case-sensitive):
+//   h, hh  hour without / with a leading zero; 12-hour (0 -> 12, 13 -> 1)
+//          when the pattern holds "AM/PM", else 24-hour
+//   nn, ss minute, second, two digits
+//   AM/PM  "AM" before noon, "PM" from noon on
+//   dd, mm day, month number, two digits
+//   mmmm   full month name;  dddd  full weekday name;  yyyy  four-digit year
+//   :  /   the locale's time and date separators
+// Anything else is copied unchanged; an empty pattern gives an empty text.
+std::string FormatDateTime(std::string_view pattern, const LocalTime& time, const Locale& locale);
+
+// Windows picture syntax: d dd ddd dddd, M MM MMM MMMM, y yy yyyy, h hh
+// (12-hour), H HH (24-hour), m mm, s ss, t (first letter of the designator),
+// tt, and 'quoted literals' ('' is a quote). Era letters (g, gg) are left
+// out; every other character is copied, separators included.
+std::string FormatWindowsPicture(std::string_view picture, const LocalTime& time, const Locale& locale);
+
+enum class EntryLineOrder {
+    DateFirst,  // the lines built from the stored list
+    TimeFirst,  // the line the add dialog appends for a new entry
+};
+
+// A countdown list line: title, two blanks, the date in the short date
+// picture, two blanks, the time in the long time picture (or time before
+// date). `date` and `time` are day-based date-time values; only the date part
+// of `date` and the time-of-day part of `time` count.
+std::string CountEntryLine(std::string_view title, double date, double time, const Locale& locale,
+                           EntryLineOrder order = EntryLineOrder::DateFirst);
+
+}  // namespace zentrova

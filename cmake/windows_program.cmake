@@ -1,0 +1,33 @@
+# The Windows program: the core, the platform layer, the entry and resources,
+# linked statically so that it needs only the system's own DLLs.
+
+file(GLOB ZENTROVA_PLATFORM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/*.cpp)
+add_library(zentrova_platform STATIC ${ZENTROVA_PLATFORM_SOURCES})
+target_link_libraries(zentrova_platform PUBLIC zentrova_core)
+target_compile_definitions(zentrova_platform PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+target_link_libraries(zentrova_platform PUBLIC gdiplus comctl32 shell32 advapi32 gdi32 user32 kernel32)
+
+enable_language(RC)
+if(EXISTS ${CMAKE_SOURCE_DIR}/assets/skins/skin15.bmp)
+  set_source_files_properties(assets/zentrova.rc PROPERTIES COMPILE_DEFINITIONS ZENTROVA_HAVE_SKINS)
+endif()
+add_executable(zentrova WIN32 app/main.cpp assets/zentrova.rc)
+target_link_libraries(zentrova PRIVATE zentrova_platform)
+set_target_properties(zentrova PROPERTIES OUTPUT_NAME zentrova)
+
+if(MSVC)
+  target_link_options(zentrova PRIVATE /ENTRY:mainCRTStartup)
+else()
+  target_link_options(zentrova PRIVATE -static -static-libgcc -static-libstdc++ -mwindows)
+endif()
+
+# Small programs of the test build (probes and test windows), one per file.
+file(GLOB ZENTROVA_PROBE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/probes/*.cpp)
+foreach(probe_source ${ZENTROVA_PROBE_SOURCES})
+  get_filename_component(probe_name ${probe_source} NAME_WE)
+  add_executable(${probe_name} ${probe_source} assets/zentrova.rc)
+  target_link_libraries(${probe_name} PRIVATE zentrova_platform)
+  if(NOT MSVC)
+    target_link_options(${probe_name} PRIVATE -static -static-libgcc -static-libstdc++)
+  endif()
+endforeach()

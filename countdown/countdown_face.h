@@ -1,0 +1,42 @@
+#pragma once
+// The countdown face's size, outline and fonts. The size comes from the six
+// label words measured in one fixed font, so changing the drawing font or
+// the bold style never resizes the window.
+
+#include <array>
+#include <string>
+
+#include "face/face_planes.h"
+#include "face/frame.h"
+#include "face/geometry.h"
+#include "face/services.h"
+
+namespace zentrova {
+
+inline constexpr char kCountMeasuringFamily[] = "Times New Roman";
+inline constexpr std::array<const char*, 6> kCountLabelWords{"Year", "Month", "Day", "Hour", "Min", "Sec"};
+
+// The countdown's face planes hold 1001 rows by 1601 columns.
+inline constexpr SizeI kCountPlaneCapacity{1601, 1001};
+
+// W x H from the label words measured at countSize + 8 points.
+SizeI CountdownFaceSize(TextMeasurer& measurer, int countSize, bool oval);
+
+// The outline is oval only for an oval face without the rounded-rectangle
+// override; the text layout follows `oval` alone.
+FaceShape CountdownFaceShape(bool oval, bool roundedOutline);
+
+int CountLabelPixels(int countSize);
+int CountNumberPixels(int countSize);
+
+// Frame::fonts indices of the two fonts.
+inline constexpr int kCountLabelFontIndex = 0;
+inline constexpr int kCountNumberFontIndex = 1;
+
+struct CountdownFonts {
+    FontSpec label;
+    FontSpec number;
+};
+CountdownFonts MakeCountdownFonts(const std::string& family, int countSize, bool bold);
+
+}  // namespace zentrova

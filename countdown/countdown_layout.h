@@ -1,0 +1,38 @@
+#pragma once
+// Where the countdown's texts go on a W x H face: the title across the top,
+// the six label words below it and the six numbers under their labels. The
+// rectangle layout draws its separators as items of their own; the oval
+// layout appends them to the numbers.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "face/frame.h"
+#include "face/geometry.h"
+
+namespace zentrova {
+
+struct CountdownSeparator {
+    const char* text;
+    RectF rect;
+};
+
+struct CountdownLayout {
+    RectF title;
+    std::array<RectF, 6> labels;   // years .. seconds
+    std::array<RectF, 6> numbers;  // years .. seconds
+    std::array<const char*, 6> numberSuffixes{"", "", "", "", "", ""};
+    std::vector<CountdownSeparator> separators;  // drawn after the numbers
+};
+
+CountdownLayout RectangleCountdownLayout(SizeI face);
+CountdownLayout OvalCountdownLayout(SizeI face);
+
+// The frame's text items in drawing order: the title and the six labels in
+// font `labelFont`, then the six numbers and the separators in `numberFont`.
+std::vector<DrawText> CountdownTextItems(const CountdownLayout& layout, const std::string& title,
+                                         const std::array<std::string, 6>& numbers, int labelFont,
+                                         int numberFont);
+
+}  // namespace zentrova

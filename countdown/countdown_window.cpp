@@ -1,0 +1,67 @@
+#include "countdown/countdown_window.h"
+
+#include <cstddef>
+#include <utility>
+
+#include "countdown/countdown_face.h"
+#include "countdown/countdown_layout.h"
+
+namespace zentrova {
+
+TForm3::TForm3(DisplayContext context, Settings& settings, PositionSink& positionSink)
+    : DisplayWindow(context, MotionSettings{settings.CountGo, settings.CountLeft, settings.CountTop, positionSink}),
+      options_(settings) {
+    for (std::size_t i = 0; i < fieldTexts_.size(); ++i) fieldTexts_[i] = kCountLabelWords[i];
+}
+
+void TForm3::FormCreate() {
+    PlaceAtSavedPosition();
+    CountForm();
+    // The creation frame is drawn before any tick has read the clock; read
+    // it here so that frame already shows the right time left.
+    now_ = NowFields(context_.time.Now());
+    CountDraw();
+    context_.surface.SetVisible(options_.CountShow);
+}
+
+void TForm3::CountForm() {
+    ForgetLastTime();
+    SetFaceSize(CountdownFaceSize(context_.measurer, options_.CountSize, options_.CountRectOval),
+                kCountPlaneCapacity);
+    PrepareFace(context_.skins, options_.CountSkin, faceSize_,
+                CountdownFaceShape(options_.CountRectOval, options_.CountSky), options_.CountTransparent,
+                context_.bitmaps.skin, planes_, textColor_);
+}
+
+void TForm3::CountDraw() {
+    frame_.width = planes_.width;
+    frame_.height = planes_.height;
+    BuildFramePixels(planes_, frame_.pixels);
+
+    // SelectedEntry keeps a CountIndex from an edited store inside the list.
+    const CountEntry& entry = options_.SelectedEntry();
+    monthLength_ = zentrova::MonthLength(now_);
+    target_ = ApplyBorrows(DecodeTarget(entry.date, entry.time), now_, monthLength_);
+    fieldTexts_ = CountdownNumberTexts(Differences(target_, now_));
+
+    const CountdownFonts fonts = MakeCountdownFonts(options_.CountFont, options_.CountSize, options_.CountBorder);
+    frame_.textColor = textColor_;
+    frame_.fonts = {fonts.label, fonts.number};
+    frame_.tiles.clear();
+    frame_.ops.clear();
+    const SizeI face{frame_.width, frame_.height};
+    const CountdownLayout layout =
+        options_.CountRectOval ? OvalCountdownLayout(face) : RectangleCountdownLayout(face);
+    for (DrawText& item :
+         CountdownTextItems(layout, options_.CountText, fieldTexts_, kCountLabelFontIndex, kCountNumberFontIndex)) {
+        frame_.ops.emplace_back(std::move(item));
+    }
+    context_.surface.Push(frame_);
+}
+
+void TForm3::Refresh(const LocalTime& now) {
+    now_ = NowFields(now);
+    CountDraw();
+}
+
+}  // namespace zentrova

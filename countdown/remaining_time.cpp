@@ -1,0 +1,88 @@
+#include "countdown/remaining_time.h"
+
+namespace zentrova {
+namespace {
+
+constexpr int kMonthsPerYear = 12;
+constexpr int kHoursPerDay = 24;
+constexpr int kMinutesPerHour = 60;
+constexpr int kSecondsPerMinute = 60;
+
+// Takes one from the target's hour, borrowing a day when it would go below 0.
+void TakeHour(CountdownFields& target) {
+    target.hour -= 1;
+    if (target.hour < 0) {
+        target.day -= 1;
+        target.hour += kHoursPerDay;
+    }
+}
+
+// Takes one from the target's minute, borrowing an hour when it would go below 0.
+void TakeMinute(CountdownFields& target) {
+    target.minute -= 1;
+    if (target.minute < 0) {
+        TakeHour(target);
+        target.minute += kMinutesPerHour;
+    }
+}
+
+}  // namespace
+
+CountdownFields NowFields(const LocalTime& now) {
+    return {now.year, now.month, now.day, now.hour, now.minute, now.second};
+}
+
+CountdownFields DecodeTarget(double date, double time) {
+    const CivilDate day = DecodeDate(date);
+    const TimeOfDay clock = DecodeTime(time);
+    return {day.year, day.month, day.day, clock.hour, clock.minute, clock.second};
+}
+
+int MonthLength(const CountdownFields& now) { return DaysInMonth(now.year, now.month); }
+
+CountdownFields ApplyBorrows(CountdownFields target, const CountdownFields& now, int monthLength) {
+    if (target.month < now.month) {
+        target.year -= 1;
+        target.month += kMonthsPerYear;
+    }
+    if (target.day < now.day) {
+        target.month -= 1;
+        target.day += monthLength;
+    }
+    if (target.hour < now.hour) {
+        target.day -= 1;
+        target.hour += kHoursPerDay;
+    }
+    if (target.minute < now.minute) {
+        TakeHour(target);
+        target.minute += kMinutesPerHour;
+    }
+    if (target.second < now.second) {
+        TakeMinute(target);
+        target.second += kSecondsPerMinute;
+    }
+    return target;
+}
+
+RemainingTime Differences(const CountdownFields& borrowedTarget, const CountdownFields& now) {
+    return {borrowedTarget.year - now.year,     borrowedTarget.month - now.month,
+            borrowedTarget.day - now.day,       borrowedTarget.hour - now.hour,
+            borrowedTarget.minute - now.minute, borrowedTarget.second - now.second};
+}
+
+RemainingTime ComputeRemainingTime(const CountdownFields& now, const CountdownFields& target) {
+    return Differences(ApplyBorrows(target, now, MonthLength(now)), now);
+}
+
+std::string PadCountdownValue(int value) {
+    std::string text = std::to_string(value);
+    return value < 10 ? "0" + text : text;
+}
+
+std::array<std::string, 6> CountdownNumberTexts(const RemainingTime& remaining) {
+    return {PadCountdownValue(remaining.years),   PadCountdownValue(remaining.months),
+            PadCountdownValue(remaining.days),    PadCountdownValue(remaining.hours),
+            PadCountdownValue(remaining.minutes), PadCountdownValue(remaining.seconds)};
+}
+
+}  // namespace zentrova

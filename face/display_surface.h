@@ -1,0 +1,39 @@
+#pragma once
+// What a display window's logic needs of its on-screen window, and what the
+// on-screen window reports back. The platform implements the surface; the
+// clock, countdown and calendar windows implement the events.
+
+#include "face/frame.h"
+#include "face/geometry.h"
+
+namespace zentrova {
+
+enum class MouseButton { Left, Right, Middle, Other };
+enum class PopupCommand { Settings, Close };
+
+class DisplaySurface {
+public:
+    virtual ~DisplaySurface() = default;
+    virtual void SetClientSize(SizeI size) = 0;
+    virtual PointI Position() const = 0;  // left, top in screen pixels
+    virtual void MoveTo(PointI leftTop) = 0;
+    virtual void SetVisible(bool visible) = 0;
+    // Renders the frame and pushes it at the window's current position.
+    virtual void Push(const Frame& frame) = 0;
+    // Opens the window's "Settings"/"Close" menu at a screen point; the chosen
+    // command arrives through DisplayEvents::OnPopupCommand.
+    virtual void ShowPopupMenu(PointI screen) = 0;
+};
+
+class DisplayEvents {
+public:
+    virtual ~DisplayEvents() = default;
+    virtual void OnTimer() = 0;
+    virtual void OnMouseDown(MouseButton button, PointI client) = 0;
+    virtual void OnMouseMove() = 0;
+    virtual void OnMouseUp(MouseButton button) = 0;
+    virtual void OnKeyDown(int virtualKey) = 0;
+    virtual void OnPopupCommand(PopupCommand command) = 0;
+};
+
+}  // namespace zentrova

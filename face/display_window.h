@@ -1,0 +1,79 @@
+#pragma once
+// What the clock, countdown and calendar windows share: the 30 ms tick that
+// redraws when the second changes and then moves the window, the mouse
+// handling and the popup menu's commands.
+
+#include "face/display_surface.h"
+#include "face/face_planes.h"
+#include "face/frame.h"
+#include "face/services.h"
+#include "face/skin.h"
+#include "face/window_motion.h"
+#include "face/working_bitmap.h"
+
+namespace zentrova {
+
+// Everything a display window uses from outside itself.
+struct DisplayContext {
+    DisplaySurface& surface;
+    TextMeasurer& measurer;
+    Desktop& desktop;
+    RandomSource& random;
+    TimeSource& time;
+    ShellActions& shell;
+    const SkinSet& skins;
+    WorkingBitmaps& bitmaps;
+};
+
+// Writes a still window's new resting position (its own key and values).
+class PositionSink {
+public:
+    virtual ~PositionSink() = default;
+    virtual void WritePosition() = 0;
+};
+
+// The window's motion settings, living in the process-wide settings.
+struct MotionSettings {
+    bool& go;
+    int& left;
+    int& top;
+    PositionSink& sink;
+};
+
+class DisplayWindow : public DisplayEvents {
+public:
+    DisplayWindow(DisplayContext context, MotionSettings motion);
+
+    void OnTimer() override;
+    void OnMouseDown(MouseButton button, PointI client) override;
+    void OnMouseMove() override;
+    void OnMouseUp(MouseButton button) override;
+    void OnKeyDown(int virtualKey) override;
+    void OnPopupCommand(PopupCommand command) override;
+
+    WindowMotion& Motion() { return motion_; }
+    const WindowMotion& Motion() const { return motion_; }
+    SizeI FaceSize() const { return faceSize_; }
+    TimeOfDay LastTime() const { return last_; }
+
+protected:
+    // Placement at the saved position and the first velocity (creation).
+    void PlaceAtSavedPosition();
+    // Face preparation clears the remembered time so the next tick redraws.
+    void ForgetLastTime() { last_ = {}; }
+    // Sets the face size (clamped) and the window's client size.
+    void SetFaceSize(SizeI size, SizeI capacity);
+    // Formats the window's texts for `now` and draws a frame.
+    virtual void Refresh(const LocalTime& now) = 0;
+    // Runs on a left press before the drag starts.
+    virtual void OnLeftPress(PointI /*client*/) {}
+
+    DisplayContext context_;
+    MotionSettings settings_;
+    WindowMotion motion_;
+    SizeI faceSize_{1, 1};
+    TimeOfDay last_;
+    Frame frame_;  // reused from frame to frame to avoid reallocating pixels
+};
+
+}  // namespace zentrova

@@ -1,0 +1,50 @@
+#pragma once
+// One frame of a display window as the drawing layer renders it: the face
+// pixels, then an ordered list of tiles and centred texts drawn over them.
+
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "face/geometry.h"
+
+namespace zentrova {
+
+struct FontSpec {
+    std::string family;
+    int emPixels = 8;
+    bool bold = false;
+};
+
+// A square ARGB image (non-premultiplied) stretched into cells.
+struct TileImage {
+    int side = 0;
+    std::vector<std::uint32_t> argb;
+};
+
+struct DrawTile {
+    int tile = 0;  // index into Frame::tiles
+    RectF rect;
+};
+
+// Text centred on both axes in its rectangle, anti-aliased, in Frame::textColor.
+struct DrawText {
+    int font = 0;  // index into Frame::fonts
+    std::string text;  // system code page
+    RectF rect;
+};
+
+using DrawOp = std::variant<DrawTile, DrawText>;
+
+struct Frame {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;  // width * height ARGB words; empty means fully transparent
+    Rgb textColor;
+    std::vector<FontSpec> fonts;
+    std::vector<TileImage> tiles;
+    std::vector<DrawOp> ops;
+};
+
+}  // namespace zentrova

@@ -1,0 +1,46 @@
+#pragma once
+// Services of the system that the display windows' logic calls. The platform
+// provides the real ones; tests put fakes behind them.
+
+#include <string>
+
+#include "face/geometry.h"
+#include "settings/date_time.h"
+
+namespace zentrova {
+
+// Text extent on a window canvas: family at a size in points.
+class TextMeasurer {
+public:
+    virtual ~TextMeasurer() = default;
+    virtual SizeI Measure(const std::string& family, int points, const std::string& text) = 0;
+};
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    virtual SizeI ScreenSize() const = 0;  // primary screen
+    virtual PointI CursorPos() const = 0;
+};
+
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual int Next(int bound) = 0;  // uniform in 0..bound-1
+};
+
+class TimeSource {
+public:
+    virtual ~TimeSource() = default;
+    virtual LocalTime Now() const = 0;
+};
+
+// What a display window asks of the application shell.
+class ShellActions {
+public:
+    virtual ~ShellActions() = default;
+    virtual void ShowSettingsWindow() = 0;
+    virtual void EndProgram() = 0;  // closes the main (clock) window
+};
+
+}  // namespace zentrova

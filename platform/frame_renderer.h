@@ -1,0 +1,22 @@
+#pragma once
+// Renders a core Frame (face pixels, tiles, centred anti-aliased texts) with
+// GDI+ and pushes it to a layered window with UpdateLayeredWindow.
+
+#include <windows.h>
+
+#include "face/frame.h"
+
+namespace zentrova::platform {
+
+// The device contexts and blend record a display window keeps for its life.
+struct LayeredTarget {
+    HWND window = nullptr;
+    HDC screenDc = nullptr;
+    HDC memoryDc = nullptr;
+    BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+};
+
+// Every GDI+ object and the GDI bitmap of the frame live only inside the call.
+void RenderAndPush(const Frame& frame, const LayeredTarget& target, POINT leftTop);
+
+}  // namespace zentrova::platform

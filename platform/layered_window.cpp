@@ -1,0 +1,129 @@
+#include "platform/layered_window.h"
+
+#include <windowsx.h>
+
+#include "app/program_names.h"
+#include "platform/win32_error.h"
+
+namespace zentrova::platform {
+namespace {
+
+constexpr char kDisplayClass[] = "ZentrovaDisplayWindow";
+constexpr UINT_PTR kTimerId = 1;
+enum PopupItem : UINT { kPopupSettings = 1, kPopupClose = 2 };
+
+// Adds WS_EX_LAYERED. SetWindowLongA returns the previous style, which may
+// itself be 0, so failure is 0 together with a last error.
+void MakeLayered(HWND window) {
+    LONG style = GetWindowLongA(window, GWL_EXSTYLE);
+    SetLastError(0);
+    if (SetWindowLongA(window, GWL_EXSTYLE, style | WS_EX_LAYERED) == 0 && GetLastError() != 0)
+        ShowErrorBox(SystemErrorText(GetLastError()));
+}
+
+}  // namespace
+
+LayeredWindow::LayeredWindow(const char* caption, HWND owner) {
+    WindowSpec spec;
+    spec.className = kDisplayClass;
+    spec.caption = caption;
+    spec.style = WS_POPUP;
+    spec.exStyle = WS_EX_TOPMOST;
+    spec.outer = RECT{0, 0, 1, 1};
+    spec.owner = owner;
+    if (!CreateWindowFrom(spec)) return;
+    MakeLayered(Handle());
+    screenDc_ = GetDC(nullptr);
+    memoryDc_.reset(CreateCompatibleDC(screenDc_));
+    target_.window = Handle();
+    target_.screenDc = screenDc_;
+    target_.memoryDc = memoryDc_.get();
+}
+
+LayeredWindow::~LayeredWindow() {
+    if (Handle()) KillTimer(Handle(), kTimerId);
+    if (screenDc_) ReleaseDC(nullptr, screenDc_);
+}
+
+void LayeredWindow::StartTimer() {
+    if (Handle()) SetTimer(Handle(), kTimerId, kDisplayTimerMs, nullptr);
+}
+
+void LayeredWindow::SetClientSize(SizeI size) {
+    size_ = size;
+    SetWindowPos(Handle(), nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+PointI LayeredWindow::Position() const {
+    RECT r{};
+    GetWindowRect(Handle(), &r);
+    return {r.left, r.top};
+}
+
+void LayeredWindow::MoveTo(PointI leftTop) {
+    SetWindowPos(Handle(), nullptr, leftTop.x, leftTop.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void LayeredWindow::SetVisible(bool visible) {
+    ShowWindow(Handle(), visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+}
+
+void LayeredWindow::Push(const Frame& frame) {
+    PointI at = Position();
+    RenderAndPush(frame, target_, POINT{at.x, at.y});
+}
+
+void LayeredWindow::ShowPopupMenu(PointI screen) {
+    UniqueMenu menu(CreatePopupMenu());
+    if (!menu) return;
+    AppendMenuA(menu.get(), MF_STRING, kPopupSettings, kMenuSettings);
+    AppendMenuA(menu.get(), MF_STRING, kPopupClose, kMenuClose);
+    SetForegroundWindow(Handle());
+    UINT command = static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
+                                                    screen.x, screen.y, 0, Handle(), nullptr));
+    PostMessageA(Handle(), WM_NULL, 0, 0);
+    if (!events_) return;
+    if (command == kPopupSettings) events_->OnPopupCommand(PopupCommand::Settings);
+    if (command == kPopupClose) events_->OnPopupCommand(PopupCommand::Close);
+}
+
+void LayeredWindow::MouseDown(MouseButton button, LPARAM lParam) {
+    // Keep receiving moves while the button is held, even when the cursor
+    // runs ahead of the window.
+    if (button == MouseButton::Left) SetCapture(Handle());
+    if (events_) events_->OnMouseDown(button, PointI{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+}
+
+void LayeredWindow::MouseUp(MouseButton button) {
+    if (GetCapture() == Handle()) ReleaseCapture();
+    if (events_) events_->OnMouseUp(button);
+}
+
+LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_TIMER:
+            if (wParam == kTimerId && events_) events_->OnTimer();
+            return 0;
+        case WM_LBUTTONDOWN: MouseDown(MouseButton::Left, lParam); return 0;
+        case WM_RBUTTONDOWN: MouseDown(MouseButton::Right, lParam); return 0;
+        case WM_MBUTTONDOWN: MouseDown(MouseButton::Middle, lParam); return 0;
+        case WM_LBUTTONUP: MouseUp(MouseButton::Left); return 0;
+        case WM_RBUTTONUP: MouseUp(MouseButton::Right); return 0;
+        case WM_MBUTTONUP: MouseUp(MouseButton::Middle); return 0;
+        case WM_MOUSEMOVE:
+            if (events_) events_->OnMouseMove();
+            return 0;
+        case WM_KEYDOWN:
+            if (events_) events_->OnKeyDown(static_cast<int>(wParam));
+            return 0;
+        case WM_CLOSE:
+            // Display windows are closed only through their logic (which ends
+            // the program from the clock); Alt+F4 asks the same.
+            if (events_) events_->OnPopupCommand(PopupCommand::Close);
+            return 0;
+        default:
+            return WindowBase::HandleMessage(message, wParam, lParam);
+    }
+}
+
+}  // namespace zentrova::platform

@@ -1,0 +1,46 @@
+#pragma once
+// A display window on screen: borderless, always on top, layered with
+// per-pixel alpha, with a 30 ms timer, mouse and key routing to its logic,
+// and the "Settings"/"Close" popup menu. Shared by all three display windows.
+
+#include "face/display_surface.h"
+#include "platform/frame_renderer.h"
+#include "platform/win32_handles.h"
+#include "platform/window_base.h"
+
+namespace zentrova::platform {
+
+class LayeredWindow final : public WindowBase, public DisplaySurface {
+public:
+    // Creates the window hidden and makes it layered (a refusal is shown in
+    // a message box with the system's text, and the window carries on).
+    LayeredWindow(const char* caption, HWND owner);
+    ~LayeredWindow() override;
+
+    void Attach(DisplayEvents& events) { events_ = &events; }
+    // Starts the 30 ms timer; it runs until the program ends, shown or not.
+    void StartTimer();
+
+    // DisplaySurface
+    void SetClientSize(SizeI size) override;
+    PointI Position() const override;
+    void MoveTo(PointI leftTop) override;
+    void SetVisible(bool visible) override;
+    void Push(const Frame& frame) override;
+    void ShowPopupMenu(PointI screen) override;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void MouseDown(MouseButton button, LPARAM lParam);
+    void MouseUp(MouseButton button);
+
+    DisplayEvents* events_ = nullptr;
+    HDC screenDc_ = nullptr;   // GetDC(no window), kept for the window's life
+    UniqueDc memoryDc_;        // holds the current frame bitmap while it is pushed
+    LayeredTarget target_;
+    SizeI size_{1, 1};
+};
+
+}  // namespace zentrova::platform

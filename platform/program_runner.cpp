@@ -1,0 +1,66 @@
+#include "platform/program_runner.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/program_state.h"
+#include "assets/resource_ids.h"
+#include "platform/application_window.h"
+#include "platform/display_windows.h"
+#include "platform/gdiplus_session.h"
+#include "platform/registry_store.h"
+#include "platform/settings_form.h"
+#include "platform/single_instance.h"
+#include "platform/skin_resources.h"
+#include "platform/win32_handles.h"
+#include "platform/win32_services.h"
+#include "settings/settings_window.h"
+
+namespace zentrova::platform {
+namespace {
+
+int RunMessageLoop(HWND settingsWindow) {
+    MSG message{};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        // Tab and arrow-key navigation between the settings window's controls.
+        if (settingsWindow && IsDialogMessageA(settingsWindow, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int RunProgram() {
+    SingleInstanceGuard guard;
+    if (!guard.First()) return 0;  // another copy runs: end at once, silently
+
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&controls);
+    GdiplusSession gdiplus;
+
+    ProgramState state;
+    LoadSkins(state.skins);
+    RegistryStore store;
+    Win32TimeSource time;
+    UniqueIcon icon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
+                                                  MAKEINTRESOURCEA(ZENTROVA_IDI_PROGRAM), IMAGE_ICON, 32, 32, 0)));
+
+    ApplicationWindow application;
+    SettingsForm settingsForm(application.Handle(), icon.get());
+    if (!settingsForm.Created()) return 1;
+    DisplayWindows displays(state, store, settingsForm, application.Handle());
+    TForm2 settingsLogic(state.settings, store, settingsForm, time, displays);
+    settingsForm.Attach(settingsLogic);
+    displays.AttachSettings(settingsLogic);
+
+    settingsLogic.FormCreate();
+    ShowWindow(application.Handle(), SW_HIDE);
+
+    int exitCode = RunMessageLoop(settingsForm.Handle());
+    // The tray icon goes with the settings form; the guard deletes the atom.
+    return exitCode;
+}
+
+}  // namespace zentrova::platform

@@ -1,0 +1,99 @@
+#include "platform/settings_form.h"
+
+#include "app/program_names.h"
+#include "platform/win32_error.h"
+
+namespace zentrova::platform {
+namespace {
+
+constexpr char kSettingsClass[] = "ZentrovaSettingsWindow";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+
+RECT OuterRectForClient() {
+    RECT r{0, 0, kSettingsClientWidth, kSettingsClientHeight};
+    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+    return {0, 0, r.right - r.left, r.bottom - r.top};
+}
+
+}  // namespace
+
+SettingsForm::SettingsForm(HWND owner, HICON icon) {
+    WindowSpec spec;
+    spec.className = kSettingsClass;
+    spec.caption = kSettingsCaption;
+    spec.style = kStyle;
+    spec.exStyle = kExStyle;
+    spec.outer = OuterRectForClient();
+    spec.owner = owner;
+    spec.icon = icon;
+    if (CreateWindowFrom(spec)) tray_ = std::make_unique<TrayIcon>(Handle(), icon);
+}
+
+SizeI SettingsForm::OuterSize() const {
+    RECT r{};
+    GetWindowRect(Handle(), &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+SizeI SettingsForm::ScreenSize() const {
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+PointI SettingsForm::CursorPos() const {
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+void SettingsForm::MoveTo(PointI leftTop) {
+    SetWindowPos(Handle(), nullptr, leftTop.x, leftTop.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SettingsForm::ShowInFront() {
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    BringWindowToTop(Handle());
+}
+
+void SettingsForm::Hide() { ShowWindow(Handle(), SW_HIDE); }
+
+void SettingsForm::AddTrayIcon() {
+    if (tray_) tray_->Add();
+}
+
+void SettingsForm::DeleteTrayIcon() {
+    if (tray_) tray_->Delete();
+}
+
+void SettingsForm::RunTrayMenu(PointI at) {
+    UINT command = platform::RunTrayMenu(Handle(), POINT{at.x, at.y});
+    if (!logic_) return;
+    if (command == kTrayCommandSettings) logic_->OptionsClick();
+    if (command == kTrayCommandClose) logic_->Close1Click();
+}
+
+void SettingsForm::ShowError(const std::string& text) { ShowErrorBox(text); }
+
+void SettingsForm::EndMessageLoop() { PostQuitMessage(0); }
+
+LRESULT SettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kTrayCallbackMessage) {
+        if (logic_) logic_->TrayCallback(static_cast<unsigned>(lParam));
+        return 0;
+    }
+    if (message == TrayIcon::ShellRestartedMessage() && tray_) {
+        tray_->OnShellRestarted();
+        return 0;
+    }
+    switch (message) {
+        case WM_CLOSE:
+            // Closing only hides the window and puts the tray icon back.
+            if (logic_) logic_->FormClose();
+            return 0;
+        default:
+            return WindowBase::HandleMessage(message, wParam, lParam);
+    }
+}
+
+}  // namespace zentrova::platform

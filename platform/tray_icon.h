@@ -1,0 +1,35 @@
+#pragma once
+// The notification-area icon: one record kept for the whole run, so the same
+// record serves every add and delete. Added again when the shell restarts.
+
+#include <windows.h>
+#include <shellapi.h>
+
+namespace zentrova::platform {
+
+class TrayIcon {
+public:
+    TrayIcon(HWND owner, HICON icon);
+    TrayIcon(const TrayIcon&) = delete;
+    TrayIcon& operator=(const TrayIcon&) = delete;
+    ~TrayIcon();  // removes the icon on every way out of the program
+
+    void Add();
+    void Delete();
+    // The shell restarted ("TaskbarCreated"): put the icon back if it was shown.
+    void OnShellRestarted();
+    bool IsShown() const { return shown_; }
+
+    static UINT ShellRestartedMessage();
+
+private:
+    NOTIFYICONDATAA record_{};
+    bool shown_ = false;
+};
+
+// The tray's "Settings"/"Close" menu, opened at the cursor; returns the
+// chosen command id (0 when dismissed).
+enum TrayCommand : UINT { kTrayCommandSettings = 1, kTrayCommandClose = 2 };
+UINT RunTrayMenu(HWND owner, POINT at);
+
+}  // namespace zentrova::platform

@@ -1,0 +1,55 @@
+#include "platform/win32_services.h"
+
+#include <algorithm>
+
+#include "platform/win32_handles.h"
+
+namespace zentrova::platform {
+
+SizeI Win32Desktop::ScreenSize() const {
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+PointI Win32Desktop::CursorPos() const {
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+LocalTime Win32TimeSource::Now() const {
+    SYSTEMTIME t{};
+    GetLocalTime(&t);
+    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
+ClockSeededRandom::ClockSeededRandom() {
+    LARGE_INTEGER counter{};
+    QueryPerformanceCounter(&counter);
+    engine_.seed(static_cast<std::uint32_t>(counter.QuadPart ^ (counter.QuadPart >> 32) ^ GetTickCount()));
+}
+
+int ClockSeededRandom::Next(int bound) {
+    if (bound <= 1) return 0;
+    return std::uniform_int_distribution<int>(0, bound - 1)(engine_);
+}
+
+SizeI GdiTextMeasurer::Measure(const std::string& family, int points, const std::string& text) {
+    ScreenDc screen;
+    UniqueDc dc(CreateCompatibleDC(screen.get()));
+    if (!dc) return {};
+    const int height = -MulDiv(std::max(points, 1), GetDeviceCaps(dc.get(), LOGPIXELSY), 72);
+    UniqueFont font(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, family.substr(0, LF_FACESIZE - 1).c_str()));
+    ScopedSelect select(dc.get(), font.get());
+    SIZE size{};
+    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    if (text.empty()) {
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(dc.get(), &metrics);
+        size.cy = metrics.tmHeight;
+    }
+    return {size.cx, size.cy};
+}
+
+}  // namespace zentrova::platform

@@ -1,0 +1,40 @@
+#pragma once
+// The system services behind the core's small interfaces.
+
+#include <windows.h>
+
+#include <random>
+
+#include "face/services.h"
+
+namespace zentrova::platform {
+
+class Win32Desktop final : public Desktop {
+public:
+    SizeI ScreenSize() const override;
+    PointI CursorPos() const override;
+};
+
+class Win32TimeSource final : public TimeSource {
+public:
+    LocalTime Now() const override;
+};
+
+// Seeded from the system clock when made, as each display window does at
+// its creation.
+class ClockSeededRandom final : public RandomSource {
+public:
+    ClockSeededRandom();
+    int Next(int bound) override;
+
+private:
+    std::mt19937 engine_;
+};
+
+// Measures text with GDI on a screen-compatible canvas, sizes in points.
+class GdiTextMeasurer final : public TextMeasurer {
+public:
+    SizeI Measure(const std::string& family, int points, const std::string& text) override;
+};
+
+}  // namespace zentrova::platform

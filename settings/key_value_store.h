@@ -1,0 +1,52 @@
+#pragma once
+// A hierarchical key/value store with typed values, in the store's own terms.
+// The registry (under HKEY_CURRENT_USER) implements it on Windows; an
+// in-memory store implements it for tests.
+
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace zentrova {
+
+// The registry's own type numbers, so stored data keeps its meaning.
+enum class ValueType : std::uint32_t {
+    None = 0,
+    String = 1,        // REG_SZ
+    ExpandString = 2,  // REG_EXPAND_SZ
+    Binary = 3,        // REG_BINARY
+    Dword = 4,         // REG_DWORD
+};
+
+struct StoredValue {
+    ValueType type = ValueType::None;
+    std::vector<std::uint8_t> data;
+};
+
+enum class QueryResult { Found, Missing, Failed };
+
+// An open key; closed when destroyed (or by Close).
+class StoreKey {
+public:
+    virtual ~StoreKey() = default;
+    // Reads at most `maxBytes` of the value's data; a longer value is
+    // reported as Failed rather than read in part.
+    virtual QueryResult Query(const std::string& name, StoredValue& value, std::size_t maxBytes) = 0;
+    virtual bool Set(const std::string& name, ValueType type, std::span<const std::uint8_t> data) = 0;
+    virtual bool Delete(const std::string& name) = 0;
+    virtual void Close() = 0;
+};
+
+class KeyValueStore {
+public:
+    virtual ~KeyValueStore() = default;
+    // Opens an existing key for reading; nothing when it does not exist.
+    virtual std::unique_ptr<StoreKey> OpenExisting(const std::string& path) = 0;
+    // Opens a key for writing, creating it and its parents when missing;
+    // nothing when that fails.
+    virtual std::unique_ptr<StoreKey> Create(const std::string& path) = 0;
+};
+
+}  // namespace zentrova

@@ -1,0 +1,72 @@
+#pragma once
+// A key/value store held in memory, for tests and fuzzing: keys by path,
+// values by name, both compared without regard to ASCII case as in the
+// registry. Failures can be injected, and every write is journalled.
+// Keys opened from it must not outlive it.
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "settings/key_value_store.h"
+
+namespace zentrova {
+
+struct CaseInsensitiveLess {
+    bool operator()(const std::string& a, const std::string& b) const;
+};
+
+class MemoryStore : public KeyValueStore {
+public:
+    struct Operation {
+        enum class Kind { Set, Delete } kind;
+        std::string path;
+        std::string name;
+    };
+
+    std::unique_ptr<StoreKey> OpenExisting(const std::string& path) override;
+    std::unique_ptr<StoreKey> Create(const std::string& path) override;
+
+    // Set-up, without journalling. Put creates the key when missing.
+    void AddKey(const std::string& path);
+    void RemoveKey(const std::string& path);  // with its subkeys
+    void Put(const std::string& path, const std::string& name, StoredValue value);
+    void PutDword(const std::string& path, const std::string& name, std::int32_t value);
+    void PutString(const std::string& path, const std::string& name, const std::string& text);
+    void PutDouble(const std::string& path, const std::string& name, double value);
+    void Remove(const std::string& path, const std::string& name);
+
+    // Failure injection: Create of these paths, Set of these value names (in
+    // any key) and Query of these value names fail.
+    void FailCreate(const std::string& path) { failingCreates_.insert(path); }
+    void FailSet(const std::string& name) { failingSets_.insert(name); }
+    void FailQuery(const std::string& name) { failingQueries_.insert(name); }
+
+    // Inspection.
+    bool HasKey(const std::string& path) const;
+    std::optional<StoredValue> Get(const std::string& path, const std::string& name) const;
+    std::vector<std::string> ValueNames(const std::string& path) const;  // sorted
+    std::size_t WriteCount() const;  // successful Set calls
+    const std::vector<Operation>& Journal() const { return journal_; }
+    void ClearJournal() { journal_.clear(); }
+
+private:
+    class Key;
+    using Values = std::map<std::string, StoredValue, CaseInsensitiveLess>;
+    using NameSet = std::set<std::string, CaseInsensitiveLess>;
+
+    Values* FindValues(const std::string& path);
+
+    std::map<std::string, Values, CaseInsensitiveLess> keys_;
+    NameSet failingCreates_;
+    NameSet failingSets_;
+    NameSet failingQueries_;
+    std::vector<Operation> journal_;
+};
+
+}  // namespace zentrova

@@ -1,0 +1,80 @@
+#pragma once
+// The program's options, its countdown list and the selected title: one
+// process-wide instance, owned by the application and handed to every window.
+// Each field carries the name of its registry value.
+
+#include <array>
+#include <string>
+
+namespace zentrova {
+
+constexpr int kCountSlots = 11;      // room in CountList
+constexpr int kCountMaxEntries = 10; // entries the list may hold
+
+struct CountEntry {
+    std::string title;
+    double date = 0;  // whole day number
+    double time = 0;  // fraction of a day
+};
+
+struct Settings {
+    int Start_1 = 0;
+
+    // Clock
+    int ClockSize = 0;
+    int ClockSkin = 0;
+    int ClockTransparent = 0;
+    int TimeIndex = 0;
+    int DateIndex = 0;
+    std::string ClockFont;
+    bool DateShow = false;
+    bool ClockShow = false;
+    bool ClockGo = false;
+    bool ClockSky = false;
+    bool ClockBorder = false;
+    bool ClockRectOval = false;
+    int ClockLeft = 0;
+    int ClockTop = 0;
+
+    // Countdown
+    int CountSize = 0;
+    int CountSkin = 0;
+    int CountTransparent = 0;
+    std::string CountFont;
+    bool CountShow = false;
+    bool CountGo = false;
+    bool CountSky = false;
+    bool CountBorder = false;
+    bool CountRectOval = false;
+    int CountLeft = 0;
+    int CountTop = 0;
+
+    // Countdown list
+    int CountMax = 0;
+    std::array<CountEntry, kCountSlots> CountList;
+    int CountIndex = 0;
+
+    // Calendar
+    int CalendarSize = 0;
+    int CalendarSkin = 0;
+    int CalendarTransparent = 0;
+    int CalendarTimeIndex = 0;
+    int CalendarDateIndex = 0;
+    std::string CalendarFont;
+    bool CalendarShow = false;
+    bool CalendarTimeShow = false;
+    bool CalendarGo = false;
+    bool CalendarOval = false;
+    bool CalendarBold = false;
+    int CalendarLeft = 0;
+    int CalendarTop = 0;
+
+    // In memory only: the title of the selected entry as the countdown draws it.
+    std::string CountText;
+
+    // The selected entry, or the first slot when CountIndex lies outside the
+    // list, so that no caller can index outside CountList.
+    const CountEntry& SelectedEntry() const;
+};
+
+}  // namespace zentrova

@@ -1,0 +1,90 @@
+#pragma once
+// Every stored setting once: its key, value name, kind, field in Settings,
+// first-run value and the range it is held to after loading. The rows of a
+// key follow one another in the order in which the key is read and written.
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "settings/settings.h"
+
+namespace zentrova {
+
+enum class SettingsGroup { Root, Clock, Countdown, CountTitle, Calendar };
+
+// The keys in the order in which Load reads them.
+inline constexpr std::array kSettingsGroups = {SettingsGroup::Root, SettingsGroup::Clock, SettingsGroup::Countdown,
+                                               SettingsGroup::CountTitle, SettingsGroup::Calendar};
+
+// Absolute key path, e.g. "\Software\Zentrova\Clock".
+std::string GroupPath(SettingsGroup group);
+
+enum class ValueKind {
+    Integer,    // REG_DWORD
+    Flag,       // REG_DWORD 0 or 1
+    String,     // REG_SZ
+    CountList,  // the entries Count<i>, CountDate<i>, CountTime<i> of the list
+};
+
+using SettingField = std::variant<std::monostate, int Settings::*, bool Settings::*, std::string Settings::*>;
+
+enum class DisplayWindowId { Clock, Countdown, Calendar };
+enum class Edge { Left, Top };
+
+// First-run values.
+struct KeepLoaded {};  // the first run keeps what loading left (0 or false)
+struct ComputedPosition {
+    DisplayWindowId window;
+    Edge edge;
+};
+struct SeededList {};  // the two entries of FirstRunCountList()
+using FirstRunValue = std::variant<KeepLoaded, int, bool, std::string_view, ComputedPosition, SeededList>;
+
+struct IntRange {
+    int min;
+    int max;
+};
+
+struct SettingSpec {
+    SettingsGroup group;
+    std::string_view name;  // the registry value name; empty for the list
+    ValueKind kind;
+    SettingField field;
+    FirstRunValue firstRun;
+    std::optional<IntRange> loadRange;  // loaded values are clamped into it
+};
+
+inline constexpr std::string_view kCountMaxName = "CountMax";
+inline constexpr std::string_view kCountIndexName = "CountIndex";
+
+// All rows, key by key in load order.
+std::span<const SettingSpec> SettingsSchema();
+// The rows of one key, in its order.
+std::span<const SettingSpec> GroupSchema(SettingsGroup group);
+// Position of a row within SettingsSchema().
+std::size_t SchemaIndex(const SettingSpec& spec);
+// The row of a window's stored left or top.
+const SettingSpec& PositionSpec(DisplayWindowId window, Edge edge);
+// The row of a field; nullptr for a field that is not stored.
+const SettingSpec* FindSpec(const SettingField& field);
+
+// Value names of entry `index` of the countdown list: "Count0", "CountDate0", ...
+std::string EntryTitleName(int index);
+std::string EntryDateName(int index);
+std::string EntryTimeName(int index);
+
+// An entry of the first-run list: `title`, at 0:00 on `day`.`month` of the
+// current year plus `yearOffset`.
+struct SeededEntry {
+    std::string_view title;
+    int month;
+    int day;
+    int yearOffset;
+};
+std::span<const SeededEntry> FirstRunCountList();
+
+}  // namespace zentrova

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the native and the Windows builds, runs
+# every unit and end-to-end test (and the unit tests again under ASan and
+# UBSan), and ends with one summary line.
+set -uo pipefail
+cd "$(dirname "$0")"
+root=$PWD
+build=${ZENTROVA_BUILD_DIR:-$root/build}
+jobs=${ZENTROVA_JOBS:-2}
+
+bash tools/install-deps.sh || { echo "dependency installation failed"; exit 1; }
+
+step() { echo; echo "== $*"; }
+fail_build() { echo "BUILD FAILED: $*"; echo "0 passed, 1 failed"; exit 1; }
+
+step "Windows build (i686-w64-mingw32)"
+cmake -S . -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null \
+    || fail_build "configure windows"
+cmake --build "$build/windows" -j"$jobs" || fail_build "windows"
+
+step "Native build"
+cmake -S . -B "$build/native" -DCMAKE_BUILD_TYPE=Release \
+    -DZENTROVA_EXE="$build/windows/zentrova.exe" -DZENTROVA_WIN_BUILD_DIR="$build/windows" >/dev/null \
+    || fail_build "configure native"
+cmake --build "$build/native" -j"$jobs" || fail_build "native"
+
+step "Native build with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B "$build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DZENTROVA_SANITIZE=ON >/dev/null \
+    || fail_build "configure sanitize"
+cmake --build "$build/sanitize" -j"$jobs" || fail_build "sanitize"
+
+passed=0
+failed=0
+run_ctest() {
+    local dir=$1 log
+    log=$(mktemp)
+    ctest --test-dir "$dir" --output-on-failure --timeout 900 2>&1 | tee "$log"
+    local line
+    line=$(grep -E "tests passed, [0-9]+ tests? failed out of [0-9]+" "$log" | tail -1)
+    if [ -z "$line" ]; then
+        failed=$((failed + 1))
+    else
+        local total bad
+        total=$(echo "$line" | sed -E 's/.*out of ([0-9]+).*/\1/')
+        bad=$(echo "$line" | sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/')
+        passed=$((passed + total - bad))
+        failed=$((failed + bad))
+    fi
+    rm -f "$log"
+}
+
+step "Unit and end-to-end tests"
+run_ctest "$build/native"
+step "Unit tests under sanitizers"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest "$build/sanitize"
+
+echo
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

@@ -1,0 +1,159 @@
+#include "calendar/calendar_state.h"
+
+#include <gtest/gtest.h>
+
+#include "clock/locale.h"
+
+namespace zentrova {
+namespace {
+
+LocalTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0) {
+    return LocalTime{year, month, day, hour, minute, second, 0};
+}
+
+CalendarState StartedOn(int year, int month, int day) {
+    CalendarState state;
+    StartCalendar(state, At(year, month, day));
+    return state;
+}
+
+TEST(CalendarStart, ShowsTodaysMonth) {
+    const CalendarState state = StartedOn(2026, 1, 31);
+    EXPECT_EQ(state.TodayYear, 2026);
+    EXPECT_EQ(state.TodayMonth, 1);
+    EXPECT_EQ(state.TodayDay, 31);
+    EXPECT_EQ(state.ShownYear, 2026);
+    EXPECT_EQ(state.ShownMonth, 1);
+}
+
+TEST(CalendarStart, YearOutsideTheDateRangeIsHeldToIt) {
+    EXPECT_EQ(StartedOn(10000, 5, 1).ShownYear, kMaxYear);
+    EXPECT_EQ(StartedOn(0, 5, 1).ShownYear, kMinYear);
+}
+
+TEST(CalendarPaging, CrossesYearEndsBothWays) {
+    CalendarState state = StartedOn(2026, 1, 15);
+    EXPECT_TRUE(PageBack(state));
+    EXPECT_EQ(state.ShownYear, 2025);
+    EXPECT_EQ(state.ShownMonth, 12);
+
+    state = StartedOn(2026, 12, 15);
+    EXPECT_TRUE(PageForward(state));
+    EXPECT_EQ(state.ShownYear, 2027);
+    EXPECT_EQ(state.ShownMonth, 1);
+
+    EXPECT_TRUE(PageForward(state));
+    EXPECT_EQ(state.ShownMonth, 2);
+    EXPECT_TRUE(PageBack(state));
+    EXPECT_EQ(state.ShownMonth, 1);
+}
+
+TEST(CalendarPaging, StopsAtTheEndsOfTheDateRange) {
+    CalendarState state = StartedOn(1, 2, 10);
+    EXPECT_TRUE(PageBack(state));
+    EXPECT_FALSE(PageBack(state));
+    EXPECT_EQ(state.ShownYear, 1);
+    EXPECT_EQ(state.ShownMonth, 1);
+    EXPECT_TRUE(PageForward(state));  // still pages away from the end
+
+    state = StartedOn(9999, 11, 10);
+    EXPECT_TRUE(PageForward(state));
+    EXPECT_FALSE(PageForward(state));
+    EXPECT_EQ(state.ShownYear, 9999);
+    EXPECT_EQ(state.ShownMonth, 12);
+    EXPECT_TRUE(PageBack(state));
+    EXPECT_EQ(state.ShownMonth, 11);
+}
+
+TEST(CalendarTimeFormat, IndexChoosesTheClocksPatterns) {
+    const Locale locale = EnglishUnitedStates();
+    struct Case {
+        int index;
+        const char* format;
+        const char* text;
+    };
+    for (const Case& c : {Case{0, "h:nn AM/PM", "1:05 PM"}, Case{1, "h:nn:ss AM/PM", "1:05:09 PM"},
+                          Case{2, "hh:nn", "13:05"}, Case{3, "hh:nn:ss", "13:05:09"}}) {
+        CalendarState state = StartedOn(2024, 5, 17);
+        SelectTimeFormat(state, c.index, At(2024, 5, 17), locale);
+        EXPECT_EQ(state.CalendarTimeFormat, c.format);
+        ASSERT_TRUE(SecondRefresh(state, At(2024, 5, 17, 13, 5, 9), locale));
+        EXPECT_EQ(state.CalendarTimeText, c.text);
+    }
+}
+
+TEST(CalendarTimeFormat, IndexOutsideTheTableKeepsThePreviousPattern) {
+    const Locale locale = EnglishUnitedStates();
+    CalendarState state = StartedOn(2024, 5, 17);
+    SelectTimeFormat(state, 4, At(2024, 5, 17), locale);
+    EXPECT_EQ(state.CalendarTimeFormat, "");
+    ASSERT_TRUE(SecondRefresh(state, At(2024, 5, 17, 9, 30, 0), locale));
+    EXPECT_EQ(state.CalendarTimeText, "");  // no pattern yet: no time text
+
+    SelectTimeFormat(state, 2, At(2024, 5, 17), locale);
+    SelectTimeFormat(state, -1, At(2024, 5, 17), locale);
+    EXPECT_EQ(state.CalendarTimeFormat, "hh:nn");
+}
+
+TEST(CalendarTitle, ProvisionalUntilTheFirstRefreshThenShownMonth) {
+    const Locale locale = EnglishUnitedStates();
+    CalendarState state = StartedOn(2024, 5, 7);
+    SelectTimeFormat(state, 0, At(2024, 5, 7, 10), locale);
+    EXPECT_EQ(state.CalendarTitle, "May 07");
+
+    PageBack(state);
+    ASSERT_TRUE(SecondRefresh(state, At(2024, 5, 7, 10, 0, 1), locale));
+    EXPECT_EQ(state.CalendarTitle, "April 2024");
+}
+
+TEST(CalendarTitle, FollowsTheLocalesMonthNames) {
+    Locale locale = EnglishUnitedStates();
+    locale.monthNames[4] = "Mai";
+    CalendarState state = StartedOn(2024, 5, 7);
+    SelectTimeFormat(state, 0, At(2024, 5, 7), locale);
+    ASSERT_TRUE(SecondRefresh(state, At(2024, 5, 7, 8), locale));
+    EXPECT_EQ(state.CalendarTitle, "Mai 2024");
+}
+
+TEST(SecondRefresh, DrawsOnlyWhenTheSecondChanges) {
+    const Locale locale = EnglishUnitedStates();
+    CalendarState state = StartedOn(2024, 5, 17);
+    SelectTimeFormat(state, 3, At(2024, 5, 17), locale);
+    EXPECT_TRUE(SecondRefresh(state, At(2024, 5, 17, 10, 0, 0), locale));
+    EXPECT_FALSE(SecondRefresh(state, At(2024, 5, 17, 10, 0, 0), locale));
+    EXPECT_TRUE(SecondRefresh(state, At(2024, 5, 17, 10, 0, 1), locale));
+    EXPECT_EQ(state.CalendarTimeText, "10:00:01");
+    EXPECT_TRUE(SecondRefresh(state, At(2024, 5, 17, 11, 0, 1), locale));  // hour alone
+}
+
+TEST(SecondRefresh, FaceBuildingForcesTheNextRefreshExceptAtMidnight) {
+    const Locale locale = EnglishUnitedStates();
+    CalendarState state = StartedOn(2024, 5, 17);
+    SelectTimeFormat(state, 3, At(2024, 5, 17), locale);
+    ASSERT_TRUE(SecondRefresh(state, At(2024, 5, 17, 10, 0, 0), locale));
+    SelectTimeFormat(state, 3, At(2024, 5, 17), locale);
+    EXPECT_TRUE(SecondRefresh(state, At(2024, 5, 17, 10, 0, 0), locale));
+
+    SelectTimeFormat(state, 3, At(2024, 5, 17), locale);
+    EXPECT_FALSE(SecondRefresh(state, At(2024, 5, 18, 0, 0, 0), locale));
+    EXPECT_TRUE(SecondRefresh(state, At(2024, 5, 18, 0, 0, 1), locale));
+}
+
+TEST(FooterDate, PrefixAndSeparatorDependOnTheTimeHalf) {
+    Locale locale = EnglishUnitedStates();
+    const LocalTime now = At(2024, 5, 7, 10);
+    EXPECT_EQ(FooterDateText(now, false, locale), "Today 05/07/2024");
+    EXPECT_EQ(FooterDateText(now, true, locale), "05.07.2024");
+
+    locale.dateSeparator = "-";
+    EXPECT_EQ(FooterDateText(now, false, locale), "Today 05-07-2024");
+    EXPECT_EQ(FooterDateText(now, true, locale), "05.07.2024");  // dots whatever the locale
+}
+
+TEST(CalendarTexts, DayNumbersHaveNoLeadingZero) {
+    EXPECT_EQ(DayNumberText(7), "7");
+    EXPECT_EQ(DayNumberText(31), "31");
+}
+
+}  // namespace
+}  // namespace zentrova

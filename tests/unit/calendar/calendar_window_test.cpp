@@ -1,0 +1,191 @@
+#include "calendar/calendar_window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <variant>
+
+#include "calendar_test_support.h"
+#include "clock/locale.h"
+
+namespace zentrova {
+namespace {
+
+using testing::CountingSink;
+using testing::FakeDesktop;
+using testing::FakeShell;
+using testing::FakeTime;
+using testing::FixedWidthMeasurer;
+using testing::RecordingSurface;
+using testing::ScriptedRandom;
+using testing::UniformSkin;
+
+bool HasText(const Frame& frame, const std::string& wanted) {
+    for (const DrawOp& op : frame.ops) {
+        if (const auto* text = std::get_if<DrawText>(&op); text && text->text == wanted) return true;
+    }
+    return false;
+}
+
+// The title is the first text of a frame.
+DrawText TitleText(const Frame& frame) {
+    for (const DrawOp& op : frame.ops) {
+        if (const auto* text = std::get_if<DrawText>(&op)) return *text;
+    }
+    return {};
+}
+
+class CalendarWindowTest : public ::testing::Test {
+protected:
+    CalendarWindowTest() {
+        skins.images[0] = UniformSkin({120, 80, 40});
+        settings.CalendarSize = 12;
+        settings.CalendarSkin = 1;
+        settings.CalendarFont = "Georgia";
+        settings.CalendarTimeIndex = 2;
+        settings.CalendarShow = true;
+        settings.CalendarLeft = 300;
+        settings.CalendarTop = 200;
+        time.now = LocalTime{2026, 1, 31, 10, 15, 30, 0};
+        random.Add({0, 10, 20});  // the first velocity
+    }
+
+    DisplayContext Context() {
+        return DisplayContext{surface, measurer, desktop, random, time, shell, skins, bitmaps};
+    }
+
+    void Tick(int second) {
+        time.now.second = second;
+        window.OnTimer();
+    }
+
+    RecordingSurface surface;
+    FixedWidthMeasurer measurer{191};  // W 210, H 236, C 30
+    FakeDesktop desktop;
+    ScriptedRandom random;
+    FakeTime time;
+    FakeShell shell;
+    SkinSet skins;
+    WorkingBitmaps bitmaps;
+    Settings settings;
+    CountingSink sink;
+    TForm4 window{Context(), settings, EnglishUnitedStates(), sink};
+};
+
+TEST_F(CalendarWindowTest, CreationPlacesBuildsDrawsAndShows) {
+    window.FormCreate();
+    EXPECT_EQ(surface.position, (PointI{300, 200}));
+    EXPECT_EQ(window.FaceSize(), (SizeI{210, 236}));
+    ASSERT_FALSE(surface.clientSizes.empty());
+    EXPECT_EQ(surface.clientSizes.back(), (SizeI{210, 236}));
+    EXPECT_TRUE(surface.visible);
+    ASSERT_EQ(surface.frames.size(), 1u);
+    EXPECT_EQ(TitleText(surface.frames[0]).text, "January 31");  // provisional until the first tick
+    EXPECT_TRUE(HasText(surface.frames[0], "Today 01/31/2026"));
+    EXPECT_EQ(window.State().TodayDay, 31);
+}
+
+TEST_F(CalendarWindowTest, HiddenWhenCalendarShowIsOff) {
+    settings.CalendarShow = false;
+    surface.visible = true;
+    window.FormCreate();
+    EXPECT_FALSE(surface.visible);
+    EXPECT_EQ(surface.pushes, 1);  // drawn all the same
+}
+
+TEST_F(CalendarWindowTest, RedrawsOncePerSecondWithoutRebuildingTheFace) {
+    window.FormCreate();
+    const int measured = measurer.calls;
+    Tick(30);
+    ASSERT_EQ(surface.frames.size(), 2u);
+    EXPECT_EQ(TitleText(surface.frames[1]).text, "January 2026");
+    Tick(30);
+    EXPECT_EQ(surface.frames.size(), 2u);
+    Tick(31);
+    EXPECT_EQ(surface.frames.size(), 3u);
+    EXPECT_EQ(measurer.calls, measured);
+    EXPECT_EQ(surface.frames[2].tiles[kDayTileIndex].argb, surface.frames[1].tiles[kDayTileIndex].argb);
+}
+
+TEST_F(CalendarWindowTest, TimeHalfShowsTheFormattedTime) {
+    settings.CalendarTimeShow = true;
+    window.FormCreate();
+    Tick(45);
+    EXPECT_TRUE(HasText(surface.frames.back(), "10:15"));
+    EXPECT_TRUE(HasText(surface.frames.back(), "01.31.2026"));
+}
+
+TEST_F(CalendarWindowTest, PressOnTheLeftArrowPagesBackAndStillDrags) {
+    window.FormCreate();
+    Tick(30);
+    const int measured = measurer.calls;
+    window.OnMouseDown(MouseButton::Left, PointI{1, 29});
+    EXPECT_EQ(window.State().ShownMonth, 12);
+    EXPECT_EQ(window.State().ShownYear, 2025);
+    EXPECT_EQ(measurer.calls, measured + 1);  // the face was rebuilt
+    EXPECT_TRUE(window.Motion().dragging);
+
+    Tick(30);  // the same second: the rebuilt face forces a draw
+    EXPECT_EQ(TitleText(surface.frames.back()).text, "December 2025");
+    EXPECT_EQ(surface.frames.size(), 3u);
+}
+
+TEST_F(CalendarWindowTest, PressOnTheRightArrowPagesForwardAndMarksTodaysNumber) {
+    window.FormCreate();
+    for (int i = 0; i < 3; ++i) window.OnMouseDown(MouseButton::Left, PointI{200, 10});  // to April
+    Tick(1);
+    const Frame& april = surface.frames.back();
+    EXPECT_EQ(TitleText(april).text, "April 2026");
+    for (const DrawOp& op : april.ops) {
+        if (const auto* tile = std::get_if<DrawTile>(&op)) {
+            EXPECT_EQ(tile->tile, kDayTileIndex);
+        }
+    }
+
+    window.OnMouseDown(MouseButton::Left, PointI{200, 10});  // May has a 31st
+    Tick(2);
+    int marked = 0;
+    for (const DrawOp& op : surface.frames.back().ops) {
+        if (const auto* tile = std::get_if<DrawTile>(&op)) marked += tile->tile == kTodayTileIndex;
+    }
+    EXPECT_EQ(marked, 1);
+}
+
+TEST_F(CalendarWindowTest, PressesOutsideTheSquaresOrWithTheRightButtonDoNotPage) {
+    window.FormCreate();
+    const int measured = measurer.calls;
+    window.OnMouseDown(MouseButton::Left, PointI{30, 10});
+    window.OnMouseDown(MouseButton::Left, PointI{10, 0});
+    window.OnMouseDown(MouseButton::Left, PointI{180, 10});
+    window.OnMouseDown(MouseButton::Right, PointI{10, 10});
+    EXPECT_EQ(window.State().ShownMonth, 1);
+    EXPECT_EQ(measurer.calls, measured);
+    EXPECT_EQ(surface.menus.size(), 1u);
+}
+
+TEST_F(CalendarWindowTest, FooterDateMovesOnAfterMidnightButTheMarkerStays) {
+    window.FormCreate();
+    time.now = LocalTime{2026, 2, 1, 0, 0, 1, 0};
+    window.OnTimer();
+    const Frame& frame = surface.frames.back();
+    EXPECT_TRUE(HasText(frame, "Today 02/01/2026"));
+    EXPECT_EQ(TitleText(frame).text, "January 2026");
+    EXPECT_EQ(window.State().TodayDay, 31);
+}
+
+TEST_F(CalendarWindowTest, SettingChangeTakesEffectAtTheNextTick) {
+    window.FormCreate();
+    Tick(30);
+    measurer.width = 400;  // as if CalendarSize had grown
+    settings.CalendarSize = 20;
+    window.CalendarForm();
+    EXPECT_EQ(measurer.lastPoints, 28);
+    EXPECT_EQ(surface.frames.size(), 2u);  // face building draws nothing
+    Tick(30);
+    ASSERT_EQ(surface.frames.size(), 3u);
+    EXPECT_EQ(surface.frames.back().width, 440);
+    EXPECT_EQ(window.FaceSize(), (SizeI{440, 495}));
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -1,0 +1,225 @@
+#include "clock/clock_window.h"
+
+#include <gtest/gtest.h>
+
+#include <variant>
+
+#include "clock_fakes.h"
+
+namespace zentrova {
+namespace {
+
+using namespace zentrova::testing;
+
+constexpr int kEscape = 27;
+constexpr Rgb kSkin9Text{84, 13, 45};
+
+SkinSet OneSkin(int number) {
+    SkinSet skins;
+    SkinImage& image = skins.images[static_cast<std::size_t>(number - 1)];
+    image.width = kSkinSide;
+    image.height = kSkinSide;
+    image.bgrx.assign(static_cast<std::size_t>(kSkinSide) * kSkinSide * 4, 0x80);
+    return skins;
+}
+
+Settings FirstRunClock() {
+    Settings settings;
+    settings.ClockSize = 6;
+    settings.ClockSkin = 9;
+    settings.ClockFont = "Tahoma";
+    settings.TimeIndex = 0;
+    settings.DateIndex = 1;
+    settings.DateShow = true;
+    settings.ClockShow = true;
+    settings.ClockBorder = true;
+    settings.ClockLeft = 100;
+    settings.ClockTop = 50;
+    return settings;
+}
+
+std::vector<std::string> Texts(const Frame& frame) {
+    std::vector<std::string> texts;
+    for (const DrawOp& op : frame.ops) {
+        if (const auto* text = std::get_if<DrawText>(&op)) texts.push_back(text->text);
+    }
+    return texts;
+}
+
+class ClockWindowTest : public ::testing::Test {
+protected:
+    ClockWindowTest() { time.now = LocalTime{2024, 5, 17, 10, 0, 0, 0}; }
+
+    TForm1& Clock() {
+        if (!clock) {
+            const DisplayContext context{surface, measurer, desktop, random, time, shell, skins, bitmaps};
+            clock.emplace(context, settings, EnglishUnitedStates(), sink);
+        }
+        return *clock;
+    }
+    TForm1& Created() {
+        Clock().FormCreate();
+        return *clock;
+    }
+
+    RecordingSurface surface;
+    CharacterMeasurer measurer{7, 20};
+    FakeDesktop desktop;
+    ScriptedRandom random{1, 0, 199};  // the velocity drawn at creation
+    FakeTime time;
+    FakeShell shell;
+    SkinSet skins = OneSkin(9);
+    WorkingBitmaps bitmaps;
+    CountingSink sink;
+    Settings settings = FirstRunClock();
+    std::optional<TForm1> clock;
+};
+
+TEST_F(ClockWindowTest, CreationPlacesPreparesDrawsAndShows) {
+    TForm1& form = Created();
+    ASSERT_FALSE(surface.moves.empty());
+    EXPECT_EQ(surface.moves.front(), (PointI{100, 50}));
+    EXPECT_TRUE(surface.visible);
+    ASSERT_EQ(surface.frames.size(), 1u);
+
+    // The first frame already carries the whole line, not an empty ClockText.
+    const Frame& frame = surface.frames[0];
+    EXPECT_EQ(Texts(frame), std::vector<std::string>{"May 17, 10:00 AM"});
+    EXPECT_EQ(form.ClockText(), "May 17, 10:00 AM");
+    EXPECT_EQ(frame.width, form.FaceSize().width);
+    EXPECT_EQ(frame.height, form.FaceSize().height);
+    EXPECT_EQ(frame.pixels.size(), static_cast<std::size_t>(frame.width) * frame.height);
+    EXPECT_EQ(frame.textColor, kSkin9Text);
+    ASSERT_EQ(frame.fonts.size(), 1u);
+    EXPECT_EQ(frame.fonts[0].family, "Tahoma");
+    EXPECT_EQ(frame.fonts[0].emPixels, 14);
+    EXPECT_TRUE(frame.fonts[0].bold);
+}
+
+TEST_F(ClockWindowTest, HiddenClockIsStillDrawn) {
+    settings.ClockShow = false;
+    Created();
+    EXPECT_FALSE(surface.visible);
+    EXPECT_EQ(surface.frames.size(), 1u);
+}
+
+TEST_F(ClockWindowTest, DialSizesTheWindowAndPushesNothing) {
+    settings.DateShow = false;
+    settings.TimeIndex = 2;
+    Clock().Dial();
+    // "10:00": 5 x 7 = 35, x 1.24 = 43.4; 20 x 1.2 = 24.
+    ASSERT_FALSE(surface.clientSizes.empty());
+    EXPECT_EQ(surface.clientSizes.back(), (SizeI{43, 24}));
+    EXPECT_EQ(Clock().FaceSize(), (SizeI{43, 24}));
+    EXPECT_EQ(Clock().Planes().width, 43);
+    EXPECT_EQ(Clock().Planes().height, 24);
+    EXPECT_TRUE(surface.frames.empty());
+}
+
+TEST_F(ClockWindowTest, FaceBeyondThePlanesIsClamped) {
+    measurer.advance = 500;
+    measurer.height = 1000;
+    Created();
+    EXPECT_EQ(surface.clientSizes.back(), kClockFaceCapacity);
+    EXPECT_EQ(surface.frames.back().pixels.size(), 1601u * 401u);
+}
+
+TEST_F(ClockWindowTest, TickRedrawsOncePerSecondWithoutPreparingAgain) {
+    settings.TimeIndex = 1;
+    Created();
+    const std::size_t measured = measurer.calls.size();
+    const std::size_t sized = surface.clientSizes.size();
+
+    Clock().OnTimer();  // creation forgot the time: the first tick redraws
+    EXPECT_EQ(surface.frames.size(), 2u);
+    time.now.millisecond = 600;
+    Clock().OnTimer();
+    Clock().OnTimer();
+    EXPECT_EQ(surface.frames.size(), 2u);
+
+    time.Set(10, 0, 1);
+    Clock().OnTimer();
+    ASSERT_EQ(surface.frames.size(), 3u);
+    EXPECT_EQ(Texts(surface.frames.back()), std::vector<std::string>{"May 17, 10:00:01 AM"});
+
+    EXPECT_EQ(measurer.calls.size(), measured);
+    EXPECT_EQ(surface.clientSizes.size(), sized);
+}
+
+TEST_F(ClockWindowTest, SettingChangeReachesTheScreenAtTheNextTick) {
+    Created();
+    Clock().OnTimer();
+    const std::size_t frames = surface.frames.size();
+    const int oldWidth = Clock().FaceSize().width;
+
+    settings.ClockSky = true;
+    settings.DateIndex = 6;
+    Clock().Dial();
+    EXPECT_EQ(surface.frames.size(), frames);  // Dial itself pushes nothing
+    Clock().OnTimer();                          // same second, but the time was forgotten
+    ASSERT_EQ(surface.frames.size(), frames + 1);
+    const Frame& frame = surface.frames.back();
+    EXPECT_EQ(Texts(frame), (std::vector<std::string>{"Friday", "May 17", "10:00 AM"}));
+    EXPECT_EQ(frame.height, 50);  // 20 x 2.5
+    EXPECT_NE(frame.width, oldWidth);
+}
+
+TEST_F(ClockWindowTest, FontChangeShowsWithoutNewPreparation) {
+    Created();
+    settings.ClockFont = "Verdana";
+    settings.ClockBorder = false;
+    Clock().Draw();
+    EXPECT_EQ(surface.frames.back().fonts[0].family, "Verdana");
+    EXPECT_FALSE(surface.frames.back().fonts[0].bold);
+}
+
+TEST_F(ClockWindowTest, EscapeEndsTheProgram) {
+    Created();
+    Clock().OnKeyDown(13);
+    Clock().OnKeyDown('A');
+    EXPECT_EQ(shell.ended, 0);
+    Clock().OnKeyDown(kEscape);
+    EXPECT_EQ(shell.ended, 1);
+    Clock().OnPopupCommand(PopupCommand::Close);
+    EXPECT_EQ(shell.ended, 2);
+}
+
+TEST_F(ClockWindowTest, OutOfRangeIndexKeepsThePreviousFormat) {
+    settings.TimeIndex = 2;
+    settings.DateIndex = 12;
+    Created();
+    EXPECT_EQ(Clock().TimeFormat(), "hh:nn");
+
+    settings.TimeIndex = 7;
+    settings.DateIndex = 13;
+    Clock().Dial();
+    EXPECT_EQ(Clock().TimeFormat(), "hh:nn");
+    EXPECT_EQ(Clock().DateFormat(), "yyyy-mm-dd");
+    time.Set(21, 5, 0);
+    Clock().OnTimer();
+    EXPECT_EQ(Clock().TimeText(), "21:05");
+    EXPECT_EQ(Clock().DateText(), "2024-05-17");
+
+    settings.TimeIndex = -1;
+    Clock().Dial();
+    EXPECT_EQ(Clock().TimeFormat(), "hh:nn");
+}
+
+TEST_F(ClockWindowTest, NoValidFormatYetFallsBackToTheSystemPictures) {
+    settings.TimeIndex = 9;
+    settings.DateIndex = -1;
+    Created();
+    EXPECT_EQ(Clock().TimeFormat(), "");
+    EXPECT_EQ(Clock().TimeText(), "10:00:00 AM");
+    EXPECT_EQ(Clock().DateText(), "5/17/2024");
+}
+
+TEST_F(ClockWindowTest, UnknownSkinKeepsTheTextColour) {
+    Created();
+    settings.ClockSkin = 16;
+    Clock().Dial();
+    EXPECT_EQ(Clock().SkinTextColor(), kSkin9Text);
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -1,0 +1,280 @@
+#include "countdown/countdown_window.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "countdown/countdown_face.h"
+
+namespace zentrova {
+namespace {
+
+class RecordingSurface : public DisplaySurface {
+public:
+    void SetClientSize(SizeI size) override { clientSize = size; }
+    PointI Position() const override { return position; }
+    void MoveTo(PointI leftTop) override { position = leftTop; }
+    void SetVisible(bool value) override { visible = value; }
+    void Push(const Frame& frame) override { frames.push_back(frame); }
+    void ShowPopupMenu(PointI) override {}
+
+    SizeI clientSize;
+    PointI position;
+    bool visible = false;
+    std::vector<Frame> frames;
+};
+
+// A width per character that depends on the family, so measuring in the
+// drawing font would show in the face size.
+class FamilyMeasurer : public TextMeasurer {
+public:
+    SizeI Measure(const std::string& family, int points, const std::string& text) override {
+        const int perCharacter = family == "Times New Roman" ? points : 2 * points;
+        return {static_cast<int>(text.size()) * perCharacter * scale, points * 2 * scale};
+    }
+    int scale = 1;
+};
+
+class FixedDesktop : public Desktop {
+public:
+    SizeI ScreenSize() const override { return {1920, 1080}; }
+    PointI CursorPos() const override { return {}; }
+};
+
+class ZeroRandom : public RandomSource {
+public:
+    int Next(int) override { return 0; }
+};
+
+class SettableTime : public TimeSource {
+public:
+    LocalTime Now() const override { return now; }
+    LocalTime now{2026, 12, 8, 10, 20, 30, 0};
+};
+
+class IdleShell : public ShellActions {
+public:
+    void ShowSettingsWindow() override {}
+    void EndProgram() override {}
+};
+
+class CountingSink : public PositionSink {
+public:
+    void WritePosition() override { ++writes; }
+    int writes = 0;
+};
+
+SkinSet SolidSkins() {
+    SkinSet skins;
+    for (SkinImage& image : skins.images) {
+        image.width = kSkinSide;
+        image.height = kSkinSide;
+        image.bgrx.assign(kSkinSide * kSkinSide * 4, 0);
+        for (std::size_t i = 0; i < image.bgrx.size(); i += 4) {
+            image.bgrx[i] = 10;      // blue
+            image.bgrx[i + 1] = 20;  // green
+            image.bgrx[i + 2] = 30;  // red
+        }
+    }
+    return skins;
+}
+
+std::vector<std::string> Texts(const Frame& frame) {
+    std::vector<std::string> texts;
+    for (const DrawOp& op : frame.ops) texts.push_back(std::get<DrawText>(op).text);
+    return texts;
+}
+
+// The last six number items of a rectangle-layout frame, before its separators.
+std::vector<std::string> Numbers(const Frame& frame) {
+    const std::vector<std::string> texts = Texts(frame);
+    return {texts.begin() + 7, texts.begin() + 13};
+}
+
+class CountdownWindowTest : public ::testing::Test {
+protected:
+    CountdownWindowTest() {
+        settings.CountSize = 3;
+        settings.CountSkin = 1;
+        settings.CountFont = "Georgia";
+        settings.CountShow = true;
+        settings.CountLeft = 100;
+        settings.CountTop = 200;
+        settings.CountMax = 2;
+        settings.CountList[0] = {"New Year", EncodeDate(2027, 1, 1), EncodeTime(0, 0, 0)};
+        settings.CountList[1] = {"Holiday", EncodeDate(2026, 12, 24), EncodeTime(18, 0, 0)};
+        settings.CountIndex = 0;
+        settings.CountText = "New Year";
+    }
+
+    TForm3& Window() {
+        if (!window) {
+            window = std::make_unique<TForm3>(
+                DisplayContext{surface, measurer, desktop, random, time, shell, skins, bitmaps}, settings, sink);
+        }
+        return *window;
+    }
+    void SetTime(int hour, int minute, int second) {
+        time.now.hour = hour;
+        time.now.minute = minute;
+        time.now.second = second;
+    }
+
+    Settings settings;
+    RecordingSurface surface;
+    FamilyMeasurer measurer;
+    FixedDesktop desktop;
+    ZeroRandom random;
+    SettableTime time;
+    IdleShell shell;
+    SkinSet skins = SolidSkins();
+    WorkingBitmaps bitmaps;
+    CountingSink sink;
+    std::unique_ptr<TForm3> window;
+};
+
+TEST_F(CountdownWindowTest, CreationFrameAlreadyShowsTheTimeLeft) {
+    Window().FormCreate();
+    ASSERT_EQ(surface.frames.size(), 1u);
+    const Frame& frame = surface.frames.front();
+    EXPECT_EQ(Numbers(frame), (std::vector<std::string>{"00", "00", "23", "13", "39", "30"}));
+    EXPECT_EQ(Texts(frame).front(), "New Year");
+    EXPECT_TRUE(surface.visible);
+    EXPECT_EQ(surface.position, (PointI{100, 200}));
+}
+
+TEST_F(CountdownWindowTest, HiddenByCountShowButStillDrawn) {
+    settings.CountShow = false;
+    Window().FormCreate();
+    EXPECT_FALSE(surface.visible);
+    EXPECT_EQ(surface.frames.size(), 1u);
+}
+
+TEST_F(CountdownWindowTest, FrameCarriesTheFaceTheFontsAndTheSkinColour) {
+    Window().FormCreate();
+    const Frame& frame = surface.frames.back();
+    const SizeI face = Window().FaceSize();
+    EXPECT_EQ(surface.clientSize, face);
+    EXPECT_EQ(frame.width, face.width);
+    EXPECT_EQ(frame.height, face.height);
+    EXPECT_EQ(frame.pixels.size(), static_cast<std::size_t>(face.width) * face.height);
+    // The centre pixel is the opaque skin: red 30, green 20, blue 10.
+    EXPECT_EQ(frame.pixels[(face.height / 2) * face.width + face.width / 2], 0xFF1E140Au);
+    EXPECT_EQ(frame.textColor, (Rgb{255, 193, 23}));
+    ASSERT_EQ(frame.fonts.size(), 2u);
+    EXPECT_EQ(frame.fonts[kCountLabelFontIndex].family, "Georgia");
+    EXPECT_EQ(frame.fonts[kCountLabelFontIndex].emPixels, 11);
+    EXPECT_EQ(frame.fonts[kCountNumberFontIndex].emPixels, 15);
+    EXPECT_EQ(Texts(frame).size(), 17u);  // title, six labels, six numbers, four separators
+}
+
+TEST_F(CountdownWindowTest, RedrawsOncePerSecond) {
+    Window().FormCreate();
+    Window().OnTimer();  // the remembered time is still the reset value
+    Window().OnTimer();
+    Window().OnTimer();
+    EXPECT_EQ(surface.frames.size(), 2u);
+    SetTime(10, 20, 31);
+    Window().OnTimer();
+    Window().OnTimer();
+    ASSERT_EQ(surface.frames.size(), 3u);
+    EXPECT_EQ(Numbers(surface.frames.back()), (std::vector<std::string>{"00", "00", "23", "13", "39", "29"}));
+}
+
+TEST_F(CountdownWindowTest, AtMidnightTheRedrawWaitsForTheNextSecond) {
+    SetTime(0, 0, 0);
+    Window().FormCreate();
+    Window().OnTimer();
+    EXPECT_EQ(surface.frames.size(), 1u);
+    SetTime(0, 0, 1);
+    Window().OnTimer();
+    EXPECT_EQ(surface.frames.size(), 2u);
+}
+
+TEST_F(CountdownWindowTest, NewSelectionIsDrawnAtTheNextTick) {
+    Window().FormCreate();
+    Window().OnTimer();
+    settings.CountIndex = 1;
+    settings.CountText = "Holiday";
+    Window().CountForm();
+    Window().OnTimer();  // same second
+    ASSERT_EQ(surface.frames.size(), 3u);
+    const Frame& frame = surface.frames.back();
+    EXPECT_EQ(Texts(frame).front(), "Holiday");
+    EXPECT_EQ(Numbers(frame), (std::vector<std::string>{"00", "00", "16", "07", "39", "30"}));
+}
+
+TEST_F(CountdownWindowTest, DrawsCountTextNotTheListTitle) {
+    settings.CountText = "Shown title";
+    Window().FormCreate();
+    EXPECT_EQ(Texts(surface.frames.back()).front(), "Shown title");
+}
+
+TEST_F(CountdownWindowTest, CountIndexOutsideTheListStaysInsideTheSlots) {
+    for (int index : {50, -1, kCountSlots}) {
+        settings.CountIndex = index;
+        surface.frames.clear();
+        Window().FormCreate();
+        ASSERT_EQ(surface.frames.size(), 1u) << index;
+        const CountEntry& shown = settings.SelectedEntry();
+        EXPECT_EQ(Window().Target(), ApplyBorrows(DecodeTarget(shown.date, shown.time), Window().Now(),
+                                                  Window().MonthLength()))
+            << index;
+    }
+}
+
+TEST_F(CountdownWindowTest, FaceSizeIgnoresTheDrawingFontAndBold) {
+    Window().CountForm();
+    const SizeI face = Window().FaceSize();
+    settings.CountFont = "Arial";
+    settings.CountBorder = true;
+    Window().CountForm();
+    EXPECT_EQ(Window().FaceSize(), face);
+    settings.CountSize = 10;
+    Window().CountForm();
+    EXPECT_GT(Window().FaceSize().width, face.width);
+    settings.CountSize = 3;
+    settings.CountRectOval = true;
+    Window().CountForm();
+    EXPECT_NE(Window().FaceSize(), face);
+}
+
+TEST_F(CountdownWindowTest, RoundedOutlineWithOvalLayoutWhenSkySet) {
+    settings.CountRectOval = true;
+    Window().FormCreate();
+    const SizeI face = Window().FaceSize();
+    const auto cornerAlpha = [&] {
+        return Window().Planes().alpha[static_cast<std::size_t>(face.height / 10) * face.width + face.width / 10];
+    };
+    EXPECT_EQ(cornerAlpha(), 0);  // outside the oval
+    settings.CountSky = true;
+    Window().CountForm();
+    EXPECT_GT(cornerAlpha(), 0);  // inside the rounded rectangle
+    Window().OnTimer();
+    const std::vector<std::string> texts = Texts(surface.frames.back());
+    ASSERT_EQ(texts.size(), 13u);
+    EXPECT_EQ(texts[7], "00 -");
+    EXPECT_EQ(texts[10], "13:");
+}
+
+TEST_F(CountdownWindowTest, HugeFaceIsHeldToThePlanes) {
+    measurer.scale = 1000;
+    Window().FormCreate();
+    EXPECT_EQ(Window().FaceSize(), kCountPlaneCapacity);
+    const Frame& frame = surface.frames.back();
+    EXPECT_EQ(frame.pixels.size(), static_cast<std::size_t>(kCountPlaneCapacity.width) * kCountPlaneCapacity.height);
+}
+
+TEST_F(CountdownWindowTest, StillWindowSavesItsPositionAsCountLeftAndTop) {
+    settings.CountLeft = -2;
+    Window().FormCreate();
+    for (int tick = 0; tick < 3; ++tick) Window().OnTimer();
+    EXPECT_EQ(settings.CountLeft, 0);
+    EXPECT_EQ(settings.CountTop, 200);
+    EXPECT_EQ(sink.writes, 1);
+}
+
+}  // namespace
+}  // namespace zentrova

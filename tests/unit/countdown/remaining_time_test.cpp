@@ -1,0 +1,152 @@
+#include "countdown/remaining_time.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <ostream>
+#include <string>
+
+namespace zentrova {
+namespace {
+
+using Texts = std::array<std::string, 6>;
+
+Texts Shown(const CountdownFields& now, const CountdownFields& target) {
+    return CountdownNumberTexts(ComputeRemainingTime(now, target));
+}
+
+// Seconds from `now` to `target` by the calendar, independent of the borrows.
+long long SecondsBetween(const CountdownFields& now, const CountdownFields& target) {
+    auto secondsOf = [](const CountdownFields& f) {
+        return static_cast<long long>(EncodeDate(f.year, f.month, f.day)) * 86400 +
+               ((f.hour * 60LL + f.minute) * 60 + f.second);
+    };
+    return secondsOf(target) - secondsOf(now);
+}
+
+long long SecondsShown(const RemainingTime& r) {
+    return ((r.days * 24LL + r.hours) * 60 + r.minutes) * 60 + r.seconds;
+}
+
+struct BorrowCase {
+    const char* name;
+    CountdownFields now;
+    CountdownFields target;
+    Texts expected;
+};
+
+void PrintTo(const BorrowCase& c, std::ostream* os) { *os << c.name; }
+
+class CountdownBorrowExamples : public ::testing::TestWithParam<BorrowCase> {};
+
+TEST_P(CountdownBorrowExamples, ShowsTheSixPaddedDifferences) {
+    const BorrowCase& c = GetParam();
+    EXPECT_EQ(Shown(c.now, c.target), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Countdown, CountdownBorrowExamples,
+    ::testing::Values(
+        // December has 31 days; every field borrows once.
+        BorrowCase{"NewYear", {2026, 12, 8, 10, 20, 30}, {2027, 1, 1, 0, 0, 0}, {"00", "00", "23", "13", "39", "30"}},
+        // The day borrow adds January's 31 days, not February's.
+        BorrowCase{"DayBorrowUsesCurrentMonthLength", {2026, 1, 30, 12, 0, 0}, {2026, 3, 1, 12, 0, 0},
+                   {"00", "01", "02", "00", "00", "00"}},
+        BorrowCase{"LeapFebruary", {2028, 2, 20, 9, 0, 0}, {2028, 3, 5, 9, 0, 0}, {"00", "00", "14", "00", "00", "00"}},
+        BorrowCase{"CommonFebruary", {2027, 2, 20, 9, 0, 0}, {2027, 3, 5, 9, 0, 0}, {"00", "00", "13", "00", "00", "00"}},
+        // One day past: the month turns negative and keeps its leading zero.
+        BorrowCase{"OneDayPast", {2026, 12, 26, 0, 0, 0}, {2026, 12, 25, 0, 0, 0}, {"00", "0-1", "30", "00", "00", "00"}},
+        BorrowCase{"MinuteRaisedThenTaken", {2026, 5, 10, 10, 30, 40}, {2026, 5, 10, 12, 10, 20},
+                   {"00", "00", "00", "01", "39", "40"}},
+        BorrowCase{"TargetIsNow", {2026, 5, 10, 10, 30, 40}, {2026, 5, 10, 10, 30, 40},
+                   {"00", "00", "00", "00", "00", "00"}}),
+    [](const ::testing::TestParamInfo<BorrowCase>& info) { return std::string(info.param.name); });
+
+TEST(CountdownBorrow, RaisedFieldsMayLeaveTheirUsualRange) {
+    // Step 4 lifts the minute to 70 and step 5 takes it back to 69.
+    const CountdownFields now{2026, 5, 10, 10, 30, 40};
+    const CountdownFields target = ApplyBorrows({2026, 5, 10, 12, 10, 20}, now, MonthLength(now));
+    EXPECT_EQ(target, (CountdownFields{2026, 5, 10, 11, 69, 80}));
+}
+
+TEST(CountdownBorrow, MonthLengthIsThatOfTheCurrentMonth) {
+    EXPECT_EQ(MonthLength({2028, 2, 20, 0, 0, 0}), 29);
+    EXPECT_EQ(MonthLength({2027, 2, 20, 0, 0, 0}), 28);
+    EXPECT_EQ(MonthLength({2026, 12, 8, 0, 0, 0}), 31);
+    EXPECT_EQ(MonthLength({2026, 11, 8, 0, 0, 0}), 30);
+}
+
+struct MidnightCase {
+    const char* name;
+    CountdownFields now;
+    CountdownFields target;
+    RemainingTime expected;
+};
+
+void PrintTo(const MidnightCase& c, std::ostream* os) { *os << c.name; }
+
+class CountdownMidnightBorrow : public ::testing::TestWithParam<MidnightCase> {};
+
+// At midnight a minute or second borrow would take the target's hour or
+// minute below zero; it is carried on to the next larger field instead.
+TEST_P(CountdownMidnightBorrow, CarriesOnAndStillAddsUp) {
+    const MidnightCase& c = GetParam();
+    const RemainingTime shown = ComputeRemainingTime(c.now, c.target);
+    EXPECT_EQ(shown, c.expected);
+    EXPECT_EQ(SecondsShown(shown), SecondsBetween(c.now, c.target));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Countdown, CountdownMidnightBorrow,
+    ::testing::Values(
+        MidnightCase{"SecondBorrowAtMidnight", {2026, 5, 10, 0, 0, 30}, {2026, 5, 11, 0, 0, 10}, {0, 0, 0, 23, 59, 40}},
+        MidnightCase{"MinuteBorrowAtMidnight", {2026, 5, 10, 0, 30, 0}, {2026, 5, 11, 0, 10, 0}, {0, 0, 0, 23, 40, 0}},
+        MidnightCase{"SeveralDaysAhead", {2026, 5, 10, 0, 0, 30}, {2026, 5, 13, 0, 0, 10}, {0, 0, 2, 23, 59, 40}},
+        MidnightCase{"AcrossMonthEnd", {2026, 1, 31, 0, 0, 30}, {2026, 2, 1, 0, 0, 10}, {0, 0, 0, 23, 59, 40}},
+        MidnightCase{"AcrossYearEnd", {2026, 12, 31, 0, 30, 15}, {2027, 1, 1, 0, 10, 5}, {0, 0, 0, 23, 39, 50}},
+        MidnightCase{"JustPassed", {2026, 5, 11, 0, 0, 30}, {2026, 5, 11, 0, 0, 10}, {0, 0, -1, 23, 59, 40}}),
+    [](const ::testing::TestParamInfo<MidnightCase>& info) { return std::string(info.param.name); });
+
+// Every pairing of awkward times of day, a day apart or on the same day:
+// no target field ever goes below zero and the values add up.
+TEST(CountdownBorrow, SixValuesAlwaysAddUpToTheTimeRemaining) {
+    const int hours[] = {0, 1, 12, 23};
+    const int minutesOrSeconds[] = {0, 1, 30, 59};
+    for (int dayOffset : {0, 1, 2}) {
+        for (int nh : hours) for (int nm : minutesOrSeconds) for (int ns : minutesOrSeconds) {
+            for (int th : hours) for (int tm : minutesOrSeconds) for (int ts : minutesOrSeconds) {
+                const CountdownFields now{2026, 5, 10, nh, nm, ns};
+                const CountdownFields target{2026, 5, 10 + dayOffset, th, tm, ts};
+                const CountdownFields borrowed = ApplyBorrows(target, now, MonthLength(now));
+                const RemainingTime shown = Differences(borrowed, now);
+                SCOPED_TRACE(::testing::Message() << nh << ":" << nm << ":" << ns << " -> +" << dayOffset << "d "
+                                                  << th << ":" << tm << ":" << ts);
+                ASSERT_GE(borrowed.hour, 0);
+                ASSERT_GE(borrowed.minute, 0);
+                ASSERT_EQ(shown.years, 0);
+                ASSERT_EQ(shown.months, 0);
+                ASSERT_EQ(SecondsShown(shown), SecondsBetween(now, target));
+            }
+        }
+    }
+}
+
+TEST(CountdownTarget, UsesTheDatePartOfTheDateAndTheTimePartOfTheTime) {
+    const double date = EncodeDate(2027, 1, 1) + 0.75;
+    const double time = EncodeDate(2003, 6, 9) + EncodeTime(13, 39, 30, 900);
+    EXPECT_EQ(DecodeTarget(date, time), (CountdownFields{2027, 1, 1, 13, 39, 30}));
+}
+
+TEST(CountdownNow, DropsTheMilliseconds) {
+    EXPECT_EQ(NowFields(LocalTime{2026, 12, 8, 10, 20, 30, 999}), (CountdownFields{2026, 12, 8, 10, 20, 30}));
+}
+
+TEST(CountdownPadding, ValuesBelowTenGetALeadingZero) {
+    const std::pair<int, const char*> cases[] = {{0, "00"},   {7, "07"},   {9, "09"},   {10, "10"},
+                                                 {59, "59"},  {123, "123"}, {-1, "0-1"}, {-3, "0-3"},
+                                                 {-12, "0-12"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(PadCountdownValue(value), text) << value;
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -1,0 +1,204 @@
+#include "face/display_window.h"
+
+#include <gtest/gtest.h>
+
+#include "face_fakes.h"
+
+namespace zentrova {
+namespace {
+
+using testing::CountingSink;
+using testing::FakeServices;
+
+// A display window that only counts its redraws and left presses.
+class CountingWindow : public DisplayWindow {
+public:
+    CountingWindow(DisplayContext context, MotionSettings motion) : DisplayWindow(context, motion) {}
+
+    using DisplayWindow::ForgetLastTime;
+    using DisplayWindow::PlaceAtSavedPosition;
+    using DisplayWindow::SetFaceSize;
+
+    int refreshes = 0;
+    LocalTime lastRefresh;
+    std::vector<PointI> leftPresses;
+    bool draggingDuringPress = true;
+
+protected:
+    void Refresh(const LocalTime& now) override {
+        ++refreshes;
+        lastRefresh = now;
+    }
+    void OnLeftPress(PointI client) override {
+        leftPresses.push_back(client);
+        draggingDuringPress = motion_.dragging;
+    }
+};
+
+class DisplayWindowTest : public ::testing::Test {
+protected:
+    DisplayWindowTest() : window(services.Context(), MotionSettings{go, left, top, sink}) {
+        window.SetFaceSize({200, 100}, {1601, 401});
+    }
+
+    FakeServices services;
+    bool go = false;
+    int left = 100;
+    int top = 100;
+    CountingSink sink;
+    CountingWindow window;
+};
+
+TEST_F(DisplayWindowTest, RedrawsOnlyWhenTheSecondChanges) {
+    services.surface.position = {100, 100};
+    services.time.Set(10, 0, 0);
+    window.OnTimer();
+    EXPECT_EQ(window.refreshes, 1);
+    EXPECT_EQ(window.LastTime(), (TimeOfDay{10, 0, 0}));
+
+    services.time.now.millisecond = 500;
+    window.OnTimer();
+    EXPECT_EQ(window.refreshes, 1);
+
+    services.time.Set(10, 0, 1);
+    window.OnTimer();
+    EXPECT_EQ(window.refreshes, 2);
+    EXPECT_EQ(window.lastRefresh.second, 1);
+
+    window.ForgetLastTime();
+    window.OnTimer();
+    EXPECT_EQ(window.refreshes, 3);
+}
+
+TEST_F(DisplayWindowTest, ForgottenTimeAtMidnightWaitsForTheNextSecond) {
+    services.time.Set(0, 0, 0);
+    window.ForgetLastTime();
+    window.OnTimer();
+    EXPECT_EQ(window.refreshes, 0);
+}
+
+TEST_F(DisplayWindowTest, StillTickWritesPositionOnceWhenItArrivesInside) {
+    services.surface.position = {-2, 100};
+    left = -2;
+    window.OnTimer();
+    EXPECT_EQ(services.surface.position, (PointI{-1, 100}));
+    EXPECT_EQ(sink.writes, 0);
+
+    window.OnTimer();
+    EXPECT_EQ(services.surface.position, (PointI{0, 100}));
+    EXPECT_EQ(sink.writes, 1);
+    EXPECT_EQ(left, 0);
+    EXPECT_EQ(top, 100);
+
+    const std::size_t movesBefore = services.surface.moves.size();
+    window.OnTimer();
+    EXPECT_EQ(sink.writes, 1);
+    EXPECT_EQ(services.surface.moves.size(), movesBefore);  // nothing to move
+}
+
+TEST_F(DisplayWindowTest, DraggedStillWindowIsSavedOnTheNextTick) {
+    services.surface.position = {100, 100};
+    services.desktop.cursor = {150, 150};
+    window.OnMouseDown(MouseButton::Left, {50, 50});
+    services.desktop.cursor = {160, 145};
+    window.OnMouseMove();
+    services.desktop.cursor = {170, 140};
+    window.OnMouseMove();
+    EXPECT_EQ(services.surface.position, (PointI{120, 90}));
+    EXPECT_EQ(sink.writes, 0);  // the drag itself writes nothing
+
+    window.OnTimer();
+    EXPECT_EQ(sink.writes, 1);
+    EXPECT_EQ(left, 120);
+    EXPECT_EQ(top, 90);
+    EXPECT_DOUBLE_EQ(window.Motion().posX, 120);
+}
+
+TEST_F(DisplayWindowTest, WanderTickMovesToFloatingPositionAndNeverSaves) {
+    go = true;
+    window.Motion().posX = 10.5;
+    window.Motion().posY = 20.5;
+    window.Motion().velX = 1.0;
+    window.Motion().velY = 1.0;
+    window.OnTimer();
+    window.OnTimer();
+    ASSERT_EQ(services.surface.moves.size(), 2u);
+    EXPECT_EQ(services.surface.moves[0], (PointI{10, 20}));
+    EXPECT_EQ(services.surface.moves[1], (PointI{12, 22}));  // 11.5 -> 12, 21.5 -> 22
+    EXPECT_EQ(sink.writes, 0);
+    EXPECT_EQ(left, 100);
+}
+
+TEST_F(DisplayWindowTest, WanderBouncesOffTheFaceSizedRightEdge) {
+    go = true;
+    services.desktop.screen = {1000, 800};
+    window.Motion().posX = 799.5;  // 1000 - 200 face width - 0.5
+    window.Motion().posY = 300;
+    window.Motion().velX = 1.0;
+    window.Motion().velY = 0.0;
+    services.random.Add({0});
+    window.OnTimer();
+    EXPECT_DOUBLE_EQ(window.Motion().velX, -0.5);
+}
+
+TEST_F(DisplayWindowTest, RightPressOpensMenuAtCursorWithoutDrag) {
+    services.desktop.cursor = {640, 480};
+    window.OnMouseDown(MouseButton::Right, {3, 4});
+    ASSERT_EQ(services.surface.menus.size(), 1u);
+    EXPECT_EQ(services.surface.menus[0], (PointI{640, 480}));
+    EXPECT_FALSE(window.Motion().dragging);
+    EXPECT_TRUE(window.leftPresses.empty());
+}
+
+TEST_F(DisplayWindowTest, LeftPressRunsHookWithClientPointThenDrags) {
+    services.desktop.cursor = {640, 480};
+    window.OnMouseDown(MouseButton::Left, {3, 4});
+    ASSERT_EQ(window.leftPresses.size(), 1u);
+    EXPECT_EQ(window.leftPresses[0], (PointI{3, 4}));
+    EXPECT_FALSE(window.draggingDuringPress);
+    EXPECT_TRUE(window.Motion().dragging);
+    EXPECT_TRUE(services.surface.menus.empty());
+
+    window.OnMouseUp(MouseButton::Left);
+    services.desktop.cursor = {700, 500};
+    window.OnMouseMove();
+    EXPECT_TRUE(services.surface.moves.empty());
+}
+
+TEST_F(DisplayWindowTest, MoveWithCursorAtAnchorDoesNotMoveWindow) {
+    services.desktop.cursor = {640, 480};
+    window.OnMouseDown(MouseButton::Left, {3, 4});
+    window.OnMouseMove();
+    EXPECT_TRUE(services.surface.moves.empty());
+}
+
+TEST_F(DisplayWindowTest, PopupCommandsReachTheShell) {
+    window.OnPopupCommand(PopupCommand::Settings);
+    EXPECT_EQ(services.shell.settingsShown, 1);
+    EXPECT_EQ(services.shell.ended, 0);
+    window.OnPopupCommand(PopupCommand::Close);
+    EXPECT_EQ(services.shell.ended, 1);
+    window.OnKeyDown(27);  // only the clock closes on Escape
+    EXPECT_EQ(services.shell.ended, 1);
+}
+
+TEST_F(DisplayWindowTest, PlacementUsesSavedPositionAndDrawsVelocity) {
+    left = -30;
+    top = 40;
+    services.random.Add({3, 0, 199});
+    window.PlaceAtSavedPosition();
+    EXPECT_EQ(services.surface.position, (PointI{-30, 40}));
+    EXPECT_DOUBLE_EQ(window.Motion().posX, -30);
+    EXPECT_DOUBLE_EQ(window.Motion().posY, 40);
+    EXPECT_DOUBLE_EQ(window.Motion().velX, -1.0);
+    EXPECT_DOUBLE_EQ(window.Motion().velY, -1.995);
+}
+
+TEST_F(DisplayWindowTest, FaceSizeIsClampedAndBecomesClientSize) {
+    window.SetFaceSize({4000, 0}, {1601, 401});
+    EXPECT_EQ(window.FaceSize(), (SizeI{1601, 1}));
+    EXPECT_EQ(services.surface.clientSizes.back(), (SizeI{1601, 1}));
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -1,0 +1,122 @@
+#pragma once
+// Fakes for the services a display window's logic calls, shared by the
+// face tests.
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "face/display_surface.h"
+#include "face/display_window.h"
+#include "face/services.h"
+
+namespace zentrova::testing {
+
+class FakeSurface : public DisplaySurface {
+public:
+    void SetClientSize(SizeI size) override { clientSizes.push_back(size); }
+    PointI Position() const override { return position; }
+    void MoveTo(PointI leftTop) override {
+        position = leftTop;
+        moves.push_back(leftTop);
+    }
+    void SetVisible(bool value) override { visible = value; }
+    void Push(const Frame&) override { ++pushes; }
+    void ShowPopupMenu(PointI screen) override { menus.push_back(screen); }
+
+    PointI position;
+    bool visible = false;
+    int pushes = 0;
+    std::vector<SizeI> clientSizes;
+    std::vector<PointI> moves;
+    std::vector<PointI> menus;
+};
+
+class FakeDesktop : public Desktop {
+public:
+    SizeI ScreenSize() const override { return screen; }
+    PointI CursorPos() const override { return cursor; }
+
+    SizeI screen{1920, 1080};
+    PointI cursor;
+};
+
+// Hands out scripted values and records the bounds asked for; running dry
+// or a value outside the bound fails the test.
+class ScriptedRandom : public RandomSource {
+public:
+    ScriptedRandom() = default;
+    ScriptedRandom(std::initializer_list<int> values) : values_(values) {}
+    void Add(std::initializer_list<int> values) { values_.insert(values_.end(), values); }
+    int Next(int bound) override {
+        bounds.push_back(bound);
+        if (values_.empty()) {
+            ADD_FAILURE() << "random source ran dry";
+            return 0;
+        }
+        int value = values_.front();
+        values_.pop_front();
+        EXPECT_GE(value, 0);
+        EXPECT_LT(value, bound);
+        return value;
+    }
+    bool Exhausted() const { return values_.empty(); }
+
+    std::vector<int> bounds;
+
+private:
+    std::deque<int> values_;
+};
+
+class FakeTime : public TimeSource {
+public:
+    LocalTime Now() const override { return now; }
+    void Set(int hour, int minute, int second) {
+        now.hour = hour;
+        now.minute = minute;
+        now.second = second;
+    }
+
+    LocalTime now{2024, 5, 17, 10, 0, 0, 0};
+};
+
+class FakeShell : public ShellActions {
+public:
+    void ShowSettingsWindow() override { ++settingsShown; }
+    void EndProgram() override { ++ended; }
+
+    int settingsShown = 0;
+    int ended = 0;
+};
+
+class FakeMeasurer : public TextMeasurer {
+public:
+    SizeI Measure(const std::string&, int points, const std::string& text) override {
+        return SizeI{static_cast<int>(text.size()) * points, points * 2};
+    }
+};
+
+class CountingSink : public PositionSink {
+public:
+    void WritePosition() override { ++writes; }
+    int writes = 0;
+};
+
+// Every service a display window needs, wired into a context.
+struct FakeServices {
+    FakeSurface surface;
+    FakeMeasurer measurer;
+    FakeDesktop desktop;
+    ScriptedRandom random;
+    FakeTime time;
+    FakeShell shell;
+    SkinSet skins;
+    WorkingBitmaps bitmaps;
+
+    DisplayContext Context() { return DisplayContext{surface, measurer, desktop, random, time, shell, skins, bitmaps}; }
+};
+
+}  // namespace zentrova::testing

@@ -1,0 +1,141 @@
+// Loading what an earlier run stored, and how faulty stored values are
+// reported.
+
+#include <gtest/gtest.h>
+
+#include "store_test_support.h"
+
+namespace zentrova {
+namespace {
+
+using namespace test;
+
+TEST(SettingsLoad, SecondStartReadsTheSeededEntriesBack) {
+    MemoryStore store = FirstRunStore();
+    Settings settings;
+    LoadResult load = LoadInto(store, settings);
+    EXPECT_FALSE(load.firstRun);
+    EXPECT_FALSE(load.error);
+    EXPECT_EQ(settings.Start_1, 1);
+    EXPECT_EQ(settings.CountMax, 2);
+    EXPECT_EQ(settings.CountIndex, 0);
+    EXPECT_EQ(settings.CountList[0].title, "Christmas Countdown");
+    EXPECT_EQ(settings.CountList[0].date, 46381.0);
+    EXPECT_EQ(settings.CountList[0].time, 0.0);
+    EXPECT_EQ(settings.CountList[1].title, "New Year Countdown");
+    EXPECT_EQ(settings.CountList[1].date, 46388.0);
+    EXPECT_EQ(settings.CountList[1].time, 0.0);
+    EXPECT_EQ(settings.ClockFont, "Tahoma");
+    EXPECT_EQ(settings.ClockLeft, 512);
+    EXPECT_EQ(settings.CountTop, 40);
+    EXPECT_EQ(settings.CalendarSize, 5);
+    EXPECT_TRUE(settings.CalendarBold);
+    EXPECT_FALSE(settings.CalendarGo);
+}
+
+TEST(SettingsLoad, OpensKeysWithoutCreatingThem) {
+    MemoryStore store;
+    Settings settings;
+    EXPECT_TRUE(LoadInto(store, settings).firstRun);
+    EXPECT_FALSE(store.HasKey(kRootPath));
+    EXPECT_FALSE(store.HasKey(kClockPath));
+}
+
+TEST(SettingsLoad, MissingGroupKeepsInitialValuesWithoutError) {
+    MemoryStore store = FirstRunStore();
+    store.RemoveKey(kCountdownPath);  // and the list below it
+    Settings settings;
+    LoadResult load = LoadInto(store, settings);
+    EXPECT_FALSE(load.error);
+    EXPECT_FALSE(load.firstRun);
+    EXPECT_EQ(settings.CountFont, "");
+    EXPECT_FALSE(settings.CountShow);
+    EXPECT_EQ(settings.CountMax, 1);  // held inside the list
+    EXPECT_EQ(settings.CalendarSize, 5);
+}
+
+TEST(SettingsLoad, NonZeroFlagReadsTrueAndSaveWritesOne) {
+    MemoryStore store = FirstRunStore();
+    store.PutDword(kClockPath, "ClockGo", 5);
+    Settings settings;
+    ASSERT_FALSE(LoadInto(store, settings).error);
+    EXPECT_TRUE(settings.ClockGo);
+    ASSERT_FALSE(Save(store, settings, settings.CountIndex));
+    EXPECT_EQ(StoredDword(store, kClockPath, "ClockGo"), 1);
+}
+
+TEST(SettingsLoad, MissingStringReadsEmptyWithoutError) {
+    MemoryStore store = FirstRunStore();
+    store.Remove(kClockPath, "ClockFont");
+    Settings settings;
+    LoadResult load = LoadInto(store, settings);
+    EXPECT_FALSE(load.error);
+    EXPECT_EQ(settings.ClockFont, "");
+    EXPECT_TRUE(settings.DateShow);  // the values after it still load
+    EXPECT_EQ(settings.CalendarTop, 10);
+}
+
+TEST(SettingsLoad, ExpandStringIsAcceptedAsItIs) {
+    MemoryStore store = FirstRunStore();
+    std::string text = "%FONT%";
+    store.Put(kClockPath, "ClockFont", {ValueType::ExpandString, {text.begin(), text.end()}});
+    Settings settings;
+    EXPECT_FALSE(LoadInto(store, settings).error);
+    EXPECT_EQ(settings.ClockFont, "%FONT%");
+}
+
+TEST(SettingsLoad, ReportsMissingAndMistypedValuesByName) {
+    struct Case {
+        const char* label;
+        std::function<void(MemoryStore&)> damage;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"date stored as dword", [](MemoryStore& s) { s.PutDword(kCountTitlePath, "CountDate1", 46388); },
+         "Invalid data type for 'CountDate1'"},
+        {"time of 4 bytes", [](MemoryStore& s) { s.Put(kCountTitlePath, "CountTime0", {ValueType::Binary, {0, 0, 0, 0}}); },
+         "Invalid data type for 'CountTime0'"},
+        {"integer missing", [](MemoryStore& s) { s.Remove(kClockPath, "ClockSkin"); }, "Failed to get data for 'ClockSkin'"},
+        {"flag missing", [](MemoryStore& s) { s.Remove(kCalendarPath, "CalendarGo"); }, "Failed to get data for 'CalendarGo'"},
+        {"date missing", [](MemoryStore& s) { s.Remove(kCountTitlePath, "CountDate0"); }, "Failed to get data for 'CountDate0'"},
+        {"integer as string", [](MemoryStore& s) { s.PutString(kCountdownPath, "CountSize", "3"); },
+         "Invalid data type for 'CountSize'"},
+        {"dword of 8 bytes", [](MemoryStore& s) { s.PutDouble(kClockPath, "ClockTop", 1.0); },
+         "Invalid data type for 'ClockTop'"},
+        {"string as dword", [](MemoryStore& s) { s.PutDword(kCalendarPath, "CalendarFont", 1); },
+         "Invalid data type for 'CalendarFont'"},
+        {"unreadable string", [](MemoryStore& s) { s.FailQuery("CountFont"); }, "Failed to get data for 'CountFont'"},
+        {"start marker missing", [](MemoryStore& s) { s.Remove(kRootPath, "Start_1"); }, "Failed to get data for 'Start_1'"},
+    };
+    for (const Case& c : cases) {
+        MemoryStore store = FirstRunStore();
+        c.damage(store);
+        Settings settings;
+        LoadResult load = LoadInto(store, settings);
+        EXPECT_EQ(load.error, c.message) << c.label;
+        EXPECT_FALSE(load.firstRun) << c.label;
+        EXPECT_EQ(store.WriteCount(), 0u) << c.label;
+    }
+}
+
+TEST(SettingsLoad, ReadsEntriesOnlyUpToCountMax) {
+    MemoryStore store = FirstRunStore();
+    store.PutDword(kCountTitlePath, "CountMax", 1);
+    Settings settings;
+    ASSERT_FALSE(LoadInto(store, settings).error);
+    EXPECT_EQ(settings.CountMax, 1);
+    EXPECT_EQ(settings.CountList[1].title, "");
+}
+
+TEST(SettingsLoad, StartZeroIsFirstRunEvenWithLaterError) {
+    MemoryStore store = FirstRunStore();
+    store.PutDword(kRootPath, "Start_1", 0);
+    store.Remove(kClockPath, "ClockSize");
+    Settings settings;
+    LoadResult load = LoadInto(store, settings);
+    EXPECT_TRUE(load.firstRun);
+    EXPECT_EQ(load.error, "Failed to get data for 'ClockSize'");
+}
+
+}  // namespace
+}  // namespace zentrova
