@@ -90,7 +90,12 @@ std::string FormatWindowsPicture(std::string_view picture, const LocalTime& time
     while (at < picture.size()) {
         const char letter = picture[at];
         if (letter == '\'') {
-            AppendQuoted(picture, at, out);
+            if (at + 1 < picture.size() && picture[at + 1] == '\'') {
+                out += '\'';
+                at += 2;
+            } else {
+                AppendQuoted(picture, at, out);
+            }
             continue;
         }
         const std::size_t run = RunLength(picture, at);

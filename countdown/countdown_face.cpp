@@ -1,7 +1,6 @@
 #include "countdown/countdown_face.h"
 
 #include <cstddef>
-#include <cmath>
 
 #include "face/rounding.h"
 
@@ -24,7 +23,7 @@ SizeI CountdownFaceSize(TextMeasurer& measurer, int countSize, bool oval) {
     for (std::size_t i = 0; i < kCountLabelWords.size(); ++i) {
         const SizeI extent = measurer.Measure(kCountMeasuringFamily, points, kCountLabelWords[i]);
         if (i == 0) lineHeight = extent.height;
-        labelsWidth += static_cast<int>(std::lround(extent.width * kLabelWidthFactor));
+        labelsWidth += RoundHalfEven(extent.width * kLabelWidthFactor);
     }
     const double width = static_cast<double>(labelsWidth);
     if (oval) return {RoundHalfEven(width * kOvalWidthFactor), RoundHalfEven(lineHeight * kOvalHeightFactor)};

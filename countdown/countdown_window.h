@@ -14,8 +14,6 @@
 
 namespace zentrova {
 
-inline constexpr char kCountdownCaption[] = "Countdown";
-
 class TForm3 : public DisplayWindow {
 public:
     // `positionSink` writes CountLeft and CountTop when a still window has

@@ -1,15 +1,61 @@
 #include "platform/display_windows.h"
 
+#include "app/program_names.h"
+#include "platform/win32_locale.h"
+#include "settings/settings_store.h"
+
 namespace zentrova::platform {
 
-DisplayWindows::DisplayWindows(ProgramState& state, KeyValueStore& store, SettingsWindowHost& settingsHost,
-                               HWND owner)
-    : state_(state), store_(store), settingsHost_(settingsHost), owner_(owner) {}
+void StorePositionSink::WritePosition() {
+    (void)zentrova::WritePosition(store_, settings_, window_);
+}
+
+DisplayWindows::DisplayWindows(ProgramState& state, KeyValueStore& store, HWND owner)
+    : state_(state), store_(store), owner_(owner) {}
+
+DisplayWindows::~DisplayWindows() = default;
+
+template <typename Logic>
+DisplayContext DisplayWindows::ContextFor(Parts<Logic>& parts) {
+    return DisplayContext{parts.surface, measurer_, desktop_, parts.random, time_, *this, state_.skins,
+                          state_.bitmaps};
+}
 
 void DisplayWindows::CreateDisplayWindows() {
-    // The display windows are created here, in this order: the clock (the
-    // application's main window: closing it ends the program), the
-    // countdown, the calendar.
+    Settings& settings = state_.settings;
+    const Locale locale = UserLocale();
+
+    // The clock first: it is the application's main window, and closing it
+    // ends the program.
+    clock_ = std::make_unique<Parts<TForm1>>(kClockCaption, owner_, store_, settings, DisplayWindowId::Clock);
+    clock_->logic = std::make_unique<TForm1>(ContextFor(*clock_), settings, locale, clock_->sink);
+    clock_->surface.Attach(*clock_->logic);
+    clock_->logic->FormCreate();
+    clock_->surface.StartTimer();
+
+    countdown_ = std::make_unique<Parts<TForm3>>(kCountdownCaption, owner_, store_, settings,
+                                                 DisplayWindowId::Countdown);
+    countdown_->logic = std::make_unique<TForm3>(ContextFor(*countdown_), settings, countdown_->sink);
+    countdown_->surface.Attach(*countdown_->logic);
+    countdown_->logic->FormCreate();
+    countdown_->surface.StartTimer();
+
+    calendar_ = std::make_unique<Parts<TForm4>>(kCalendarCaption, owner_, store_, settings,
+                                                DisplayWindowId::Calendar);
+    calendar_->logic = std::make_unique<TForm4>(ContextFor(*calendar_), settings, locale, calendar_->sink);
+    calendar_->surface.Attach(*calendar_->logic);
+    calendar_->logic->FormCreate();
+    calendar_->surface.StartTimer();
+}
+
+void DisplayWindows::ShowSettingsWindow() {
+    if (settings_) settings_->ShowFromDisplayMenu();
+}
+
+void DisplayWindows::EndProgram() {
+    // Closing the main window ends the message loop; the tray icon and the
+    // guard go as the program unwinds.
+    PostQuitMessage(0);
 }
 
 }  // namespace zentrova::platform

@@ -4,26 +4,76 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "app/program_state.h"
+#include "calendar/calendar_window.h"
+#include "clock/clock_window.h"
+#include "countdown/countdown_window.h"
+#include "face/services.h"
+#include "platform/layered_window.h"
+#include "platform/win32_services.h"
 #include "settings/key_value_store.h"
+#include "settings/settings_schema.h"
 #include "settings/settings_window.h"
 #include "settings/settings_window_host.h"
 
 namespace zentrova::platform {
 
-class DisplayWindows final : public DisplayWindowFactory {
+// Writes one window's left and top to its own key. A failed write is not
+// reported: a message box from inside the 30 ms tick would stack up, and
+// the position is written again the next time the window comes to rest.
+class StorePositionSink final : public PositionSink {
 public:
-    DisplayWindows(ProgramState& state, KeyValueStore& store, SettingsWindowHost& settingsHost, HWND owner);
+    StorePositionSink(KeyValueStore& store, const Settings& settings, DisplayWindowId window)
+        : store_(store), settings_(settings), window_(window) {}
+    void WritePosition() override;
+
+private:
+    KeyValueStore& store_;
+    const Settings& settings_;
+    DisplayWindowId window_;
+};
+
+class DisplayWindows final : public DisplayWindowFactory, public ShellActions {
+public:
+    DisplayWindows(ProgramState& state, KeyValueStore& store, HWND owner);
+    ~DisplayWindows() override;
     void AttachSettings(TForm2& settings) { settings_ = &settings; }
 
     void CreateDisplayWindows() override;
 
+    // ShellActions, for the display windows' menus and keys.
+    void ShowSettingsWindow() override;
+    void EndProgram() override;
+
+    TForm1* Clock() { return clock_ ? clock_->logic.get() : nullptr; }
+    TForm3* Countdown() { return countdown_ ? countdown_->logic.get() : nullptr; }
+    TForm4* Calendar() { return calendar_ ? calendar_->logic.get() : nullptr; }
+
 private:
+    template <typename Logic>
+    struct Parts {
+        Parts(const char* caption, HWND owner, KeyValueStore& store, const Settings& settings, DisplayWindowId id)
+            : surface(caption, owner), sink(store, settings, id) {}
+        LayeredWindow surface;
+        ClockSeededRandom random;  // seeded when the window is made
+        StorePositionSink sink;
+        std::unique_ptr<Logic> logic;
+    };
+    template <typename Logic>
+    DisplayContext ContextFor(Parts<Logic>& parts);
+
     ProgramState& state_;
     KeyValueStore& store_;
-    SettingsWindowHost& settingsHost_;
     HWND owner_;
     TForm2* settings_ = nullptr;
+    GdiTextMeasurer measurer_;
+    Win32Desktop desktop_;
+    Win32TimeSource time_;
+    std::unique_ptr<Parts<TForm1>> clock_;
+    std::unique_ptr<Parts<TForm3>> countdown_;
+    std::unique_ptr<Parts<TForm4>> calendar_;
 };
 
 }  // namespace zentrova::platform

@@ -50,7 +50,7 @@ int RunProgram() {
     ApplicationWindow application;
     SettingsForm settingsForm(application.Handle(), icon.get());
     if (!settingsForm.Created()) return 1;
-    DisplayWindows displays(state, store, settingsForm, application.Handle());
+    DisplayWindows displays(state, store, application.Handle());
     TForm2 settingsLogic(state.settings, store, settingsForm, time, displays);
     settingsForm.Attach(settingsLogic);
     displays.AttachSettings(settingsLogic);

@@ -24,12 +24,13 @@ double Gaussian(double dx, double dy, double sigma) {
 }
 
 Vec3 DomeNormal(double x, double y, double steepness) {
-    // Height of a cap z = sqrt(R^2 - r^2) whose radius R shrinks toward 1
-    // (the edge of the square) as the steepness grows.
-    const double radius = 1.0 / std::fmax(steepness, 1e-6);
+    // A sphere of radius 1.5 reaches past the corners (1.414); scaling its
+    // slope sets the steepness without moving its foot.
+    constexpr double kFoot = 1.5;
     const double r2 = x * x + y * y;
-    const double z = std::sqrt(std::fmax(radius * radius - r2, 1e-6 * radius * radius));
-    return Normalize({x, y, z});
+    const double z = std::sqrt(std::fmax(kFoot * kFoot - r2, 0.01));
+    const double k = steepness * kFoot;
+    return Normalize({x * k, y * k, z});
 }
 
 double Diffuse(Vec3 normal, Vec3 toLight) { return std::fmax(0.0, Dot(normal, Normalize(toLight))); }
@@ -44,12 +45,18 @@ double SoftboxReflection(Vec3 normal, const Softbox& box) {
     if (normal.z <= 1e-6) return 0.0;
     const double sx = normal.x / normal.z;
     const double sy = normal.y / normal.z;
-    const double qx = (sx - box.centerX) / box.halfWidth;  // -1..1 inside
-    const double qy = (sy - box.centerY) / box.halfHeight;
+    // -1..1 inside; the barrel factor grows away from the centre, pulling
+    // the corners in so the sides curve as in a convex mirror.
+    double qx = (sx - box.centerX) / box.halfWidth;
+    double qy = (sy - box.centerY) / box.halfHeight;
+    const double barrel = 1 + box.bulge * (qx * qx + qy * qy) * 0.5;
+    qx *= barrel;
+    qy *= barrel;
     const double p = box.cornerRoundness;
     const double shape =
         Pow(Pow(std::fabs(qx) + 1e-12, p) + Pow(std::fabs(qy) + 1e-12, p), 1.0 / p);
     double light = Smoothstep(1 + box.edgeSoftness, 1 - box.edgeSoftness, shape);
+    light *= 1 - box.falloff * Clamp01((qx + qy + 2) / 4);
     if (light <= 0 || box.barWidth <= 0) return light;
 
     // Window bars: thin dark lines between the panes.

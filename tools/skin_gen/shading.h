@@ -25,7 +25,9 @@ Point2 Rotate(Point2 p, double cosAngle, double sinAngle);
 double Gaussian(double dx, double dy, double sigma);
 
 // Surface normal of a dome whose slope grows from 0 at the centre; x and y
-// run over [-1, 1]; steepness 0 is flat, 1 a half sphere at the edge.
+// run over [-1, 1]. The dome's foot lies beyond the corners of the square,
+// so it stays smooth everywhere; steepness 1 is about a sphere of radius 1
+// near the centre, 0 flat.
 Vec3 DomeNormal(double x, double y, double steepness);
 
 // Blinn-Phong diffuse and specular for a light coming from direction toLight,
@@ -46,6 +48,8 @@ struct Softbox {
     int panesAcross = 1;         // window bars divide the light into panes
     int panesDown = 1;
     double barWidth = 0.0;       // fraction of a pane
+    double falloff = 0.0;        // 0 even; toward 1 the light fades to its lower right
+    double bulge = 0.0;          // barrel distortion: the outline and bars bow outward
 };
 double SoftboxReflection(Vec3 normal, const Softbox& box);
 

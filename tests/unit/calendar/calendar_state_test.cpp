@@ -145,7 +145,7 @@ TEST(FooterDate, PrefixAndSeparatorDependOnTheTimeHalf) {
     EXPECT_EQ(FooterDateText(now, false, locale), "Today 05/07/2024");
     EXPECT_EQ(FooterDateText(now, true, locale), "05.07.2024");
 
-    locale.dateSeparator = "-";
+    locale.dateSeparator = std::string(1, '-');
     EXPECT_EQ(FooterDateText(now, false, locale), "Today 05-07-2024");
     EXPECT_EQ(FooterDateText(now, true, locale), "05.07.2024");  // dots whatever the locale
 }

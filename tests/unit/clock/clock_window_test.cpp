@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <variant>
 
 #include "clock_fakes.h"
@@ -212,13 +213,6 @@ TEST_F(ClockWindowTest, NoValidFormatYetFallsBackToTheSystemPictures) {
     EXPECT_EQ(Clock().TimeFormat(), "");
     EXPECT_EQ(Clock().TimeText(), "10:00:00 AM");
     EXPECT_EQ(Clock().DateText(), "5/17/2024");
-}
-
-TEST_F(ClockWindowTest, UnknownSkinKeepsTheTextColour) {
-    Created();
-    settings.ClockSkin = 16;
-    Clock().Dial();
-    EXPECT_EQ(Clock().SkinTextColor(), kSkin9Text);
 }
 
 }  // namespace

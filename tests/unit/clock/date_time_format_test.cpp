@@ -17,10 +17,11 @@ LocalTime At(int year, int month, int day, int hour = 0, int minute = 0, int sec
 // that are plainly not English.
 Locale DottedLocale() {
     Locale locale = EnglishUnitedStates();
-    locale.timeSeparator = ".";
-    locale.dateSeparator = "-";
-    locale.monthNames[2] = "Maerz";
-    locale.weekdayNames[6] = "Samstag";
+    // Assigned as strings: GCC 12 warns falsely (-Wrestrict) on literals here.
+    locale.timeSeparator = std::string(".");
+    locale.dateSeparator = std::string("-");
+    locale.monthNames[2] = std::string("Maerz");
+    locale.weekdayNames[6] = std::string("Samstag");
     return locale;
 }
 
@@ -86,7 +87,7 @@ TEST(ClockDateFormat, RegionalSeparatorsAndNames) {
     // A literal dot or hyphen is copied, not taken for a separator.
     EXPECT_EQ(FormatDateTime("mm.dd.yyyy", t, dotted), "03.07.2026");
     Locale slashes = EnglishUnitedStates();
-    slashes.dateSeparator = ".";
+    slashes.dateSeparator = std::string(".");
     EXPECT_EQ(FormatDateTime("mm-dd-yyyy", t, slashes), "03-07-2026");
     EXPECT_EQ(FormatDateTime("dddd, dd mmmm", t, dotted), "Samstag, 07 Maerz");
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <variant>
 #include <vector>
@@ -87,7 +88,7 @@ std::vector<std::string> Texts(const Frame& frame) {
     return texts;
 }
 
-// The last six number items of a rectangle-layout frame, before its separators.
+// The six numbers of a frame: they follow the title and the six labels.
 std::vector<std::string> Numbers(const Frame& frame) {
     const std::vector<std::string> texts = Texts(frame);
     return {texts.begin() + 7, texts.begin() + 13};
@@ -106,7 +107,7 @@ protected:
         settings.CountList[0] = {"New Year", EncodeDate(2027, 1, 1), EncodeTime(0, 0, 0)};
         settings.CountList[1] = {"Holiday", EncodeDate(2026, 12, 24), EncodeTime(18, 0, 0)};
         settings.CountIndex = 0;
-        settings.CountText = "New Year";
+        settings.CountText = "Shown title";  // drawn instead of the list's own title
     }
 
     TForm3& Window() {
@@ -140,16 +141,9 @@ TEST_F(CountdownWindowTest, CreationFrameAlreadyShowsTheTimeLeft) {
     ASSERT_EQ(surface.frames.size(), 1u);
     const Frame& frame = surface.frames.front();
     EXPECT_EQ(Numbers(frame), (std::vector<std::string>{"00", "00", "23", "13", "39", "30"}));
-    EXPECT_EQ(Texts(frame).front(), "New Year");
+    EXPECT_EQ(Texts(frame).front(), "Shown title");
     EXPECT_TRUE(surface.visible);
     EXPECT_EQ(surface.position, (PointI{100, 200}));
-}
-
-TEST_F(CountdownWindowTest, HiddenByCountShowButStillDrawn) {
-    settings.CountShow = false;
-    Window().FormCreate();
-    EXPECT_FALSE(surface.visible);
-    EXPECT_EQ(surface.frames.size(), 1u);
 }
 
 TEST_F(CountdownWindowTest, FrameCarriesTheFaceTheFontsAndTheSkinColour) {
@@ -184,8 +178,10 @@ TEST_F(CountdownWindowTest, RedrawsOncePerSecond) {
 }
 
 TEST_F(CountdownWindowTest, AtMidnightTheRedrawWaitsForTheNextSecond) {
+    settings.CountShow = false;  // a hidden window goes on drawing
     SetTime(0, 0, 0);
     Window().FormCreate();
+    EXPECT_FALSE(surface.visible);
     Window().OnTimer();
     EXPECT_EQ(surface.frames.size(), 1u);
     SetTime(0, 0, 1);
@@ -204,12 +200,6 @@ TEST_F(CountdownWindowTest, NewSelectionIsDrawnAtTheNextTick) {
     const Frame& frame = surface.frames.back();
     EXPECT_EQ(Texts(frame).front(), "Holiday");
     EXPECT_EQ(Numbers(frame), (std::vector<std::string>{"00", "00", "16", "07", "39", "30"}));
-}
-
-TEST_F(CountdownWindowTest, DrawsCountTextNotTheListTitle) {
-    settings.CountText = "Shown title";
-    Window().FormCreate();
-    EXPECT_EQ(Texts(surface.frames.back()).front(), "Shown title");
 }
 
 TEST_F(CountdownWindowTest, CountIndexOutsideTheListStaysInsideTheSlots) {

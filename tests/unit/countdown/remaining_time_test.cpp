@@ -5,6 +5,7 @@
 #include <array>
 #include <ostream>
 #include <string>
+#include <utility>
 
 namespace zentrova {
 namespace {
@@ -69,13 +70,6 @@ TEST(CountdownBorrow, RaisedFieldsMayLeaveTheirUsualRange) {
     EXPECT_EQ(target, (CountdownFields{2026, 5, 10, 11, 69, 80}));
 }
 
-TEST(CountdownBorrow, MonthLengthIsThatOfTheCurrentMonth) {
-    EXPECT_EQ(MonthLength({2028, 2, 20, 0, 0, 0}), 29);
-    EXPECT_EQ(MonthLength({2027, 2, 20, 0, 0, 0}), 28);
-    EXPECT_EQ(MonthLength({2026, 12, 8, 0, 0, 0}), 31);
-    EXPECT_EQ(MonthLength({2026, 11, 8, 0, 0, 0}), 30);
-}
-
 struct MidnightCase {
     const char* name;
     CountdownFields now;
@@ -135,10 +129,6 @@ TEST(CountdownTarget, UsesTheDatePartOfTheDateAndTheTimePartOfTheTime) {
     const double date = EncodeDate(2027, 1, 1) + 0.75;
     const double time = EncodeDate(2003, 6, 9) + EncodeTime(13, 39, 30, 900);
     EXPECT_EQ(DecodeTarget(date, time), (CountdownFields{2027, 1, 1, 13, 39, 30}));
-}
-
-TEST(CountdownNow, DropsTheMilliseconds) {
-    EXPECT_EQ(NowFields(LocalTime{2026, 12, 8, 10, 20, 30, 999}), (CountdownFields{2026, 12, 8, 10, 20, 30}));
 }
 
 TEST(CountdownPadding, ValuesBelowTenGetALeadingZero) {

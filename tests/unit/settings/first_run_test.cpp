@@ -5,6 +5,7 @@
 
 #include <variant>
 
+#include "settings/date_time.h"
 #include "settings/first_run.h"
 #include "store_test_support.h"
 

@@ -19,6 +19,13 @@ inline const std::string kCountdownPath = "\\Software\\Zentrova\\Countdown";
 inline const std::string kCountTitlePath = "\\Software\\Zentrova\\Countdown\\CountTitle";
 inline const std::string kCalendarPath = "\\Software\\Zentrova\\Calendar";
 
+// "Count" and 3 -> "Count3".
+inline std::string Numbered(const char* prefix, int number) {
+    std::string text(prefix);
+    text += std::to_string(number);
+    return text;
+}
+
 inline FirstRunContext Context2026() { return {2026, {1024, 768}, {406, 346}}; }
 
 inline std::optional<std::int32_t> StoredDword(const MemoryStore& store, const std::string& path,

@@ -1,0 +1,37 @@
+#include "platform/win32_locale.h"
+
+#include <windows.h>
+
+namespace zentrova::platform {
+namespace {
+
+std::string Info(LCTYPE type, const std::string& fallback) {
+    char buffer[128] = {};
+    int length = GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof(buffer));
+    return length > 1 ? std::string(buffer) : fallback;
+}
+
+}  // namespace
+
+Locale UserLocale() {
+    Locale locale = EnglishUnitedStates();
+    for (int i = 0; i < 12; ++i) {
+        locale.monthNames[i] = Info(LOCALE_SMONTHNAME1 + i, locale.monthNames[i]);
+        locale.abbreviatedMonthNames[i] = Info(LOCALE_SABBREVMONTHNAME1 + i, locale.abbreviatedMonthNames[i]);
+    }
+    // The system numbers its day names from Monday; ours start on Sunday.
+    for (int i = 0; i < 7; ++i) {
+        const int system = (i + 6) % 7;
+        locale.weekdayNames[i] = Info(LOCALE_SDAYNAME1 + system, locale.weekdayNames[i]);
+        locale.abbreviatedWeekdayNames[i] = Info(LOCALE_SABBREVDAYNAME1 + system, locale.abbreviatedWeekdayNames[i]);
+    }
+    locale.timeSeparator = Info(LOCALE_STIME, locale.timeSeparator);
+    locale.dateSeparator = Info(LOCALE_SDATE, locale.dateSeparator);
+    locale.shortDatePicture = Info(LOCALE_SSHORTDATE, locale.shortDatePicture);
+    locale.longTimePicture = Info(LOCALE_STIMEFORMAT, locale.longTimePicture);
+    locale.amDesignator = Info(LOCALE_S1159, locale.amDesignator);
+    locale.pmDesignator = Info(LOCALE_S2359, locale.pmDesignator);
+    return locale;
+}
+
+}  // namespace zentrova::platform

@@ -1,0 +1,81 @@
+#include "settings/settings_schema.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "settings/settings_store.h"
+
+namespace zentrova {
+namespace {
+
+TEST(SettingsSchema, KeyPathsAreTheRegistryPaths) {
+    EXPECT_EQ(GroupPath(SettingsGroup::Root), "\\Software\\Zentrova");
+    EXPECT_EQ(GroupPath(SettingsGroup::Clock), "\\Software\\Zentrova\\Clock");
+    EXPECT_EQ(GroupPath(SettingsGroup::Countdown), "\\Software\\Zentrova\\Countdown");
+    EXPECT_EQ(GroupPath(SettingsGroup::CountTitle), "\\Software\\Zentrova\\Countdown\\CountTitle");
+    EXPECT_EQ(GroupPath(SettingsGroup::Calendar), "\\Software\\Zentrova\\Calendar");
+}
+
+TEST(SettingsSchema, EveryFieldIsStoredOnceUnderItsOwnName) {
+    std::set<std::string_view> names;
+    for (const SettingSpec& spec : SettingsSchema()) {
+        if (spec.kind == ValueKind::CountList) continue;
+        EXPECT_TRUE(names.insert(spec.name).second) << spec.name;
+        EXPECT_EQ(FindSpec(spec.field), &spec) << spec.name;
+    }
+    EXPECT_EQ(names.size(), 1u + 14u + 11u + 2u + 13u);
+}
+
+TEST(SettingsSchema, ListLoadsBetweenCountMaxAndCountIndex) {
+    auto rows = GroupSchema(SettingsGroup::CountTitle);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].name, "CountMax");
+    EXPECT_EQ(rows[1].kind, ValueKind::CountList);
+    EXPECT_EQ(rows[2].name, "CountIndex");
+}
+
+TEST(SettingsSchema, FirstRunCountMaxMatchesTheSeededList) {
+    const SettingSpec* countMax = FindSpec(&Settings::CountMax);
+    ASSERT_NE(countMax, nullptr);
+    EXPECT_EQ(std::get<int>(countMax->firstRun), static_cast<int>(FirstRunCountList().size()));
+}
+
+TEST(SettingsSchema, EntryNamesHaveNoLeadingZeros) {
+    EXPECT_EQ(EntryTitleName(0), "Count0");
+    EXPECT_EQ(EntryDateName(9), "CountDate9");
+    EXPECT_EQ(EntryTimeName(10), "CountTime10");
+}
+
+// Whatever Load meets, the fields the windows index with stay in range.
+TEST(SettingsSchema, FullFallbackStaysWithinLoadRanges) {
+    class BrokenStore : public KeyValueStore {
+    public:
+        std::unique_ptr<StoreKey> OpenExisting(const std::string&) override { return std::make_unique<Key>(); }
+        std::unique_ptr<StoreKey> Create(const std::string&) override { return nullptr; }
+
+    private:
+        struct Key : StoreKey {
+            QueryResult Query(const std::string&, StoredValue&, std::size_t) override { return QueryResult::Failed; }
+            bool Set(const std::string&, ValueType, std::span<const std::uint8_t>) override { return false; }
+            bool Delete(const std::string&) override { return false; }
+            void Close() override {}
+        };
+    } store;
+    Settings settings;
+    LoadResult load = Load(store, settings, {2026, {1024, 768}, {406, 346}});
+    EXPECT_EQ(load.error, "Failed to get data for 'Start_1'");
+    EXPECT_FALSE(load.firstRun);
+    for (const SettingSpec& spec : SettingsSchema()) {
+        const auto* field = std::get_if<int Settings::*>(&spec.field);
+        if (!field || !spec.loadRange) continue;
+        EXPECT_GE(settings.**field, spec.loadRange->min) << spec.name;
+        EXPECT_LE(settings.**field, spec.loadRange->max) << spec.name;
+    }
+    EXPECT_EQ(settings.ClockFont, "Tahoma");
+    EXPECT_EQ(settings.CalendarTop, 10);
+    EXPECT_EQ(settings.SelectedEntry().title, "Christmas Countdown");
+}
+
+}  // namespace
+}  // namespace zentrova
