@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the native and the Windows builds, runs
 # every unit and end-to-end test (and the unit tests again under ASan and
-# UBSan), and ends with one summary line.
+# UBSan, and the settings load under libFuzzer), and ends with one summary line.
 set -uo pipefail
 cd "$(dirname "$0")"
 root=$PWD
@@ -29,6 +29,11 @@ cmake -S . -B "$build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DZENTROVA_SANITIZE=ON 
     || fail_build "configure sanitize"
 cmake --build "$build/sanitize" -j"$jobs" || fail_build "sanitize"
 
+step "Fuzz targets (libFuzzer, clang)"
+CXX=clang++ cmake -S . -B "$build/fuzz" -DZENTROVA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null \
+    || fail_build "configure fuzz"
+cmake --build "$build/fuzz" -j"$jobs" || fail_build "fuzz"
+
 passed=0
 failed=0
 run_ctest() {
@@ -53,6 +58,8 @@ step "Unit and end-to-end tests"
 run_ctest "$build/native"
 step "Unit tests under sanitizers"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest "$build/sanitize"
+step "Fuzzing the settings load"
+run_ctest "$build/fuzz"
 
 echo
 echo "$passed passed, $failed failed"

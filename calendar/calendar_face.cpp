@@ -116,7 +116,7 @@ void BuildCalendarFace(const Settings& settings, const SkinSet& skins, TextMeasu
     const int side = face.metrics.cell;
     cell.Resize({side, side});
     if (const SkinImage* image = skins.Find(settings.CalendarSkin)) StretchSkin(*image, cell);
-    if (const std::optional<Rgb> color = SkinTextColor(settings.CalendarSkin)) face.SkinTextColor = *color; else face.SkinTextColor = {};
+    if (const std::optional<Rgb> color = SkinTextColor(settings.CalendarSkin)) face.SkinTextColor = *color;
 
     const FaceShape shape = settings.CalendarOval ? FaceShape::Oval : FaceShape::RoundedRect;
     FillCalendarTiles(cell, shape, settings.CalendarTransparent, face.SkinTextColor, face.tiles);

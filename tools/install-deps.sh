@@ -18,9 +18,11 @@ want g++-mingw-w64-i686
 want binutils-mingw-w64-i686
 want xvfb
 want x11-utils
+want x11-xserver-utils
 want xdotool
 want imagemagick
 want fonts-liberation
+want fonts-wine
 want procps
 want python3
 want wine

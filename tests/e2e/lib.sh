@@ -246,7 +246,8 @@ EOF
 
 _e2e_build_template() {
   local target="$1" building="$1.building.$$"
-  rm -rf "$building"
+  # Halves of builds that were killed midway (the caller holds the lock).
+  rm -rf "$target".building.*
   _e2e_say "building the pristine Wine prefix (once per build folder)"
   WINEPREFIX="$building" wineboot -i >"$E2E_DIR/wineboot.log" 2>&1 ||
     e2e_fail "wineboot failed, see $E2E_DIR/wineboot.log"

@@ -189,7 +189,7 @@ Image RenderRoseGlass(int side) {
         const double rim = Smoothstep(0.6, 1.45, std::sqrt(x * x + y * y));
         // Light through the dome gathers on the side away from the lamp.
         const double caustic = Gaussian(x - 0.3, y - 0.32, 0.42);
-        const double level = 0.44 + 0.08 * cloud + 0.16 * (Diffuse(n, toLight) - 0.7) - 0.26 * rim +
+        const double level = 0.44 + 0.14 * cloud + 0.16 * (Diffuse(n, toLight) - 0.7) - 0.26 * rim +
                              0.3 * caustic + 0.05 * striae;
         Color color = rose(level);
 

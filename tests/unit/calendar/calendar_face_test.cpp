@@ -277,27 +277,21 @@ TEST_F(CalendarFrameTest, TwentyEightDayMonthCounts) {
 TEST_F(CalendarFrameTest, CellsGoIntoTheirRectangles) {
     settings.CalendarTimeShow = true;
     const Frame frame = Compose(2026, 2, 18);
-    const MonthLayout layout = LayoutMonth({210, 236, 30}, 2026, 2, 18);
-    auto rectOf = [&](std::size_t index) {
-        return std::visit([](const auto& op) { return op.rect; }, frame.ops[index]);
-    };
-    auto same = [](RectF a, RectF b) { return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height; };
-    EXPECT_TRUE(same(rectOf(0), layout.title));
-    EXPECT_TRUE(same(rectOf(1), layout.dayNameRow));
-    EXPECT_TRUE(same(rectOf(2), layout.title));
-    EXPECT_TRUE(same(rectOf(3 + 3), layout.dayNames[3]));
-    const std::size_t day18 = 10 + 2 * 17;  // tile then number
-    EXPECT_TRUE(same(rectOf(day18), layout.days[17].rect));
-    EXPECT_TRUE(same(rectOf(day18 + 1), layout.days[17].rect));
+    const MonthLayout cells = LayoutMonth({210, 236, 30}, 2026, 2, 18);
+    const std::size_t day18 = 10 + 2 * 17;  // after 10 header ops, a tile and a number per day
     const std::size_t footer = 10 + 2 * 28;
-    EXPECT_TRUE(same(rectOf(footer), layout.footerLeft));
-    EXPECT_TRUE(same(rectOf(footer + 1), layout.footerRight));
-    EXPECT_TRUE(same(rectOf(footer + 2), layout.footerLeft));
-    EXPECT_TRUE(same(rectOf(footer + 3), layout.footerRight));
-    EXPECT_TRUE(same(rectOf(footer + 4), layout.previousArrow));
-    EXPECT_TRUE(same(rectOf(footer + 5), layout.nextArrow));
-    EXPECT_TRUE(same(rectOf(footer + 6), layout.nextArrow));      // ">>"
-    EXPECT_TRUE(same(rectOf(footer + 7), layout.previousArrow));  // "<<"
+    const std::vector<std::pair<std::size_t, RectF>> expected{
+        {0, cells.title},           {1, cells.dayNameRow},        {2, cells.title},
+        {6, cells.dayNames[3]},     {day18, cells.days[17].rect}, {day18 + 1, cells.days[17].rect},
+        {footer, cells.footerLeft}, {footer + 1, cells.footerRight}, {footer + 2, cells.footerLeft},
+        {footer + 3, cells.footerRight}, {footer + 4, cells.previousArrow}, {footer + 5, cells.nextArrow},
+        {footer + 6, cells.nextArrow},   {footer + 7, cells.previousArrow}};
+    for (const auto& [index, rect] : expected) {
+        const RectF actual = std::visit([](const auto& op) { return op.rect; }, frame.ops.at(index));
+        EXPECT_TRUE(actual.x == rect.x && actual.y == rect.y && actual.width == rect.width &&
+                    actual.height == rect.height)
+            << "op " << index;
+    }
 }
 
 TEST_F(CalendarFrameTest, TransparentFaceTilesFontsAndColour) {

@@ -85,14 +85,6 @@ TEST_F(CalendarWindowTest, CreationPlacesBuildsDrawsAndShows) {
     EXPECT_EQ(window.State().TodayDay, 31);
 }
 
-TEST_F(CalendarWindowTest, HiddenWhenCalendarShowIsOff) {
-    settings.CalendarShow = false;
-    surface.visible = true;
-    window.FormCreate();
-    EXPECT_FALSE(surface.visible);
-    EXPECT_EQ(surface.pushes, 1);  // drawn all the same
-}
-
 TEST_F(CalendarWindowTest, RedrawsOncePerSecondWithoutRebuildingTheFace) {
     window.FormCreate();
     const int measured = measurer.calls;
@@ -105,14 +97,6 @@ TEST_F(CalendarWindowTest, RedrawsOncePerSecondWithoutRebuildingTheFace) {
     EXPECT_EQ(surface.frames.size(), 3u);
     EXPECT_EQ(measurer.calls, measured);
     EXPECT_EQ(surface.frames[2].tiles[kDayTileIndex].argb, surface.frames[1].tiles[kDayTileIndex].argb);
-}
-
-TEST_F(CalendarWindowTest, TimeHalfShowsTheFormattedTime) {
-    settings.CalendarTimeShow = true;
-    window.FormCreate();
-    Tick(45);
-    EXPECT_TRUE(HasText(surface.frames.back(), "10:15"));
-    EXPECT_TRUE(HasText(surface.frames.back(), "01.31.2026"));
 }
 
 TEST_F(CalendarWindowTest, PressOnTheLeftArrowPagesBackAndStillDrags) {

@@ -90,16 +90,6 @@ TEST(MonthLayoutDays, SaturdayStartSpillsIntoTheSixthRow) {
     }
 }
 
-TEST(MonthLayoutDays, EveryDayMatchesItsCalendarWeekday) {
-    const MonthLayout layout = LayoutMonth(kFace210, 2024, 12, 0);
-    int row = 0;
-    for (const DayCell& day : layout.days) {
-        EXPECT_EQ(day.weekday, WeekdayOf(2024, 12, day.day));
-        EXPECT_EQ(day.weekRow, row);
-        if (day.weekday == 7) ++row;
-    }
-}
-
 TEST(TodayMarker, ComparesTheDayNumberOnly) {
     auto marked = [](int year, int month, int todayDay) {
         std::vector<int> days;
