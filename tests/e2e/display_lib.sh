@@ -1,0 +1,159 @@
+# shellcheck shell=bash
+# Helpers shared by the display-window tests (face, clock, countdown,
+# calendar), on top of lib.sh: the registry seeded by a first start, a plain X
+# window to lie beneath a display window and record the clicks that reach it,
+# and pixel arithmetic on screenshots through zentrova_face_expect.
+#
+# What the screen shows (no compositor runs): a layered pixel of alpha 0 is cut
+# out of the window's X shape, so whatever lies beneath shows and takes the
+# clicks; any other pixel shows its premultiplied colour, i.e. the face blended
+# over black.
+
+readonly ZD_SKINS="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../assets/skins" && pwd)"
+readonly ZD_DESKTOP_COLOR='#2f4f6f'
+readonly ZD_DESKTOP_RGB="47,79,111"
+# The text colour of skin 9, the first-run skin of every display window.
+readonly ZD_SKIN9_TEXT="84,13,45"
+
+ZD_BENEATH_ID=""
+ZD_BENEATH_PID=""
+ZD_BENEATH_LOG=""
+
+zd_face_expect() {
+  [[ -x "${ZENTROVA_FACE_EXPECT:-}" ]] ||
+    e2e_fail "ZENTROVA_FACE_EXPECT does not name the zentrova_face_expect program (CTest sets it)"
+  "$ZENTROVA_FACE_EXPECT" "$@"
+}
+
+# zd_wait_display_windows [TIMEOUT=60]: waits for the clock, countdown and
+# calendar windows and then for their first second's frame.
+zd_wait_display_windows() {
+  local timeout="${1:-60}"
+  e2e_wait_window "Tessarvelune" "$timeout" >/dev/null
+  e2e_wait_window "Countdown" "$timeout" >/dev/null
+  e2e_wait_window "Zentrova Calendar" "$timeout" >/dev/null
+  # The first tick after creation draws the texts (the clock's one-line text
+  # only then); a second is plenty even on a loaded machine.
+  sleep 1
+}
+
+# zd_close_by_tray PID: ends the program through its tray menu's "Close".
+zd_close_by_tray() {
+  local pid="$1" menu x y
+  e2e_tray_click 3
+  menu=$(e2e_wait_menu 10)
+  read -r x y <<<"$(e2e_menu_item_xy "${menu#* }" 1 2)"
+  e2e_click "$x" "$y"
+  e2e_wait_exit 30 "$pid" || e2e_fail "the tray menu's Close did not end the program"
+}
+
+# zd_seed_by_first_start: a first start writes every default; it is then ended,
+# so that the test can change values before a later start loads them.
+zd_seed_by_first_start() {
+  e2e_start_zentrova
+  local pid=$E2E_PID
+  e2e_wait_window "Tessarvelune" 60 >/dev/null
+  e2e_wait_tray 30 >/dev/null
+  zd_close_by_tray "$pid"
+}
+
+# zd_reg_import < REGEDIT4-TEXT: writes many values in one `wine reg` call.
+zd_reg_import() {
+  cat >"$E2E_DIR/seed.reg"
+  (cd "$E2E_DIR" && timeout 60 wine reg import seed.reg >/dev/null 2>&1) ||
+    e2e_fail "could not import $E2E_DIR/seed.reg"
+}
+
+# zd_set_desktop: paints the root. Xvfb resets (and blackens the root) when
+# its last client leaves, so call this while a client (a beneath window or the
+# program) is connected.
+zd_set_desktop() { xsetroot -solid "$ZD_DESKTOP_COLOR" || e2e_fail "xsetroot failed"; }
+
+# zd_start_beneath X Y W H: maps a plain X window (xev) that logs the button
+# presses it gets, in ZD_BENEATH_LOG; its id is ZD_BENEATH_ID. Mapped before
+# the program's windows, it lies beneath them. It gets the WM_STATE a window
+# manager would give it, so that a pointer query names it.
+zd_start_beneath() {
+  ZD_BENEATH_LOG="$E2E_DIR/beneath.log"
+  xev -geometry "${3}x${4}+${1}+${2}" -name zentrova-e2e-beneath -event button >"$ZD_BENEATH_LOG" 2>&1 &
+  ZD_BENEATH_PID=$!
+  local deadline
+  deadline=$(_e2e_deadline 10)
+  while ZD_BENEATH_ID=$(e2e_find_windows zentrova-e2e-beneath | head -n1) && [[ -z "$ZD_BENEATH_ID" ]]; do
+    _e2e_before "$deadline" || e2e_fail "the beneath window did not appear"
+    sleep 0.1
+  done
+  xprop -id "$ZD_BENEATH_ID" -f WM_STATE 32c -set WM_STATE "1,0" || e2e_fail "could not mark the beneath window"
+}
+
+zd_stop_beneath() {
+  [[ -z "$ZD_BENEATH_PID" ]] || kill "$ZD_BENEATH_PID" 2>/dev/null || true
+  wait "$ZD_BENEATH_PID" 2>/dev/null || true
+  ZD_BENEATH_PID=""
+}
+
+# zd_presses_at X Y: left-button presses the beneath window got at screen X,Y.
+zd_presses_at() {
+  grep -A1 '^ButtonPress' "$ZD_BENEATH_LOG" 2>/dev/null | grep -c "root:($1,$2)" || true
+}
+
+# zd_wait_press_at X Y [TIMEOUT=3]: waits until the beneath window got a press there.
+zd_wait_press_at() {
+  local deadline
+  deadline=$(_e2e_deadline "${3:-3}")
+  while (($(zd_presses_at "$1" "$2") == 0)); do
+    _e2e_before "$deadline" || return 1
+    sleep 0.1
+  done
+}
+
+# zd_window_under X Y: the X window a pointer query names at screen X,Y.
+zd_window_under() {
+  xdotool mousemove "$1" "$2" || e2e_fail "cannot move the pointer to $1,$2"
+  sleep 0.1
+  local WINDOW="" X Y SCREEN
+  eval "$(xdotool getmouselocation --shell)"
+  echo "$WINDOW"
+}
+
+# zd_crop SHOT X Y W H OUT.ppm: a screen area as an 8-bit binary PPM.
+zd_crop() {
+  local out
+  out=$(_e2e_path "$6")
+  convert "$(_e2e_path "$1")" -crop "${4}x${5}+${2}+${3}" +repage -alpha off -depth 8 "ppm:$out" ||
+    e2e_fail "could not crop $1"
+  echo "$out"
+}
+
+# zd_window_ppm ID OUT.ppm: a screenshot of the area the window covers.
+zd_window_ppm() {
+  local png="${2%.ppm}.png"
+  e2e_screenshot "$png" "$1" >/dev/null
+  zd_crop "$png" 0 0 "$(identify -format %w "$(_e2e_path "$png")")" "$(identify -format %h "$(_e2e_path "$png")")" "$2"
+}
+
+# zd_count_near IMAGE.ppm R,G,B TOLERANCE X,Y,W,H...: pixels near that colour.
+zd_count_near() { zd_face_expect count "$@"; }
+
+# zd_differing A.ppm B.ppm TOLERANCE X,Y,W,H...: pixels that differ by more
+# than TOLERANCE on some channel.
+zd_differing() {
+  local out
+  out=$(zd_face_expect compare "$@") || true
+  [[ "$out" =~ ^checked\ [0-9]+\ pixels,\ ([0-9]+)\ differ ]] || e2e_fail "compare failed: $out"
+  echo "${BASH_REMATCH[1]}"
+}
+
+# zd_expect_geometry ID "X Y W H" WHAT [TIMEOUT=5]: waits for the window to be
+# exactly there.
+zd_expect_geometry() {
+  local id="$1" want="$2" what="$3" deadline got
+  deadline=$(_e2e_deadline "${4:-5}")
+  while got=$(e2e_window_geometry "$id") && [[ "$got" != "$want" ]]; do
+    _e2e_before "$deadline" || e2e_fail "$what: at '$got', expected '$want'"
+    sleep 0.1
+  done
+}
+
+# zd_rect X0 Y0 X1 Y1: "X,Y,W,H" of the half-open box from (X0,Y0) to (X1,Y1).
+zd_rect() { echo "$1,$2,$(($3 - $1)),$(($4 - $2))"; }
