@@ -22,5 +22,8 @@ inline constexpr char kMenuClose[] = "Close";
 inline constexpr unsigned kDisplayTimerMs = 30;
 inline constexpr int kSettingsClientWidth = 400;
 inline constexpr int kSettingsClientHeight = 320;
+// The countdown list holds at most ten events; an eleventh is refused.
+inline constexpr char kCountListFullMessage[] =
+    "The countdown list is full: it holds 10 events. Delete one before adding another.";
 
 }  // namespace zentrova

@@ -1,43 +1,44 @@
 #include "settings/settings_window.h"
 
+#include "app/program_names.h"
 #include "settings/first_run.h"
 #include "settings/settings_store.h"
 
 namespace zentrova {
 
-TForm2::TForm2(Settings& settings, KeyValueStore& store, SettingsWindowHost& host, TimeSource& time,
-               DisplayWindowFactory& displays)
-    : settings_(settings), store_(store), host_(host), time_(time), displays_(displays) {}
+TForm2::TForm2(const SettingsWindowLinks& links) : links_(links), settings_(links.settings) { CreateControls(); }
 
 void TForm2::FormCreate() {
-    const FirstRunContext context{time_.Now().year, host_.ScreenSize(), host_.OuterSize()};
+    SettingsWindowHost& host = links_.host;
+    const FirstRunContext context{links_.time.Now().year, host.ScreenSize(), host.OuterSize()};
     // A load error is shown, and start-up goes on with first-run values for
     // what could not be read, so the program is never left without windows.
-    LoadResult loaded = Load(store_, settings_, context);
-    if (loaded.error) host_.ShowError(*loaded.error);
+    LoadResult loaded = Load(links_.store, settings_, context);
+    if (loaded.error) host.ShowError(*loaded.error);
     firstRun_ = loaded.firstRun;
     if (firstRun_) {
-        if (StoreError error = WriteFirstRunDefaults(store_, settings_, context)) host_.ShowError(*error);
+        if (StoreError error = WriteFirstRunDefaults(links_.store, settings_, context)) host.ShowError(*error);
     }
 
-    host_.MoveTo(SettingsWindowPosition(context.screen, context.settingsWindow));
-    if (firstRun_) host_.ShowInFront();
-    if (StoreError error = MarkStarted(store_, settings_)) host_.ShowError(*error);
-    host_.AddTrayIcon();
+    host.MoveTo(SettingsWindowPosition(context.screen, context.settingsWindow));
+    if (firstRun_) host.ShowInFront();
+    if (StoreError error = MarkStarted(links_.store, settings_)) host.ShowError(*error);
+    host.AddTrayIcon();
 
     settings_.CountText = settings_.SelectedEntry().title;
-    displays_.CreateDisplayWindows();
+    links_.displays.CreateDisplayWindows();
+    FillControls();
 }
 
 void TForm2::TrayCallback(unsigned mouseMessage) {
-    const PointI cursor = host_.CursorPos();
+    const PointI cursor = links_.host.CursorPos();
     switch (mouseMessage) {
         case kTrayLeftButtonUp:
         case kTrayLeftDoubleClick:
             OptionsClick();
             break;
         case kTrayRightButtonUp:
-            host_.RunTrayMenu(cursor);
+            links_.host.RunTrayMenu(cursor);
             break;
         default:
             break;
@@ -45,13 +46,13 @@ void TForm2::TrayCallback(unsigned mouseMessage) {
 }
 
 void TForm2::OptionsClick() {
-    host_.DeleteTrayIcon();
-    host_.ShowInFront();
+    links_.host.DeleteTrayIcon();
+    links_.host.ShowInFront();
 }
 
 void TForm2::Close1Click() {
-    host_.DeleteTrayIcon();
-    host_.EndMessageLoop();
+    links_.host.DeleteTrayIcon();
+    links_.host.EndMessageLoop();
 }
 
 void TForm2::FormClose() { HideToTray(); }
@@ -59,14 +60,35 @@ void TForm2::FormClose() { HideToTray(); }
 void TForm2::Button2Click() { HideToTray(); }
 
 void TForm2::Button1Click() {
-    if (StoreError error = Save(store_, settings_, settings_.CountIndex)) host_.ShowError(*error);
+    // The selected title decides CountIndex; with nothing selected the
+    // setting in memory is saved as it is.
+    const int selected = List("ComboBox4").SelectedIndex();
+    const int countIndex = selected >= 0 ? selected : settings_.CountIndex;
+    if (StoreError error = Save(links_.store, settings_, countIndex)) links_.host.ShowError(*error);
 }
 
-void TForm2::ShowFromDisplayMenu() { host_.ShowInFront(); }
+void TForm2::Button5Click() {
+    // Refused at once when full; the dialog refuses again at OK, for a dialog
+    // opened while there was still room.
+    if (settings_.CountMax >= kCountMaxEntries) {
+        links_.host.ShowMessage(kCountListFullMessage);
+        return;
+    }
+    links_.dialogs.OpenAddDialog(ListContext());
+}
+
+void TForm2::Button6Click() { links_.dialogs.OpenDeleteDialog(ListContext()); }
+
+void TForm2::ShowFromDisplayMenu() { links_.host.ShowInFront(); }
+
+CountListContext TForm2::ListContext() {
+    return CountListContext{settings_,        List("ComboBox4"), links_.store, links_.displays,
+                            links_.locale,    links_.time,       links_.host};
+}
 
 void TForm2::HideToTray() {
-    host_.AddTrayIcon();
-    host_.Hide();
+    links_.host.AddTrayIcon();
+    links_.host.Hide();
 }
 
 }  // namespace zentrova

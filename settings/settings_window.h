@@ -1,11 +1,19 @@
 #pragma once
 // The settings window's logic: its creation runs the program's start-up, its
-// tray callback and menu implement the tray icon's behaviour, and its buttons
-// save or dismiss.
+// tray callback and menu implement the tray icon's behaviour, its controls
+// edit the settings live, and its buttons save, dismiss or open the
+// countdown list's dialogs.
 
+#include <string_view>
+#include <vector>
+
+#include "clock/locale.h"
+#include "countdown/count_list_dialogs.h"
 #include "face/services.h"
 #include "settings/key_value_store.h"
 #include "settings/settings.h"
+#include "settings/settings_controls.h"
+#include "settings/settings_layout.h"
 #include "settings/settings_window_host.h"
 
 namespace zentrova {
@@ -15,10 +23,24 @@ inline constexpr unsigned kTrayLeftButtonUp = 514;      // WM_LBUTTONUP
 inline constexpr unsigned kTrayLeftDoubleClick = 515;   // WM_LBUTTONDBLCLK
 inline constexpr unsigned kTrayRightButtonUp = 517;     // WM_RBUTTONUP
 
+// Everything the settings window works with.
+struct SettingsWindowLinks {
+    Settings& settings;
+    KeyValueStore& store;
+    SettingsWindowHost& host;
+    TimeSource& time;
+    DisplayWindowControl& displays;
+    CountListDialogs& dialogs;
+    const Locale& locale;
+};
+
 class TForm2 {
 public:
-    TForm2(Settings& settings, KeyValueStore& store, SettingsWindowHost& host, TimeSource& time,
-           DisplayWindowFactory& displays);
+    // Makes every control, in its start state, through the host's factory.
+    explicit TForm2(const SettingsWindowLinks& links);
+    // The controls' handlers point back at this window.
+    TForm2(const TForm2&) = delete;
+    TForm2& operator=(const TForm2&) = delete;
 
     // Start-up, in order: load (and on a first run write the defaults),
     // place, show on a first run, mark started, tray icon, CountText, the
@@ -31,19 +53,39 @@ public:
     void FormClose();         // close box: hide, icon back
     void Button2Click();      // Cancel: as the close box
     void Button1Click();      // Save
+    void Button5Click();      // Add: a new add dialog
+    void Button6Click();      // Delete: a new delete dialog
     void ShowFromDisplayMenu();  // a display window's "Settings" item
 
     bool FirstRun() const { return firstRun_; }
 
+    // The controls, by name, for the platform's window and for tests.
+    SliderControl& Slider(std::string_view name) const;
+    CheckControl& CheckBox(std::string_view name) const;
+    ListControl& List(std::string_view name) const;
+
 private:
+    void CreateControls();
+    // Sets every control from the settings in the fixed order, so that the
+    // handlers of changed sliders and check boxes run as a user's change would.
+    void FillControls();
+    void FillControl(std::string_view name);
+
+    void SliderChanged(const SliderSpec& spec, const SliderControl& slider);
+    void CheckBoxChanged(const CheckSpec& spec, const CheckControl& box);
+    void ListChanged(const ListSpec& spec, const ListControl& list);
+    void ButtonClicked(std::string_view name);
+
+    CountListContext ListContext();
     void HideToTray();
 
+    SettingsWindowLinks links_;
     Settings& settings_;
-    KeyValueStore& store_;
-    SettingsWindowHost& host_;
-    TimeSource& time_;
-    DisplayWindowFactory& displays_;
     bool firstRun_ = false;
+    // Parallel to the layout's tables.
+    std::vector<SliderControl*> sliders_;
+    std::vector<CheckControl*> checkBoxes_;
+    std::vector<ListControl*> lists_;
 };
 
 }  // namespace zentrova

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "face/geometry.h"
+#include "settings/settings_controls.h"
+#include "settings/settings_schema.h"
 
 namespace zentrova {
 
@@ -23,14 +25,35 @@ public:
     // chosen item comes back through the window's OptionsClick/Close1Click.
     virtual void RunTrayMenu(PointI at) = 0;
     virtual void ShowError(const std::string& text) = 0;
+    virtual void ShowMessage(const std::string& text) = 0;  // information, not an error
+    // Where the window's controls are made.
+    virtual ControlFactory& Controls() = 0;
     virtual void EndMessageLoop() = 0;
 };
 
-// Creates the clock, countdown and calendar windows, in that order.
-class DisplayWindowFactory {
+// The display windows as the settings window reaches them: created once,
+// then rebuilt, shown or hidden, or sent wandering anew by its controls.
+class DisplayWindowControl {
 public:
-    virtual ~DisplayWindowFactory() = default;
+    virtual ~DisplayWindowControl() = default;
+    // Creates the clock, countdown and calendar windows, in that order.
     virtual void CreateDisplayWindows() = 0;
+    // Face preparation from the current settings; the window's own next
+    // tick draws it.
+    virtual void Rebuild(DisplayWindowId window) = 0;
+    virtual void SetVisible(DisplayWindowId window, bool visible) = 0;
+    // A new random wander velocity for the clock.
+    virtual void NewClockVelocity() = 0;
+};
+
+// Opens a new add or delete dialog of the countdown list, each press another
+// instance. The settings window's logic passes what the dialogs work on.
+struct CountListContext;
+class CountListDialogs {
+public:
+    virtual ~CountListDialogs() = default;
+    virtual void OpenAddDialog(const CountListContext& context) = 0;
+    virtual void OpenDeleteDialog(const CountListContext& context) = 0;
 };
 
 }  // namespace zentrova

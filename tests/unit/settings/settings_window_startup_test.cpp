@@ -6,57 +6,20 @@
 #include <string>
 #include <vector>
 
-#include "settings/memory_store.h"
-#include "settings/settings_window.h"
+#include "settings_window_fakes.h"
 
 namespace zentrova {
 namespace {
 
 constexpr char kRoot[] = "\\Software\\Zentrova";
 
-class RecordingHost : public SettingsWindowHost {
-public:
-    std::vector<std::string> calls;
-    PointI movedTo;
-    bool visible = false;
-    bool trayShown = false;
-    PointI cursor{700, 740};
+using test::SettingsWindowRig;
 
-    SizeI OuterSize() const override { return {406, 346}; }
-    SizeI ScreenSize() const override { return {1024, 768}; }
-    PointI CursorPos() const override { return cursor; }
-    void MoveTo(PointI p) override { movedTo = p; calls.push_back("move"); }
-    void ShowInFront() override { visible = true; calls.push_back("show"); }
-    void Hide() override { visible = false; calls.push_back("hide"); }
-    void AddTrayIcon() override { trayShown = true; calls.push_back("tray+"); }
-    void DeleteTrayIcon() override { trayShown = false; calls.push_back("tray-"); }
-    void RunTrayMenu(PointI at) override { calls.push_back("menu@" + std::to_string(at.x) + "," + std::to_string(at.y)); }
-    void ShowError(const std::string& text) override { calls.push_back("error:" + text); }
-    void EndMessageLoop() override { calls.push_back("quit"); }
-};
+struct StartupFixture : ::testing::Test, SettingsWindowRig {};
 
-class FixedTime : public TimeSource {
-public:
-    LocalTime Now() const override { return {2026, 12, 9, 10, 0, 0, 0}; }
-};
-
-class RecordingDisplays : public DisplayWindowFactory {
-public:
-    explicit RecordingDisplays(RecordingHost& host, const Settings& settings) : host_(host), settings_(settings) {}
-    void CreateDisplayWindows() override { host_.calls.push_back("displays:" + settings_.CountText); }
-
-private:
-    RecordingHost& host_;
-    const Settings& settings_;
-};
-
-struct StartupFixture : ::testing::Test {
-    MemoryStore store;
-    Settings settings;
-    RecordingHost host;
-    FixedTime time;
-    RecordingDisplays displays{host, settings};
-    TForm2 form{settings, store, host, time, displays};
+// A later start of the program over the store the first one left.
+struct LaterStart : SettingsWindowRig {
+    explicit LaterStart(const MemoryStore& earlier) { store = earlier; }
 };
 
 TEST_F(StartupFixture, FirstRunShowsWindowAddsTrayAndCreatesDisplaysInOrder) {
@@ -73,39 +36,31 @@ TEST_F(StartupFixture, FirstRunShowsWindowAddsTrayAndCreatesDisplaysInOrder) {
 
 TEST_F(StartupFixture, LaterRunStaysHiddenWithTrayIcon) {
     form.FormCreate();
-    host.calls.clear();
-    Settings again;
-    RecordingDisplays secondDisplays{host, again};
-    TForm2 second{again, store, host, time, secondDisplays};
-    second.FormCreate();
-    EXPECT_FALSE(second.FirstRun());
+    LaterStart second(store);
+    second.form.FormCreate();
+    EXPECT_FALSE(second.form.FirstRun());
     const std::vector<std::string> expected{"move", "tray+", "displays:Christmas Countdown"};
-    EXPECT_EQ(host.calls, expected);
+    EXPECT_EQ(second.host.calls, expected);
 }
 
 TEST_F(StartupFixture, LoadErrorIsShownAndStartUpGoesOn) {
     form.FormCreate();
     store.PutString("\\Software\\Zentrova\\Clock", "ClockSize", "six");
-    host.calls.clear();
-    Settings again;
-    RecordingDisplays secondDisplays{host, again};
-    TForm2 second{again, store, host, time, secondDisplays};
-    second.FormCreate();
-    ASSERT_FALSE(host.calls.empty());
-    EXPECT_EQ(host.calls.front(), "error:Invalid data type for 'ClockSize'");
-    EXPECT_EQ(host.calls.back(), "displays:Christmas Countdown");
-    EXPECT_EQ(again.ClockSize, 6);  // fell back to its first-run value
+    LaterStart second(store);
+    second.form.FormCreate();
+    ASSERT_FALSE(second.host.calls.empty());
+    EXPECT_EQ(second.host.calls.front(), "error:Invalid data type for 'ClockSize'");
+    EXPECT_EQ(second.host.calls.back(), "displays:Christmas Countdown");
+    EXPECT_EQ(second.settings.ClockSize, 6);  // fell back to its first-run value
+    EXPECT_EQ(second.controls().Slider("TrackBar1").Position(), 6);
 }
 
 TEST_F(StartupFixture, SelectedTitleIsSetBeforeTheDisplayWindowsExist) {
     form.FormCreate();
     store.PutDword("\\Software\\Zentrova\\Countdown\\CountTitle", "CountIndex", 1);
-    host.calls.clear();
-    Settings again;
-    RecordingDisplays secondDisplays{host, again};
-    TForm2 second{again, store, host, time, secondDisplays};
-    second.FormCreate();
-    EXPECT_EQ(host.calls.back(), "displays:New Year Countdown");
+    LaterStart second(store);
+    second.form.FormCreate();
+    EXPECT_EQ(second.host.calls.back(), "displays:New Year Countdown");
 }
 
 struct TrayTable : StartupFixture {

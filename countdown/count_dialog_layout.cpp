@@ -1,0 +1,40 @@
+#include "countdown/count_dialog_layout.h"
+
+#include "app/program_names.h"
+
+namespace zentrova {
+namespace {
+
+using K = DialogControlKind;
+
+// Static texts take no focus, so the tab order is that of the other controls:
+// the title, OK, Cancel, then the two pickers.
+constexpr DialogControlSpec kAddControls[] = {
+    {"StaticText1", K::Text, {0, 0, 96, 20}, "Title Countdown"},
+    {"Edit1", K::Edit, {0, 30, 281, 24}, ""},
+    {"OKBtn", K::OkButton, {71, 180, 75, 25}, "OK"},
+    {"CancelBtn", K::CancelButton, {151, 180, 75, 25}, "Cancel"},
+    {"StaticText2", K::Text, {0, 72, 70, 20}, "Date select"},
+    {"DateTimePicker1", K::DatePicker, {120, 72, 162, 24}, ""},
+    {"StaticText3", K::Text, {0, 112, 71, 20}, "Time select"},
+    {"DateTimePicker2", K::TimePicker, {120, 112, 162, 24}, ""},
+};
+
+constexpr DialogControlSpec kDeleteControls[] = {
+    // Its text is replaced by the selected title when the dialog opens; it
+    // is as wide as the dialog so that a long title stays readable.
+    {"StaticText1", K::Text, {0, 0, 231, 24}, "Selected"},
+    {"StaticText2", K::Text, {0, 32, 231, 24}, "Do you want to delete selected?"},
+    {"OKBtn", K::OkButton, {39, 84, 75, 25}, "OK"},
+    {"CancelBtn", K::CancelButton, {127, 84, 75, 25}, "Cancel"},
+};
+
+const DialogLayout kAdd{kDialogCaption, 10, {282, 205}, "Arial", 13, kAddControls};
+const DialogLayout kDelete{kDialogCaption, 8, {231, 109}, "Microsoft Sans Serif", 16, kDeleteControls};
+
+}  // namespace
+
+const DialogLayout& AddDialogLayout() { return kAdd; }
+const DialogLayout& DeleteDialogLayout() { return kDelete; }
+
+}  // namespace zentrova

@@ -1,0 +1,34 @@
+#pragma once
+// The add and delete dialogs of the countdown list: caption, border, client
+// size, font and every control, in tab order.
+
+#include <span>
+#include <string_view>
+
+#include "face/geometry.h"
+#include "settings/settings_controls.h"
+
+namespace zentrova {
+
+enum class DialogControlKind { Text, Edit, DatePicker, TimePicker, OkButton, CancelButton };
+
+struct DialogControlSpec {
+    std::string_view name;
+    DialogControlKind kind;
+    ControlPlace place;  // inside the border
+    std::string_view text;
+};
+
+struct DialogLayout {
+    std::string_view caption;
+    int border;   // blank margin around the controls
+    SizeI client;  // the controls' area, without the border
+    std::string_view fontFamily;
+    int fontPixels;
+    std::span<const DialogControlSpec> controls;  // creation and tab order
+};
+
+const DialogLayout& AddDialogLayout();
+const DialogLayout& DeleteDialogLayout();
+
+}  // namespace zentrova

@@ -1,0 +1,140 @@
+#include "settings/settings_layout.h"
+
+#include <array>
+
+#include "clock/clock_formats.h"
+
+namespace zentrova {
+namespace {
+
+using P = SettingsPage;
+constexpr int kLabelHeight = 17;
+constexpr int kCheckHeight = 17;
+constexpr int kSliderWidth = 180;
+constexpr int kSliderHeight = 20;
+constexpr int kDropHeight = 220;
+
+constexpr ControlPlace Label(int left, int top, int width) { return {left, top, width, kLabelHeight}; }
+constexpr ControlPlace Slider(int left, int top) { return {left, top, kSliderWidth, kSliderHeight}; }
+constexpr ControlPlace Check(int left, int top, int width) { return {left, top, width, kCheckHeight}; }
+constexpr ControlPlace List(int left, int top, int width) { return {left, top, width, kDropHeight}; }
+
+constexpr LabelSpec kLabels[] = {
+    {"StaticText1", P::Clock, Label(8, 5, 120), "Size"},
+    {"StaticText3", P::Clock, Label(218, 5, 120), "Transparent"},
+    {"StaticText2", P::Clock, Label(8, 60, 120), "Skin"},
+    {"StaticText4", P::Clock, Label(280, 60, 110), "Clock face"},
+    {"StaticText5", P::Clock, Label(8, 120, 74), "Time format"},
+    {"StaticText6", P::Clock, Label(8, 160, 74), "Date format"},
+    {"StaticText7", P::Clock, Label(8, 200, 74), "Font name"},
+
+    {"StaticText8", P::Countdown, Label(8, 5, 120), "Size"},
+    {"StaticText10", P::Countdown, Label(218, 5, 120), "Transparent"},
+    {"StaticText9", P::Countdown, Label(8, 60, 120), "Skin"},
+    {"StaticText11", P::Countdown, Label(218, 80, 118), "Countdown face"},
+    {"StaticText12", P::Countdown, Label(8, 120, 74), "Title"},
+    {"StaticText13", P::Countdown, Label(8, 200, 74), "Font name"},
+
+    {"StaticText14", P::Calendar, Label(8, 5, 120), "Size"},
+    {"StaticText16", P::Calendar, Label(218, 5, 120), "Transparent"},
+    {"StaticText15", P::Calendar, Label(8, 60, 120), "Skin"},
+    {"StaticText19", P::Calendar, Label(218, 80, 118), "Calendar face"},
+    {"StaticText17", P::Calendar, Label(8, 120, 74), "Time format"},
+    {"StaticText18", P::Calendar, Label(8, 200, 74), "Font name"},
+};
+
+constexpr SliderSpec kSliders[] = {
+    {"TrackBar1", P::Clock, Slider(0, 25), 0, 50, 0, &Settings::ClockSize},
+    {"TrackBar3", P::Clock, Slider(210, 25), 0, 50, 0, &Settings::ClockTransparent},
+    {"TrackBar2", P::Clock, Slider(0, 80), 1, 15, 1, &Settings::ClockSkin},
+    {"TrackBar4", P::Countdown, Slider(0, 25), 0, 20, 0, &Settings::CountSize},
+    {"TrackBar6", P::Countdown, Slider(210, 25), 0, 50, 1, &Settings::CountTransparent},
+    {"TrackBar5", P::Countdown, Slider(0, 80), 1, 15, 1, &Settings::CountSkin},
+    {"TrackBar7", P::Calendar, Slider(0, 25), 0, 20, 0, &Settings::CalendarSize},
+    {"TrackBar9", P::Calendar, Slider(210, 25), 0, 50, 0, &Settings::CalendarTransparent},
+    {"TrackBar8", P::Calendar, Slider(0, 80), 1, 15, 1, &Settings::CalendarSkin},
+};
+
+constexpr CheckSpec kCheckBoxes[] = {
+    {"CheckBox3", P::Clock, Check(280, 80, 58), "Tower", &Settings::ClockSky, CheckAction::Rebuild},
+    {"CheckBox5", P::Clock, Check(340, 80, 56), "Oval", &Settings::ClockRectOval, CheckAction::Rebuild},
+    {"CheckBox4", P::Clock, Check(338, 200, 56), "Bold", &Settings::ClockBorder, CheckAction::Rebuild},
+    {"CheckBox1", P::Clock, Check(8, 232, 140), "Show date", &Settings::DateShow, CheckAction::Rebuild},
+    {"CheckBox6", P::Clock, Check(160, 232, 140), "Show clock", &Settings::ClockShow, CheckAction::ShowOrHide},
+    {"CheckBox2", P::Clock, Check(310, 232, 84), "Go clock", &Settings::ClockGo, CheckAction::NewClockVelocity},
+
+    {"CheckBox9", P::Countdown, Check(340, 80, 56), "Oval", &Settings::CountRectOval, CheckAction::Rebuild},
+    {"CheckBox8", P::Countdown, Check(338, 200, 56), "Bold", &Settings::CountBorder, CheckAction::Rebuild},
+    {"CheckBox10", P::Countdown, Check(8, 232, 140), "Show countdown", &Settings::CountShow,
+     CheckAction::ShowOrHide},
+    {"CheckBox11", P::Countdown, Check(160, 232, 130), "Go countdown", &Settings::CountGo, CheckAction::FlagOnly},
+
+    {"CheckBox15", P::Calendar, Check(340, 80, 56), "Oval", &Settings::CalendarOval, CheckAction::Rebuild},
+    {"CheckBox16", P::Calendar, Check(338, 200, 56), "Bold", &Settings::CalendarBold, CheckAction::Rebuild},
+    {"CheckBox12", P::Calendar, Check(8, 232, 140), "Show calendar", &Settings::CalendarShow,
+     CheckAction::ShowOrHide},
+    {"CheckBox14", P::Calendar, Check(160, 232, 120), "Show time", &Settings::CalendarTimeShow,
+     CheckAction::Rebuild},
+    {"CheckBox13", P::Calendar, Check(294, 232, 100), "Go calendar", &Settings::CalendarGo, CheckAction::FlagOnly},
+};
+
+constexpr ListSpec kLists[] = {
+    {"ComboBox1", P::Clock, List(84, 120, 300), ListKind::TimeFormat, &Settings::TimeIndex, nullptr, false},
+    {"ComboBox2", P::Clock, List(84, 160, 300), ListKind::DateFormat, &Settings::DateIndex, nullptr, false},
+    {"ComboBox3", P::Clock, List(84, 200, 240), ListKind::FontName, nullptr, &Settings::ClockFont, false},
+    {"ComboBox4", P::Countdown, List(84, 120, 300), ListKind::CountTitle, nullptr, nullptr, false},
+    {"ComboBox5", P::Countdown, List(84, 200, 240), ListKind::FontName, nullptr, &Settings::CountFont, false},
+    {"ComboBox6", P::Calendar, List(84, 120, 300), ListKind::TimeFormat, &Settings::CalendarTimeIndex, nullptr,
+     false},
+    {"ComboBox7", P::Calendar, List(84, 200, 240), ListKind::FontName, nullptr, &Settings::CalendarFont, true},
+};
+
+constexpr ButtonSpec kButtons[] = {
+    {"Button5", true, P::Countdown, {85, 146, 60, 25}, "Add"},
+    {"Button6", true, P::Countdown, {152, 146, 70, 25}, "Delete"},
+    {"Button1", false, P::Clock, {12, 285, 70, 25}, "Save"},
+    {"Button2", false, P::Clock, {317, 285, 70, 25}, "Cancel"},
+};
+
+constexpr std::string_view kFontNames[] = {
+    "Arial",         "Arial Black",    "Comic Sans MS",       "Courier New", "Franklin Gothic Medium",
+    "Impact",        "Lucida Console", "Lucida Sans Unicode", "MV Boli",     "Palatino Linotype",
+    "Symbol",        "Tahoma",         "Times New Roman",     "Verdana",
+};
+
+template <typename Entry, std::size_t N>
+std::array<std::string_view, N> LabelsOf(std::span<const Entry> entries) {
+    std::array<std::string_view, N> labels{};
+    for (std::size_t i = 0; i < N && i < entries.size(); ++i) labels[i] = entries[i].label;
+    return labels;
+}
+
+}  // namespace
+
+std::span<const LabelSpec> SettingsLabels() { return kLabels; }
+std::span<const SliderSpec> SettingsSliders() { return kSliders; }
+std::span<const CheckSpec> SettingsCheckBoxes() { return kCheckBoxes; }
+std::span<const ListSpec> SettingsLists() { return kLists; }
+std::span<const ButtonSpec> SettingsButtons() { return kButtons; }
+std::span<const std::string_view> FontNames() { return kFontNames; }
+
+std::span<const std::string_view> TimeFormatLabels() {
+    static const auto labels = LabelsOf<TimeFormatEntry, 4>(TimeFormats());
+    return labels;
+}
+
+std::span<const std::string_view> DateFormatLabels() {
+    static const auto labels = LabelsOf<DateFormatEntry, 13>(DateFormats());
+    return labels;
+}
+
+DisplayWindowId WindowOfPage(SettingsPage page) {
+    switch (page) {
+        case SettingsPage::Clock: return DisplayWindowId::Clock;
+        case SettingsPage::Countdown: return DisplayWindowId::Countdown;
+        case SettingsPage::Calendar: return DisplayWindowId::Calendar;
+    }
+    return DisplayWindowId::Clock;
+}
+
+}  // namespace zentrova

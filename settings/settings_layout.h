@@ -1,0 +1,97 @@
+#pragma once
+// Every control of the settings window: name, page, place, caption or range,
+// the setting it edits and what its change does. The window's logic, the
+// platform's window and the tests all read these tables.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "settings/settings.h"
+#include "settings/settings_controls.h"
+#include "settings/settings_schema.h"
+
+namespace zentrova {
+
+inline constexpr std::string_view kSettingsFontFamily = "Arial";
+inline constexpr int kSettingsFontPixels = 13;
+inline constexpr std::string_view kPageCaptions[] = {"Clock", "Countdown", "Calendar"};
+
+struct LabelSpec {
+    std::string_view name;
+    SettingsPage page;
+    ControlPlace place;
+    std::string_view caption;
+};
+
+struct SliderSpec {
+    std::string_view name;
+    SettingsPage page;
+    ControlPlace place;
+    int minimum;
+    int maximum;
+    int start;  // the position before the window is filled
+    int Settings::*setting;
+};
+
+enum class CheckAction {
+    Rebuild,           // rebuild the page's display window
+    ShowOrHide,        // the page's window visible when checked
+    NewClockVelocity,  // draw a new wander velocity for the clock
+    FlagOnly,          // nothing beyond the flag
+};
+
+struct CheckSpec {
+    std::string_view name;
+    SettingsPage page;
+    ControlPlace place;
+    std::string_view caption;
+    bool Settings::*flag;
+    CheckAction action;
+};
+
+enum class ListKind {
+    TimeFormat,  // the index is the setting
+    DateFormat,
+    FontName,    // the text is the setting
+    CountTitle,  // one line per countdown entry
+};
+
+struct ListSpec {
+    std::string_view name;
+    SettingsPage page;
+    ControlPlace place;  // height: the dropped-down list
+    ListKind kind;
+    int Settings::*index;          // TimeFormat, DateFormat
+    std::string Settings::*font;   // FontName
+    bool editable;                 // the field takes typing
+};
+
+struct ButtonSpec {
+    std::string_view name;
+    bool onPage;  // false: on the window below the pages
+    SettingsPage page;
+    ControlPlace place;
+    std::string_view caption;
+};
+
+std::span<const LabelSpec> SettingsLabels();
+std::span<const SliderSpec> SettingsSliders();
+std::span<const CheckSpec> SettingsCheckBoxes();
+std::span<const ListSpec> SettingsLists();
+std::span<const ButtonSpec> SettingsButtons();
+
+// The fourteen font names of the three font lists.
+std::span<const std::string_view> FontNames();
+// The time-format and date-format labels, in index order.
+std::span<const std::string_view> TimeFormatLabels();
+std::span<const std::string_view> DateFormatLabels();
+
+// The display window a page's controls act on.
+DisplayWindowId WindowOfPage(SettingsPage page);
+
+// The client area of the tab control above the bottom buttons.
+inline constexpr ControlPlace kPagesPlace{0, 0, 400, 280};
+
+}  // namespace zentrova

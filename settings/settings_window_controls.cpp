@@ -1,0 +1,172 @@
+// The settings window's controls: making them, filling them from the
+// settings at start-up, and what each change does.
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "settings/settings_window.h"
+
+namespace zentrova {
+namespace {
+
+constexpr std::string_view kReadOnlyStep = "";
+
+// Start-up fill: each name is set from its setting in this order. The
+// handlers of changed sliders and check boxes run along the way, so the
+// display windows are rebuilt, shown and sent wandering as the values say.
+constexpr std::string_view kFillOrder[] = {
+    "ComboBox1",  "ComboBox2",  "ComboBox3",
+    "CheckBox1",  "CheckBox2",  "CheckBox3",  "CheckBox4",  "CheckBox5",  "CheckBox6",
+    "TrackBar1",  "TrackBar2",  "TrackBar3",
+    "CheckBox8",  "CheckBox9",  "CheckBox10", "CheckBox11",
+    "TrackBar4",  "TrackBar5",  "TrackBar6",
+    "CheckBox12", "CheckBox13", "CheckBox14", "CheckBox15", "CheckBox16",
+    "TrackBar7",  "TrackBar8",  "TrackBar9",
+    "ComboBox4",  kReadOnlyStep,
+    "ComboBox5",  "ComboBox6",  "ComboBox7",
+};
+
+std::span<const std::string_view> ItemsOf(ListKind kind) {
+    switch (kind) {
+        case ListKind::TimeFormat: return TimeFormatLabels();
+        case ListKind::DateFormat: return DateFormatLabels();
+        case ListKind::FontName: return FontNames();
+        case ListKind::CountTitle: return {};
+    }
+    return {};
+}
+
+template <typename Spec>
+int IndexOf(std::span<const Spec> specs, std::string_view name) {
+    auto it = std::find_if(specs.begin(), specs.end(), [&](const Spec& spec) { return spec.name == name; });
+    return it == specs.end() ? -1 : static_cast<int>(it - specs.begin());
+}
+
+template <typename Control, typename Spec>
+Control& Named(const std::vector<Control*>& controls, std::span<const Spec> specs, std::string_view name) {
+    const int index = IndexOf(specs, name);
+    // The names are the program's own; an unknown one is a programming error.
+    if (index < 0 || !controls[index]) std::abort();
+    return *controls[index];
+}
+
+}  // namespace
+
+void TForm2::CreateControls() {
+    ControlFactory& factory = links_.host.Controls();
+    for (const LabelSpec& spec : SettingsLabels()) factory.AddLabel(spec);
+    for (const SliderSpec& spec : SettingsSliders()) {
+        const std::size_t index = sliders_.size();
+        sliders_.push_back(&factory.AddSlider(spec, [this, &spec, index] { SliderChanged(spec, *sliders_[index]); }));
+    }
+    for (const CheckSpec& spec : SettingsCheckBoxes()) {
+        const std::size_t index = checkBoxes_.size();
+        checkBoxes_.push_back(
+            &factory.AddCheckBox(spec, [this, &spec, index] { CheckBoxChanged(spec, *checkBoxes_[index]); }));
+    }
+    for (const ListSpec& spec : SettingsLists()) {
+        const std::size_t index = lists_.size();
+        lists_.push_back(
+            &factory.AddList(spec, ItemsOf(spec.kind), [this, &spec, index] { ListChanged(spec, *lists_[index]); }));
+    }
+    for (const ButtonSpec& spec : SettingsButtons()) {
+        factory.AddButton(spec, [this, name = spec.name] { ButtonClicked(name); });
+    }
+}
+
+SliderControl& TForm2::Slider(std::string_view name) const { return Named(sliders_, SettingsSliders(), name); }
+CheckControl& TForm2::CheckBox(std::string_view name) const {
+    return Named(checkBoxes_, SettingsCheckBoxes(), name);
+}
+ListControl& TForm2::List(std::string_view name) const { return Named(lists_, SettingsLists(), name); }
+
+void TForm2::FillControls() {
+    for (std::string_view name : kFillOrder) FillControl(name);
+}
+
+void TForm2::FillControl(std::string_view name) {
+    if (name == kReadOnlyStep) {
+        // Only the calendar's font list takes typing.
+        for (std::size_t i = 0; i < lists_.size(); ++i) {
+            if (!SettingsLists()[i].editable) lists_[i]->SetReadOnly(true);
+        }
+        return;
+    }
+    if (int i = IndexOf(SettingsSliders(), name); i >= 0) {
+        sliders_[i]->SetPosition(settings_.*SettingsSliders()[i].setting);
+        return;
+    }
+    if (int i = IndexOf(SettingsCheckBoxes(), name); i >= 0) {
+        checkBoxes_[i]->SetChecked(settings_.*SettingsCheckBoxes()[i].flag);
+        return;
+    }
+    const int i = IndexOf(SettingsLists(), name);
+    if (i < 0) return;
+    const ListSpec& spec = SettingsLists()[i];
+    ListControl& list = *lists_[i];
+    switch (spec.kind) {
+        case ListKind::TimeFormat:
+        case ListKind::DateFormat:
+            // An index outside the items shows no selection; the stored
+            // value stays until the user chooses.
+            list.Select(settings_.*spec.index);
+            break;
+        case ListKind::FontName:
+            list.SetText(settings_.*spec.font);
+            break;
+        case ListKind::CountTitle:
+            FillTitleList(list, settings_, links_.locale);
+            list.Select(settings_.CountIndex);
+            break;
+    }
+}
+
+void TForm2::SliderChanged(const SliderSpec& spec, const SliderControl& slider) {
+    settings_.*spec.setting = slider.Position();
+    links_.displays.Rebuild(WindowOfPage(spec.page));
+}
+
+void TForm2::CheckBoxChanged(const CheckSpec& spec, const CheckControl& box) {
+    const bool checked = box.Checked();
+    settings_.*spec.flag = checked;
+    switch (spec.action) {
+        case CheckAction::Rebuild:
+            links_.displays.Rebuild(WindowOfPage(spec.page));
+            break;
+        case CheckAction::ShowOrHide:
+            links_.displays.SetVisible(WindowOfPage(spec.page), checked);
+            break;
+        case CheckAction::NewClockVelocity:
+            // Drawn both ways: a cleared box stops the clock all the same.
+            links_.displays.NewClockVelocity();
+            break;
+        case CheckAction::FlagOnly:
+            break;
+    }
+}
+
+void TForm2::ListChanged(const ListSpec& spec, const ListControl& list) {
+    switch (spec.kind) {
+        case ListKind::TimeFormat:
+        case ListKind::DateFormat:
+            settings_.*spec.index = list.SelectedIndex();
+            break;
+        case ListKind::FontName:
+            settings_.*spec.font = list.Text();
+            break;
+        case ListKind::CountTitle:
+            settings_.CountIndex = list.SelectedIndex();
+            settings_.CountText = settings_.SelectedEntry().title;
+            break;
+    }
+    links_.displays.Rebuild(WindowOfPage(spec.page));
+}
+
+void TForm2::ButtonClicked(std::string_view name) {
+    if (name == "Button1") Button1Click();
+    if (name == "Button2") Button2Click();
+    if (name == "Button5") Button5Click();
+    if (name == "Button6") Button6Click();
+}
+
+}  // namespace zentrova

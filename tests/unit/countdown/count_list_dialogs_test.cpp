@@ -1,0 +1,228 @@
+// The countdown list's add and delete dialogs keep the list in memory, the
+// settings window's title list and the stored list in step.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "../settings/settings_window_fakes.h"
+#include "../settings/store_test_support.h"
+#include "app/program_names.h"
+#include "settings/date_time.h"
+
+namespace zentrova {
+namespace {
+
+using test::FakeList;
+using test::kCountTitlePath;
+using test::Numbered;
+using test::SettingsWindowRig;
+using test::StoredDouble;
+using test::StoredDword;
+using test::StoredString;
+
+const double kDay = EncodeDate(2026, 12, 20);
+const double kNoon = EncodeTime(12, 0, 0);
+
+// A started program whose stored list holds `titles`, with `selected` chosen.
+struct ListRig : SettingsWindowRig {
+    ListRig(const std::vector<std::string>& titles, int selected) {
+        store = test::FirstRunStore();
+        for (std::size_t i = 0; i < titles.size(); ++i) {
+            store.PutString(kCountTitlePath, Numbered("Count", static_cast<int>(i)), titles[i]);
+            store.PutDouble(kCountTitlePath, Numbered("CountDate", static_cast<int>(i)), kDay + static_cast<double>(i));
+            store.PutDouble(kCountTitlePath, Numbered("CountTime", static_cast<int>(i)), kNoon);
+        }
+        store.PutDword(kCountTitlePath, "CountMax", static_cast<int>(titles.size()));
+        store.PutDword(kCountTitlePath, "CountIndex", selected);
+        form.FormCreate();
+        store.ClearJournal();
+        displays.calls.clear();
+    }
+    FakeList& titleList() { return controls().List("ComboBox4"); }
+    std::vector<std::string> Titles() const {
+        std::vector<std::string> out;
+        for (int i = 0; i < settings.CountMax; ++i) out.push_back(settings.CountList[i].title);
+        return out;
+    }
+    std::vector<std::string> StoredTitles() const {
+        std::vector<std::string> out;
+        for (int i = 0; i < kCountSlots; ++i)
+            if (auto title = StoredString(store, kCountTitlePath, Numbered("Count", i))) out.push_back(*title);
+        return out;
+    }
+    void Delete() {
+        controls().Press("Button6");
+        dialogs.deletes.back().dialog->OKBtnClick();
+    }
+};
+
+TEST(DeleteDialog, RemovesTheSelectedEntryAndSelectsTheOneBefore) {
+    struct Case {
+        int selected;
+        std::vector<std::string> left;
+        int selectedAfter;
+    };
+    const Case cases[] = {
+        {1, {"Alpha", "Gamma"}, 0},
+        {0, {"Beta", "Gamma"}, 0},
+        {2, {"Alpha", "Beta"}, 1},
+    };
+    for (const Case& c : cases) {
+        ListRig rig({"Alpha", "Beta", "Gamma"}, c.selected);
+        rig.Delete();
+        EXPECT_EQ(rig.Titles(), c.left) << c.selected;
+        EXPECT_EQ(rig.settings.CountIndex, c.selectedAfter);
+        EXPECT_EQ(rig.settings.CountMax, 2);
+        EXPECT_EQ(rig.settings.CountText, c.left[c.selectedAfter]);
+        EXPECT_EQ(rig.titleList().Items().size(), 2u);
+        EXPECT_EQ(rig.titleList().SelectedIndex(), c.selectedAfter);
+        EXPECT_EQ(rig.titleList().Items()[0].rfind(c.left[0] + "  12/", 0), 0u) << rig.titleList().Items()[0];
+
+        EXPECT_EQ(rig.StoredTitles(), c.left);
+        for (const char* prefix : {"Count", "CountDate", "CountTime"})
+            EXPECT_FALSE(rig.store.Get(kCountTitlePath, Numbered(prefix, 2))) << prefix;
+        EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountIndex"), c.selectedAfter);
+        EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountMax"), 2);
+        EXPECT_EQ(rig.displays.calls, (std::vector<std::string>{"rebuild countdown"}));
+        EXPECT_TRUE(rig.dialogs.deletes.back().view.closed);
+    }
+}
+
+TEST(DeleteDialog, MovedEntryKeepsItsDateAndTimeInTheStore) {
+    ListRig rig({"Alpha", "Beta", "Gamma"}, 0);
+    rig.Delete();
+    EXPECT_EQ(StoredDouble(rig.store, kCountTitlePath, "CountDate1"), kDay + 2);
+    EXPECT_EQ(rig.settings.CountList[0].date, kDay + 1);
+}
+
+TEST(DeleteDialog, ASingleEntryStaysAndTheStoreLosesIndexOne) {
+    ListRig rig({"Alpha"}, 0);
+    rig.store.PutString(kCountTitlePath, "Count1", "left over");
+    rig.Delete();
+    EXPECT_EQ(rig.Titles(), (std::vector<std::string>{"Alpha"}));
+    EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountMax"), 1);
+    EXPECT_EQ(rig.StoredTitles(), (std::vector<std::string>{"Alpha"}));
+}
+
+TEST(DeleteDialog, OpenedEarlierItNamesTheOldSelectionButDeletesTheCurrentOne) {
+    ListRig rig({"Alpha", "Beta", "Gamma"}, 1);
+    rig.controls().Press("Button6");
+    auto& stale = rig.dialogs.deletes.back();
+    EXPECT_EQ(stale.view.text, "Selected \"Beta \"");
+    rig.titleList().UserChoose(2);
+    stale.dialog->OKBtnClick();
+    EXPECT_EQ(rig.Titles(), (std::vector<std::string>{"Alpha", "Beta"}));
+    EXPECT_EQ(rig.settings.CountIndex, 1);
+    EXPECT_EQ(stale.view.text, "Selected \"Beta \"");
+}
+
+TEST(DeleteDialog, CancelChangesNothing) {
+    ListRig rig({"Alpha", "Beta"}, 1);
+    rig.controls().Press("Button6");
+    rig.dialogs.deletes.back().dialog->CancelBtnClick();
+    EXPECT_TRUE(rig.dialogs.deletes.back().view.closed);
+    EXPECT_EQ(rig.Titles(), (std::vector<std::string>{"Alpha", "Beta"}));
+    EXPECT_EQ(rig.store.WriteCount(), 0u);
+    EXPECT_TRUE(rig.displays.calls.empty());
+}
+
+TEST(AddDialog, StartsWithTodayAndNowAndAnEmptyTitle) {
+    ListRig rig({"Alpha"}, 0);
+    rig.time.now = {2026, 12, 9, 15, 4, 5, 600};
+    rig.controls().Press("Button5");
+    const auto& view = rig.dialogs.adds.back().view;
+    EXPECT_EQ(view.date, (CivilDate{2026, 12, 9}));
+    EXPECT_EQ(view.time, (TimeOfDay{15, 4, 5}));
+    EXPECT_EQ(view.title, "");
+}
+
+TEST(AddDialog, AppendsDeltaSelectsItWritesItAndPointsTheCountdownAtIt) {
+    ListRig rig({"Alpha", "Beta"}, 0);
+    rig.controls().Press("Button5");
+    auto& add = rig.dialogs.adds.back();
+    add.view.title = "Delta";
+    add.view.date = {2027, 3, 14};
+    add.view.time = {9, 26, 53};
+    add.dialog->OKBtnClick();
+
+    ASSERT_EQ(rig.titleList().Items().size(), 3u);
+    EXPECT_EQ(rig.titleList().Items()[2], "Delta  9:26:53 AM  3/14/2027");  // time first on an added line
+    EXPECT_EQ(rig.titleList().SelectedIndex(), 2);
+    EXPECT_EQ(rig.Titles(), (std::vector<std::string>{"Alpha", "Beta", "Delta"}));
+    EXPECT_EQ(rig.settings.CountIndex, 2);
+    EXPECT_EQ(rig.settings.CountText, "Delta");
+    EXPECT_EQ(test::WrittenNames(rig.store, kCountTitlePath),
+              (std::vector<std::string>{"Count2", "CountDate2", "CountTime2", "CountIndex", "CountMax"}));
+    EXPECT_EQ(StoredDouble(rig.store, kCountTitlePath, "CountDate2"), EncodeDate(2027, 3, 14));
+    EXPECT_EQ(StoredDouble(rig.store, kCountTitlePath, "CountTime2"), EncodeTime(9, 26, 53));
+    EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountMax"), 3);
+    EXPECT_EQ(rig.displays.calls, (std::vector<std::string>{"rebuild countdown"}));
+    EXPECT_TRUE(add.view.closed);
+
+    // The next start reads the new entry back.
+    SettingsWindowRig later;
+    later.store = rig.store;
+    later.form.FormCreate();
+    EXPECT_EQ(later.settings.CountText, "Delta");
+    EXPECT_EQ(later.settings.CountMax, 3);
+}
+
+TEST(AddDialog, AnEmptyTitleAndAPastDateAreAccepted) {
+    ListRig rig({"Alpha"}, 0);
+    rig.controls().Press("Button5");
+    auto& add = rig.dialogs.adds.back();
+    add.view.date = {1999, 1, 1};
+    add.dialog->OKBtnClick();
+    EXPECT_EQ(rig.Titles(), (std::vector<std::string>{"Alpha", ""}));
+    EXPECT_EQ(StoredString(rig.store, kCountTitlePath, "Count1"), "");
+}
+
+TEST(AddDialog, AFullListRefusesTheEntryAndStaysInStep) {
+    ListRig rig({"A", "B", "C", "D", "E", "F", "G", "H", "I"}, 0);
+    rig.controls().Press("Button5");
+    rig.controls().Press("Button5");  // two dialogs opened while there is room
+    rig.dialogs.adds[0].view.title = "J";
+    rig.dialogs.adds[0].dialog->OKBtnClick();
+    EXPECT_EQ(rig.settings.CountMax, 10);
+    rig.store.ClearJournal();
+
+    auto& late = rig.dialogs.adds[1];
+    late.view.title = "K";
+    late.dialog->OKBtnClick();
+    EXPECT_EQ(rig.host.calls.back(), std::string("message:") + kCountListFullMessage);
+    EXPECT_FALSE(late.view.closed);
+    EXPECT_EQ(rig.settings.CountMax, 10);
+    EXPECT_EQ(rig.titleList().Items().size(), 10u);
+    EXPECT_EQ(rig.store.WriteCount(), 0u);
+    EXPECT_EQ(rig.settings.CountList[10].title, "");
+
+    rig.controls().Press("Button5");
+    EXPECT_EQ(rig.dialogs.adds.size(), 2u);  // no third dialog while full
+}
+
+TEST(ListDialogs, AKeyThatCannotBeCreatedWritesNothingSilentlyAndMemoryKeepsTheChange) {
+    ListRig rig({"Alpha", "Beta"}, 1);
+    rig.store.FailCreate(kCountTitlePath);
+    rig.controls().Press("Button5");
+    rig.dialogs.adds.back().view.title = "Delta";
+    rig.dialogs.adds.back().dialog->OKBtnClick();
+    rig.Delete();
+    EXPECT_EQ(rig.Titles(), (std::vector<std::string>{"Alpha", "Beta"}));
+    EXPECT_EQ(rig.settings.CountIndex, 1);
+    EXPECT_EQ(rig.store.WriteCount(), 0u);
+    for (const std::string& call : rig.host.calls) EXPECT_EQ(call.rfind("error:", 0), std::string::npos) << call;
+}
+
+TEST(ListDialogs, AValueThatCannotBeWrittenIsReported) {
+    ListRig rig({"Alpha", "Beta"}, 1);
+    rig.store.FailSet("CountTime2");
+    rig.controls().Press("Button5");
+    rig.dialogs.adds.back().dialog->OKBtnClick();
+    EXPECT_EQ(rig.host.calls.back(), "error:Failed to set data for 'CountTime2'");
+    EXPECT_EQ(rig.settings.CountMax, 3);
+}
+
+}  // namespace
+}  // namespace zentrova

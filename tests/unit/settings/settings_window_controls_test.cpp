@@ -1,0 +1,266 @@
+// The settings window's controls: what they show after start-up, what the
+// start-up fill sets off, and what each change stores and asks of the
+// display windows.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/program_names.h"
+#include "settings_window_fakes.h"
+#include "store_test_support.h"
+
+namespace zentrova {
+namespace {
+
+using test::FakeCheckBox;
+using test::FakeList;
+using test::FakeSlider;
+using test::kClockPath;
+using test::kCountTitlePath;
+using test::SettingsWindowRig;
+using test::StoredDword;
+using test::StoredString;
+
+struct Started : ::testing::Test, SettingsWindowRig {
+    void SetUp() override {
+        form.FormCreate();
+        displays.calls.clear();
+        store.ClearJournal();
+    }
+};
+
+// A later start over the store an earlier run left.
+struct LaterStart : SettingsWindowRig {
+    explicit LaterStart(const MemoryStore& earlier) {
+        store = earlier;
+        form.FormCreate();
+    }
+};
+
+TEST_F(Started, FirstRunControlsShowTheFirstRunValues) {
+    auto& c = controls();
+    EXPECT_EQ(c.Slider("TrackBar1").Position(), 6);
+    EXPECT_EQ(c.Slider("TrackBar4").Position(), 3);
+    EXPECT_EQ(c.Slider("TrackBar7").Position(), 5);
+    for (const char* skin : {"TrackBar2", "TrackBar5", "TrackBar8"}) EXPECT_EQ(c.Slider(skin).Position(), 9) << skin;
+    for (const char* transparent : {"TrackBar3", "TrackBar6", "TrackBar9"})
+        EXPECT_EQ(c.Slider(transparent).Position(), 0) << transparent;
+    for (const char* font : {"ComboBox3", "ComboBox5", "ComboBox7"}) EXPECT_EQ(c.List(font).Text(), "Tahoma") << font;
+
+    const std::vector<std::string> checked{"CheckBox1", "CheckBox4", "CheckBox6", "CheckBox8",
+                                           "CheckBox10", "CheckBox12", "CheckBox16"};
+    for (const auto& [name, box] : c.checkBoxes) {
+        const bool expected = std::find(checked.begin(), checked.end(), name) != checked.end();
+        EXPECT_EQ(box->Checked(), expected) << name;
+    }
+    EXPECT_EQ(c.List("ComboBox2").Text(), "Month Day");
+    EXPECT_EQ(c.List("ComboBox1").Text(), "Hours:Minutes (12 hours am/pm)");
+    FakeList& titles = c.List("ComboBox4");
+    ASSERT_EQ(titles.Items().size(), 2u);
+    EXPECT_EQ(titles.SelectedIndex(), 0);
+    EXPECT_EQ(titles.Text().rfind("Christmas Countdown  12/25/2026  ", 0), 0u) << titles.Text();
+    EXPECT_EQ(titles.Items()[1], "New Year Countdown  1/1/2027  12:00:00 AM");
+}
+
+TEST_F(Started, OnlyTheCalendarFontListTakesTyping) {
+    auto& c = controls();
+    for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5", "ComboBox6"})
+        EXPECT_TRUE(c.List(name).ReadOnly()) << name;
+    EXPECT_FALSE(c.List("ComboBox7").ReadOnly());
+}
+
+TEST(SettingsWindowFill, RunsTheHandlersOfChangedControlsAfterTheDisplayWindowsExist) {
+    SettingsWindowRig rig;
+    rig.form.FormCreate();
+    // Sliders differing from their start positions and true flags each
+    // act once; lists selected by the program act not at all.
+    const std::vector<std::string> expected{
+        "rebuild clock",     "rebuild clock",     "show clock",        "rebuild clock",    "rebuild clock",
+        "rebuild countdown", "show countdown",    "rebuild countdown", "rebuild countdown", "rebuild countdown",
+        "show calendar",     "rebuild calendar",  "rebuild calendar",  "rebuild calendar",
+    };
+    EXPECT_EQ(rig.displays.calls, expected);
+}
+
+TEST(SettingsWindowFill, ATrueGoClockDrawsAVelocityAndHiddenWindowsStayHidden) {
+    MemoryStore earlier = test::FirstRunStore();
+    earlier.PutDword(kClockPath, "ClockGo", 1);
+    earlier.PutDword(kClockPath, "ClockShow", 0);
+    LaterStart later(earlier);
+    EXPECT_EQ(later.displays.Count("velocity"), 1);
+    EXPECT_EQ(later.displays.Count("show clock"), 0);
+    EXPECT_EQ(later.displays.Count("hide clock"), 0);  // the box starts unchecked: nothing changes
+    EXPECT_FALSE(later.controls().CheckBox("CheckBox6").Checked());
+}
+
+TEST(SettingsWindowFill, StoredIndexOutsideTheItemsShowsNoSelectionAndIsKept) {
+    MemoryStore earlier = test::FirstRunStore();
+    earlier.PutDword(kClockPath, "TimeIndex", 7);
+    LaterStart later(earlier);
+    EXPECT_EQ(later.controls().List("ComboBox1").SelectedIndex(), -1);
+    EXPECT_EQ(later.settings.TimeIndex, 7);
+    later.form.Button1Click();
+    EXPECT_EQ(StoredDword(later.store, kClockPath, "TimeIndex"), 7);
+    later.controls().List("ComboBox1").UserChoose(2);
+    EXPECT_EQ(later.settings.TimeIndex, 2);
+}
+
+TEST_F(Started, SizeSliderRebuildsAtOnceAndCancelKeepsItUntilTheNextStart) {
+    controls().Slider("TrackBar1").UserMove(7);
+    EXPECT_EQ(settings.ClockSize, 7);
+    EXPECT_EQ(displays.calls, (std::vector<std::string>{"rebuild clock"}));
+
+    form.OptionsClick();
+    form.Button2Click();
+    EXPECT_FALSE(host.visible);
+    EXPECT_TRUE(host.trayShown);
+    EXPECT_EQ(settings.ClockSize, 7);
+    EXPECT_EQ(store.WriteCount(), 0u);
+    EXPECT_EQ(LaterStart(store).settings.ClockSize, 6);
+
+    form.Button1Click();
+    EXPECT_EQ(LaterStart(store).settings.ClockSize, 7);
+}
+
+TEST_F(Started, SlidersClampAndRebuildOnceForEveryPositionPassed) {
+    FakeSlider& size = controls().Slider("TrackBar4");
+    size.UserMove(4);
+    size.UserMove(5);
+    size.UserMove(5);  // no change, no rebuild
+    size.UserMove(99);
+    EXPECT_EQ(settings.CountSize, 20);
+    EXPECT_EQ(displays.Count("rebuild countdown"), 3);
+    controls().Slider("TrackBar8").UserMove(0);
+    EXPECT_EQ(settings.CalendarSkin, 1);
+}
+
+TEST_F(Started, ShowCountdownHidesAndShowsWithoutRebuilding) {
+    FakeCheckBox& show = controls().CheckBox("CheckBox10");
+    show.UserClick();
+    EXPECT_FALSE(settings.CountShow);
+    show.UserClick();
+    EXPECT_TRUE(settings.CountShow);
+    EXPECT_EQ(displays.calls, (std::vector<std::string>{"hide countdown", "show countdown"}));
+}
+
+TEST_F(Started, GoClockDrawsAVelocityBothWaysAndTheOtherGoBoxesDrawNone) {
+    FakeCheckBox& go = controls().CheckBox("CheckBox2");
+    go.UserClick();
+    EXPECT_TRUE(settings.ClockGo);
+    go.UserClick();
+    EXPECT_FALSE(settings.ClockGo);
+    EXPECT_EQ(displays.calls, (std::vector<std::string>{"velocity", "velocity"}));
+
+    displays.calls.clear();
+    controls().CheckBox("CheckBox11").UserClick();
+    controls().CheckBox("CheckBox13").UserClick();
+    EXPECT_TRUE(settings.CountGo);
+    EXPECT_TRUE(settings.CalendarGo);
+    EXPECT_TRUE(displays.calls.empty());
+}
+
+TEST_F(Started, CheckBoxesStoreTheirFlagAndRebuildTheirPagesWindow) {
+    struct Case {
+        const char* box;
+        bool Settings::*flag;
+        const char* rebuild;
+    };
+    const Case cases[] = {
+        {"CheckBox3", &Settings::ClockSky, "rebuild clock"},
+        {"CheckBox5", &Settings::ClockRectOval, "rebuild clock"},
+        {"CheckBox9", &Settings::CountRectOval, "rebuild countdown"},
+        {"CheckBox14", &Settings::CalendarTimeShow, "rebuild calendar"},
+        {"CheckBox15", &Settings::CalendarOval, "rebuild calendar"},
+    };
+    for (const Case& c : cases) {
+        displays.calls.clear();
+        const bool before = settings.*c.flag;
+        controls().CheckBox(c.box).UserClick();
+        EXPECT_EQ(settings.*c.flag, !before) << c.box;
+        EXPECT_EQ(displays.calls, (std::vector<std::string>{c.rebuild})) << c.box;
+    }
+}
+
+TEST_F(Started, TitleListChangesTheCountdownAtOnceAndSaveWritesOnlyCountIndex) {
+    controls().List("ComboBox4").UserChoose(1);
+    EXPECT_EQ(settings.CountIndex, 1);
+    EXPECT_EQ(settings.CountText, "New Year Countdown");
+    EXPECT_EQ(displays.calls, (std::vector<std::string>{"rebuild countdown"}));
+    EXPECT_EQ(store.WriteCount(), 0u);
+
+    form.Button1Click();
+    EXPECT_EQ(test::WrittenNames(store, kCountTitlePath), (std::vector<std::string>{"CountIndex"}));
+    EXPECT_EQ(StoredDword(store, kCountTitlePath, "CountIndex"), 1);
+}
+
+TEST_F(Started, FontListsTakeTheChosenNameAndTheCalendarsEveryKeystroke) {
+    controls().List("ComboBox3").UserChoose(3);
+    EXPECT_EQ(settings.ClockFont, "Courier New");
+    EXPECT_FALSE(controls().List("ComboBox5").UserType("Wingdings"));
+    EXPECT_EQ(settings.CountFont, "Tahoma");
+
+    displays.calls.clear();
+    FakeList& calendarFont = controls().List("ComboBox7");
+    for (const char* typed : {"V", "Ve", "Ver"}) {
+        ASSERT_TRUE(calendarFont.UserType(typed));
+        EXPECT_EQ(settings.CalendarFont, typed);
+    }
+    EXPECT_EQ(displays.Count("rebuild calendar"), 3);
+}
+
+TEST_F(Started, FormatListsStoreTheChosenIndex) {
+    controls().List("ComboBox2").UserChoose(12);
+    controls().List("ComboBox6").UserChoose(3);
+    EXPECT_EQ(settings.DateIndex, 12);
+    EXPECT_EQ(settings.CalendarTimeIndex, 3);
+    EXPECT_EQ(displays.calls, (std::vector<std::string>{"rebuild clock", "rebuild calendar"}));
+}
+
+TEST_F(Started, SaveErrorStopsAtTheValueAndIsShown) {
+    store.FailSet("ClockSkin");
+    form.Button1Click();
+    EXPECT_EQ(host.calls.back(), "error:Failed to set data for 'ClockSkin'");
+    EXPECT_EQ(test::WrittenNames(store, kClockPath), (std::vector<std::string>{"ClockSize"}));
+}
+
+TEST_F(Started, EveryPressOfAddOrDeleteOpensAnotherDialog) {
+    controls().Press("Button5");
+    controls().Press("Button5");
+    controls().Press("Button6");
+    EXPECT_EQ(dialogs.adds.size(), 2u);
+    EXPECT_EQ(dialogs.deletes.size(), 1u);
+}
+
+TEST(SettingsWindowLayout, ControlsLieInsideTheWindowAndNamesAreUnique) {
+    std::vector<std::string_view> names;
+    auto inside = [](const ControlPlace& p, int height) {
+        return p.left >= 0 && p.top >= 0 && p.left + p.width <= kSettingsClientWidth && p.top + height <= kSettingsClientHeight;
+    };
+    for (const auto& s : SettingsSliders()) {
+        names.push_back(s.name);
+        EXPECT_TRUE(inside(s.place, s.place.height)) << s.name;
+        EXPECT_TRUE(s.start >= s.minimum && s.start <= s.maximum) << s.name;
+    }
+    for (const auto& s : SettingsCheckBoxes()) {
+        names.push_back(s.name);
+        EXPECT_TRUE(inside(s.place, s.place.height)) << s.name;
+    }
+    for (const auto& s : SettingsLists()) {
+        names.push_back(s.name);
+        EXPECT_TRUE(inside(s.place, 24)) << s.name;
+    }
+    for (const auto& s : SettingsButtons()) {
+        names.push_back(s.name);
+        EXPECT_TRUE(inside(s.place, s.place.height)) << s.name;
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
+    EXPECT_EQ(names.size(), 9u + 15u + 7u + 4u);
+    EXPECT_EQ(FontNames().size(), 14u);
+    EXPECT_EQ(DateFormatLabels().back(), "Year-Month-Day(short)");
+}
+
+}  // namespace
+}  // namespace zentrova

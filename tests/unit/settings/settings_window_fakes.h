@@ -1,0 +1,262 @@
+#pragma once
+// Fakes behind the settings window's logic: controls that keep the widget
+// contract (program changes of sliders and check boxes run the handler,
+// program selections of list items do not), a recording host and recording
+// display windows, and dialogs driven by hand.
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "clock/locale.h"
+#include "countdown/count_list_dialogs.h"
+#include "settings/memory_store.h"
+#include "settings/settings_layout.h"
+#include "settings/settings_window.h"
+
+namespace zentrova::test {
+
+class FakeSlider final : public SliderControl {
+public:
+    FakeSlider(const SliderSpec& spec, ControlHandler onChange)
+        : spec_(spec), position_(spec.start), onChange_(std::move(onChange)) {}
+    int Position() const override { return position_; }
+    void SetPosition(int position) override {
+        position = std::clamp(position, spec_.minimum, spec_.maximum);
+        if (position == position_) return;
+        position_ = position;
+        onChange_();
+    }
+    void UserMove(int position) { SetPosition(position); }
+
+private:
+    const SliderSpec& spec_;
+    int position_;
+    ControlHandler onChange_;
+};
+
+class FakeCheckBox final : public CheckControl {
+public:
+    explicit FakeCheckBox(ControlHandler onChange) : onChange_(std::move(onChange)) {}
+    bool Checked() const override { return checked_; }
+    void SetChecked(bool checked) override {
+        if (checked == checked_) return;
+        checked_ = checked;
+        onChange_();
+    }
+    void UserClick() { SetChecked(!checked_); }
+
+private:
+    bool checked_ = false;
+    ControlHandler onChange_;
+};
+
+class FakeList final : public ListControl {
+public:
+    FakeList(std::span<const std::string_view> items, ControlHandler onChange) : onChange_(std::move(onChange)) {
+        for (std::string_view item : items) items_.emplace_back(item);
+    }
+    int ItemCount() const override { return static_cast<int>(items_.size()); }
+    void Append(const std::string& item) override { items_.push_back(item); }
+    void Clear() override {
+        items_.clear();
+        selected_ = -1;
+        text_.clear();
+    }
+    int SelectedIndex() const override { return selected_; }
+    void Select(int index) override {
+        if (index < 0 || index >= ItemCount()) {
+            selected_ = -1;
+            text_.clear();
+            return;
+        }
+        selected_ = index;
+        text_ = items_[index];
+    }
+    std::string Text() const override { return text_; }
+    void SetText(const std::string& text) override { text_ = text; }
+    void SetReadOnly(bool readOnly) override { readOnly_ = readOnly; }
+
+    void UserChoose(int index) {
+        Select(index);
+        onChange_();
+    }
+    // Typing reaches only a field that is not read-only; false otherwise.
+    bool UserType(const std::string& text) {
+        if (readOnly_) return false;
+        text_ = text;
+        selected_ = -1;
+        onChange_();
+        return true;
+    }
+    bool ReadOnly() const { return readOnly_; }
+    const std::vector<std::string>& Items() const { return items_; }
+
+private:
+    std::vector<std::string> items_;
+    int selected_ = -1;
+    std::string text_;
+    bool readOnly_ = false;
+    ControlHandler onChange_;
+};
+
+class FakeControls final : public ControlFactory {
+public:
+    void AddLabel(const LabelSpec& spec) override { labels.push_back(std::string(spec.caption)); }
+    SliderControl& AddSlider(const SliderSpec& spec, ControlHandler onChange) override {
+        return *(sliders[std::string(spec.name)] = std::make_unique<FakeSlider>(spec, std::move(onChange)));
+    }
+    CheckControl& AddCheckBox(const CheckSpec& spec, ControlHandler onChange) override {
+        return *(checkBoxes[std::string(spec.name)] = std::make_unique<FakeCheckBox>(std::move(onChange)));
+    }
+    ListControl& AddList(const ListSpec& spec, std::span<const std::string_view> items,
+                         ControlHandler onChange) override {
+        return *(lists[std::string(spec.name)] = std::make_unique<FakeList>(items, std::move(onChange)));
+    }
+    void AddButton(const ButtonSpec& spec, ControlHandler onClick) override {
+        buttons[std::string(spec.name)] = std::move(onClick);
+    }
+
+    FakeSlider& Slider(const std::string& name) { return *sliders.at(name); }
+    FakeCheckBox& CheckBox(const std::string& name) { return *checkBoxes.at(name); }
+    FakeList& List(const std::string& name) { return *lists.at(name); }
+    void Press(const std::string& name) { buttons.at(name)(); }
+
+    std::vector<std::string> labels;
+    std::map<std::string, std::unique_ptr<FakeSlider>> sliders;
+    std::map<std::string, std::unique_ptr<FakeCheckBox>> checkBoxes;
+    std::map<std::string, std::unique_ptr<FakeList>> lists;
+    std::map<std::string, ControlHandler> buttons;
+};
+
+class RecordingHost : public SettingsWindowHost {
+public:
+    std::vector<std::string> calls;
+    PointI movedTo;
+    bool visible = false;
+    bool trayShown = false;
+    PointI cursor{700, 740};
+    FakeControls controls;
+
+    SizeI OuterSize() const override { return {406, 346}; }
+    SizeI ScreenSize() const override { return {1024, 768}; }
+    PointI CursorPos() const override { return cursor; }
+    void MoveTo(PointI p) override { movedTo = p; calls.push_back("move"); }
+    void ShowInFront() override { visible = true; calls.push_back("show"); }
+    void Hide() override { visible = false; calls.push_back("hide"); }
+    void AddTrayIcon() override { trayShown = true; calls.push_back("tray+"); }
+    void DeleteTrayIcon() override { trayShown = false; calls.push_back("tray-"); }
+    void RunTrayMenu(PointI at) override {
+        calls.push_back("menu@" + std::to_string(at.x) + "," + std::to_string(at.y));
+    }
+    void ShowError(const std::string& text) override { calls.push_back("error:" + text); }
+    void ShowMessage(const std::string& text) override { calls.push_back("message:" + text); }
+    void EndMessageLoop() override { calls.push_back("quit"); }
+    ControlFactory& Controls() override { return controls; }
+};
+
+class FixedTime : public TimeSource {
+public:
+    LocalTime now{2026, 12, 9, 10, 0, 0, 0};
+    LocalTime Now() const override { return now; }
+};
+
+// Records what the settings window asks of the display windows. Their
+// creation goes into the start-up log beside the host's calls (with the
+// title the countdown would show), everything after into `calls`.
+class RecordingDisplays : public DisplayWindowControl {
+public:
+    RecordingDisplays(std::vector<std::string>& startupLog, const Settings& settings)
+        : startupLog_(startupLog), settings_(settings) {}
+    void CreateDisplayWindows() override {
+        created = true;
+        startupLog_.push_back("displays:" + settings_.CountText);
+    }
+    void Rebuild(DisplayWindowId window) override { Record("rebuild", window); }
+    void SetVisible(DisplayWindowId window, bool visible) override {
+        Record(visible ? "show" : "hide", window);
+    }
+    void NewClockVelocity() override {
+        calls.push_back(created ? "velocity" : "early velocity");
+    }
+    int Count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
+
+    bool created = false;
+    std::vector<std::string> calls;
+
+private:
+    void Record(const char* what, DisplayWindowId window) {
+        static constexpr const char* kNames[] = {"clock", "countdown", "calendar"};
+        // A display window reached before it exists would crash the program.
+        calls.push_back(std::string(created ? "" : "early ") + what + " " + kNames[static_cast<int>(window)]);
+    }
+    std::vector<std::string>& startupLog_;
+    const Settings& settings_;
+};
+
+class FakeAddView final : public AddDialogView {
+public:
+    std::string title;
+    CivilDate date;
+    TimeOfDay time;
+    bool closed = false;
+    std::string Title() const override { return title; }
+    CivilDate Date() const override { return date; }
+    TimeOfDay Time() const override { return time; }
+    void SetDate(CivilDate d) override { date = d; }
+    void SetTime(TimeOfDay t) override { time = t; }
+    void Close() override { closed = true; }
+};
+
+class FakeDeleteView final : public DeleteDialogView {
+public:
+    std::string text = "Selected";
+    bool closed = false;
+    void SetSelectedText(const std::string& t) override { text = t; }
+    void Close() override { closed = true; }
+};
+
+// Each open makes a new dialog with its own view, as the real window does.
+class FakeDialogs final : public CountListDialogs {
+public:
+    struct Add {
+        FakeAddView view;
+        std::unique_ptr<TOKBottomDlg1> dialog;
+    };
+    struct Delete {
+        FakeDeleteView view;
+        std::unique_ptr<TOKBottomDlg> dialog;
+    };
+    void OpenAddDialog(const CountListContext& context) override {
+        Add& add = adds.emplace_back();
+        add.dialog = std::make_unique<TOKBottomDlg1>(context, add.view);
+        add.dialog->FormCreate();
+    }
+    void OpenDeleteDialog(const CountListContext& context) override {
+        Delete& del = deletes.emplace_back();
+        del.dialog = std::make_unique<TOKBottomDlg>(context, del.view);
+        del.dialog->FormCreate();
+    }
+    std::deque<Add> adds;
+    std::deque<Delete> deletes;
+};
+
+// A settings window with every fake behind it.
+struct SettingsWindowRig {
+    MemoryStore store;
+    Settings settings;
+    RecordingHost host;
+    FixedTime time;
+    RecordingDisplays displays{host.calls, settings};
+    FakeDialogs dialogs;
+    Locale locale = EnglishUnitedStates();
+    TForm2 form{SettingsWindowLinks{settings, store, host, time, displays, dialogs, locale}};
+
+    FakeControls& controls() { return host.controls; }
+};
+
+}  // namespace zentrova::test
