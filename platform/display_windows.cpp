@@ -48,6 +48,38 @@ void DisplayWindows::CreateDisplayWindows() {
     calendar_->surface.StartTimer();
 }
 
+void DisplayWindows::Rebuild(DisplayWindowId window) {
+    switch (window) {
+        case DisplayWindowId::Clock:
+            if (clock_) clock_->logic->Dial();
+            break;
+        case DisplayWindowId::Countdown:
+            if (countdown_) countdown_->logic->CountForm();
+            break;
+        case DisplayWindowId::Calendar:
+            if (calendar_) calendar_->logic->CalendarForm();
+            break;
+    }
+}
+
+void DisplayWindows::SetVisible(DisplayWindowId window, bool visible) {
+    switch (window) {
+        case DisplayWindowId::Clock:
+            if (clock_) clock_->surface.SetVisible(visible);
+            break;
+        case DisplayWindowId::Countdown:
+            if (countdown_) countdown_->surface.SetVisible(visible);
+            break;
+        case DisplayWindowId::Calendar:
+            if (calendar_) calendar_->surface.SetVisible(visible);
+            break;
+    }
+}
+
+void DisplayWindows::NewClockVelocity() {
+    if (clock_) clock_->logic->Motion().DrawVelocity(clock_->random);
+}
+
 void DisplayWindows::ShowSettingsWindow() {
     if (settings_) settings_->ShowFromDisplayMenu();
 }

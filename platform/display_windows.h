@@ -35,13 +35,16 @@ private:
     DisplayWindowId window_;
 };
 
-class DisplayWindows final : public DisplayWindowFactory, public ShellActions {
+class DisplayWindows final : public DisplayWindowControl, public ShellActions {
 public:
     DisplayWindows(ProgramState& state, KeyValueStore& store, HWND owner);
     ~DisplayWindows() override;
     void AttachSettings(TForm2& settings) { settings_ = &settings; }
 
     void CreateDisplayWindows() override;
+    void Rebuild(DisplayWindowId window) override;
+    void SetVisible(DisplayWindowId window, bool visible) override;
+    void NewClockVelocity() override;
 
     // ShellActions, for the display windows' menus and keys.
     void ShowSettingsWindow() override;

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "face/tile_blend.h"
 #include "platform/gdiplus_objects.h"
 #include "platform/win32_handles.h"
 
@@ -48,10 +49,17 @@ TextTools MakeTextTools(const FontSpec& spec) {
     return tools;
 }
 
-void DrawOps(const Frame& frame, Gdiplus::GpGraphics* graphics, const std::vector<gdip::Bitmap>& tiles) {
+// Tiles are stretched and blended by the core straight into the canvas that
+// the GDI+ bitmap wraps (GDI+'s own image stretch costs tens of
+// milliseconds per calendar frame); texts are drawn by GDI+. The surface is
+// flushed before the canvas is touched directly so the ops keep their order.
+void DrawOps(const Frame& frame, Gdiplus::GpGraphics* graphics, std::uint32_t* canvas) {
     std::vector<TextTools> fonts;
     fonts.reserve(frame.fonts.size());
     for (const FontSpec& spec : frame.fonts) fonts.push_back(MakeTextTools(spec));
+    std::vector<PremultipliedTile> tiles;
+    tiles.reserve(frame.tiles.size());
+    for (const TileImage& tile : frame.tiles) tiles.push_back(Premultiply(tile));
 
     gdip::Brush brush;
     const Gdiplus::ARGB color = 0xFF000000u | (frame.textColor.r << 16) | (frame.textColor.g << 8) | frame.textColor.b;
@@ -62,11 +70,13 @@ void DrawOps(const Frame& frame, Gdiplus::GpGraphics* graphics, const std::vecto
     GdipSetStringFormatLineAlign(format.get(), Gdiplus::StringAlignmentCenter);
     GdipSetTextRenderingHint(graphics, Gdiplus::TextRenderingHintAntiAlias);
 
+    bool textPending = false;
     for (const DrawOp& op : frame.ops) {
         if (const auto* tile = std::get_if<DrawTile>(&op)) {
-            if (tile->tile < 0 || tile->tile >= static_cast<int>(tiles.size()) || !tiles[tile->tile]) continue;
-            GdipDrawImageRect(graphics, tiles[tile->tile].get(), tile->rect.x, tile->rect.y, tile->rect.width,
-                              tile->rect.height);
+            if (tile->tile < 0 || tile->tile >= static_cast<int>(tiles.size())) continue;
+            if (textPending) GdipFlush(graphics, Gdiplus::FlushIntentionSync);
+            textPending = false;
+            BlendTile(tiles[tile->tile], tile->rect, frame.width, frame.height, canvas);
         } else if (const auto* text = std::get_if<DrawText>(&op)) {
             if (text->font < 0 || text->font >= static_cast<int>(fonts.size())) continue;
             // An unknown family leaves the text undrawn; the face still shows.
@@ -75,8 +85,10 @@ void DrawOps(const Frame& frame, Gdiplus::GpGraphics* graphics, const std::vecto
             Gdiplus::RectF layout(text->rect.x, text->rect.y, text->rect.width, text->rect.height);
             GdipDrawString(graphics, wide.c_str(), -1, fonts[text->font].font.get(), &layout, format.get(),
                            brush.get());
+            textPending = true;
         }
     }
+    if (textPending) GdipFlush(graphics, Gdiplus::FlushIntentionSync);
 }
 
 }  // namespace
@@ -95,16 +107,10 @@ void RenderAndPush(const Frame& frame, const LayeredTarget& target, POINT leftTo
     gdip::Bitmap bitmap = BitmapOver(frame.width, frame.height, canvas.data());
     if (!bitmap) return;
 
-    std::vector<gdip::Bitmap> tiles;
-    tiles.reserve(frame.tiles.size());
-    for (const TileImage& tile : frame.tiles) {
-        const bool complete = tile.side > 0 && tile.argb.size() >= static_cast<std::size_t>(tile.side) * tile.side;
-        tiles.push_back(complete ? BitmapOver(tile.side, tile.side, tile.argb.data()) : gdip::Bitmap());
-    }
     {
         gdip::Graphics graphics;
         graphics.set_status(GdipGetImageGraphicsContext(bitmap.get(), graphics.out()));
-        if (graphics) DrawOps(frame, graphics.get(), tiles);
+        if (graphics) DrawOps(frame, graphics.get(), canvas.data());
     }
 
     HBITMAP gdiBitmap = nullptr;

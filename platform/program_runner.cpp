@@ -6,6 +6,8 @@
 #include "app/program_state.h"
 #include "assets/resource_ids.h"
 #include "platform/application_window.h"
+#include "platform/count_dialog_windows.h"
+#include "platform/dialog_window.h"
 #include "platform/display_windows.h"
 #include "platform/gdiplus_session.h"
 #include "platform/registry_store.h"
@@ -13,17 +15,20 @@
 #include "platform/single_instance.h"
 #include "platform/skin_resources.h"
 #include "platform/win32_handles.h"
+#include "platform/win32_locale.h"
 #include "platform/win32_services.h"
 #include "settings/settings_window.h"
 
 namespace zentrova::platform {
 namespace {
 
-int RunMessageLoop(HWND settingsWindow) {
+int RunMessageLoop() {
     MSG message{};
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
-        // Tab and arrow-key navigation between the settings window's controls.
-        if (settingsWindow && IsDialogMessageA(settingsWindow, &message)) continue;
+        // Tab, Enter and Escape in the settings window and the dialogs; the
+        // display windows take their keys themselves.
+        HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+        if (WantsDialogKeys(root) && IsDialogMessageA(root, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -51,14 +56,16 @@ int RunProgram() {
     SettingsForm settingsForm(application.Handle(), icon.get());
     if (!settingsForm.Created()) return 1;
     DisplayWindows displays(state, store, application.Handle());
-    TForm2 settingsLogic(state.settings, store, settingsForm, time, displays);
+    Win32CountListDialogs dialogs(application.Handle());
+    const Locale locale = UserLocale();
+    TForm2 settingsLogic(SettingsWindowLinks{state.settings, store, settingsForm, time, displays, dialogs, locale});
     settingsForm.Attach(settingsLogic);
     displays.AttachSettings(settingsLogic);
 
     settingsLogic.FormCreate();
     ShowWindow(application.Handle(), SW_HIDE);
 
-    int exitCode = RunMessageLoop(settingsForm.Handle());
+    int exitCode = RunMessageLoop();
     // The tray icon goes with the settings form; the guard deletes the atom.
     return exitCode;
 }

@@ -1,6 +1,7 @@
 #include "platform/settings_form.h"
 
 #include "app/program_names.h"
+#include "platform/dialog_window.h"
 #include "platform/win32_error.h"
 
 namespace zentrova::platform {
@@ -27,7 +28,10 @@ SettingsForm::SettingsForm(HWND owner, HICON icon) {
     spec.outer = OuterRectForClient();
     spec.owner = owner;
     spec.icon = icon;
-    if (CreateWindowFrom(spec)) tray_ = std::make_unique<TrayIcon>(Handle(), icon);
+    if (!CreateWindowFrom(spec)) return;
+    tray_ = std::make_unique<TrayIcon>(Handle(), icon);
+    pages_ = std::make_unique<SettingsPages>(Handle());
+    EnableDialogKeys(Handle());
 }
 
 SizeI SettingsForm::OuterSize() const {
@@ -75,6 +79,10 @@ void SettingsForm::RunTrayMenu(PointI at) {
 
 void SettingsForm::ShowError(const std::string& text) { ShowErrorBox(text); }
 
+void SettingsForm::ShowMessage(const std::string& text) {
+    MessageBoxA(Handle(), text.c_str(), kApplicationTitle, MB_OK | MB_ICONINFORMATION | MB_TOPMOST);
+}
+
 void SettingsForm::EndMessageLoop() { PostQuitMessage(0); }
 
 LRESULT SettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -86,14 +94,23 @@ LRESULT SettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         tray_->OnShellRestarted();
         return 0;
     }
+    if (pages_ && pages_->Route(message, wParam, lParam)) return 0;
     switch (message) {
+        case WM_COMMAND:
+            // Escape, through the dialog manager: as Cancel.
+            if (LOWORD(wParam) == IDCANCEL && lParam == 0 && logic_) {
+                logic_->Button2Click();
+                return 0;
+            }
+            break;
         case WM_CLOSE:
             // Closing only hides the window and puts the tray icon back.
             if (logic_) logic_->FormClose();
             return 0;
         default:
-            return WindowBase::HandleMessage(message, wParam, lParam);
+            break;
     }
+    return WindowBase::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace zentrova::platform

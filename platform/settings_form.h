@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "platform/settings_pages.h"
 #include "platform/tray_icon.h"
 #include "platform/window_base.h"
 #include "settings/settings_window.h"
@@ -29,7 +30,9 @@ public:
     void DeleteTrayIcon() override;
     void RunTrayMenu(PointI at) override;
     void ShowError(const std::string& text) override;
+    void ShowMessage(const std::string& text) override;
     void EndMessageLoop() override;
+    ControlFactory& Controls() override { return *pages_; }
 
     TrayIcon& Tray() { return *tray_; }
 
@@ -39,6 +42,7 @@ protected:
 private:
     TForm2* logic_ = nullptr;
     std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<SettingsPages> pages_;
 };
 
 }  // namespace zentrova::platform

@@ -1,0 +1,90 @@
+#include "platform/count_dialog_windows.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace zentrova::platform {
+namespace {
+
+SYSTEMTIME PickerTime(HWND picker) {
+    SYSTEMTIME time{};
+    if (SendMessageA(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time)) != GDT_VALID) GetLocalTime(&time);
+    return time;
+}
+
+void SetPickerTime(HWND picker, const SYSTEMTIME& time) {
+    SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+}
+
+}  // namespace
+
+AddDialogWindow::AddDialogWindow(HWND owner, const CountListContext& context)
+    : logic_(context, *this),
+      window_(owner, AddDialogLayout(), [this] { logic_.OKBtnClick(); }, [this] { logic_.CancelBtnClick(); }) {
+    logic_.FormCreate();
+    window_.ShowCentred();
+}
+
+std::string AddDialogWindow::Title() const {
+    HWND edit = window_.Control("Edit1");
+    const int length = GetWindowTextLengthA(edit);
+    std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
+    const int copied = GetWindowTextA(edit, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return text;
+}
+
+CivilDate AddDialogWindow::Date() const {
+    const SYSTEMTIME date = PickerTime(window_.Control("DateTimePicker1"));
+    return {date.wYear, date.wMonth, date.wDay};
+}
+
+TimeOfDay AddDialogWindow::Time() const {
+    const SYSTEMTIME time = PickerTime(window_.Control("DateTimePicker2"));
+    return {time.wHour, time.wMinute, time.wSecond};
+}
+
+void AddDialogWindow::SetDate(CivilDate date) {
+    SYSTEMTIME time = PickerTime(window_.Control("DateTimePicker1"));
+    time.wYear = static_cast<WORD>(date.year);
+    time.wMonth = static_cast<WORD>(date.month);
+    time.wDay = static_cast<WORD>(date.day);
+    SetPickerTime(window_.Control("DateTimePicker1"), time);
+}
+
+void AddDialogWindow::SetTime(TimeOfDay timeOfDay) {
+    SYSTEMTIME time = PickerTime(window_.Control("DateTimePicker2"));
+    time.wHour = static_cast<WORD>(timeOfDay.hour);
+    time.wMinute = static_cast<WORD>(timeOfDay.minute);
+    time.wSecond = static_cast<WORD>(timeOfDay.second);
+    time.wMilliseconds = 0;
+    SetPickerTime(window_.Control("DateTimePicker2"), time);
+}
+
+DeleteDialogWindow::DeleteDialogWindow(HWND owner, const CountListContext& context)
+    : logic_(context, *this),
+      window_(owner, DeleteDialogLayout(), [this] { logic_.OKBtnClick(); }, [this] { logic_.CancelBtnClick(); }) {
+    logic_.FormCreate();
+    window_.ShowCentred();
+}
+
+void DeleteDialogWindow::SetSelectedText(const std::string& text) {
+    SetWindowTextA(window_.Control("StaticText1"), text.c_str());
+}
+
+void Win32CountListDialogs::OpenAddDialog(const CountListContext& context) {
+    FreeClosedDialogs();
+    dialogs_.push_back(std::make_unique<AddDialogWindow>(owner_, context));
+}
+
+void Win32CountListDialogs::OpenDeleteDialog(const CountListContext& context) {
+    FreeClosedDialogs();
+    dialogs_.push_back(std::make_unique<DeleteDialogWindow>(owner_, context));
+}
+
+void Win32CountListDialogs::FreeClosedDialogs() {
+    std::erase_if(dialogs_, [](const auto& dialog) { return dialog->Hidden(); });
+}
+
+}  // namespace zentrova::platform

@@ -1,0 +1,129 @@
+#include "platform/dialog_window.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "platform/win32_controls.h"
+
+namespace zentrova::platform {
+namespace {
+
+constexpr char kDialogClass[] = "ZentrovaDialog";
+constexpr char kDialogKeysProperty[] = "Zentrova.DialogKeys";
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
+
+RECT OuterRect(const DialogLayout& layout) {
+    RECT r{0, 0, layout.client.width + 2 * layout.border, layout.client.height + 2 * layout.border};
+    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+    const int width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    return {left, top, left + width, top + height};
+}
+
+struct ChildStyle {
+    const char* className;
+    DWORD style;
+    int id;
+};
+
+ChildStyle StyleOf(DialogControlKind kind) {
+    switch (kind) {
+        case DialogControlKind::Text: return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+        case DialogControlKind::Edit: return {"EDIT", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 0};
+        case DialogControlKind::DatePicker: return {DATETIMEPICK_CLASSA, WS_TABSTOP | DTS_SHORTDATEFORMAT, 0};
+        case DialogControlKind::TimePicker: return {DATETIMEPICK_CLASSA, WS_TABSTOP | DTS_TIMEFORMAT, 0};
+        case DialogControlKind::OkButton: return {"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK};
+        case DialogControlKind::CancelButton: return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL};
+    }
+    return {"STATIC", 0, 0};
+}
+
+}  // namespace
+
+void EnableDialogKeys(HWND window) { SetPropA(window, kDialogKeysProperty, reinterpret_cast<HANDLE>(1)); }
+
+bool WantsDialogKeys(HWND window) { return window && GetPropA(window, kDialogKeysProperty) != nullptr; }
+
+DialogWindow::DialogWindow(HWND owner, const DialogLayout& layout, std::function<void()> onOk,
+                           std::function<void()> onCancel)
+    : layout_(layout),
+      font_(CreatePixelFont(std::string(layout.fontFamily).c_str(), layout.fontPixels)),
+      onOk_(std::move(onOk)),
+      onCancel_(std::move(onCancel)) {
+    WindowSpec spec;
+    spec.className = kDialogClass;
+    const std::string caption(layout.caption);
+    spec.caption = caption.c_str();
+    spec.style = kStyle;
+    spec.exStyle = kExStyle;
+    spec.outer = OuterRect(layout);
+    spec.owner = owner;
+    if (!CreateWindowFrom(spec)) return;
+    EnableDialogKeys(Handle());
+    for (const DialogControlSpec& control : layout.controls) {
+        const ChildStyle style = StyleOf(control.kind);
+        ControlPlace place = control.place;
+        place.left += layout.border;
+        place.top += layout.border;
+        HWND handle = CreateChild(Handle(), style.className, std::string(control.text), style.style, place,
+                                  font_.get(), style.id);
+        controls_.push_back({control.name, handle});
+    }
+}
+
+HWND DialogWindow::Control(std::string_view name) const {
+    for (const NamedControl& control : controls_)
+        if (control.name == name) return control.handle;
+    return nullptr;
+}
+
+void DialogWindow::ShowCentred() {
+    hidden_ = false;
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    // The first control of the tab order takes the focus.
+    for (const NamedControl& control : controls_) {
+        if (GetWindowLongA(control.handle, GWL_STYLE) & WS_TABSTOP) {
+            SetFocus(control.handle);
+            break;
+        }
+    }
+}
+
+void DialogWindow::Hide() {
+    hidden_ = true;
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+LRESULT DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDOK) {
+                onOk_();
+                return 0;
+            }
+            if (LOWORD(wParam) == IDCANCEL) {
+                onCancel_();
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            onCancel_();
+            return 0;
+        case WM_CTLCOLORSTATIC: {
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, RGB(0, 0, 0));
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+        }
+        default:
+            break;
+    }
+    return WindowBase::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace zentrova::platform

@@ -1,0 +1,48 @@
+#pragma once
+// A small non-modal dialog made from a core dialog layout: fixed border with
+// a close box only, always on top, centred on the screen, OK as the default
+// button (Enter) and Cancel as the cancel button (Escape).
+
+#include <windows.h>
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "countdown/count_dialog_layout.h"
+#include "platform/win32_handles.h"
+#include "platform/window_base.h"
+
+namespace zentrova::platform {
+
+// Marks a top-level window whose keys the message loop runs through the
+// dialog manager (Tab, Enter, Escape).
+void EnableDialogKeys(HWND window);
+bool WantsDialogKeys(HWND window);
+
+class DialogWindow final : public WindowBase {
+public:
+    DialogWindow(HWND owner, const DialogLayout& layout, std::function<void()> onOk, std::function<void()> onCancel);
+
+    HWND Control(std::string_view name) const;
+    void ShowCentred();
+    void Hide();
+    bool Hidden() const { return hidden_; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    struct NamedControl {
+        std::string_view name;
+        HWND handle;
+    };
+    const DialogLayout& layout_;
+    UniqueFont font_;
+    std::vector<NamedControl> controls_;
+    std::function<void()> onOk_;
+    std::function<void()> onCancel_;
+    bool hidden_ = true;
+};
+
+}  // namespace zentrova::platform

@@ -1,0 +1,126 @@
+#include "platform/settings_pages.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+namespace zentrova::platform {
+namespace {
+
+constexpr char kPageClass[] = "ZentrovaSettingsPage";
+
+HBRUSH PageBrush() { return GetSysColorBrush(COLOR_WINDOW); }
+
+}  // namespace
+
+SettingsPageWindow::SettingsPageWindow(HWND parent, const RECT& place, ControlRouter& router) : router_(router) {
+    WindowSpec spec;
+    spec.className = kPageClass;
+    spec.style = WS_CHILD | WS_CLIPSIBLINGS;
+    spec.exStyle = WS_EX_CONTROLPARENT;
+    spec.outer = place;
+    spec.owner = parent;
+    CreateWindowFrom(spec);
+}
+
+LRESULT SettingsPageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+        case WM_HSCROLL:
+            if (router_.Route(message, wParam, lParam)) return 0;
+            break;
+        case WM_ERASEBKGND: {
+            RECT client{};
+            GetClientRect(Handle(), &client);
+            FillRect(reinterpret_cast<HDC>(wParam), &client, PageBrush());
+            return 1;
+        }
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: {
+            // Labels, boxes and sliders: black text on the page's colour.
+            HDC dc = reinterpret_cast<HDC>(wParam);
+            SetTextColor(dc, RGB(0, 0, 0));
+            SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+            return reinterpret_cast<LRESULT>(PageBrush());
+        }
+        default:
+            break;
+    }
+    return WindowBase::HandleMessage(message, wParam, lParam);
+}
+
+SettingsPages::SettingsPages(HWND window)
+    : window_(window), font_(CreatePixelFont(std::string(kSettingsFontFamily).c_str(), kSettingsFontPixels)) {
+    tabs_ = CreateChild(window_, WC_TABCONTROLA, "", WS_CLIPSIBLINGS | WS_TABSTOP, kPagesPlace, font_.get());
+    for (std::size_t i = 0; i < std::size(kPageCaptions); ++i) {
+        std::string caption(kPageCaptions[i]);
+        TCITEMA item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption.data();
+        SendMessageA(tabs_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+    }
+    RECT display{0, 0, kPagesPlace.width, kPagesPlace.height};
+    SendMessageA(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    for (auto& page : pages_) {
+        page = std::make_unique<SettingsPageWindow>(window_, display, router_);
+        // Above the tab control, which would otherwise paint over it.
+        SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+    ShowPage(0);  // "Clock" in front
+}
+
+HWND SettingsPages::PageWindow(zentrova::SettingsPage page) const {
+    return pages_[static_cast<std::size_t>(page)]->Handle();
+}
+
+void SettingsPages::ShowPage(int index) {
+    SendMessageA(tabs_, TCM_SETCURSEL, index, 0);
+    for (std::size_t i = 0; i < pages_.size(); ++i)
+        ShowWindow(pages_[i]->Handle(), static_cast<int>(i) == index ? SW_SHOW : SW_HIDE);
+}
+
+void SettingsPages::AddLabel(const LabelSpec& spec) {
+    CreateChild(PageWindow(spec.page), "STATIC", std::string(spec.caption), SS_LEFT | SS_NOPREFIX, spec.place,
+                font_.get());
+}
+
+SliderControl& SettingsPages::AddSlider(const SliderSpec& spec, ControlHandler onChange) {
+    HWND handle = CreateChild(PageWindow(spec.page), TRACKBAR_CLASSA, "",
+                              WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM, spec.place, font_.get());
+    return router_.Add(
+        std::make_unique<Win32Slider>(handle, spec.minimum, spec.maximum, spec.start, std::move(onChange)));
+}
+
+CheckControl& SettingsPages::AddCheckBox(const CheckSpec& spec, ControlHandler onChange) {
+    HWND handle = CreateChild(PageWindow(spec.page), "BUTTON", std::string(spec.caption),
+                              WS_TABSTOP | BS_AUTOCHECKBOX, spec.place, font_.get());
+    return router_.Add(std::make_unique<Win32CheckBox>(handle, std::move(onChange)));
+}
+
+ListControl& SettingsPages::AddList(const ListSpec& spec, std::span<const std::string_view> items,
+                                    ControlHandler onChange) {
+    HWND handle = CreateChild(PageWindow(spec.page), "COMBOBOX", "",
+                              WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, spec.place, font_.get());
+    auto& list = router_.Add(std::make_unique<Win32List>(handle, spec.editable, std::move(onChange)));
+    for (std::string_view item : items) list.Append(std::string(item));
+    return list;
+}
+
+void SettingsPages::AddButton(const ButtonSpec& spec, ControlHandler onClick) {
+    HWND parent = spec.onPage ? PageWindow(spec.page) : window_;
+    HWND handle =
+        CreateChild(parent, "BUTTON", std::string(spec.caption), WS_TABSTOP | BS_PUSHBUTTON, spec.place, font_.get());
+    router_.Add(std::make_unique<Win32Button>(handle, std::move(onClick)));
+}
+
+bool SettingsPages::Route(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NOTIFY) {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->hwndFrom != tabs_ || header->code != TCN_SELCHANGE) return false;
+        ShowPage(static_cast<int>(SendMessageA(tabs_, TCM_GETCURSEL, 0, 0)));
+        return true;
+    }
+    return router_.Route(message, wParam, lParam);
+}
+
+}  // namespace zentrova::platform

@@ -1,0 +1,57 @@
+#pragma once
+// The settings window's tab control with its three pages ("Clock",
+// "Countdown", "Calendar") and every control on them and below them, made
+// from the core's layout tables.
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "platform/win32_controls.h"
+#include "platform/win32_handles.h"
+#include "platform/window_base.h"
+#include "settings/settings_controls.h"
+#include "settings/settings_layout.h"
+
+namespace zentrova::platform {
+
+// One tab page: a child window that holds its controls and passes their
+// notifications to the router.
+class SettingsPageWindow final : public WindowBase {
+public:
+    SettingsPageWindow(HWND parent, const RECT& place, ControlRouter& router);
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    ControlRouter& router_;
+};
+
+class SettingsPages final : public ControlFactory {
+public:
+    explicit SettingsPages(HWND window);
+
+    void AddLabel(const LabelSpec& spec) override;
+    SliderControl& AddSlider(const SliderSpec& spec, ControlHandler onChange) override;
+    CheckControl& AddCheckBox(const CheckSpec& spec, ControlHandler onChange) override;
+    ListControl& AddList(const ListSpec& spec, std::span<const std::string_view> items,
+                         ControlHandler onChange) override;
+    void AddButton(const ButtonSpec& spec, ControlHandler onClick) override;
+
+    // The window's own WM_COMMAND, WM_HSCROLL and WM_NOTIFY; true when handled.
+    bool Route(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    HWND PageWindow(zentrova::SettingsPage page) const;
+    void ShowPage(int index);
+
+    HWND window_;
+    UniqueFont font_;
+    HWND tabs_ = nullptr;
+    ControlRouter router_;
+    std::array<std::unique_ptr<SettingsPageWindow>, 3> pages_;
+};
+
+}  // namespace zentrova::platform

@@ -1,0 +1,153 @@
+#include "platform/win32_controls.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace zentrova::platform {
+
+Win32Slider::Win32Slider(HWND handle, int minimum, int maximum, int start, ControlHandler onChange)
+    : Win32Control(handle), minimum_(minimum), maximum_(maximum), reported_(start), onChange_(std::move(onChange)) {
+    SendMessageA(handle, TBM_SETRANGE, FALSE, MAKELPARAM(minimum, maximum));
+    SendMessageA(handle, TBM_SETPOS, TRUE, start);
+}
+
+int Win32Slider::Position() const { return static_cast<int>(SendMessageA(Handle(), TBM_GETPOS, 0, 0)); }
+
+void Win32Slider::SetPosition(int position) {
+    position = std::clamp(position, minimum_, maximum_);
+    if (position == Position()) return;
+    SendMessageA(Handle(), TBM_SETPOS, TRUE, position);
+    reported_ = position;
+    onChange_();
+}
+
+void Win32Slider::OnScroll() {
+    // A drag reports many scroll messages; the handler runs once for every
+    // position the thumb reaches.
+    const int position = Position();
+    if (position == reported_) return;
+    reported_ = position;
+    onChange_();
+}
+
+Win32CheckBox::Win32CheckBox(HWND handle, ControlHandler onChange)
+    : Win32Control(handle), onChange_(std::move(onChange)) {}
+
+bool Win32CheckBox::Checked() const { return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void Win32CheckBox::SetChecked(bool checked) {
+    if (checked == Checked()) return;
+    SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    onChange_();
+}
+
+void Win32CheckBox::OnCommand(WORD code) {
+    if (code == BN_CLICKED) onChange_();
+}
+
+Win32List::Win32List(HWND handle, bool editable, ControlHandler onChange)
+    : Win32Control(handle), editable_(editable), onChange_(std::move(onChange)) {}
+
+int Win32List::ItemCount() const { return static_cast<int>(SendMessageA(Handle(), CB_GETCOUNT, 0, 0)); }
+
+void Win32List::Append(const std::string& item) {
+    SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+void Win32List::Clear() {
+    settingText_ = true;
+    SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
+    settingText_ = false;
+}
+
+int Win32List::SelectedIndex() const {
+    const LRESULT index = SendMessageA(Handle(), CB_GETCURSEL, 0, 0);
+    return index == CB_ERR ? -1 : static_cast<int>(index);
+}
+
+void Win32List::Select(int index) {
+    settingText_ = true;
+    SendMessageA(Handle(), CB_SETCURSEL, index >= 0 && index < ItemCount() ? index : -1, 0);
+    settingText_ = false;
+}
+
+std::string Win32List::Text() const {
+    const int length = GetWindowTextLengthA(Handle());
+    std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
+    const int copied = GetWindowTextA(Handle(), text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return text;
+}
+
+void Win32List::SetText(const std::string& text) {
+    settingText_ = true;
+    SetWindowTextA(Handle(), text.c_str());
+    settingText_ = false;
+}
+
+void Win32List::SetReadOnly(bool readOnly) {
+    if (HWND field = GetWindow(Handle(), GW_CHILD)) SendMessageA(field, EM_SETREADONLY, readOnly ? 1 : 0, 0);
+}
+
+std::string Win32List::ItemText(int index) const {
+    const LRESULT length = SendMessageA(Handle(), CB_GETLBTEXTLEN, index, 0);
+    if (length == CB_ERR) return {};
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(Handle(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+void Win32List::OnCommand(WORD code) {
+    if (code == CBN_SELCHANGE) {
+        // The field still shows the old text while this notification runs;
+        // put the chosen item there first so the handler reads it.
+        const int index = SelectedIndex();
+        if (index < 0) return;
+        SetText(ItemText(index));
+        onChange_();
+    } else if (code == CBN_EDITCHANGE && editable_ && !settingText_) {
+        onChange_();
+    }
+}
+
+void Win32Button::OnCommand(WORD code) {
+    if (code == BN_CLICKED) onClick_();
+}
+
+bool ControlRouter::Route(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_COMMAND && message != WM_HSCROLL) return false;
+    Win32Control* control = Find(reinterpret_cast<HWND>(lParam));
+    if (!control) return false;
+    if (message == WM_COMMAND)
+        control->OnCommand(HIWORD(wParam));
+    else
+        control->OnScroll();
+    return true;
+}
+
+Win32Control* ControlRouter::Find(HWND handle) const {
+    if (!handle) return nullptr;
+    auto it = std::find_if(controls_.begin(), controls_.end(),
+                           [handle](const auto& control) { return control->Handle() == handle; });
+    return it == controls_.end() ? nullptr : it->get();
+}
+
+HWND CreateChild(HWND parent, const char* className, const std::string& text, DWORD style, const ControlPlace& place,
+                 HFONT font, int id) {
+    HWND child = CreateWindowExA(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, place.left, place.top,
+                                 place.width, place.height, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                                 nullptr);
+    if (child && font) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return child;
+}
+
+HFONT CreatePixelFont(const char* family, int pixels, bool bold) {
+    return CreateFontA(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       family);
+}
+
+}  // namespace zentrova::platform

@@ -1,0 +1,111 @@
+#pragma once
+// The widget layer under the settings window: the system's slider, check
+// box, drop-down list and button, each behind the core's control interface
+// and keeping its contract. A program change of a slider or check box runs
+// the change handler as the user's change does (the system notifies only
+// the user's); a program selection of a list item runs nothing.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "settings/settings_controls.h"
+
+namespace zentrova::platform {
+
+// One child control and the notifications its parent passes on to it.
+class Win32Control {
+public:
+    explicit Win32Control(HWND handle) : handle_(handle) {}
+    Win32Control(const Win32Control&) = delete;
+    Win32Control& operator=(const Win32Control&) = delete;
+    virtual ~Win32Control() = default;
+    HWND Handle() const { return handle_; }
+    virtual void OnCommand(WORD /*code*/) {}
+    virtual void OnScroll() {}
+
+private:
+    HWND handle_;  // destroyed with its parent window
+};
+
+class Win32Slider final : public Win32Control, public SliderControl {
+public:
+    Win32Slider(HWND handle, int minimum, int maximum, int start, ControlHandler onChange);
+    int Position() const override;
+    void SetPosition(int position) override;
+    void OnScroll() override;
+
+private:
+    int minimum_;
+    int maximum_;
+    int reported_;  // the position the handler last saw
+    ControlHandler onChange_;
+};
+
+class Win32CheckBox final : public Win32Control, public CheckControl {
+public:
+    Win32CheckBox(HWND handle, ControlHandler onChange);
+    bool Checked() const override;
+    void SetChecked(bool checked) override;
+    void OnCommand(WORD code) override;
+
+private:
+    ControlHandler onChange_;
+};
+
+class Win32List final : public Win32Control, public ListControl {
+public:
+    Win32List(HWND handle, bool editable, ControlHandler onChange);
+    int ItemCount() const override;
+    void Append(const std::string& item) override;
+    void Clear() override;
+    int SelectedIndex() const override;
+    void Select(int index) override;
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
+    void SetReadOnly(bool readOnly) override;
+    void OnCommand(WORD code) override;
+
+private:
+    std::string ItemText(int index) const;
+    bool editable_;
+    bool settingText_ = false;  // the program is changing the field
+    ControlHandler onChange_;
+};
+
+class Win32Button final : public Win32Control {
+public:
+    Win32Button(HWND handle, ControlHandler onClick) : Win32Control(handle), onClick_(std::move(onClick)) {}
+    void OnCommand(WORD code) override;
+
+private:
+    ControlHandler onClick_;
+};
+
+// Owns the controls of a window and hands each its notifications.
+class ControlRouter {
+public:
+    template <typename Control>
+    Control& Add(std::unique_ptr<Control> control) {
+        Control& added = *control;
+        controls_.push_back(std::move(control));
+        return added;
+    }
+    // WM_COMMAND and WM_HSCROLL from a known control; false otherwise.
+    bool Route(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    Win32Control* Find(HWND handle) const;
+    std::vector<std::unique_ptr<Win32Control>> controls_;
+};
+
+// A child control of the given class at a place in its parent's client area.
+HWND CreateChild(HWND parent, const char* className, const std::string& text, DWORD style, const ControlPlace& place,
+                 HFONT font, int id = 0);
+
+// A font of `pixels` character height.
+HFONT CreatePixelFont(const char* family, int pixels, bool bold = false);
+
+}  // namespace zentrova::platform
