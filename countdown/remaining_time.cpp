@@ -26,6 +26,40 @@ void TakeMinute(CountdownFields& target) {
     }
 }
 
+bool Before(const CountdownFields& a, const CountdownFields& b) {
+    const int left[] = {a.year, a.month, a.day, a.hour, a.minute, a.second};
+    const int right[] = {b.year, b.month, b.day, b.hour, b.minute, b.second};
+    for (int i = 0; i < 6; ++i)
+        if (left[i] != right[i]) return left[i] < right[i];
+    return false;
+}
+
+// Ordinary subtraction, from the seconds up: every difference comes out
+// between zero and its field's range.
+CountdownFields BorrowFromTheSecondsUp(CountdownFields target, const CountdownFields& now, int monthLength) {
+    if (target.second < now.second) {
+        target.minute -= 1;
+        target.second += kSecondsPerMinute;
+    }
+    if (target.minute < now.minute) {
+        target.hour -= 1;
+        target.minute += kMinutesPerHour;
+    }
+    if (target.hour < now.hour) {
+        target.day -= 1;
+        target.hour += kHoursPerDay;
+    }
+    if (target.day < now.day) {
+        target.month -= 1;
+        target.day += monthLength;
+    }
+    if (target.month < now.month) {
+        target.year -= 1;
+        target.month += kMonthsPerYear;
+    }
+    return target;
+}
+
 }  // namespace
 
 CountdownFields NowFields(const LocalTime& now) {
@@ -41,6 +75,11 @@ CountdownFields DecodeTarget(double date, double time) {
 int MonthLength(const CountdownFields& now) { return DaysInMonth(now.year, now.month); }
 
 CountdownFields ApplyBorrows(CountdownFields target, const CountdownFields& now, int monthLength) {
+    // Borrowing from the largest field down shows a coming target with a
+    // negative field whenever a smaller field's borrow meets an equal larger
+    // one (a day and one second ahead read "1 day, 0 hours, -1 minutes,
+    // 1 second"), so a target still ahead is counted from the seconds up.
+    if (!Before(target, now)) return BorrowFromTheSecondsUp(target, now, monthLength);
     if (target.month < now.month) {
         target.year -= 1;
         target.month += kMonthsPerYear;

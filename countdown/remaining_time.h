@@ -43,11 +43,13 @@ CountdownFields DecodeTarget(double date, double time);
 // of the target's month.
 int MonthLength(const CountdownFields& now);
 
-// The five borrows, from the largest field down, each comparing the target
-// field as the earlier borrows left it with the current field. A borrow that
-// takes the target's hour or minute below zero (only at midnight) is carried
-// on to the next larger field, so the six differences still add up to the
-// time remaining.
+// A target still ahead (or now): ordinary subtraction from the seconds up,
+// so every shown value lies in its field's range. A target that has passed:
+// the five borrows from the largest field down, each comparing the target
+// field as the earlier borrows left it with the current field, the values
+// turning negative; a borrow that takes the target's hour or minute below
+// zero (only at midnight) is carried on to the next larger field, so the six
+// differences still add up to the time remaining.
 CountdownFields ApplyBorrows(CountdownFields target, const CountdownFields& now, int monthLength);
 
 // Field-by-field target minus now.

@@ -125,6 +125,29 @@ TEST(CountdownBorrow, SixValuesAlwaysAddUpToTheTimeRemaining) {
     }
 }
 
+// A coming target with an equal minute (or hour, day, month) and a smaller
+// second would read "-1" in the larger field if borrowed from the top down.
+TEST(CountdownBorrow, AComingTargetNeverShowsANegativeValue) {
+    EXPECT_EQ(Shown({2026, 12, 9, 6, 20, 37}, {2026, 12, 10, 6, 20, 0}), (Texts{"00", "00", "00", "23", "59", "23"}));
+    // The day borrow still adds the current month's length (March: 31).
+    EXPECT_EQ(Shown({2026, 3, 15, 8, 0, 0}, {2027, 3, 14, 8, 0, 0}), (Texts{"00", "11", "30", "00", "00", "00"}));
+    const int fields[] = {0, 1, 29, 30};
+    for (int nowDay : {1, 15, 28}) for (int nm : fields) for (int ns : fields) {
+        for (int targetMonth : {2, 3, 8}) for (int td : {1, 15, 28}) for (int tm : fields) for (int ts : fields) {
+            const CountdownFields now{2026, 3, nowDay, 12, nm, ns};
+            const CountdownFields target{2026, targetMonth, td, 12, tm, ts};
+            if (SecondsBetween(now, target) < 0) continue;
+            const RemainingTime shown = ComputeRemainingTime(now, target);
+            SCOPED_TRACE(::testing::Message() << "3/" << nowDay << " 12:" << nm << ":" << ns << " -> " << targetMonth
+                                              << "/" << td << " 12:" << tm << ":" << ts);
+            for (int value : {shown.years, shown.months, shown.days, shown.hours, shown.minutes, shown.seconds})
+                ASSERT_GE(value, 0);
+            ASSERT_LT(shown.minutes, 60);
+            ASSERT_LT(shown.seconds, 60);
+        }
+    }
+}
+
 TEST(CountdownTarget, UsesTheDatePartOfTheDateAndTheTimePartOfTheTime) {
     const double date = EncodeDate(2027, 1, 1) + 0.75;
     const double time = EncodeDate(2003, 6, 9) + EncodeTime(13, 39, 30, 900);
