@@ -42,6 +42,8 @@ zd_close_by_tray() {
   local pid="$1" menu x y
   e2e_tray_click 3
   menu=$(e2e_wait_menu 10)
+  # The menu is mapped a moment before it tracks the mouse.
+  sleep 0.3
   read -r x y <<<"$(e2e_menu_item_xy "${menu#* }" 1 2)"
   e2e_click "$x" "$y"
   e2e_wait_exit 30 "$pid" || e2e_fail "the tray menu's Close did not end the program"
@@ -157,3 +159,115 @@ zd_expect_geometry() {
 
 # zd_rect X0 Y0 X1 Y1: "X,Y,W,H" of the half-open box from (X0,Y0) to (X1,Y1).
 zd_rect() { echo "$1,$2,$(($3 - $1)),$(($4 - $2))"; }
+
+# ---------------------------------------------------------------------------
+# Helpers of the clock, countdown and calendar tests.
+
+# Channel tolerance for "drawn in the text colour": the glyphs' solid cores
+# show the colour itself, and the skins' own pixels lie far from it.
+readonly ZD_TEXT_TOLERANCE=28
+
+# zd_text_count IMAGE.ppm X,Y,W,H...: pixels drawn in skin 9's text colour.
+zd_text_count() { zd_count_near "$1" "$ZD_SKIN9_TEXT" "$ZD_TEXT_TOLERANCE" "${@:2}"; }
+
+# zd_text_extent IMAGE.ppm X,Y,W,H: "X0 Y0 X1 Y1" of the text-coloured pixels
+# inside the rectangle, or "none".
+zd_text_extent() { zd_face_expect extent "$1" "$ZD_SKIN9_TEXT" "$ZD_TEXT_TOLERANCE" "$2"; }
+
+# zd_expect_text IMAGE.ppm MIN WHAT X,Y,W,H...: at least MIN text pixels there.
+zd_expect_text() {
+  local got
+  got=$(zd_text_count "$1" "${@:4}")
+  ((got >= $2)) || e2e_fail "$3: $got pixels in the text colour, expected at least $2"
+}
+
+# zd_expect_no_text IMAGE.ppm WHAT X,Y,W,H...: no text pixel there.
+zd_expect_no_text() {
+  local got
+  got=$(zd_text_count "$1" "${@:3}")
+  ((got == 0)) || e2e_fail "$2: $got pixels in the text colour, expected none"
+}
+
+# zd_next_second_shots ID A.ppm B.ppm: two shots of the window, the second
+# one taken 1.1 s after the first, so that at least one second has changed.
+zd_next_second_shots() {
+  zd_window_ppm "$1" "$2" >/dev/null
+  sleep 1.1
+  zd_window_ppm "$1" "$3" >/dev/null
+}
+
+# zd_activate ID: activates a display window and waits until Wine has
+# turned it into a managed X window. Wine maps a display window unmanaged
+# (override-redirect) and remaps it managed once it is activated, which the
+# menu's SetForegroundWindow does; a menu opened during that remap may lose
+# its click, so a test activates the window before using its menu.
+zd_activate() {
+  local deadline
+  e2e_focus "$1"
+  deadline=$(_e2e_deadline 5)
+  until xwininfo -id "$1" -stats 2>/dev/null | grep -q 'Override Redirect State: no'; do
+    _e2e_before "$deadline" || e2e_fail "window $1 did not become a managed window when activated"
+    sleep 0.1
+  done
+  sleep 0.3
+}
+
+# zd_close_by_menu ID PID: right-click the middle of the window, choose the
+# second item ("Close") of its menu and wait for the program to end.
+zd_close_by_menu() {
+  local x y w h menu
+  zd_activate "$1"
+  read -r x y w h <<<"$(e2e_window_geometry "$1")"
+  e2e_click $((x + w / 2)) $((y + h / 2)) 3
+  menu=$(e2e_wait_menu 10)
+  # The menu is mapped a moment before it tracks the mouse.
+  sleep 0.3
+  read -r x y <<<"$(e2e_menu_item_xy "${menu#* }" 1 2)"
+  e2e_click "$x" "$y"
+  e2e_wait_exit 30 "$2" || e2e_fail "the menu's Close did not end the program"
+}
+
+# zd_expect_menu_of ID: right-clicks the middle of the window and checks
+# that a popup menu of two items opens at the cursor; prints "X Y W H".
+zd_expect_menu_of() {
+  local x y w h menu mx my mw mh cx cy
+  zd_activate "$1"
+  read -r x y w h <<<"$(e2e_window_geometry "$1")"
+  cx=$((x + w / 2))
+  cy=$((y + h / 2))
+  e2e_click "$cx" "$cy" 3
+  menu=$(e2e_wait_menu 10)
+  read -r _ mx my mw mh <<<"$menu"
+  # The menu opens with its top left corner at the cursor (or is moved
+  # just enough to stay on the screen).
+  ((mx >= cx - 2 && mx <= cx + 2 && my >= cy - 2 && my <= cy + 2)) ||
+    e2e_fail "the menu opened at $mx,$my, not at the cursor $cx,$cy"
+  # Two items of Wine's standard menu height (about 17..22 pixels each).
+  ((mh >= 2 * 14 && mh <= 2 * 26 + 8)) || e2e_fail "a menu ${mw}x$mh is not two items tall"
+  # The menu is mapped a moment before it tracks the mouse.
+  sleep 0.3
+  echo "$mx $my $mw $mh"
+}
+
+# zd_double_hex DAYS: a date-time value (days since 30 December 1899) as the
+# hex: bytes of its little-endian double, for a REGEDIT4 REG_BINARY value.
+zd_double_hex() {
+  python3 -c 'import struct,sys; print(",".join("%02x" % b for b in struct.pack("<d", float(sys.argv[1]))))' "$1"
+}
+
+# zd_round_even X: X (a decimal, or a fraction A/B) rounded to the nearest
+# integer, halves to even, in exact arithmetic.
+zd_round_even() { python3 -c 'import sys; from fractions import Fraction; print(round(Fraction(sys.argv[1])))' "$1"; }
+
+# zd_scaled_range LOW HIGH FROM_SCALE TO_SCALE: the faces a measured size N
+# yields at TO_SCALE, where round(N x FROM_SCALE) is one of LOW..HIGH. Prints
+# "MIN MAX" of round(N x TO_SCALE) over every integer N that fits.
+zd_scaled_range() {
+  python3 - "$@" <<'PY'
+import sys
+from fractions import Fraction
+low, high, src, dst = int(sys.argv[1]), int(sys.argv[2]), Fraction(sys.argv[3]), Fraction(sys.argv[4])
+fits = [round(n * dst) for n in range(0, 4 * high + 4) if low <= round(n * src) <= high]
+print(min(fits), max(fits)) if fits else print("none")
+PY
+}

@@ -479,7 +479,9 @@ e2e_wait_menu() {
   local timeout="${1:-5}" deadline line
   deadline=$(_e2e_deadline "$timeout")
   while :; do
-    line=$(e2e_list_windows | awk 'NF == 6 && $6 == "yes" { print $1, $2, $3, $4, $5; exit }')
+    # A tooltip (the tray icon's tip) is a captionless popup too, but one
+    # line high; a menu of two items is taller.
+    line=$(e2e_list_windows | awk 'NF == 6 && $6 == "yes" && $5 >= 30 { print $1, $2, $3, $4, $5; exit }')
     if [[ -n "$line" ]]; then
       echo "$line"
       return 0
