@@ -34,29 +34,22 @@ bool Before(const CountdownFields& a, const CountdownFields& b) {
     return false;
 }
 
+// One borrow: when the target's smaller field is below the current one, the
+// larger field gives one unit of `span`.
+void Borrow(int& larger, int& smaller, int currentSmaller, int span) {
+    if (smaller >= currentSmaller) return;
+    larger -= 1;
+    smaller += span;
+}
+
 // Ordinary subtraction, from the seconds up: every difference comes out
 // between zero and its field's range.
 CountdownFields BorrowFromTheSecondsUp(CountdownFields target, const CountdownFields& now, int monthLength) {
-    if (target.second < now.second) {
-        target.minute -= 1;
-        target.second += kSecondsPerMinute;
-    }
-    if (target.minute < now.minute) {
-        target.hour -= 1;
-        target.minute += kMinutesPerHour;
-    }
-    if (target.hour < now.hour) {
-        target.day -= 1;
-        target.hour += kHoursPerDay;
-    }
-    if (target.day < now.day) {
-        target.month -= 1;
-        target.day += monthLength;
-    }
-    if (target.month < now.month) {
-        target.year -= 1;
-        target.month += kMonthsPerYear;
-    }
+    Borrow(target.minute, target.second, now.second, kSecondsPerMinute);
+    Borrow(target.hour, target.minute, now.minute, kMinutesPerHour);
+    Borrow(target.day, target.hour, now.hour, kHoursPerDay);
+    Borrow(target.month, target.day, now.day, monthLength);
+    Borrow(target.year, target.month, now.month, kMonthsPerYear);
     return target;
 }
 
@@ -80,18 +73,9 @@ CountdownFields ApplyBorrows(CountdownFields target, const CountdownFields& now,
     // one (a day and one second ahead read "1 day, 0 hours, -1 minutes,
     // 1 second"), so a target still ahead is counted from the seconds up.
     if (!Before(target, now)) return BorrowFromTheSecondsUp(target, now, monthLength);
-    if (target.month < now.month) {
-        target.year -= 1;
-        target.month += kMonthsPerYear;
-    }
-    if (target.day < now.day) {
-        target.month -= 1;
-        target.day += monthLength;
-    }
-    if (target.hour < now.hour) {
-        target.day -= 1;
-        target.hour += kHoursPerDay;
-    }
+    Borrow(target.year, target.month, now.month, kMonthsPerYear);
+    Borrow(target.month, target.day, now.day, monthLength);
+    Borrow(target.day, target.hour, now.hour, kHoursPerDay);
     if (target.minute < now.minute) {
         TakeHour(target);
         target.minute += kMinutesPerHour;
