@@ -16,6 +16,11 @@
 //   zentrova_face_expect count IMAGE.ppm R,G,B TOLERANCE X,Y,W,H...
 //       Prints how many pixels inside the rectangles lie within TOLERANCE of
 //       R,G,B on every channel (a pixel in two rectangles counts twice).
+//   zentrova_face_expect extent IMAGE.ppm R,G,B TOLERANCE X,Y,W,H
+//       Prints "X0 Y0 X1 Y1", the smallest box (inclusive, in image
+//       coordinates) holding every pixel of the rectangle within TOLERANCE of
+//       R,G,B, or "none" when there is no such pixel: where text in that
+//       colour was drawn.
 
 #include <algorithm>
 #include <cstdint>
@@ -266,15 +271,46 @@ int RunCount(const std::vector<std::string>& args) {
     return 0;
 }
 
+int RunExtent(const std::vector<std::string>& args) {
+    if (args.size() != 4) Fail("extent IMAGE.ppm R,G,B TOLERANCE X,Y,W,H");
+    const Image image = ReadPpm(args[0]);
+    const std::vector<int> color = ParseList(args[1], 3, "colour");
+    const int tolerance = ParseInt(args[2], "tolerance");
+    const std::vector<int> rect = ParseList(args[3], 4, "rectangle");
+    int x0 = image.width;
+    int y0 = image.height;
+    int x1 = -1;
+    int y1 = -1;
+    for (int y = std::max(rect[1], 0); y < std::min(rect[1] + rect[3], image.height); ++y) {
+        for (int x = std::max(rect[0], 0); x < std::min(rect[0] + rect[2], image.width); ++x) {
+            const std::uint8_t* pixel = image.At(x, y);
+            bool near = true;
+            for (int c = 0; c < 3; ++c) near = near && std::abs(pixel[c] - color[c]) <= tolerance;
+            if (!near) continue;
+            x0 = std::min(x0, x);
+            y0 = std::min(y0, y);
+            x1 = std::max(x1, x);
+            y1 = std::max(y1, y);
+        }
+    }
+    if (x1 < 0) {
+        std::cout << "none\n";
+    } else {
+        std::cout << x0 << " " << y0 << " " << x1 << " " << y1 << "\n";
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) Fail("usage: face | alpha | compare | count ...");
+    if (argc < 2) Fail("usage: face | alpha | compare | count | extent ...");
     const std::string mode = argv[1];
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (mode == "face") return RunFace(args);
     if (mode == "alpha") return RunAlpha(args);
     if (mode == "compare") return RunCompare(args);
     if (mode == "count") return RunCount(args);
+    if (mode == "extent") return RunExtent(args);
     Fail("unknown mode '" + mode + "'");
 }

@@ -1,0 +1,172 @@
+#!/usr/bin/env bash
+# The calendar window under Wine: its face is W x round(9 W / 8); today's
+# cell, and only that one, carries the ring, at the grid place of its date;
+# week rows a month does not use are cut out; a left press on "<<" followed
+# by a drag pages back and moves the window; ">>" pages forward across the
+# year's end; without the time the face stands still from second to second,
+# with CalendarTimeShow only the footer's right half changes and the size
+# stays; "Close" in its menu ends the program; CalendarShow 0 hides it.
+set -euo pipefail
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/display_lib.sh"
+e2e_setup calendar
+
+left=100
+top=100
+today=$(date +%Y-%m-%d)
+read -r year month day <<<"${today//-/ }"
+year=$((10#$year))
+month=$((10#$month))
+day=$((10#$day))
+
+zd_start_beneath 960 700 40 40
+zd_set_desktop
+zd_seed_by_first_start
+
+# cal_run [NAME=VALUE...]: the calendar at $left,$top (skin 9, size 5,
+# rounded squares, no time, still, shown unless the values say otherwise).
+cal_run() {
+  local value
+  {
+    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Zentrova\\Calendar]\n'
+    for value in CalendarSkin=9 CalendarSize=5 CalendarOval=0 CalendarTransparent=0 CalendarTimeShow=0 \
+      CalendarTimeIndex=3 CalendarGo=0 CalendarShow=1 "CalendarLeft=$left" "CalendarTop=$top" "$@"; do
+      printf '"%s"=dword:%08x\n' "${value%%=*}" "${value#*=}"
+    done
+  } | zd_reg_import
+  e2e_start_zentrova
+  PID=$E2E_PID
+  CAL=$(e2e_wait_window "Zentrova Calendar" 60)
+  sleep 1
+  read -r X Y W H <<<"$(e2e_window_geometry "$CAL")"
+  C=$(zd_round_even "$W/7")
+  echo "calendar $*: ${W}x$H at $X,$Y, cells $C"
+}
+
+# grid YEAR MONTH: for each day "D TOP BOTTOM LEFT RIGHT", the strips along
+# the four edges of its cell (inside by a pixel), where today's ring lies
+# and the centred day number does not; then "rows N" and, for each unused
+# week row, "empty X,Y,W,H" (inside by a pixel).
+grid() {
+  python3 - "$W" "$H" "$1" "$2" <<'PY'
+import calendar, math, sys
+w, h, year, month = map(int, sys.argv[1:])
+def box(x0, y0, x1, y1):
+    x0, y0, x1, y1 = math.ceil(x0) + 1, math.ceil(y0) + 1, math.floor(x1) - 1, math.floor(y1) - 1
+    return f"{x0},{y0},{x1 - x0},{y1 - y0}"
+row = 0
+for d in range(1, calendar.monthrange(year, month)[1] + 1):
+    wd = (calendar.weekday(year, month, d) + 1) % 7  # 0 = Sunday
+    x, y = wd * w / 7, 2 * h / 9 + row * h / 9
+    cw, ch = w / 7, h / 9
+    print(d, box(x, y, x + cw, y + ch * 0.22), box(x, y + ch * 0.78, x + cw, y + ch),
+          box(x, y, x + cw * 0.18, y + ch), box(x + cw * 0.82, y, x + cw, y + ch))
+    if wd == 6:
+        row += 1
+rows = row + (0 if wd == 6 else 1)
+print("rows", rows)
+for r in range(rows, 6):
+    print("empty", box(0, 2 * h / 9 + r * h / 9, w, 2 * h / 9 + (r + 1) * h / 9))
+PY
+}
+
+# expect_month NAME YEAR MONTH: the window shows that month's grid: the ring
+# on day $day (when the month has it) and on no other, the unused week rows
+# fully cut out so that the desktop shows.
+expect_month() {
+  local shot="$1" y="$2" m="$3" d strips count best=0 best_day=0 second=0 rects
+  zd_window_ppm "$CAL" "$shot.ppm" >/dev/null
+  while read -r d strips; do
+    case "$d" in
+      rows) continue ;;
+      empty)
+        IFS=, read -r _ _ rw rh <<<"$strips"
+        count=$(zd_count_near "$E2E_DIR/$shot.ppm" "$ZD_DESKTOP_RGB" 0 "$strips")
+        ((count == rw * rh)) || e2e_fail "$y-$m: an unused week row ($strips) is not cut out ($count of $((rw * rh)))"
+        continue ;;
+    esac
+    read -r -a rects <<<"$strips"
+    count=$(zd_text_count "$E2E_DIR/$shot.ppm" "${rects[@]}")
+    if ((count > best)); then
+      second=$best
+      best=$count
+      best_day=$d
+    elif ((count > second)); then
+      second=$count
+    fi
+  done < <(grid "$y" "$m")
+  local days
+  days=$(python3 -c "import calendar; print(calendar.monthrange($y, $m)[1])")
+  if ((day <= days)); then
+    ((best_day == day && best >= 30 && best >= 3 * second)) ||
+      e2e_fail "$y-$m: the ring is on day $best_day ($best pixels, next $second), expected day $day"
+  else
+    ((best < 30)) || e2e_fail "$y-$m has no day $day, yet day $best_day carries a ring ($best pixels)"
+  fi
+  echo "$y-$m: ring on day $best_day ($best pixels, next $second)"
+}
+
+# --- Today's month, no time in the footer -------------------------------------
+cal_run
+((X == left && Y == top)) || e2e_fail "the calendar is at $X,$Y, not at its stored $left,$top"
+e2e_expect_eq "$H" "$(zd_round_even "$((W * 9))/8")" "the face height for a width of $W"
+plain_w=$W
+plain_h=$H
+expect_month this "$year" "$month"
+# The title and the footer carry text; nothing changes from second to second.
+zd_expect_text "$E2E_DIR/this.ppm" 40 "the title" "$(zd_rect "$C" 0 $((W - C)) $((H / 9)))"
+zd_expect_text "$E2E_DIR/this.ppm" 40 "the footer" "$(zd_rect 0 $((H * 8 / 9 + 1)) "$W" "$H")"
+sleep 1.1
+zd_window_ppm "$CAL" this-later.ppm >/dev/null
+e2e_expect_eq "$(zd_differing "$E2E_DIR/this.ppm" "$E2E_DIR/this-later.ppm" 2 "$(zd_rect 0 0 "$W" "$H")")" 0 \
+  "changed pixels a second later without the time"
+
+# A left press on "<<" and a drag: the previous month, and the window moved.
+read -r py pm <<<"$(python3 -c "y, m = $year, $month - 1; print(*(y - 1, 12) if m == 0 else (y, m))")"
+e2e_drag $((X + C / 2)) $((Y + H / 18)) $((X + C / 2 + 30)) $((Y + H / 18 + 20))
+zd_expect_geometry "$CAL" "$((X + 30)) $((Y + 20)) $W $H" "the calendar after a drag from its \"<<\""
+sleep 0.5
+expect_month previous "$py" "$pm"
+changed=$(zd_differing "$E2E_DIR/this.ppm" "$E2E_DIR/previous.ppm" 2 "$(zd_rect "$C" 0 $((W - C)) $((H / 9)))")
+((changed >= 20)) || e2e_fail "the title did not change when paging back ($changed pixels)"
+
+# ">>" twice: the month after today's, over the end of the year in December.
+read -r X Y _ _ <<<"$(e2e_window_geometry "$CAL")"
+for _ in 1 2; do
+  e2e_click $((X + W - C / 2)) $((Y + H / 18))
+  sleep 0.4
+done
+zd_expect_geometry "$CAL" "$X $Y $W $H" "the calendar after clicks on \">>\"" 0
+read -r ny nm <<<"$(python3 -c "y, m = $year, $month + 1; print(*(y + 1, 1) if m == 13 else (y, m))")"
+expect_month next "$ny" "$nm"
+zd_close_by_tray "$PID"
+
+# --- The time in the footer's right half ------------------------------------
+cal_run CalendarTimeShow=1
+((W == plain_w && H == plain_h)) || e2e_fail "the time footer changed the face to ${W}x$H from ${plain_w}x$plain_h"
+zd_next_second_shots "$CAL" time-a.ppm time-b.ppm
+footer_top=$((H * 8 / 9 + 1))
+zd_expect_text "$E2E_DIR/time-a.ppm" 30 "the footer's date half" "$(zd_rect 0 "$footer_top" $((W / 2)) "$H")"
+zd_expect_text "$E2E_DIR/time-a.ppm" 30 "the footer's time half" "$(zd_rect $((W / 2)) "$footer_top" "$W" "$H")"
+e2e_expect_eq "$(zd_differing "$E2E_DIR/time-a.ppm" "$E2E_DIR/time-b.ppm" 2 \
+  "$(zd_rect 0 0 "$W" "$footer_top")" "$(zd_rect 0 "$footer_top" $((W / 2)) "$H")")" 0 \
+  "changed pixels outside the footer's time half a second later"
+changed=$(zd_differing "$E2E_DIR/time-a.ppm" "$E2E_DIR/time-b.ppm" 2 "$(zd_rect $((W / 2)) "$footer_top" "$W" "$H")")
+((changed >= 10)) || e2e_fail "the footer's time did not change ($changed pixels)"
+# "Close" in the calendar's menu ends the whole program.
+zd_close_by_menu "$CAL" "$PID"
+
+# --- CalendarShow 0 -----------------------------------------------------------
+printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Zentrova\\Calendar]\n"CalendarShow"=dword:00000000\n' | zd_reg_import
+e2e_start_zentrova
+PID=$E2E_PID
+e2e_wait_window "Tessarvelune" 60 >/dev/null
+e2e_wait_window "Countdown" 60 >/dev/null
+e2e_wait_tray 30 >/dev/null
+sleep 1
+! e2e_window_visible "Zentrova Calendar" || e2e_fail "CalendarShow 0 showed the calendar"
+e2e_process_running "$PID" || e2e_fail "the program ended with the calendar hidden"
+zd_close_by_tray "$PID"
+
+zd_stop_beneath
+e2e_pass
