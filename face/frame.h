@@ -15,17 +15,20 @@ struct FontSpec {
     std::string family;
     int emPixels = 8;
     bool bold = false;
+    friend bool operator==(const FontSpec&, const FontSpec&) = default;
 };
 
 // A square ARGB image (non-premultiplied) stretched into cells.
 struct TileImage {
     int side = 0;
     std::vector<std::uint32_t> argb;
+    friend bool operator==(const TileImage&, const TileImage&) = default;
 };
 
 struct DrawTile {
     int tile = 0;  // index into Frame::tiles
     RectF rect;
+    friend bool operator==(const DrawTile&, const DrawTile&) = default;
 };
 
 // Text centred on both axes in its rectangle, anti-aliased, in Frame::textColor.
@@ -33,6 +36,7 @@ struct DrawText {
     int font = 0;  // index into Frame::fonts
     std::string text;  // system code page
     RectF rect;
+    friend bool operator==(const DrawText&, const DrawText&) = default;
 };
 
 using DrawOp = std::variant<DrawTile, DrawText>;
@@ -45,6 +49,8 @@ struct Frame {
     std::vector<FontSpec> fonts;
     std::vector<TileImage> tiles;
     std::vector<DrawOp> ops;
+    // Same content, pixel for pixel and op for op.
+    friend bool operator==(const Frame&, const Frame&) = default;
 };
 
 }  // namespace zentrova

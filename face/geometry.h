@@ -23,6 +23,7 @@ struct RectF {
     float y = 0;
     float width = 0;
     float height = 0;
+    friend bool operator==(const RectF&, const RectF&) = default;
 };
 
 struct Rgb {

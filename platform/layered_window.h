@@ -18,7 +18,8 @@ public:
     ~LayeredWindow() override;
 
     void Attach(DisplayEvents& events) { events_ = &events; }
-    // Starts the 30 ms timer; it runs until the program ends, shown or not.
+    // Starts the 30 ms timer once the message loop runs; it runs until the
+    // program ends, shown or not.
     void StartTimer();
 
     // DisplaySurface
@@ -41,6 +42,9 @@ private:
     UniqueDc memoryDc_;        // holds the current frame bitmap while it is pushed
     LayeredTarget target_;
     SizeI size_{1, 1};
+    // What the window shows: a frame equal to it is not rendered again.
+    Frame shown_;
+    bool showing_ = false;
 };
 
 }  // namespace zentrova::platform

@@ -6,8 +6,20 @@
 
 namespace zentrova::platform {
 
+// Every display window asks for the screen size on each 30 ms tick, while
+// it changes only with the display settings. Each GetSystemMetrics call can
+// cost a round trip to the window system (under Wine three server requests
+// to check the display configuration), which was most of the program's idle
+// CPU; a reading is therefore kept for a second.
 SizeI Win32Desktop::ScreenSize() const {
-    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    constexpr DWORD kMaxAgeMs = 1000;
+    const DWORD now = GetTickCount();
+    if (!screenRead_ || now - screenReadAt_ >= kMaxAgeMs) {
+        screen_ = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        screenReadAt_ = now;
+        screenRead_ = true;
+    }
+    return screen_;
 }
 
 PointI Win32Desktop::CursorPos() const {

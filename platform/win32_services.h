@@ -11,8 +11,14 @@ namespace zentrova::platform {
 
 class Win32Desktop final : public Desktop {
 public:
+    // Read again at most once a second: see the definition.
     SizeI ScreenSize() const override;
     PointI CursorPos() const override;
+
+private:
+    mutable SizeI screen_;
+    mutable DWORD screenReadAt_ = 0;
+    mutable bool screenRead_ = false;
 };
 
 class Win32TimeSource final : public TimeSource {

@@ -1,0 +1,54 @@
+// Prints the message boxes and dialogs shown on the desktop, one line each:
+// "CAPTION|TEXT|TEXT...", the caption followed by the texts of its static
+// controls (a message box's message is one of them), so a test can read what
+// an error box says:
+//   dialog_text [CAPTION]   (only dialogs with exactly that caption)
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string TextOf(HWND window) {
+    char text[8192] = {};
+    GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+std::string ClassOf(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+BOOL CALLBACK AddStaticText(HWND child, LPARAM line) {
+    const std::string kind = ClassOf(child);
+    if (_stricmp(kind.c_str(), "Static") != 0) return TRUE;
+    const std::string text = TextOf(child);
+    if (!text.empty()) *reinterpret_cast<std::string*>(line) += "|" + text;
+    return TRUE;
+}
+
+BOOL CALLBACK PrintDialog(HWND window, LPARAM wanted) {
+    if (!IsWindowVisible(window) || ClassOf(window) != "#32770") return TRUE;
+    std::string line = TextOf(window);
+    const char* caption = reinterpret_cast<const char*>(wanted);
+    if (caption && line != caption) return TRUE;
+    EnumChildWindows(window, AddStaticText, reinterpret_cast<LPARAM>(&line));
+    // One line per dialog, whatever line breaks the message holds.
+    for (char& c : line)
+        if (c == '\r' || c == '\n') c = ' ';
+    std::printf("%s\n", line.c_str());
+    return TRUE;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    EnumWindows(PrintDialog, reinterpret_cast<LPARAM>(argc > 1 ? argv[1] : nullptr));
+    std::fflush(stdout);
+    return 0;
+}

@@ -1,0 +1,184 @@
+#!/usr/bin/env bash
+# Measures what the program costs on a desktop over a stretch of running:
+# its CPU time as a share of one core and its peak resident and private
+# memory, read from /proc, once with the three display windows still and
+# once with all three wandering, each minus the same figures of the
+# empty_window probe (a plain window of the same build) measured in the same
+# run under the same Wine and display.
+#
+#   tools/measure_resources.sh [SECONDS=60]
+#
+# Needs ZENTROVA_EXE (zentrova.exe) and ZENTROVA_WIN_BUILD_DIR (the Windows
+# build holding empty_window.exe); both default to build/windows. Goals:
+# under 0.5 % of a core still, under 2 % wandering, under 15 MB private
+# memory beyond the baseline. Exits 1 when a goal is missed.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${1:-60}
+[[ "$seconds" =~ ^[0-9]+$ ]] && ((seconds > 0)) || { echo "usage: $0 [SECONDS]" >&2; exit 2; }
+export ZENTROVA_EXE=${ZENTROVA_EXE:-$root/build/windows/zentrova.exe}
+export ZENTROVA_WIN_BUILD_DIR=${ZENTROVA_WIN_BUILD_DIR:-$(dirname "$ZENTROVA_EXE")}
+empty_exe="$ZENTROVA_WIN_BUILD_DIR/empty_window.exe"
+[[ -f "$ZENTROVA_EXE" ]] || { echo "no program at $ZENTROVA_EXE" >&2; exit 2; }
+[[ -f "$empty_exe" ]] || { echo "no empty_window.exe in $ZENTROVA_WIN_BUILD_DIR" >&2; exit 2; }
+
+# shellcheck source=../tests/e2e/lib.sh
+source "$root/tests/e2e/lib.sh"
+# shellcheck source=../tests/e2e/display_lib.sh
+source "$root/tests/e2e/display_lib.sh"
+e2e_setup measure_resources
+
+readonly clock_ticks=$(getconf CLK_TCK)
+readonly sample_every=1
+
+# The Linux pid of the Windows process running IMAGE in this prefix (Wine
+# runs each Windows process as one Linux process whose argv[0] is its path).
+mr_pid_of() {
+  local wanted=${1,,} pid argv0 deadline
+  deadline=$(_e2e_deadline 30)
+  while :; do
+    for pid in $(e2e_prefix_processes); do
+      argv0=""
+      IFS= read -r -d '' argv0 2>/dev/null <"/proc/$pid/cmdline" || [[ -n "$argv0" ]] || continue
+      argv0=${argv0##*/}
+      argv0=${argv0##*\\}
+      if [[ "${argv0,,}" == "$wanted" ]]; then
+        echo "$pid"
+        return 0
+      fi
+    done
+    _e2e_before "$deadline" || e2e_fail "no process $1 in the prefix"
+    sleep 0.2
+  done
+}
+
+# User plus system CPU ticks of a process (all its threads).
+mr_cpu_ticks() {
+  local stat
+  stat=$(<"/proc/$1/stat") || e2e_fail "process $1 ended while measured"
+  stat=${stat##*) }
+  # After the command: state is field 3, utime 14 and stime 15 of the whole line.
+  awk '{ print $12 + $13 }' <<<"$stat"
+}
+
+# "RSS_KB PRIVATE_KB" now: resident set and private (clean + dirty) pages.
+mr_memory_now() {
+  awk '/^Rss:/ { rss = $2 } /^Private_Clean:/ { p += $2 } /^Private_Dirty:/ { p += $2 }
+       END { print rss + 0, p + 0 }' "/proc/$1/smaps_rollup" 2>/dev/null || echo "0 0"
+}
+
+mr_peak_rss_kb() { awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"; }
+
+# mr_measure PID LABEL: samples PID for $seconds seconds; sets MR_CPU_PERCENT,
+# MR_PEAK_RSS_KB, MR_PEAK_PRIVATE_KB and prints one line.
+mr_measure() {
+  local pid="$1" label="$2" start_ticks end_ticks started ended rss private peak_private=0 load_before load_after
+  load_before=$(cut -d' ' -f1-3 /proc/loadavg)
+  start_ticks=$(mr_cpu_ticks "$pid")
+  started=$(_e2e_now)
+  local deadline=$((started + seconds * 1000000))
+  while _e2e_before "$deadline"; do
+    read -r rss private <<<"$(mr_memory_now "$pid")"
+    ((private <= peak_private)) || peak_private=$private
+    sleep "$sample_every"
+  done
+  end_ticks=$(mr_cpu_ticks "$pid")
+  ended=$(_e2e_now)
+  load_after=$(cut -d' ' -f1-3 /proc/loadavg)
+  MR_CPU_PERCENT=$(awk -v t=$((end_ticks - start_ticks)) -v hz="$clock_ticks" -v us=$((ended - started)) \
+    'BEGIN { printf "%.3f", 100 * t / hz / (us / 1e6) }')
+  MR_PEAK_RSS_KB=$(mr_peak_rss_kb "$pid")
+  MR_PEAK_PRIVATE_KB=$peak_private
+  printf '%-22s cpu %7.3f %% of a core over %d s (%d ticks), peak RSS %6d KB, peak private %6d KB; load %s -> %s\n' \
+    "$label" "$MR_CPU_PERCENT" "$seconds" $((end_ticks - start_ticks)) "$MR_PEAK_RSS_KB" "$MR_PEAK_PRIVATE_KB" \
+    "$load_before" "$load_after"
+}
+
+# CPU share of the helpers that draw for every Wine program (wineserver and
+# the X server), over the same stretch; reported, not part of the goals.
+mr_helper_ticks() {
+  local total=0 pid
+  for pid in $(e2e_prefix_processes); do
+    [[ "$(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null)" == *wineserver* ]] || continue
+    total=$((total + $(mr_cpu_ticks "$pid")))
+  done
+  echo "$total $(mr_cpu_ticks "$E2E_XVFB_PID")"
+}
+
+mr_program_run() {
+  local label="$1" helpers_before helpers_after pid
+  e2e_start_zentrova
+  local launcher=$E2E_PID
+  zd_wait_display_windows 60
+  e2e_wait_tray 30 >/dev/null
+  e2e_window_visible "Zentrova Settings" && e2e_fail "the settings window is shown on a later start"
+  pid=$(mr_pid_of zentrova.exe)
+  # Let the start-up's own allocations and the first frames settle.
+  sleep 5
+  helpers_before=$(mr_helper_ticks)
+  mr_measure "$pid" "$label"
+  helpers_after=$(mr_helper_ticks)
+  awk -v b="$helpers_before" -v a="$helpers_after" -v hz="$clock_ticks" -v s="$seconds" 'BEGIN {
+      split(b, x, " "); split(a, y, " ");
+      printf "%-22s wineserver %.3f %%, Xvfb %.3f %% of a core (all programs of the display)\n", "",
+        100 * (y[1] - x[1]) / hz / s, 100 * (y[2] - x[2]) / hz / s }'
+  for caption in "Tessarvelune" "Countdown" "Zentrova Calendar"; do
+    e2e_window_visible "$caption" || e2e_fail "$label: window '$caption' was not shown to the end"
+  done
+  zd_close_by_tray "$launcher"
+}
+
+mr_verdict() {
+  local what="$1" value="$2" limit="$3" unit="$4"
+  if awk -v v="$value" -v l="$limit" 'BEGIN { exit !(v < l) }'; then
+    printf 'met    %-40s %s %s (goal < %s %s)\n' "$what" "$value" "$unit" "$limit" "$unit"
+  else
+    printf 'MISSED %-40s %s %s (goal < %s %s)\n' "$what" "$value" "$unit" "$limit" "$unit"
+    missed=1
+  fi
+}
+
+echo "CPU: $(grep -c ^processor /proc/cpuinfo) cores; ${seconds} s per phase; $(wine --version)"
+zd_seed_by_first_start
+
+# It ends by itself a little after the measurement.
+e2e_start_exe "$empty_exe" $((seconds + 8))
+empty_launcher=$E2E_PID
+e2e_wait_window "Zentrova Empty Window" 30 >/dev/null
+empty_pid=$(mr_pid_of empty_window.exe)
+sleep 5
+mr_measure "$empty_pid" "baseline empty_window"
+base_cpu=$MR_CPU_PERCENT base_rss=$MR_PEAK_RSS_KB base_private=$MR_PEAK_PRIVATE_KB
+e2e_wait_exit 30 "$empty_launcher" || e2e_fail "empty_window did not end by itself"
+
+mr_program_run "still"
+still_cpu=$MR_CPU_PERCENT still_rss=$MR_PEAK_RSS_KB still_private=$MR_PEAK_PRIVATE_KB
+
+zd_reg_import <<'EOF'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Zentrova\Clock]
+"ClockGo"=dword:00000001
+
+[HKEY_CURRENT_USER\Software\Zentrova\Countdown]
+"CountGo"=dword:00000001
+
+[HKEY_CURRENT_USER\Software\Zentrova\Calendar]
+"CalendarGo"=dword:00000001
+EOF
+mr_program_run "wandering"
+wander_cpu=$MR_CPU_PERCENT wander_rss=$MR_PEAK_RSS_KB wander_private=$MR_PEAK_PRIVATE_KB
+
+missed=0
+echo
+echo "Beyond the empty_window baseline:"
+mr_verdict "CPU still (share of one core)" "$(awk -v a="$still_cpu" -v b="$base_cpu" 'BEGIN { printf "%.3f", a - b }')" 0.5 "%"
+mr_verdict "CPU wandering (share of one core)" "$(awk -v a="$wander_cpu" -v b="$base_cpu" 'BEGIN { printf "%.3f", a - b }')" 2 "%"
+for phase in still wander; do
+  rss_var=${phase}_rss private_var=${phase}_private
+  printf '       %-40s %d KB\n' "peak RSS beyond baseline ($phase)" $((${!rss_var} - base_rss))
+  mr_verdict "peak private memory beyond baseline ($phase)" \
+    "$(awk -v a="${!private_var}" -v b="$base_private" 'BEGIN { printf "%.1f", (a - b) / 1024 }')" 15 "MB"
+done
+((missed == 0)) || e2e_fail "a resource goal was missed (figures above)"
+e2e_pass "every resource goal met"
