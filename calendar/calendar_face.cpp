@@ -134,8 +134,8 @@ void ComposeCalendarFrame(const CalendarFace& face, const CalendarState& state, 
     frame.pixels.clear();  // the face starts fully transparent
     frame.textColor = face.SkinTextColor;
     const int emPixels = settings.CalendarSize + 8;
-    frame.fonts = {FontSpec{settings.CalendarFont, emPixels, settings.CalendarBold},
-                   FontSpec{settings.CalendarFont, emPixels, true}};
+    frame.fonts = {FontChoice{settings.CalendarFont, emPixels, settings.CalendarBold},
+                   FontChoice{settings.CalendarFont, emPixels, true}};
     frame.tiles.resize(2);
     frame.tiles[kDayTileIndex] = face.dayImage;
     frame.tiles[kTodayTileIndex] = face.todayImage;

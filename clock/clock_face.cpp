@@ -88,8 +88,8 @@ SizeI ClockFaceSize(const Settings& settings, const ClockTexts& texts, TextMeasu
     return {};
 }
 
-FontSpec ClockDrawingFont(const Settings& settings) {
-    return FontSpec{settings.ClockFont, ClockFontSize(settings.ClockSize), settings.ClockBorder};
+FontChoice ClockDrawingFont(const Settings& settings) {
+    return FontChoice{settings.ClockFont, ClockFontSize(settings.ClockSize), settings.ClockBorder};
 }
 
 std::vector<DrawText> ClockTextItems(ClockLayout layout, const ClockTexts& texts, std::string_view clockText,

@@ -47,7 +47,7 @@ int ClockFontSize(int clockSize);
 SizeI ClockFaceSize(const Settings& settings, const ClockTexts& texts, TextMeasurer& measurer);
 
 // ClockFont at ClockFontSize pixels, bold when ClockBorder is set.
-FontSpec ClockDrawingFont(const Settings& settings);
+FontChoice ClockDrawingFont(const Settings& settings);
 
 // The frame's text items, all in font 0, centred in their rectangles.
 std::vector<DrawText> ClockTextItems(ClockLayout layout, const ClockTexts& texts, std::string_view clockText,

@@ -9,7 +9,7 @@ using K = DialogControlKind;
 
 // Static texts take no focus, so the tab order is that of the other controls:
 // the title, OK, Cancel, then the two pickers.
-constexpr DialogControlSpec kAddControls[] = {
+constexpr DialogControlEntry kAddControls[] = {
     {"StaticText1", K::Text, {0, 0, 96, 20}, "Title Countdown"},
     {"Edit1", K::Edit, {0, 30, 281, 24}, ""},
     {"OKBtn", K::OkButton, {71, 180, 75, 25}, "OK"},
@@ -20,7 +20,7 @@ constexpr DialogControlSpec kAddControls[] = {
     {"DateTimePicker2", K::TimePicker, {120, 112, 162, 24}, ""},
 };
 
-constexpr DialogControlSpec kDeleteControls[] = {
+constexpr DialogControlEntry kDeleteControls[] = {
     // Its text is replaced by the selected title when the dialog opens; it
     // is as wide as the dialog so that a long title stays readable.
     {"StaticText1", K::Text, {0, 0, 231, 24}, "Selected"},

@@ -12,7 +12,7 @@ namespace zentrova {
 
 enum class DialogControlKind { Text, Edit, DatePicker, TimePicker, OkButton, CancelButton };
 
-struct DialogControlSpec {
+struct DialogControlEntry {
     std::string_view name;
     DialogControlKind kind;
     ControlPlace place;  // inside the border
@@ -25,7 +25,7 @@ struct DialogLayout {
     SizeI client;  // the controls' area, without the border
     std::string_view fontFamily;
     int fontPixels;
-    std::span<const DialogControlSpec> controls;  // creation and tab order
+    std::span<const DialogControlEntry> controls;  // creation and tab order
 };
 
 const DialogLayout& AddDialogLayout();

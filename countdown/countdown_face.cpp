@@ -39,7 +39,7 @@ int CountLabelPixels(int countSize) { return countSize + kSizeOffset; }
 int CountNumberPixels(int countSize) { return RoundHalfEven((countSize + kSizeOffset) * kNumberFontFactor); }
 
 CountdownFonts MakeCountdownFonts(const std::string& family, int countSize, bool bold) {
-    return {FontSpec{family, CountLabelPixels(countSize), bold}, FontSpec{family, CountNumberPixels(countSize), bold}};
+    return {FontChoice{family, CountLabelPixels(countSize), bold}, FontChoice{family, CountNumberPixels(countSize), bold}};
 }
 
 }  // namespace zentrova

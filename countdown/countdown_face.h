@@ -34,8 +34,8 @@ inline constexpr int kCountLabelFontIndex = 0;
 inline constexpr int kCountNumberFontIndex = 1;
 
 struct CountdownFonts {
-    FontSpec label;
-    FontSpec number;
+    FontChoice label;
+    FontChoice number;
 };
 CountdownFonts MakeCountdownFonts(const std::string& family, int countSize, bool bold);
 

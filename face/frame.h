@@ -11,11 +11,11 @@
 
 namespace zentrova {
 
-struct FontSpec {
+struct FontChoice {
     std::string family;
     int emPixels = 8;
     bool bold = false;
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontChoice&, const FontChoice&) = default;
 };
 
 // A square ARGB image (non-premultiplied) stretched into cells.
@@ -46,7 +46,7 @@ struct Frame {
     int height = 0;
     std::vector<std::uint32_t> pixels;  // width * height ARGB words; empty means fully transparent
     Rgb textColor;
-    std::vector<FontSpec> fonts;
+    std::vector<FontChoice> fonts;
     std::vector<TileImage> tiles;
     std::vector<DrawOp> ops;
     // Same content, pixel for pixel and op for op.

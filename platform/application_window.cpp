@@ -5,12 +5,12 @@
 namespace zentrova::platform {
 
 ApplicationWindow::ApplicationWindow() {
-    WindowSpec spec;
-    spec.className = "ZentrovaApplication";
-    spec.caption = kApplicationTitle;
-    spec.style = WS_POPUP;
-    spec.exStyle = WS_EX_TOOLWINDOW;
-    CreateWindowFrom(spec);
+    WindowOptions entry;
+    entry.className = "ZentrovaApplication";
+    entry.caption = kApplicationTitle;
+    entry.style = WS_POPUP;
+    entry.exStyle = WS_EX_TOOLWINDOW;
+    CreateWindowFrom(entry);
 }
 
 }  // namespace zentrova::platform

@@ -54,17 +54,17 @@ DialogWindow::DialogWindow(HWND owner, const DialogLayout& layout, std::function
       font_(CreatePixelFont(std::string(layout.fontFamily).c_str(), layout.fontPixels)),
       onOk_(std::move(onOk)),
       onCancel_(std::move(onCancel)) {
-    WindowSpec spec;
-    spec.className = kDialogClass;
+    WindowOptions entry;
+    entry.className = kDialogClass;
     const std::string caption(layout.caption);
-    spec.caption = caption.c_str();
-    spec.style = kStyle;
-    spec.exStyle = kExStyle;
-    spec.outer = OuterRect(layout);
-    spec.owner = owner;
-    if (!CreateWindowFrom(spec)) return;
+    entry.caption = caption.c_str();
+    entry.style = kStyle;
+    entry.exStyle = kExStyle;
+    entry.outer = OuterRect(layout);
+    entry.owner = owner;
+    if (!CreateWindowFrom(entry)) return;
     EnableDialogKeys(Handle());
-    for (const DialogControlSpec& control : layout.controls) {
+    for (const DialogControlEntry& control : layout.controls) {
         const ChildStyle style = StyleOf(control.kind);
         ControlPlace place = control.place;
         place.left += layout.border;

@@ -38,13 +38,13 @@ struct TextTools {
     gdip::Font font;
 };
 
-TextTools MakeTextTools(const FontSpec& spec) {
+TextTools MakeTextTools(const FontChoice& entry) {
     TextTools tools;
-    std::wstring name = gdip::Widen(spec.family);
+    std::wstring name = gdip::Widen(entry.family);
     tools.family.set_status(GdipCreateFontFamilyFromName(name.c_str(), nullptr, tools.family.out()));
     if (tools.family)
-        tools.font.set_status(GdipCreateFont(tools.family.get(), static_cast<Gdiplus::REAL>(spec.emPixels),
-                                             spec.bold ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular,
+        tools.font.set_status(GdipCreateFont(tools.family.get(), static_cast<Gdiplus::REAL>(entry.emPixels),
+                                             entry.bold ? Gdiplus::FontStyleBold : Gdiplus::FontStyleRegular,
                                              Gdiplus::UnitPixel, tools.font.out()));
     return tools;
 }
@@ -56,7 +56,7 @@ TextTools MakeTextTools(const FontSpec& spec) {
 void DrawOps(const Frame& frame, Gdiplus::GpGraphics* graphics, std::uint32_t* canvas) {
     std::vector<TextTools> fonts;
     fonts.reserve(frame.fonts.size());
-    for (const FontSpec& spec : frame.fonts) fonts.push_back(MakeTextTools(spec));
+    for (const FontChoice& entry : frame.fonts) fonts.push_back(MakeTextTools(entry));
     std::vector<PremultipliedTile> tiles;
     tiles.reserve(frame.tiles.size());
     for (const TileImage& tile : frame.tiles) tiles.push_back(Premultiply(tile));

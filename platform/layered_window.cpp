@@ -26,14 +26,14 @@ void MakeLayered(HWND window) {
 }  // namespace
 
 LayeredWindow::LayeredWindow(const char* caption, HWND owner) {
-    WindowSpec spec;
-    spec.className = kDisplayClass;
-    spec.caption = caption;
-    spec.style = WS_POPUP;
-    spec.exStyle = WS_EX_TOPMOST;
-    spec.outer = RECT{0, 0, 1, 1};
-    spec.owner = owner;
-    if (!CreateWindowFrom(spec)) return;
+    WindowOptions entry;
+    entry.className = kDisplayClass;
+    entry.caption = caption;
+    entry.style = WS_POPUP;
+    entry.exStyle = WS_EX_TOPMOST;
+    entry.outer = RECT{0, 0, 1, 1};
+    entry.owner = owner;
+    if (!CreateWindowFrom(entry)) return;
     MakeLayered(Handle());
     screenDc_ = GetDC(nullptr);
     memoryDc_.reset(CreateCompatibleDC(screenDc_));

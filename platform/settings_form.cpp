@@ -20,15 +20,15 @@ RECT OuterRectForClient() {
 }  // namespace
 
 SettingsForm::SettingsForm(HWND owner, HICON icon) {
-    WindowSpec spec;
-    spec.className = kSettingsClass;
-    spec.caption = kSettingsCaption;
-    spec.style = kStyle;
-    spec.exStyle = kExStyle;
-    spec.outer = OuterRectForClient();
-    spec.owner = owner;
-    spec.icon = icon;
-    if (!CreateWindowFrom(spec)) return;
+    WindowOptions entry;
+    entry.className = kSettingsClass;
+    entry.caption = kSettingsCaption;
+    entry.style = kStyle;
+    entry.exStyle = kExStyle;
+    entry.outer = OuterRectForClient();
+    entry.owner = owner;
+    entry.icon = icon;
+    if (!CreateWindowFrom(entry)) return;
     tray_ = std::make_unique<TrayIcon>(Handle(), icon);
     pages_ = std::make_unique<SettingsPages>(Handle());
     EnableDialogKeys(Handle());

@@ -14,13 +14,13 @@ HBRUSH PageBrush() { return GetSysColorBrush(COLOR_WINDOW); }
 }  // namespace
 
 SettingsPageWindow::SettingsPageWindow(HWND parent, const RECT& place, ControlRouter& router) : router_(router) {
-    WindowSpec spec;
-    spec.className = kPageClass;
-    spec.style = WS_CHILD | WS_CLIPSIBLINGS;
-    spec.exStyle = WS_EX_CONTROLPARENT;
-    spec.outer = place;
-    spec.owner = parent;
-    CreateWindowFrom(spec);
+    WindowOptions entry;
+    entry.className = kPageClass;
+    entry.style = WS_CHILD | WS_CLIPSIBLINGS;
+    entry.exStyle = WS_EX_CONTROLPARENT;
+    entry.outer = place;
+    entry.owner = parent;
+    CreateWindowFrom(entry);
 }
 
 LRESULT SettingsPageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -79,37 +79,37 @@ void SettingsPages::ShowPage(int index) {
         ShowWindow(pages_[i]->Handle(), static_cast<int>(i) == index ? SW_SHOW : SW_HIDE);
 }
 
-void SettingsPages::AddLabel(const LabelSpec& spec) {
-    CreateChild(PageWindow(spec.page), "STATIC", std::string(spec.caption), SS_LEFT | SS_NOPREFIX, spec.place,
+void SettingsPages::AddLabel(const LabelEntry& entry) {
+    CreateChild(PageWindow(entry.page), "STATIC", std::string(entry.caption), SS_LEFT | SS_NOPREFIX, entry.place,
                 font_.get());
 }
 
-SliderControl& SettingsPages::AddSlider(const SliderSpec& spec, ControlHandler onChange) {
-    HWND handle = CreateChild(PageWindow(spec.page), TRACKBAR_CLASSA, "",
-                              WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM, spec.place, font_.get());
+SliderControl& SettingsPages::AddSlider(const SliderEntry& entry, ControlHandler onChange) {
+    HWND handle = CreateChild(PageWindow(entry.page), TRACKBAR_CLASSA, "",
+                              WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM, entry.place, font_.get());
     return router_.Add(
-        std::make_unique<Win32Slider>(handle, spec.minimum, spec.maximum, spec.start, std::move(onChange)));
+        std::make_unique<Win32Slider>(handle, entry.minimum, entry.maximum, entry.start, std::move(onChange)));
 }
 
-CheckControl& SettingsPages::AddCheckBox(const CheckSpec& spec, ControlHandler onChange) {
-    HWND handle = CreateChild(PageWindow(spec.page), "BUTTON", std::string(spec.caption),
-                              WS_TABSTOP | BS_AUTOCHECKBOX, spec.place, font_.get());
+CheckControl& SettingsPages::AddCheckBox(const CheckEntry& entry, ControlHandler onChange) {
+    HWND handle = CreateChild(PageWindow(entry.page), "BUTTON", std::string(entry.caption),
+                              WS_TABSTOP | BS_AUTOCHECKBOX, entry.place, font_.get());
     return router_.Add(std::make_unique<Win32CheckBox>(handle, std::move(onChange)));
 }
 
-ListControl& SettingsPages::AddList(const ListSpec& spec, std::span<const std::string_view> items,
+ListControl& SettingsPages::AddList(const ListEntry& entry, std::span<const std::string_view> items,
                                     ControlHandler onChange) {
-    HWND handle = CreateChild(PageWindow(spec.page), "COMBOBOX", "",
-                              WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, spec.place, font_.get());
-    auto& list = router_.Add(std::make_unique<Win32List>(handle, spec.editable, std::move(onChange)));
+    HWND handle = CreateChild(PageWindow(entry.page), "COMBOBOX", "",
+                              WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, entry.place, font_.get());
+    auto& list = router_.Add(std::make_unique<Win32List>(handle, entry.editable, std::move(onChange)));
     for (std::string_view item : items) list.Append(std::string(item));
     return list;
 }
 
-void SettingsPages::AddButton(const ButtonSpec& spec, ControlHandler onClick) {
-    HWND parent = spec.onPage ? PageWindow(spec.page) : window_;
+void SettingsPages::AddButton(const ButtonEntry& entry, ControlHandler onClick) {
+    HWND parent = entry.onPage ? PageWindow(entry.page) : window_;
     HWND handle =
-        CreateChild(parent, "BUTTON", std::string(spec.caption), WS_TABSTOP | BS_PUSHBUTTON, spec.place, font_.get());
+        CreateChild(parent, "BUTTON", std::string(entry.caption), WS_TABSTOP | BS_PUSHBUTTON, entry.place, font_.get());
     router_.Add(std::make_unique<Win32Button>(handle, std::move(onClick)));
 }
 

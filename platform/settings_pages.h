@@ -33,12 +33,12 @@ class SettingsPages final : public ControlFactory {
 public:
     explicit SettingsPages(HWND window);
 
-    void AddLabel(const LabelSpec& spec) override;
-    SliderControl& AddSlider(const SliderSpec& spec, ControlHandler onChange) override;
-    CheckControl& AddCheckBox(const CheckSpec& spec, ControlHandler onChange) override;
-    ListControl& AddList(const ListSpec& spec, std::span<const std::string_view> items,
+    void AddLabel(const LabelEntry& entry) override;
+    SliderControl& AddSlider(const SliderEntry& entry, ControlHandler onChange) override;
+    CheckControl& AddCheckBox(const CheckEntry& entry, ControlHandler onChange) override;
+    ListControl& AddList(const ListEntry& entry, std::span<const std::string_view> items,
                          ControlHandler onChange) override;
-    void AddButton(const ButtonSpec& spec, ControlHandler onClick) override;
+    void AddButton(const ButtonEntry& entry, ControlHandler onClick) override;
 
     // The window's own WM_COMMAND, WM_HSCROLL and WM_NOTIFY; true when handled.
     bool Route(UINT message, WPARAM wParam, LPARAM lParam);

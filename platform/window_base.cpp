@@ -9,11 +9,11 @@ WindowBase::~WindowBase() {
     }
 }
 
-bool WindowBase::CreateWindowFrom(const WindowSpec& spec) {
+bool WindowBase::CreateWindowFrom(const WindowOptions& entry) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     WNDCLASSEXA existing{};
     existing.cbSize = sizeof(existing);
-    if (!GetClassInfoExA(instance, spec.className, &existing)) {
+    if (!GetClassInfoExA(instance, entry.className, &existing)) {
         WNDCLASSEXA windowClass{};
         windowClass.cbSize = sizeof(windowClass);
         windowClass.style = CS_DBLCLKS;
@@ -21,14 +21,14 @@ bool WindowBase::CreateWindowFrom(const WindowSpec& spec) {
         windowClass.hInstance = instance;
         windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
         windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        windowClass.hIcon = spec.icon;
-        windowClass.hIconSm = spec.icon;
-        windowClass.lpszClassName = spec.className;
+        windowClass.hIcon = entry.icon;
+        windowClass.hIconSm = entry.icon;
+        windowClass.lpszClassName = entry.className;
         if (!RegisterClassExA(&windowClass)) return false;
     }
-    const RECT& r = spec.outer;
-    HWND created = CreateWindowExA(spec.exStyle, spec.className, spec.caption, spec.style, r.left, r.top,
-                                   r.right - r.left, r.bottom - r.top, spec.owner, nullptr, instance, this);
+    const RECT& r = entry.outer;
+    HWND created = CreateWindowExA(entry.exStyle, entry.className, entry.caption, entry.style, r.left, r.top,
+                                   r.right - r.left, r.bottom - r.top, entry.owner, nullptr, instance, this);
     return created != nullptr;
 }
 

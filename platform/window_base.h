@@ -6,7 +6,7 @@
 
 namespace zentrova::platform {
 
-struct WindowSpec {
+struct WindowOptions {
     const char* className = nullptr;
     const char* caption = "";
     DWORD style = 0;
@@ -27,7 +27,7 @@ public:
 
 protected:
     // Creates the window; WM_CREATE and everything after reach HandleMessage.
-    bool CreateWindowFrom(const WindowSpec& spec);
+    bool CreateWindowFrom(const WindowOptions& entry);
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:

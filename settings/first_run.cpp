@@ -50,7 +50,7 @@ void SeedCountList(Settings& settings, int year) {
     settings.CountMax = slot;
 }
 
-void ApplyFirstRunValue(const SettingSpec& spec, Settings& settings, const FirstRunContext& context) {
+void ApplyFirstRunValue(const SettingEntry& entry, Settings& settings, const FirstRunContext& context) {
     auto assign = [&](auto value) {
         std::visit(Overloaded{
                        [&](int Settings::*field) {
@@ -65,7 +65,7 @@ void ApplyFirstRunValue(const SettingSpec& spec, Settings& settings, const First
                        },
                        [](std::monostate) {},
                    },
-                   spec.field);
+                   entry.field);
     };
     std::visit(Overloaded{
                    [](KeepLoaded) {},
@@ -77,7 +77,7 @@ void ApplyFirstRunValue(const SettingSpec& spec, Settings& settings, const First
                    },
                    [&](SeededList) { SeedCountList(settings, context.year); },
                },
-               spec.firstRun);
+               entry.firstRun);
 }
 
 }  // namespace zentrova

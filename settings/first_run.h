@@ -25,8 +25,8 @@ int FirstRunPosition(const ComputedPosition& position, const FirstRunContext& co
 // Seeds the list with FirstRunCountList() and sets CountMax to its length.
 void SeedCountList(Settings& settings, int year);
 
-// Gives the field of `spec` its first-run value (a KeepLoaded field is left
+// Gives the field of `entry` its first-run value (a KeepLoaded field is left
 // alone). Positions use the ClockSize already in `settings`.
-void ApplyFirstRunValue(const SettingSpec& spec, Settings& settings, const FirstRunContext& context);
+void ApplyFirstRunValue(const SettingEntry& entry, Settings& settings, const FirstRunContext& context);
 
 }  // namespace zentrova

@@ -9,9 +9,9 @@
 namespace zentrova {
 
 // Reads the value of a row into its field (the list row reads nothing).
-StoreError ReadSetting(StoreKey& key, const SettingSpec& spec, Settings& settings);
+StoreError ReadSetting(StoreKey& key, const SettingEntry& entry, Settings& settings);
 // Writes the field of a row (the list row writes nothing).
-StoreError WriteSetting(StoreKey& key, const SettingSpec& spec, const Settings& settings);
+StoreError WriteSetting(StoreKey& key, const SettingEntry& entry, const Settings& settings);
 
 // Writes every row of a key in order, creating the key. A key that cannot
 // be created is skipped silently; the first value that cannot be written

@@ -60,23 +60,23 @@ struct ControlPlace {
     friend bool operator==(const ControlPlace&, const ControlPlace&) = default;
 };
 
-struct LabelSpec;
-struct SliderSpec;
-struct CheckSpec;
-struct ListSpec;
-struct ButtonSpec;
+struct LabelEntry;
+struct SliderEntry;
+struct CheckEntry;
+struct ListEntry;
+struct ButtonEntry;
 
 // Creates the controls on the window; the factory keeps them for the
 // window's life and hands out references.
 class ControlFactory {
 public:
     virtual ~ControlFactory() = default;
-    virtual void AddLabel(const LabelSpec& spec) = 0;
-    virtual SliderControl& AddSlider(const SliderSpec& spec, ControlHandler onChange) = 0;
-    virtual CheckControl& AddCheckBox(const CheckSpec& spec, ControlHandler onChange) = 0;
-    virtual ListControl& AddList(const ListSpec& spec, std::span<const std::string_view> items,
+    virtual void AddLabel(const LabelEntry& entry) = 0;
+    virtual SliderControl& AddSlider(const SliderEntry& entry, ControlHandler onChange) = 0;
+    virtual CheckControl& AddCheckBox(const CheckEntry& entry, ControlHandler onChange) = 0;
+    virtual ListControl& AddList(const ListEntry& entry, std::span<const std::string_view> items,
                                  ControlHandler onChange) = 0;
-    virtual void AddButton(const ButtonSpec& spec, ControlHandler onClick) = 0;
+    virtual void AddButton(const ButtonEntry& entry, ControlHandler onClick) = 0;
 };
 
 }  // namespace zentrova

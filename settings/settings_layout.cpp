@@ -19,7 +19,7 @@ constexpr ControlPlace Slider(int left, int top) { return {left, top, kSliderWid
 constexpr ControlPlace Check(int left, int top, int width) { return {left, top, width, kCheckHeight}; }
 constexpr ControlPlace List(int left, int top, int width) { return {left, top, width, kDropHeight}; }
 
-constexpr LabelSpec kLabels[] = {
+constexpr LabelEntry kLabels[] = {
     {"StaticText1", P::Clock, Label(8, 5, 120), "Size"},
     {"StaticText3", P::Clock, Label(218, 5, 120), "Transparent"},
     {"StaticText2", P::Clock, Label(8, 60, 120), "Skin"},
@@ -43,7 +43,7 @@ constexpr LabelSpec kLabels[] = {
     {"StaticText18", P::Calendar, Label(8, 200, 74), "Font name"},
 };
 
-constexpr SliderSpec kSliders[] = {
+constexpr SliderEntry kSliders[] = {
     {"TrackBar1", P::Clock, Slider(0, 25), 0, 50, 0, &Settings::ClockSize},
     {"TrackBar3", P::Clock, Slider(210, 25), 0, 50, 0, &Settings::ClockTransparent},
     {"TrackBar2", P::Clock, Slider(0, 80), 1, 15, 1, &Settings::ClockSkin},
@@ -55,7 +55,7 @@ constexpr SliderSpec kSliders[] = {
     {"TrackBar8", P::Calendar, Slider(0, 80), 1, 15, 1, &Settings::CalendarSkin},
 };
 
-constexpr CheckSpec kCheckBoxes[] = {
+constexpr CheckEntry kCheckBoxes[] = {
     {"CheckBox3", P::Clock, Check(280, 80, 58), "Tower", &Settings::ClockSky, CheckAction::Rebuild},
     {"CheckBox5", P::Clock, Check(340, 80, 56), "Oval", &Settings::ClockRectOval, CheckAction::Rebuild},
     {"CheckBox4", P::Clock, Check(338, 200, 56), "Bold", &Settings::ClockBorder, CheckAction::Rebuild},
@@ -78,7 +78,7 @@ constexpr CheckSpec kCheckBoxes[] = {
     {"CheckBox13", P::Calendar, Check(294, 232, 100), "Go calendar", &Settings::CalendarGo, CheckAction::FlagOnly},
 };
 
-constexpr ListSpec kLists[] = {
+constexpr ListEntry kLists[] = {
     {"ComboBox1", P::Clock, List(84, 120, 300), ListKind::TimeFormat, &Settings::TimeIndex, nullptr, false},
     {"ComboBox2", P::Clock, List(84, 160, 300), ListKind::DateFormat, &Settings::DateIndex, nullptr, false},
     {"ComboBox3", P::Clock, List(84, 200, 240), ListKind::FontName, nullptr, &Settings::ClockFont, false},
@@ -89,7 +89,7 @@ constexpr ListSpec kLists[] = {
     {"ComboBox7", P::Calendar, List(84, 200, 240), ListKind::FontName, nullptr, &Settings::CalendarFont, true},
 };
 
-constexpr ButtonSpec kButtons[] = {
+constexpr ButtonEntry kButtons[] = {
     {"Button5", true, P::Countdown, {85, 146, 60, 25}, "Add"},
     {"Button6", true, P::Countdown, {152, 146, 70, 25}, "Delete"},
     {"Button1", false, P::Clock, {12, 285, 70, 25}, "Save"},
@@ -111,11 +111,11 @@ std::array<std::string_view, N> LabelsOf(std::span<const Entry> entries) {
 
 }  // namespace
 
-std::span<const LabelSpec> SettingsLabels() { return kLabels; }
-std::span<const SliderSpec> SettingsSliders() { return kSliders; }
-std::span<const CheckSpec> SettingsCheckBoxes() { return kCheckBoxes; }
-std::span<const ListSpec> SettingsLists() { return kLists; }
-std::span<const ButtonSpec> SettingsButtons() { return kButtons; }
+std::span<const LabelEntry> SettingsLabels() { return kLabels; }
+std::span<const SliderEntry> SettingsSliders() { return kSliders; }
+std::span<const CheckEntry> SettingsCheckBoxes() { return kCheckBoxes; }
+std::span<const ListEntry> SettingsLists() { return kLists; }
+std::span<const ButtonEntry> SettingsButtons() { return kButtons; }
 std::span<const std::string_view> FontNames() { return kFontNames; }
 
 std::span<const std::string_view> TimeFormatLabels() {

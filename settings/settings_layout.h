@@ -18,14 +18,14 @@ inline constexpr std::string_view kSettingsFontFamily = "Arial";
 inline constexpr int kSettingsFontPixels = 13;
 inline constexpr std::string_view kPageCaptions[] = {"Clock", "Countdown", "Calendar"};
 
-struct LabelSpec {
+struct LabelEntry {
     std::string_view name;
     SettingsPage page;
     ControlPlace place;
     std::string_view caption;
 };
 
-struct SliderSpec {
+struct SliderEntry {
     std::string_view name;
     SettingsPage page;
     ControlPlace place;
@@ -42,7 +42,7 @@ enum class CheckAction {
     FlagOnly,          // nothing beyond the flag
 };
 
-struct CheckSpec {
+struct CheckEntry {
     std::string_view name;
     SettingsPage page;
     ControlPlace place;
@@ -58,7 +58,7 @@ enum class ListKind {
     CountTitle,  // one line per countdown entry
 };
 
-struct ListSpec {
+struct ListEntry {
     std::string_view name;
     SettingsPage page;
     ControlPlace place;  // height: the dropped-down list
@@ -68,7 +68,7 @@ struct ListSpec {
     bool editable;                 // the field takes typing
 };
 
-struct ButtonSpec {
+struct ButtonEntry {
     std::string_view name;
     bool onPage;  // false: on the window below the pages
     SettingsPage page;
@@ -76,11 +76,11 @@ struct ButtonSpec {
     std::string_view caption;
 };
 
-std::span<const LabelSpec> SettingsLabels();
-std::span<const SliderSpec> SettingsSliders();
-std::span<const CheckSpec> SettingsCheckBoxes();
-std::span<const ListSpec> SettingsLists();
-std::span<const ButtonSpec> SettingsButtons();
+std::span<const LabelEntry> SettingsLabels();
+std::span<const SliderEntry> SettingsSliders();
+std::span<const CheckEntry> SettingsCheckBoxes();
+std::span<const ListEntry> SettingsLists();
+std::span<const ButtonEntry> SettingsButtons();
 
 // The fourteen font names of the three font lists.
 std::span<const std::string_view> FontNames();

@@ -18,12 +18,12 @@ struct LoadStop {
 };
 
 std::optional<LoadStop> LoadGroup(StoreKey& key, SettingsGroup group, Settings& settings) {
-    for (const SettingSpec& spec : GroupSchema(group)) {
-        if (spec.kind == ValueKind::CountList) {
+    for (const SettingEntry& entry : GroupSchema(group)) {
+        if (entry.kind == ValueKind::CountList) {
             CountEntriesLoad entries = LoadCountEntries(key, settings);
-            if (entries.error) return LoadStop{SchemaIndex(spec), entries.complete, *entries.error};
-        } else if (StoreError error = ReadSetting(key, spec, settings)) {
-            return LoadStop{SchemaIndex(spec), 0, *error};
+            if (entries.error) return LoadStop{SchemaIndex(entry), entries.complete, *entries.error};
+        } else if (StoreError error = ReadSetting(key, entry, settings)) {
+            return LoadStop{SchemaIndex(entry), 0, *error};
         }
     }
     return std::nullopt;
@@ -34,12 +34,12 @@ std::optional<LoadStop> LoadGroup(StoreKey& key, SettingsGroup group, Settings& 
 void FallBackFrom(const LoadStop& stop, Settings& settings, const FirstRunContext& context) {
     const auto schema = SettingsSchema();
     for (std::size_t row = stop.row; row < schema.size(); ++row) {
-        const SettingSpec& spec = schema[row];
-        if (spec.kind == ValueKind::CountList && row == stop.row && stop.completeEntries > 0) {
+        const SettingEntry& entry = schema[row];
+        if (entry.kind == ValueKind::CountList && row == stop.row && stop.completeEntries > 0) {
             settings.CountMax = stop.completeEntries;
             settings.CountList[static_cast<std::size_t>(stop.completeEntries)] = {};
         } else {
-            ApplyFirstRunValue(spec, settings, context);
+            ApplyFirstRunValue(entry, settings, context);
         }
     }
 }

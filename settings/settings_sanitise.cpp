@@ -18,9 +18,9 @@ double ClampDateTime(double value) {
 }
 
 void ClampLoadedSettings(Settings& settings) {
-    for (const SettingSpec& spec : SettingsSchema()) {
-        const auto* field = std::get_if<int Settings::*>(&spec.field);
-        if (field && spec.loadRange) settings.**field = std::clamp(settings.**field, spec.loadRange->min, spec.loadRange->max);
+    for (const SettingEntry& entry : SettingsSchema()) {
+        const auto* field = std::get_if<int Settings::*>(&entry.field);
+        if (field && entry.loadRange) settings.**field = std::clamp(settings.**field, entry.loadRange->min, entry.loadRange->max);
     }
     settings.CountIndex = std::clamp(settings.CountIndex, 0, settings.CountMax - 1);
 }

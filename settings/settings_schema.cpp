@@ -17,17 +17,17 @@ constexpr IntRange kTransparency{0, 50};
 constexpr IntRange kListLength{1, kCountMaxEntries};
 constexpr std::string_view kDefaultFont = "Tahoma";
 
-constexpr SettingSpec Integer(G group, std::string_view name, int S::*field, FirstRunValue firstRun,
+constexpr SettingEntry Integer(G group, std::string_view name, int S::*field, FirstRunValue firstRun,
                               std::optional<IntRange> range = std::nullopt) {
     return {group, name, K::Integer, field, firstRun, range};
 }
-constexpr SettingSpec Flag(G group, std::string_view name, bool S::*field, FirstRunValue firstRun) {
+constexpr SettingEntry Flag(G group, std::string_view name, bool S::*field, FirstRunValue firstRun) {
     return {group, name, K::Flag, field, firstRun, std::nullopt};
 }
-constexpr SettingSpec Text(G group, std::string_view name, std::string S::*field, FirstRunValue firstRun) {
+constexpr SettingEntry Text(G group, std::string_view name, std::string S::*field, FirstRunValue firstRun) {
     return {group, name, K::String, field, firstRun, std::nullopt};
 }
-constexpr SettingSpec Position(G group, std::string_view name, int S::*field, W window, Edge edge) {
+constexpr SettingEntry Position(G group, std::string_view name, int S::*field, W window, Edge edge) {
     return Integer(group, name, field, ComputedPosition{window, edge});
 }
 
@@ -62,7 +62,7 @@ constexpr std::array kSchema = {
     Position(G::Countdown, "CountTop", &S::CountTop, W::Countdown, Edge::Top),
 
     Integer(G::CountTitle, kCountMaxName, &S::CountMax, 2, kListLength),
-    SettingSpec{G::CountTitle, "", K::CountList, std::monostate{}, SeededList{}, std::nullopt},
+    SettingEntry{G::CountTitle, "", K::CountList, std::monostate{}, SeededList{}, std::nullopt},
     Integer(G::CountTitle, kCountIndexName, &S::CountIndex, 0),  // held inside the list after loading
 
     Integer(G::Calendar, "CalendarSize", &S::CalendarSize, 5, kSizeSteps20),
@@ -83,8 +83,8 @@ constexpr std::array kSchema = {
 // The rows of a key must be adjacent and the keys in load order.
 constexpr bool GroupsFollowLoadOrder() {
     std::size_t group = 0;
-    for (const SettingSpec& spec : kSchema) {
-        while (group < kSettingsGroups.size() && kSettingsGroups[group] != spec.group) ++group;
+    for (const SettingEntry& entry : kSchema) {
+        while (group < kSettingsGroups.size() && kSettingsGroups[group] != entry.group) ++group;
         if (group == kSettingsGroups.size()) return false;
     }
     return true;
@@ -92,13 +92,13 @@ constexpr bool GroupsFollowLoadOrder() {
 static_assert(GroupsFollowLoadOrder());
 
 constexpr bool KindsMatchFields() {
-    for (const SettingSpec& spec : kSchema) {
+    for (const SettingEntry& entry : kSchema) {
         bool matches = false;
-        switch (spec.kind) {
-            case K::Integer: matches = std::holds_alternative<int S::*>(spec.field); break;
-            case K::Flag: matches = std::holds_alternative<bool S::*>(spec.field); break;
-            case K::String: matches = std::holds_alternative<std::string S::*>(spec.field); break;
-            case K::CountList: matches = std::holds_alternative<std::monostate>(spec.field); break;
+        switch (entry.kind) {
+            case K::Integer: matches = std::holds_alternative<int S::*>(entry.field); break;
+            case K::Flag: matches = std::holds_alternative<bool S::*>(entry.field); break;
+            case K::String: matches = std::holds_alternative<std::string S::*>(entry.field); break;
+            case K::CountList: matches = std::holds_alternative<std::monostate>(entry.field); break;
         }
         if (!matches) return false;
     }
@@ -107,11 +107,11 @@ constexpr bool KindsMatchFields() {
 static_assert(KindsMatchFields());
 
 constexpr bool FirstRunValuesMatchKinds() {
-    for (const SettingSpec& spec : kSchema) {
-        const FirstRunValue& value = spec.firstRun;
+    for (const SettingEntry& entry : kSchema) {
+        const FirstRunValue& value = entry.firstRun;
         bool keeps = std::holds_alternative<KeepLoaded>(value);
         bool matches = false;
-        switch (spec.kind) {
+        switch (entry.kind) {
             case K::Integer:
                 matches = keeps || std::holds_alternative<int>(value) || std::holds_alternative<ComputedPosition>(value);
                 break;
@@ -129,8 +129,8 @@ constexpr bool EveryWindowHasBothEdges() {
     for (W window : {W::Clock, W::Countdown, W::Calendar}) {
         for (Edge edge : {Edge::Left, Edge::Top}) {
             int rows = 0;
-            for (const SettingSpec& spec : kSchema) {
-                const auto* position = std::get_if<ComputedPosition>(&spec.firstRun);
+            for (const SettingEntry& entry : kSchema) {
+                const auto* position = std::get_if<ComputedPosition>(&entry.firstRun);
                 if (position && position->window == window && position->edge == edge) ++rows;
             }
             if (rows != 1) return false;
@@ -159,27 +159,27 @@ std::string GroupPath(SettingsGroup group) {
     return {};
 }
 
-std::span<const SettingSpec> SettingsSchema() { return kSchema; }
+std::span<const SettingEntry> SettingsSchema() { return kSchema; }
 
-std::span<const SettingSpec> GroupSchema(SettingsGroup group) {
-    auto first = std::find_if(kSchema.begin(), kSchema.end(), [&](const SettingSpec& s) { return s.group == group; });
-    auto last = std::find_if(first, kSchema.end(), [&](const SettingSpec& s) { return s.group != group; });
+std::span<const SettingEntry> GroupSchema(SettingsGroup group) {
+    auto first = std::find_if(kSchema.begin(), kSchema.end(), [&](const SettingEntry& s) { return s.group == group; });
+    auto last = std::find_if(first, kSchema.end(), [&](const SettingEntry& s) { return s.group != group; });
     return {first, last};
 }
 
-std::size_t SchemaIndex(const SettingSpec& spec) { return static_cast<std::size_t>(&spec - kSchema.data()); }
+std::size_t SchemaIndex(const SettingEntry& entry) { return static_cast<std::size_t>(&entry - kSchema.data()); }
 
-const SettingSpec& PositionSpec(DisplayWindowId window, Edge edge) {
-    auto found = std::find_if(kSchema.begin(), kSchema.end(), [&](const SettingSpec& spec) {
-        const auto* position = std::get_if<ComputedPosition>(&spec.firstRun);
+const SettingEntry& PositionEntry(DisplayWindowId window, Edge edge) {
+    auto found = std::find_if(kSchema.begin(), kSchema.end(), [&](const SettingEntry& entry) {
+        const auto* position = std::get_if<ComputedPosition>(&entry.firstRun);
         return position && position->window == window && position->edge == edge;
     });
     return *found;  // every window has both edges in the table
 }
 
-const SettingSpec* FindSpec(const SettingField& field) {
-    auto found = std::find_if(kSchema.begin(), kSchema.end(), [&](const SettingSpec& spec) {
-        return !std::holds_alternative<std::monostate>(field) && spec.field == field;
+const SettingEntry* FindEntry(const SettingField& field) {
+    auto found = std::find_if(kSchema.begin(), kSchema.end(), [&](const SettingEntry& entry) {
+        return !std::holds_alternative<std::monostate>(field) && entry.field == field;
     });
     return found == kSchema.end() ? nullptr : &*found;
 }

@@ -49,7 +49,7 @@ struct IntRange {
     int max;
 };
 
-struct SettingSpec {
+struct SettingEntry {
     SettingsGroup group;
     std::string_view name;  // the registry value name; empty for the list
     ValueKind kind;
@@ -62,15 +62,15 @@ inline constexpr std::string_view kCountMaxName = "CountMax";
 inline constexpr std::string_view kCountIndexName = "CountIndex";
 
 // All rows, key by key in load order.
-std::span<const SettingSpec> SettingsSchema();
+std::span<const SettingEntry> SettingsSchema();
 // The rows of one key, in its order.
-std::span<const SettingSpec> GroupSchema(SettingsGroup group);
+std::span<const SettingEntry> GroupSchema(SettingsGroup group);
 // Position of a row within SettingsSchema().
-std::size_t SchemaIndex(const SettingSpec& spec);
+std::size_t SchemaIndex(const SettingEntry& entry);
 // The row of a window's stored left or top.
-const SettingSpec& PositionSpec(DisplayWindowId window, Edge edge);
+const SettingEntry& PositionEntry(DisplayWindowId window, Edge edge);
 // The row of a field; nullptr for a field that is not stored.
-const SettingSpec* FindSpec(const SettingField& field);
+const SettingEntry* FindEntry(const SettingField& field);
 
 // Value names of entry `index` of the countdown list: "Count0", "CountDate0", ...
 std::string EntryTitleName(int index);

@@ -25,7 +25,7 @@ StoreError WriteWholeList(KeyValueStore& store, const Settings& settings, bool r
 }  // namespace
 
 StoreError WriteFirstRunDefaults(KeyValueStore& store, Settings& settings, const FirstRunContext& context) {
-    for (const SettingSpec& spec : SettingsSchema()) ApplyFirstRunValue(spec, settings, context);
+    for (const SettingEntry& entry : SettingsSchema()) ApplyFirstRunValue(entry, settings, context);
 
     for (SettingsGroup group : kSettingsGroups) {
         StoreError error = group == SettingsGroup::CountTitle ? WriteWholeList(store, settings, false)
@@ -47,8 +47,8 @@ StoreError Save(KeyValueStore& store, const Settings& settings, int selectedCoun
 }
 
 StoreError WritePosition(KeyValueStore& store, const Settings& settings, DisplayWindowId window) {
-    const SettingSpec& left = PositionSpec(window, Edge::Left);
-    const SettingSpec& top = PositionSpec(window, Edge::Top);
+    const SettingEntry& left = PositionEntry(window, Edge::Left);
+    const SettingEntry& top = PositionEntry(window, Edge::Top);
     auto key = store.Create(GroupPath(left.group));
     if (!key) return std::nullopt;
     StoreError error = WriteSetting(*key, left, settings);
@@ -74,7 +74,7 @@ StoreError WriteListAfterDelete(KeyValueStore& store, const Settings& settings) 
 
 StoreError MarkStarted(KeyValueStore& store, Settings& settings) {
     settings.Start_1 = 1;
-    const SettingSpec* start = FindSpec(&Settings::Start_1);
+    const SettingEntry* start = FindEntry(&Settings::Start_1);
     auto key = store.Create(GroupPath(start->group));
     if (!key) return std::nullopt;
     StoreError error = WriteSetting(*key, *start, settings);

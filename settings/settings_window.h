@@ -71,9 +71,9 @@ private:
     void FillControls();
     void FillControl(std::string_view name);
 
-    void SliderChanged(const SliderSpec& spec, const SliderControl& slider);
-    void CheckBoxChanged(const CheckSpec& spec, const CheckControl& box);
-    void ListChanged(const ListSpec& spec, const ListControl& list);
+    void SliderChanged(const SliderEntry& entry, const SliderControl& slider);
+    void CheckBoxChanged(const CheckEntry& entry, const CheckControl& box);
+    void ListChanged(const ListEntry& entry, const ListControl& list);
     void ButtonClicked(std::string_view name);
 
     CountListContext ListContext();

@@ -36,15 +36,15 @@ std::span<const std::string_view> ItemsOf(ListKind kind) {
     return {};
 }
 
-template <typename Spec>
-int IndexOf(std::span<const Spec> specs, std::string_view name) {
-    auto it = std::find_if(specs.begin(), specs.end(), [&](const Spec& spec) { return spec.name == name; });
-    return it == specs.end() ? -1 : static_cast<int>(it - specs.begin());
+template <typename Entry>
+int IndexOf(std::span<const Entry> entries, std::string_view name) {
+    auto it = std::find_if(entries.begin(), entries.end(), [&](const Entry& entry) { return entry.name == name; });
+    return it == entries.end() ? -1 : static_cast<int>(it - entries.begin());
 }
 
-template <typename Control, typename Spec>
-Control& Named(const std::vector<Control*>& controls, std::span<const Spec> specs, std::string_view name) {
-    const int index = IndexOf(specs, name);
+template <typename Control, typename Entry>
+Control& Named(const std::vector<Control*>& controls, std::span<const Entry> entries, std::string_view name) {
+    const int index = IndexOf(entries, name);
     // The names are the program's own; an unknown one is a programming error.
     if (index < 0 || !controls[index]) std::abort();
     return *controls[index];
@@ -54,23 +54,23 @@ Control& Named(const std::vector<Control*>& controls, std::span<const Spec> spec
 
 void TForm2::CreateControls() {
     ControlFactory& factory = links_.host.Controls();
-    for (const LabelSpec& spec : SettingsLabels()) factory.AddLabel(spec);
-    for (const SliderSpec& spec : SettingsSliders()) {
+    for (const LabelEntry& entry : SettingsLabels()) factory.AddLabel(entry);
+    for (const SliderEntry& entry : SettingsSliders()) {
         const std::size_t index = sliders_.size();
-        sliders_.push_back(&factory.AddSlider(spec, [this, &spec, index] { SliderChanged(spec, *sliders_[index]); }));
+        sliders_.push_back(&factory.AddSlider(entry, [this, &entry, index] { SliderChanged(entry, *sliders_[index]); }));
     }
-    for (const CheckSpec& spec : SettingsCheckBoxes()) {
+    for (const CheckEntry& entry : SettingsCheckBoxes()) {
         const std::size_t index = checkBoxes_.size();
         checkBoxes_.push_back(
-            &factory.AddCheckBox(spec, [this, &spec, index] { CheckBoxChanged(spec, *checkBoxes_[index]); }));
+            &factory.AddCheckBox(entry, [this, &entry, index] { CheckBoxChanged(entry, *checkBoxes_[index]); }));
     }
-    for (const ListSpec& spec : SettingsLists()) {
+    for (const ListEntry& entry : SettingsLists()) {
         const std::size_t index = lists_.size();
         lists_.push_back(
-            &factory.AddList(spec, ItemsOf(spec.kind), [this, &spec, index] { ListChanged(spec, *lists_[index]); }));
+            &factory.AddList(entry, ItemsOf(entry.kind), [this, &entry, index] { ListChanged(entry, *lists_[index]); }));
     }
-    for (const ButtonSpec& spec : SettingsButtons()) {
-        factory.AddButton(spec, [this, name = spec.name] { ButtonClicked(name); });
+    for (const ButtonEntry& entry : SettingsButtons()) {
+        factory.AddButton(entry, [this, name = entry.name] { ButtonClicked(name); });
     }
 }
 
@@ -102,17 +102,17 @@ void TForm2::FillControl(std::string_view name) {
     }
     const int i = IndexOf(SettingsLists(), name);
     if (i < 0) return;
-    const ListSpec& spec = SettingsLists()[i];
+    const ListEntry& entry = SettingsLists()[i];
     ListControl& list = *lists_[i];
-    switch (spec.kind) {
+    switch (entry.kind) {
         case ListKind::TimeFormat:
         case ListKind::DateFormat:
             // An index outside the items shows no selection; the stored
             // value stays until the user chooses.
-            list.Select(settings_.*spec.index);
+            list.Select(settings_.*entry.index);
             break;
         case ListKind::FontName:
-            list.SetText(settings_.*spec.font);
+            list.SetText(settings_.*entry.font);
             break;
         case ListKind::CountTitle:
             FillTitleList(list, settings_, links_.locale);
@@ -121,20 +121,20 @@ void TForm2::FillControl(std::string_view name) {
     }
 }
 
-void TForm2::SliderChanged(const SliderSpec& spec, const SliderControl& slider) {
-    settings_.*spec.setting = slider.Position();
-    links_.displays.Rebuild(WindowOfPage(spec.page));
+void TForm2::SliderChanged(const SliderEntry& entry, const SliderControl& slider) {
+    settings_.*entry.setting = slider.Position();
+    links_.displays.Rebuild(WindowOfPage(entry.page));
 }
 
-void TForm2::CheckBoxChanged(const CheckSpec& spec, const CheckControl& box) {
+void TForm2::CheckBoxChanged(const CheckEntry& entry, const CheckControl& box) {
     const bool checked = box.Checked();
-    settings_.*spec.flag = checked;
-    switch (spec.action) {
+    settings_.*entry.flag = checked;
+    switch (entry.action) {
         case CheckAction::Rebuild:
-            links_.displays.Rebuild(WindowOfPage(spec.page));
+            links_.displays.Rebuild(WindowOfPage(entry.page));
             break;
         case CheckAction::ShowOrHide:
-            links_.displays.SetVisible(WindowOfPage(spec.page), checked);
+            links_.displays.SetVisible(WindowOfPage(entry.page), checked);
             break;
         case CheckAction::NewClockVelocity:
             // Drawn both ways: a cleared box stops the clock all the same.
@@ -145,21 +145,21 @@ void TForm2::CheckBoxChanged(const CheckSpec& spec, const CheckControl& box) {
     }
 }
 
-void TForm2::ListChanged(const ListSpec& spec, const ListControl& list) {
-    switch (spec.kind) {
+void TForm2::ListChanged(const ListEntry& entry, const ListControl& list) {
+    switch (entry.kind) {
         case ListKind::TimeFormat:
         case ListKind::DateFormat:
-            settings_.*spec.index = list.SelectedIndex();
+            settings_.*entry.index = list.SelectedIndex();
             break;
         case ListKind::FontName:
-            settings_.*spec.font = list.Text();
+            settings_.*entry.font = list.Text();
             break;
         case ListKind::CountTitle:
             settings_.CountIndex = list.SelectedIndex();
             settings_.CountText = settings_.SelectedEntry().title;
             break;
     }
-    links_.displays.Rebuild(WindowOfPage(spec.page));
+    links_.displays.Rebuild(WindowOfPage(entry.page));
 }
 
 void TForm2::ButtonClicked(std::string_view name) {

@@ -36,8 +36,8 @@ std::string PickName(Input& in) {
     const auto schema = zentrova::SettingsSchema();
     const std::uint8_t choice = in.Byte();
     if (choice < 160 && !schema.empty()) {
-        const auto& spec = schema[choice % schema.size()];
-        if (!spec.name.empty()) return std::string(spec.name);
+        const auto& entry = schema[choice % schema.size()];
+        if (!entry.name.empty()) return std::string(entry.name);
     }
     const int index = in.Byte() % 14;
     switch (choice % 6) {

@@ -168,7 +168,7 @@ TEST(ClockDrawingFont, FontSettingInPixelsBoldFromBorder) {
     settings.ClockFont = "Verdana";
     settings.ClockSize = 10;
     settings.ClockBorder = true;
-    const FontSpec font = ClockDrawingFont(settings);
+    const FontChoice font = ClockDrawingFont(settings);
     EXPECT_EQ(font.family, "Verdana");
     EXPECT_EQ(font.emPixels, 18);
     EXPECT_TRUE(font.bold);

@@ -19,10 +19,10 @@ TEST(SettingsSchema, KeyPathsAreTheRegistryPaths) {
 
 TEST(SettingsSchema, EveryFieldIsStoredOnceUnderItsOwnName) {
     std::set<std::string_view> names;
-    for (const SettingSpec& spec : SettingsSchema()) {
-        if (spec.kind == ValueKind::CountList) continue;
-        EXPECT_TRUE(names.insert(spec.name).second) << spec.name;
-        EXPECT_EQ(FindSpec(spec.field), &spec) << spec.name;
+    for (const SettingEntry& entry : SettingsSchema()) {
+        if (entry.kind == ValueKind::CountList) continue;
+        EXPECT_TRUE(names.insert(entry.name).second) << entry.name;
+        EXPECT_EQ(FindEntry(entry.field), &entry) << entry.name;
     }
     EXPECT_EQ(names.size(), 1u + 14u + 11u + 2u + 13u);
 }
@@ -36,7 +36,7 @@ TEST(SettingsSchema, ListLoadsBetweenCountMaxAndCountIndex) {
 }
 
 TEST(SettingsSchema, FirstRunCountMaxMatchesTheSeededList) {
-    const SettingSpec* countMax = FindSpec(&Settings::CountMax);
+    const SettingEntry* countMax = FindEntry(&Settings::CountMax);
     ASSERT_NE(countMax, nullptr);
     EXPECT_EQ(std::get<int>(countMax->firstRun), static_cast<int>(FirstRunCountList().size()));
 }
@@ -66,11 +66,11 @@ TEST(SettingsSchema, FullFallbackStaysWithinLoadRanges) {
     LoadResult load = Load(store, settings, {2026, {1024, 768}, {406, 346}});
     EXPECT_EQ(load.error, "Failed to get data for 'Start_1'");
     EXPECT_FALSE(load.firstRun);
-    for (const SettingSpec& spec : SettingsSchema()) {
-        const auto* field = std::get_if<int Settings::*>(&spec.field);
-        if (!field || !spec.loadRange) continue;
-        EXPECT_GE(settings.**field, spec.loadRange->min) << spec.name;
-        EXPECT_LE(settings.**field, spec.loadRange->max) << spec.name;
+    for (const SettingEntry& entry : SettingsSchema()) {
+        const auto* field = std::get_if<int Settings::*>(&entry.field);
+        if (!field || !entry.loadRange) continue;
+        EXPECT_GE(settings.**field, entry.loadRange->min) << entry.name;
+        EXPECT_LE(settings.**field, entry.loadRange->max) << entry.name;
     }
     EXPECT_EQ(settings.ClockFont, "Tahoma");
     EXPECT_EQ(settings.CalendarTop, 10);

@@ -22,11 +22,11 @@ namespace zentrova::test {
 
 class FakeSlider final : public SliderControl {
 public:
-    FakeSlider(const SliderSpec& spec, ControlHandler onChange)
-        : spec_(spec), position_(spec.start), onChange_(std::move(onChange)) {}
+    FakeSlider(const SliderEntry& entry, ControlHandler onChange)
+        : entry_(entry), position_(entry.start), onChange_(std::move(onChange)) {}
     int Position() const override { return position_; }
     void SetPosition(int position) override {
-        position = std::clamp(position, spec_.minimum, spec_.maximum);
+        position = std::clamp(position, entry_.minimum, entry_.maximum);
         if (position == position_) return;
         position_ = position;
         onChange_();
@@ -34,7 +34,7 @@ public:
     void UserMove(int position) { SetPosition(position); }
 
 private:
-    const SliderSpec& spec_;
+    const SliderEntry& entry_;
     int position_;
     ControlHandler onChange_;
 };
@@ -106,19 +106,19 @@ private:
 
 class FakeControls final : public ControlFactory {
 public:
-    void AddLabel(const LabelSpec& spec) override { labels.push_back(std::string(spec.caption)); }
-    SliderControl& AddSlider(const SliderSpec& spec, ControlHandler onChange) override {
-        return *(sliders[std::string(spec.name)] = std::make_unique<FakeSlider>(spec, std::move(onChange)));
+    void AddLabel(const LabelEntry& entry) override { labels.push_back(std::string(entry.caption)); }
+    SliderControl& AddSlider(const SliderEntry& entry, ControlHandler onChange) override {
+        return *(sliders[std::string(entry.name)] = std::make_unique<FakeSlider>(entry, std::move(onChange)));
     }
-    CheckControl& AddCheckBox(const CheckSpec& spec, ControlHandler onChange) override {
-        return *(checkBoxes[std::string(spec.name)] = std::make_unique<FakeCheckBox>(std::move(onChange)));
+    CheckControl& AddCheckBox(const CheckEntry& entry, ControlHandler onChange) override {
+        return *(checkBoxes[std::string(entry.name)] = std::make_unique<FakeCheckBox>(std::move(onChange)));
     }
-    ListControl& AddList(const ListSpec& spec, std::span<const std::string_view> items,
+    ListControl& AddList(const ListEntry& entry, std::span<const std::string_view> items,
                          ControlHandler onChange) override {
-        return *(lists[std::string(spec.name)] = std::make_unique<FakeList>(items, std::move(onChange)));
+        return *(lists[std::string(entry.name)] = std::make_unique<FakeList>(items, std::move(onChange)));
     }
-    void AddButton(const ButtonSpec& spec, ControlHandler onClick) override {
-        buttons[std::string(spec.name)] = std::move(onClick);
+    void AddButton(const ButtonEntry& entry, ControlHandler onClick) override {
+        buttons[std::string(entry.name)] = std::move(onClick);
     }
 
     FakeSlider& Slider(const std::string& name) { return *sliders.at(name); }
