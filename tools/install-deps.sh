@@ -43,5 +43,17 @@ echo "Installing: ${need_packages[*]}"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $SUDO dpkg --add-architecture i386
 fi
-$SUDO apt-get update -q
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${need_packages[@]}"
+# A mirror in the middle of a sync fails the update now and then; try again,
+# and in the end let the install decide with the lists that did arrive.
+for attempt in 1 2 3 4; do
+    $SUDO apt-get update -q && break
+    echo "apt-get update failed (attempt $attempt); retrying" >&2
+    sleep $((attempt * 10))
+done
+for attempt in 1 2 3; do
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${need_packages[@]}" && exit 0
+    echo "apt-get install failed (attempt $attempt); retrying" >&2
+    sleep $((attempt * 10))
+    $SUDO apt-get update -q || true
+done
+exit 1
