@@ -19,7 +19,6 @@ inline constexpr unsigned kTrayCallbackMessage = 1025;  // WM_USER + 1
 inline constexpr char kMenuSettings[] = "Settings";
 inline constexpr char kMenuClose[] = "Close";
 
-inline constexpr unsigned kDisplayTimerMs = 30;
 inline constexpr int kSettingsClientWidth = 400;
 inline constexpr int kSettingsClientHeight = 320;
 // The countdown list holds at most ten events; an eleventh is refused.

@@ -47,6 +47,7 @@ public:
     void SetVisible(bool) override {}
     void Push(const Frame& frame) override { benchmark::DoNotOptimize(frame.pixels.data()); }
     void ShowPopupMenu(PointI) override {}
+    void ScheduleTicks(int) override {}
     PointI position{100, 100};
 };
 

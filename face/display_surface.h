@@ -23,6 +23,10 @@ public:
     // Opens the window's "Settings"/"Close" menu at a screen point; the chosen
     // command arrives through DisplayEvents::OnPopupCommand.
     virtual void ShowPopupMenu(PointI screen) = 0;
+    // The window's ticks come every `delayMs` from now on (the first one
+    // `delayMs` after this call); asking for the period already set keeps
+    // the ticks where they are.
+    virtual void ScheduleTicks(int delayMs) = 0;
 };
 
 class DisplayEvents {

@@ -11,25 +11,33 @@ void DisplayWindow::OnTimer() {
     if (time != last_) Refresh(now);
 
     const SizeI screen = context_.desktop.ScreenSize();
+    bool moving = settings_.go || motion_.dragging;
     if (settings_.go) {
         context_.surface.MoveTo(motion_.WanderTick(faceSize_, screen, context_.random));
     } else {
         const PointI position = context_.surface.Position();
         const WindowMotion::StillStep step =
             motion_.StillTick(position, faceSize_, screen, PointI{settings_.left, settings_.top});
-        if (step.position != position) context_.surface.MoveTo(step.position);
+        if (step.position != position) {
+            context_.surface.MoveTo(step.position);
+            moving = true;
+        }
         if (step.save) {
             settings_.left = step.position.x;
             settings_.top = step.position.y;
             settings_.sink.WritePosition();
+            moving = true;
         }
     }
     last_ = time;
+    context_.surface.ScheduleTicks(moving ? kDisplayTimerMs : RestingTickDelay(now.millisecond));
 }
 
 void DisplayWindow::OnMouseDown(MouseButton button, PointI client) {
     const PointI cursor = context_.desktop.CursorPos();
     const WindowMotion::Press press = motion_.MouseDown(button, cursor, [&] { OnLeftPress(client); });
+    // A drag saves where the window comes to rest on the ticks that follow.
+    if (press == WindowMotion::Press::Drag) Wake();
     if (press == WindowMotion::Press::OpenMenu) context_.surface.ShowPopupMenu(motion_.dragAnchor);
 }
 

@@ -1,13 +1,15 @@
 #pragma once
-// What the clock, countdown and calendar windows share: the 30 ms tick that
-// redraws when the second changes and then moves the window, the mouse
-// handling and the popup menu's commands.
+// What the clock, countdown and calendar windows share: the tick that
+// redraws when the second changes and then moves the window (every 30 ms
+// while it moves, once a second at rest), the mouse handling and the popup
+// menu's commands.
 
 #include "face/display_surface.h"
 #include "face/face_planes.h"
 #include "face/frame.h"
 #include "face/services.h"
 #include "face/skin.h"
+#include "face/tick_period.h"
 #include "face/window_motion.h"
 #include "face/working_bitmap.h"
 
@@ -51,6 +53,10 @@ public:
     void OnKeyDown(int virtualKey) override;
     void OnPopupCommand(PopupCommand command) override;
 
+    // A setting the tick reads has changed (or the face was prepared anew):
+    // the next tick comes within 30 ms rather than at the next second.
+    void Wake() { context_.surface.ScheduleTicks(kDisplayTimerMs); }
+
     WindowMotion& Motion() { return motion_; }
     const WindowMotion& Motion() const { return motion_; }
     SizeI FaceSize() const { return faceSize_; }
@@ -59,8 +65,12 @@ public:
 protected:
     // Placement at the saved position and the first velocity (creation).
     void PlaceAtSavedPosition();
-    // Face preparation clears the remembered time so the next tick redraws.
-    void ForgetLastTime() { last_ = {}; }
+    // Face preparation clears the remembered time so the next tick redraws,
+    // and brings that tick near.
+    void ForgetLastTime() {
+        last_ = {};
+        Wake();
+    }
     // Sets the face size (clamped) and the window's client size.
     void SetFaceSize(SizeI size, SizeI capacity);
     // Formats the window's texts for `now` and draws a frame.

@@ -80,6 +80,20 @@ void DisplayWindows::NewClockVelocity() {
     if (clock_) clock_->logic->Motion().DrawVelocity(clock_->random);
 }
 
+void DisplayWindows::Wake(DisplayWindowId window) {
+    switch (window) {
+        case DisplayWindowId::Clock:
+            if (clock_) clock_->logic->Wake();
+            break;
+        case DisplayWindowId::Countdown:
+            if (countdown_) countdown_->logic->Wake();
+            break;
+        case DisplayWindowId::Calendar:
+            if (calendar_) calendar_->logic->Wake();
+            break;
+    }
+}
+
 void DisplayWindows::ShowSettingsWindow() {
     if (settings_) settings_->ShowFromDisplayMenu();
 }

@@ -45,6 +45,7 @@ public:
     void Rebuild(DisplayWindowId window) override;
     void SetVisible(DisplayWindowId window, bool visible) override;
     void NewClockVelocity() override;
+    void Wake(DisplayWindowId window) override;
 
     // ShellActions, for the display windows' menus and keys.
     void ShowSettingsWindow() override;

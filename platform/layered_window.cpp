@@ -51,9 +51,17 @@ LayeredWindow::~LayeredWindow() {
 // three display windows' timers, started one after another during start-up,
 // are all set within microseconds of each other and stay in step: each 30 ms
 // the thread then wakes once for all three ticks instead of three times,
-// and the wake-ups are most of the idle program's CPU time.
+// and the wake-ups are most of the idle program's CPU time. Resting windows
+// all aim at the same moment after the second changes, which keeps them in
+// step as well.
 void LayeredWindow::StartTimer() {
     if (Handle()) PostMessageA(Handle(), kStartTimerMessage, 0, 0);
+}
+
+void LayeredWindow::ScheduleTicks(int delayMs) {
+    if (delayMs == tickMs_) return;
+    tickMs_ = delayMs;
+    if (timerRunning_) SetTimer(Handle(), kTimerId, static_cast<UINT>(tickMs_), nullptr);
 }
 
 void LayeredWindow::SetClientSize(SizeI size) {
@@ -121,7 +129,8 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             if (wParam == kTimerId && events_) events_->OnTimer();
             return 0;
         case kStartTimerMessage:
-            SetTimer(Handle(), kTimerId, kDisplayTimerMs, nullptr);
+            SetTimer(Handle(), kTimerId, static_cast<UINT>(tickMs_), nullptr);
+            timerRunning_ = true;
             return 0;
         case WM_LBUTTONDOWN: MouseDown(MouseButton::Left, lParam); return 0;
         case WM_RBUTTONDOWN: MouseDown(MouseButton::Right, lParam); return 0;

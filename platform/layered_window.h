@@ -1,9 +1,11 @@
 #pragma once
 // A display window on screen: borderless, always on top, layered with
-// per-pixel alpha, with a 30 ms timer, mouse and key routing to its logic,
-// and the "Settings"/"Close" popup menu. Shared by all three display windows.
+// per-pixel alpha, with the timer its logic paces, mouse and key routing to
+// that logic, and the "Settings"/"Close" popup menu. Shared by all three
+// display windows.
 
 #include "face/display_surface.h"
+#include "face/tick_period.h"
 #include "platform/frame_renderer.h"
 #include "platform/win32_handles.h"
 #include "platform/window_base.h"
@@ -18,8 +20,8 @@ public:
     ~LayeredWindow() override;
 
     void Attach(DisplayEvents& events) { events_ = &events; }
-    // Starts the 30 ms timer once the message loop runs; it runs until the
-    // program ends, shown or not.
+    // Starts the timer once the message loop runs, at the period the logic
+    // last asked for; it runs until the program ends, shown or not.
     void StartTimer();
 
     // DisplaySurface
@@ -29,6 +31,7 @@ public:
     void SetVisible(bool visible) override;
     void Push(const Frame& frame) override;
     void ShowPopupMenu(PointI screen) override;
+    void ScheduleTicks(int delayMs) override;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -45,6 +48,8 @@ private:
     // What the window shows: a frame equal to it is not rendered again.
     Frame shown_;
     bool showing_ = false;
+    int tickMs_ = kDisplayTimerMs;
+    bool timerRunning_ = false;
 };
 
 }  // namespace zentrova::platform

@@ -139,8 +139,12 @@ void TForm2::CheckBoxChanged(const CheckEntry& entry, const CheckControl& box) {
         case CheckAction::NewClockVelocity:
             // Drawn both ways: a cleared box stops the clock all the same.
             links_.displays.NewClockVelocity();
+            links_.displays.Wake(DisplayWindowId::Clock);
             break;
         case CheckAction::FlagOnly:
+            // The window reads the flag on its next tick; the box is felt
+            // at once rather than when the second next changes.
+            links_.displays.Wake(WindowOfPage(entry.page));
             break;
     }
 }

@@ -44,6 +44,9 @@ public:
     virtual void SetVisible(DisplayWindowId window, bool visible) = 0;
     // A new random wander velocity for the clock.
     virtual void NewClockVelocity() = 0;
+    // A setting the window's tick reads has changed: a window at rest ticks
+    // only once a second, so its next tick is brought near.
+    virtual void Wake(DisplayWindowId window) = 0;
 };
 
 // Opens a new add or delete dialog of the countdown list, each press another

@@ -20,6 +20,7 @@ public:
     void SetVisible(bool value) override { visible = value; }
     void Push(const Frame& frame) override { frames.push_back(frame); }
     void ShowPopupMenu(PointI) override {}
+    void ScheduleTicks(int) override {}
 
     SizeI clientSize;
     PointI position;

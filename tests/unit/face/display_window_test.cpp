@@ -141,6 +141,64 @@ TEST_F(DisplayWindowTest, WanderBouncesOffTheFaceSizedRightEdge) {
     EXPECT_DOUBLE_EQ(window.Motion().velX, -0.5);
 }
 
+// The tick runs every 30 ms only while something moves; a window at rest
+// sleeps until just after the next second, when its texts may change.
+TEST_F(DisplayWindowTest, ARestingWindowTicksJustAfterEachSecondAndAMovingOneEvery30Ms) {
+    services.surface.position = {100, 100};
+    services.time.Set(10, 0, 0);
+    services.time.now.millisecond = 250;
+    window.OnTimer();
+    EXPECT_EQ(services.surface.TickPeriod(), 755);
+
+    // A timer firing a little early still gets a full period, never less
+    // than the moving one.
+    services.time.now.millisecond = 990;
+    window.OnTimer();
+    EXPECT_EQ(services.surface.TickPeriod(), kDisplayTimerMs);
+
+    // Off screen: the window creeps back on every 30 ms tick, and rests once
+    // the position it arrived at is saved.
+    services.desktop.screen = {1000, 800};
+    services.surface.position = {799, 100};  // 1 px beyond the 2 px right margin
+    window.OnTimer();
+    EXPECT_EQ(services.surface.TickPeriod(), kDisplayTimerMs);
+    EXPECT_EQ(sink.writes, 1);
+    services.time.now.millisecond = 10;
+    window.OnTimer();
+    EXPECT_EQ(services.surface.TickPeriod(), 995);
+
+    go = true;
+    window.Motion().velX = 1.0;
+    window.OnTimer();
+    EXPECT_EQ(services.surface.TickPeriod(), kDisplayTimerMs);
+}
+
+TEST_F(DisplayWindowTest, DragsAndNewFacesWakeARestingWindowAtOnce) {
+    services.surface.position = {100, 100};
+    window.OnTimer();
+    ASSERT_GT(services.surface.TickPeriod(), kDisplayTimerMs);
+
+    window.ForgetLastTime();  // what face preparation does
+    EXPECT_EQ(services.surface.TickPeriod(), kDisplayTimerMs);
+    window.OnTimer();
+    ASSERT_GT(services.surface.TickPeriod(), kDisplayTimerMs);
+
+    // The menu button does not wake it; the drag button does, and the window
+    // keeps ticking fast while the button is held.
+    window.OnMouseDown(MouseButton::Right, {1, 1});
+    EXPECT_GT(services.surface.TickPeriod(), kDisplayTimerMs);
+    window.OnMouseDown(MouseButton::Left, {1, 1});
+    EXPECT_EQ(services.surface.TickPeriod(), kDisplayTimerMs);
+    window.OnTimer();
+    EXPECT_EQ(services.surface.TickPeriod(), kDisplayTimerMs);
+    window.OnMouseUp(MouseButton::Left);
+    window.OnTimer();
+    EXPECT_GT(services.surface.TickPeriod(), kDisplayTimerMs);
+
+    window.Wake();
+    EXPECT_EQ(services.surface.TickPeriod(), kDisplayTimerMs);
+}
+
 TEST_F(DisplayWindowTest, RightPressOpensMenuAtCursorWithoutDrag) {
     services.desktop.cursor = {640, 480};
     window.OnMouseDown(MouseButton::Right, {3, 4});

@@ -26,6 +26,9 @@ public:
     void SetVisible(bool value) override { visible = value; }
     void Push(const Frame&) override { ++pushes; }
     void ShowPopupMenu(PointI screen) override { menus.push_back(screen); }
+    void ScheduleTicks(int delayMs) override { tickDelays.push_back(delayMs); }
+    // The period the window's ticks run at now.
+    int TickPeriod() const { return tickDelays.empty() ? 0 : tickDelays.back(); }
 
     PointI position;
     bool visible = false;
@@ -33,6 +36,7 @@ public:
     std::vector<SizeI> clientSizes;
     std::vector<PointI> moves;
     std::vector<PointI> menus;
+    std::vector<int> tickDelays;
 };
 
 class FakeDesktop : public Desktop {

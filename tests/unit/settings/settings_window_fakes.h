@@ -183,6 +183,7 @@ public:
     void NewClockVelocity() override {
         calls.push_back(created ? "velocity" : "early velocity");
     }
+    void Wake(DisplayWindowId window) override { Record("wake", window); }
     int Count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
 
     bool created = false;
