@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "face/pixel_blend.h"
 
 namespace zentrova {
 namespace {
@@ -41,9 +42,6 @@ std::vector<Tap> Taps(Span span, float start, float length, int side) {
     }
     return taps;
 }
-
-// lrint rounds to the nearest, halves to even, in the default rounding mode.
-std::uint8_t ToByte(float unit) { return static_cast<std::uint8_t>(std::clamp(std::lrint(unit * 255.0f), 0L, 255L)); }
 
 }  // namespace
 
@@ -87,18 +85,7 @@ void BlendTile(const PremultipliedTile& tile, RectF rect, int width, int height,
                     bottom[tx.first * 4 + c] + (bottom[tx.second * 4 + c] - bottom[tx.first * 4 + c]) * tx.weight;
                 source[c] = upper + (lower - upper) * ty.weight;
             }
-            const float sourceAlpha = source[3];
-            if (sourceAlpha <= 0.0f) continue;
-            const std::uint32_t below = out[x];
-            const float belowAlpha = static_cast<float>(below >> 24) / 255.0f;
-            const float keep = belowAlpha * (1.0f - sourceAlpha);
-            const float alpha = sourceAlpha + keep;
-            auto channel = [&](int c, int shift) {
-                const float under = static_cast<float>((below >> shift) & 0xFF) / 255.0f;
-                return ToByte((source[c] + under * keep) / alpha);
-            };
-            out[x] = (static_cast<std::uint32_t>(ToByte(alpha)) << 24) | (static_cast<std::uint32_t>(channel(0, 16)) << 16) |
-                     (static_cast<std::uint32_t>(channel(1, 8)) << 8) | channel(2, 0);
+            out[x] = BlendOver(source, out[x]);
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "platform/frame_renderer.h"
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "face/tile_blend.h"
@@ -33,6 +35,8 @@ gdip::Bitmap BitmapOver(int width, int height, const std::uint32_t* pixels) {
     return bitmap;
 }
 
+constexpr Gdiplus::PixelFormat kPremultipliedArgb = 0xE200B;  // PixelFormat32bppPARGB
+
 struct TextTools {
     gdip::FontFamily family;
     gdip::Font font;
@@ -49,70 +53,72 @@ TextTools MakeTextTools(const FontChoice& entry) {
     return tools;
 }
 
-// Tiles are stretched and blended by the core straight into the canvas that
-// the GDI+ bitmap wraps (GDI+'s own image stretch costs tens of
-// milliseconds per calendar frame); texts are drawn by GDI+. The surface is
-// flushed before the canvas is touched directly so the ops keep their order.
-void DrawOps(const Frame& frame, Gdiplus::GpGraphics* graphics, std::uint32_t* canvas) {
-    std::vector<TextTools> fonts;
-    fonts.reserve(frame.fonts.size());
-    for (const FontChoice& entry : frame.fonts) fonts.push_back(MakeTextTools(entry));
-    std::vector<PremultipliedTile> tiles;
-    tiles.reserve(frame.tiles.size());
-    for (const TileImage& tile : frame.tiles) tiles.push_back(Premultiply(tile));
-
+// Draws one text, centred in its layout rectangle and clipped to it, on a
+// transparent premultiplied layer covering the rectangle's whole pixels.
+// An unknown family leaves the layer empty: the face still shows.
+void DrawTextLayer(const TextLayerKey& key, const TextTools& tools, TextLayer& layer) {
+    const PixelBox& box = layer.box;
+    if (box.width <= 0 || box.height <= 0 || !tools.font) return;
+    layer.premultiplied.assign(static_cast<std::size_t>(box.width) * box.height, 0);
+    gdip::Bitmap bitmap;
+    bitmap.set_status(GdipCreateBitmapFromScan0(box.width, box.height, box.width * 4, kPremultipliedArgb,
+                                                reinterpret_cast<BYTE*>(layer.premultiplied.data()), bitmap.out()));
+    if (!bitmap) return;
+    gdip::Graphics graphics;
+    graphics.set_status(GdipGetImageGraphicsContext(bitmap.get(), graphics.out()));
+    if (!graphics) return;
     gdip::Brush brush;
-    const Gdiplus::ARGB color = 0xFF000000u | (frame.textColor.r << 16) | (frame.textColor.g << 8) | frame.textColor.b;
+    const Gdiplus::ARGB color = 0xFF000000u | (key.color.r << 16) | (key.color.g << 8) | key.color.b;
     brush.set_status(GdipCreateSolidFill(color, reinterpret_cast<Gdiplus::GpSolidFill**>(brush.out())));
     gdip::StringFormat format;
     format.set_status(GdipCreateStringFormat(0, 0, format.out()));
     GdipSetStringFormatAlign(format.get(), Gdiplus::StringAlignmentCenter);
     GdipSetStringFormatLineAlign(format.get(), Gdiplus::StringAlignmentCenter);
-    GdipSetTextRenderingHint(graphics, Gdiplus::TextRenderingHintAntiAlias);
-
-    bool textPending = false;
-    for (const DrawOp& op : frame.ops) {
-        if (const auto* tile = std::get_if<DrawTile>(&op)) {
-            if (tile->tile < 0 || tile->tile >= static_cast<int>(tiles.size())) continue;
-            if (textPending) GdipFlush(graphics, Gdiplus::FlushIntentionSync);
-            textPending = false;
-            BlendTile(tiles[tile->tile], tile->rect, frame.width, frame.height, canvas);
-        } else if (const auto* text = std::get_if<DrawText>(&op)) {
-            if (text->font < 0 || text->font >= static_cast<int>(fonts.size())) continue;
-            // An unknown family leaves the text undrawn; the face still shows.
-            if (!fonts[text->font].font) continue;
-            std::wstring wide = gdip::Widen(text->text);
-            Gdiplus::RectF layout(text->rect.x, text->rect.y, text->rect.width, text->rect.height);
-            GdipDrawString(graphics, wide.c_str(), -1, fonts[text->font].font.get(), &layout, format.get(),
-                           brush.get());
-            textPending = true;
-        }
-    }
-    if (textPending) GdipFlush(graphics, Gdiplus::FlushIntentionSync);
+    GdipSetTextRenderingHint(graphics.get(), Gdiplus::TextRenderingHintAntiAlias);
+    const std::wstring wide = gdip::Widen(key.text);
+    // The layer's first pixel is the box's, so the rectangle keeps its
+    // fraction of a pixel and the glyphs land where they would on the face.
+    Gdiplus::RectF layout(key.rect.x - static_cast<float>(box.left), key.rect.y - static_cast<float>(box.top),
+                          key.rect.width, key.rect.height);
+    GdipDrawString(graphics.get(), wide.c_str(), -1, tools.font.get(), &layout, format.get(), brush.get());
+    GdipFlush(graphics.get(), Gdiplus::FlushIntentionSync);
 }
 
 }  // namespace
 
-void RenderAndPush(const Frame& frame, const LayeredTarget& target, POINT leftTop) {
+void FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& target, POINT leftTop) {
     if (frame.width <= 0 || frame.height <= 0) return;
     const std::size_t pixelCount = static_cast<std::size_t>(frame.width) * frame.height;
-    std::vector<std::uint32_t> transparent;
-    const std::uint32_t* pixels = frame.pixels.data();
-    if (frame.pixels.size() < pixelCount) {
-        transparent.assign(pixelCount, 0);
-        pixels = transparent.data();
+    // The frame's pixels stay untouched: the texts and tiles go on a copy.
+    std::vector<std::uint32_t> canvas(pixelCount, 0);
+    if (frame.pixels.size() >= pixelCount) std::copy_n(frame.pixels.begin(), pixelCount, canvas.begin());
+
+    // Tiles are stretched and blended by the core (GDI+'s own image stretch
+    // costs tens of milliseconds per calendar frame); texts come from the
+    // layer cache, drawn by GDI+ only when new. Both in the frame's order.
+    std::vector<std::optional<TextTools>> fonts(frame.fonts.size());
+    std::vector<std::optional<PremultipliedTile>> tiles(frame.tiles.size());
+    for (const DrawOp& op : frame.ops) {
+        if (const auto* tile = std::get_if<DrawTile>(&op)) {
+            if (tile->tile < 0 || tile->tile >= static_cast<int>(tiles.size())) continue;
+            auto& premultiplied = tiles[static_cast<std::size_t>(tile->tile)];
+            if (!premultiplied) premultiplied = Premultiply(frame.tiles[static_cast<std::size_t>(tile->tile)]);
+            BlendTile(*premultiplied, tile->rect, frame.width, frame.height, canvas.data());
+        } else if (const auto* text = std::get_if<DrawText>(&op)) {
+            if (text->font < 0 || text->font >= static_cast<int>(fonts.size())) continue;
+            const std::size_t font = static_cast<std::size_t>(text->font);
+            const TextLayerKey key{frame.fonts[font], frame.textColor, text->text, text->rect};
+            const TextLayer& layer = texts_.Get(key, [&](const TextLayerKey& k, TextLayer& fresh) {
+                if (!fonts[font]) fonts[font].emplace(MakeTextTools(frame.fonts[font]));
+                DrawTextLayer(k, *fonts[font], fresh);
+            });
+            BlendTextLayer(layer, frame.width, frame.height, canvas.data());
+        }
     }
-    // GDI+ draws into a copy so that the caller's pixels stay untouched.
-    std::vector<std::uint32_t> canvas(pixels, pixels + pixelCount);
+    texts_.EndFrame();
+
     gdip::Bitmap bitmap = BitmapOver(frame.width, frame.height, canvas.data());
     if (!bitmap) return;
-
-    {
-        gdip::Graphics graphics;
-        graphics.set_status(GdipGetImageGraphicsContext(bitmap.get(), graphics.out()));
-        if (graphics) DrawOps(frame, graphics.get(), canvas.data());
-    }
-
     HBITMAP gdiBitmap = nullptr;
     GdipCreateHBITMAPFromBitmap(bitmap.get(), &gdiBitmap, 0);  // background: transparent black
     UniqueBitmap frameBitmap(gdiBitmap);

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "face/frame.h"
+#include "face/text_layer.h"
 
 namespace zentrova::platform {
 
@@ -16,7 +17,15 @@ struct LayeredTarget {
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
 };
 
-// Every GDI+ object and the GDI bitmap of the frame live only inside the call.
-void RenderAndPush(const Frame& frame, const LayeredTarget& target, POINT leftTop);
+// One display window's renderer. It keeps the text layers of the frame it
+// rendered last, so a text that repeats is blended, not drawn again; every
+// GDI+ object and the GDI bitmap of the frame live only inside the call.
+class FrameRenderer {
+public:
+    void RenderAndPush(const Frame& frame, const LayeredTarget& target, POINT leftTop);
+
+private:
+    TextLayerCache texts_;
+};
 
 }  // namespace zentrova::platform

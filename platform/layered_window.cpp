@@ -92,7 +92,7 @@ void LayeredWindow::SetVisible(bool visible) {
 void LayeredWindow::Push(const Frame& frame) {
     if (showing_ && frame == shown_) return;
     PointI at = Position();
-    RenderAndPush(frame, target_, POINT{at.x, at.y});
+    renderer_.RenderAndPush(frame, target_, POINT{at.x, at.y});
     shown_ = frame;
     showing_ = true;
 }

@@ -44,6 +44,7 @@ private:
     HDC screenDc_ = nullptr;   // GetDC(no window), kept for the window's life
     UniqueDc memoryDc_;        // holds the current frame bitmap while it is pushed
     LayeredTarget target_;
+    FrameRenderer renderer_;
     SizeI size_{1, 1};
     // What the window shows: a frame equal to it is not rendered again.
     Frame shown_;

@@ -1,0 +1,65 @@
+#include "face/text_layer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "face/pixel_blend.h"
+
+namespace zentrova {
+namespace {
+
+// Keeps absurd layout rectangles from overflowing the box arithmetic.
+int ClampedFloor(float value) {
+    constexpr float kLimit = 1 << 24;
+    if (!std::isfinite(value)) return 0;
+    return static_cast<int>(std::floor(std::clamp(value, -kLimit, kLimit)));
+}
+
+int ClampedCeil(float value) {
+    constexpr float kLimit = 1 << 24;
+    if (!std::isfinite(value)) return 0;
+    return static_cast<int>(std::ceil(std::clamp(value, -kLimit, kLimit)));
+}
+
+}  // namespace
+
+PixelBox TextLayerBox(RectF rect) {
+    if (!(rect.width > 0) || !(rect.height > 0)) return {};
+    PixelBox box;
+    box.left = ClampedFloor(rect.x);
+    box.top = ClampedFloor(rect.y);
+    box.width = std::max(0, ClampedCeil(rect.x + rect.width) - box.left);
+    box.height = std::max(0, ClampedCeil(rect.y + rect.height) - box.top);
+    return box;
+}
+
+void BlendTextLayer(const TextLayer& layer, int width, int height, std::uint32_t* canvas) {
+    const PixelBox& box = layer.box;
+    const std::size_t count = static_cast<std::size_t>(std::max(box.width, 0)) * std::max(box.height, 0);
+    if (count == 0 || layer.premultiplied.size() < count || width <= 0 || height <= 0) return;
+    const int firstRow = std::max(0, -box.top);
+    const int endRow = std::min(box.height, height - box.top);
+    const int firstColumn = std::max(0, -box.left);
+    const int endColumn = std::min(box.width, width - box.left);
+    for (int y = firstRow; y < endRow; ++y) {
+        const std::uint32_t* source = layer.premultiplied.data() + static_cast<std::size_t>(y) * box.width;
+        const std::size_t rowStart = static_cast<std::size_t>(box.top + y) * width;
+        for (int x = firstColumn; x < endColumn; ++x) {
+            const std::uint32_t p = source[x];
+            if ((p >> 24) == 0) continue;
+            const float pixel[4] = {static_cast<float>((p >> 16) & 0xFF) / 255.0f,
+                                    static_cast<float>((p >> 8) & 0xFF) / 255.0f, static_cast<float>(p & 0xFF) / 255.0f,
+                                    static_cast<float>(p >> 24) / 255.0f};
+            std::uint32_t& below = canvas[rowStart + static_cast<std::size_t>(box.left + x)];
+            below = BlendOver(pixel, below);
+        }
+    }
+}
+
+void TextLayerCache::EndFrame() {
+    std::erase_if(entries_, [](const Entry& entry) { return !entry.used; });
+    for (Entry& entry : entries_) entry.used = false;
+}
+
+}  // namespace zentrova

@@ -1,0 +1,113 @@
+#include "face/text_layer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zentrova {
+namespace {
+
+constexpr std::uint32_t Argb(std::uint32_t a, std::uint32_t r, std::uint32_t g, std::uint32_t b) {
+    return (a << 24) | (r << 16) | (g << 8) | b;
+}
+
+TEST(TextLayerBox, CoversEveryPixelTheRectangleTouches) {
+    EXPECT_EQ(TextLayerBox({2.0f, 3.0f, 10.0f, 4.0f}), (PixelBox{2, 3, 10, 4}));
+    EXPECT_EQ(TextLayerBox({2.5f, 3.25f, 10.0f, 4.0f}), (PixelBox{2, 3, 11, 5}));
+    EXPECT_EQ(TextLayerBox({-1.5f, -0.5f, 3.0f, 1.0f}), (PixelBox{-2, -1, 4, 2}));
+    EXPECT_EQ(TextLayerBox({5.0f, 5.0f, 0.0f, 3.0f}), PixelBox{});
+    EXPECT_EQ(TextLayerBox({5.0f, 5.0f, 3.0f, -1.0f}), PixelBox{});
+    const float huge = 1e30f;
+    const PixelBox absurd = TextLayerBox({-huge, -huge, huge * 2, huge * 2});
+    EXPECT_GE(absurd.width, 0);
+    EXPECT_GE(absurd.height, 0);
+}
+
+struct Canvas {
+    Canvas(int width, int height, std::uint32_t fill)
+        : width(width), height(height), pixels(static_cast<std::size_t>(width) * height, fill) {}
+    std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+    int width;
+    int height;
+    std::vector<std::uint32_t> pixels;
+};
+
+TextLayer Layer(PixelBox box, std::uint32_t premultiplied) {
+    return TextLayer{box, std::vector<std::uint32_t>(static_cast<std::size_t>(box.width) * box.height, premultiplied)};
+}
+
+TEST(BlendTextLayer, BlendsPremultipliedTextOverTheFace) {
+    Canvas face(4, 3, Argb(255, 100, 100, 100));
+    // Opaque white replaces, half-covered white (premultiplied 128) mixes
+    // half and half, an untouched layer pixel leaves the face alone.
+    TextLayer layer{{1, 1, 3, 1}, {Argb(255, 255, 255, 255), Argb(128, 128, 128, 128), 0}};
+    BlendTextLayer(layer, face.width, face.height, face.pixels.data());
+    EXPECT_EQ(face.At(1, 1), Argb(255, 255, 255, 255));
+    EXPECT_EQ(face.At(2, 1), Argb(255, 178, 178, 178));  // 128/255 + 100/255 * 127/255
+    EXPECT_EQ(face.At(3, 1), Argb(255, 100, 100, 100));
+    EXPECT_EQ(face.At(0, 1), Argb(255, 100, 100, 100));
+    EXPECT_EQ(face.At(1, 0), Argb(255, 100, 100, 100));
+}
+
+TEST(BlendTextLayer, OverATransparentCornerTheTextKeepsItsOwnColour) {
+    Canvas face(2, 1, 0);
+    TextLayer layer{{0, 0, 2, 1}, {Argb(64, 48, 16, 0), Argb(255, 10, 20, 30)}};
+    BlendTextLayer(layer, face.width, face.height, face.pixels.data());
+    EXPECT_EQ(face.At(0, 0), Argb(64, 191, 64, 0)) << "stored unpremultiplied on the face";
+    EXPECT_EQ(face.At(1, 0), Argb(255, 10, 20, 30));
+}
+
+TEST(BlendTextLayer, ClipsToTheCanvasOnEverySide) {
+    Canvas face(3, 3, Argb(255, 0, 0, 0));
+    BlendTextLayer(Layer({-2, -2, 7, 7}, Argb(255, 9, 9, 9)), face.width, face.height, face.pixels.data());
+    for (std::uint32_t pixel : face.pixels) EXPECT_EQ(pixel, Argb(255, 9, 9, 9));
+
+    Canvas untouched(3, 3, Argb(255, 0, 0, 0));
+    BlendTextLayer(Layer({3, 0, 2, 2}, Argb(255, 9, 9, 9)), 3, 3, untouched.pixels.data());
+    BlendTextLayer(Layer({0, -2, 2, 2}, Argb(255, 9, 9, 9)), 3, 3, untouched.pixels.data());
+    TextLayer shortOfPixels{{0, 0, 2, 2}, {Argb(255, 9, 9, 9)}};
+    BlendTextLayer(shortOfPixels, 3, 3, untouched.pixels.data());
+    for (std::uint32_t pixel : untouched.pixels) EXPECT_EQ(pixel, Argb(255, 0, 0, 0));
+}
+
+TextLayerKey Key(const std::string& text, float x = 0) {
+    return TextLayerKey{FontChoice{"Arial", 12, false}, Rgb{1, 2, 3}, text, RectF{x, 0, 40, 10}};
+}
+
+TEST(TextLayerCache, DrawsOnlyTextsTheFrameBeforeDidNotShow) {
+    TextLayerCache cache;
+    std::vector<std::string> drawn;
+    auto draw = [&](const TextLayerKey& key, TextLayer& layer) {
+        drawn.push_back(key.text);
+        layer.premultiplied.assign(static_cast<std::size_t>(layer.box.width) * layer.box.height, 7u);
+    };
+
+    const TextLayer& title = cache.Get(Key("Christmas"), draw);
+    EXPECT_EQ(title.box, (PixelBox{0, 0, 40, 10})) << "the box is set before drawing";
+    cache.Get(Key("10 s"), draw);
+    cache.EndFrame();
+
+    // The next second: the title repeats, the seconds change.
+    EXPECT_EQ(cache.Get(Key("Christmas"), draw).premultiplied.size(), 400u);
+    cache.Get(Key("9 s"), draw);
+    cache.EndFrame();
+    EXPECT_EQ(drawn, (std::vector<std::string>{"Christmas", "10 s", "9 s"}));
+    EXPECT_EQ(cache.Size(), 2u) << "the layer of 10 s went with the frame that no longer used it";
+
+    // Moved, recoloured or in another font, a text is another layer.
+    cache.Get(Key("Christmas", 1), draw);
+    TextLayerKey bold = Key("9 s");
+    bold.font.bold = true;
+    cache.Get(bold, draw);
+    TextLayerKey red = Key("9 s");
+    red.color = Rgb{255, 0, 0};
+    cache.Get(red, draw);
+    cache.EndFrame();
+    EXPECT_EQ(drawn.size(), 6u);
+    EXPECT_EQ(cache.Size(), 3u);
+}
+
+}  // namespace
+}  // namespace zentrova
