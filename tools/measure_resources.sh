@@ -36,27 +36,6 @@ e2e_setup measure_resources
 readonly clock_ticks=$(getconf CLK_TCK)
 readonly sample_every=1
 
-# The Linux pid of the Windows process running IMAGE in this prefix (Wine
-# runs each Windows process as one Linux process whose argv[0] is its path).
-mr_pid_of() {
-  local wanted=${1,,} pid argv0 deadline
-  deadline=$(_e2e_deadline 30)
-  while :; do
-    for pid in $(e2e_prefix_processes); do
-      argv0=""
-      IFS= read -r -d '' argv0 2>/dev/null <"/proc/$pid/cmdline" || [[ -n "$argv0" ]] || continue
-      argv0=${argv0##*/}
-      argv0=${argv0##*\\}
-      if [[ "${argv0,,}" == "$wanted" ]]; then
-        echo "$pid"
-        return 0
-      fi
-    done
-    _e2e_before "$deadline" || e2e_fail "no process $1 in the prefix"
-    sleep 0.2
-  done
-}
-
 # User plus system CPU ticks of a process (all its threads).
 mr_cpu_ticks() {
   local stat
@@ -117,7 +96,7 @@ mr_program_run() {
   zd_wait_display_windows 60
   e2e_wait_tray 30 >/dev/null
   e2e_window_visible "Zentrova Settings" && e2e_fail "the settings window is shown on a later start"
-  pid=$(mr_pid_of zentrova.exe)
+  pid=$(e2e_linux_pid_of zentrova.exe)
   # Let the start-up's own allocations and the first frames settle.
   sleep 5
   helpers_before=$(mr_helper_ticks)
@@ -133,6 +112,19 @@ mr_program_run() {
   zd_close_by_tray "$launcher"
 }
 
+# mr_probe_run EXE CAPTION LABEL: measures a probe that shows a window with
+# CAPTION and ends by itself a little after the measurement.
+mr_probe_run() {
+  local exe="$1" caption="$2" label="$3" launcher pid
+  e2e_start_exe "$exe" $((seconds + 8))
+  launcher=$E2E_PID
+  e2e_wait_window "$caption" 30 >/dev/null
+  pid=$(e2e_linux_pid_of "$(basename "$exe")")
+  sleep 5
+  mr_measure "$pid" "$label"
+  e2e_wait_exit 30 "$launcher" || e2e_fail "$(basename "$exe") did not end by itself"
+}
+
 mr_verdict() {
   local what="$1" value="$2" limit="$3" unit="$4"
   if awk -v v="$value" -v l="$limit" 'BEGIN { exit !(v < l) }'; then
@@ -146,40 +138,15 @@ mr_verdict() {
 echo "CPU: $(grep -c ^processor /proc/cpuinfo) cores; ${seconds} s per phase; $(wine --version)"
 zd_seed_by_first_start
 
-# It ends by itself a little after the measurement.
-e2e_start_exe "$empty_exe" $((seconds + 8))
-empty_launcher=$E2E_PID
-e2e_wait_window "Zentrova Empty Window" 30 >/dev/null
-empty_pid=$(mr_pid_of empty_window.exe)
-sleep 5
-mr_measure "$empty_pid" "baseline empty_window"
+mr_probe_run "$empty_exe" "Zentrova Empty Window" "baseline empty_window"
 base_cpu=$MR_CPU_PERCENT base_rss=$MR_PEAK_RSS_KB base_private=$MR_PEAK_PRIVATE_KB
-e2e_wait_exit 30 "$empty_launcher" || e2e_fail "empty_window did not end by itself"
-
-e2e_start_exe "$moving_exe" $((seconds + 8))
-moving_launcher=$E2E_PID
-e2e_wait_window "Moving window 3" 30 >/dev/null
-moving_pid=$(mr_pid_of moving_windows.exe)
-sleep 5
-mr_measure "$moving_pid" "moving_windows probe"
+mr_probe_run "$moving_exe" "Moving window 3" "moving_windows probe"
 moving_cpu=$MR_CPU_PERCENT
-e2e_wait_exit 30 "$moving_launcher" || e2e_fail "moving_windows did not end by itself"
 
 mr_program_run "still"
 still_cpu=$MR_CPU_PERCENT still_rss=$MR_PEAK_RSS_KB still_private=$MR_PEAK_PRIVATE_KB
 
-zd_reg_import <<'EOF'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Zentrova\Clock]
-"ClockGo"=dword:00000001
-
-[HKEY_CURRENT_USER\Software\Zentrova\Countdown]
-"CountGo"=dword:00000001
-
-[HKEY_CURRENT_USER\Software\Zentrova\Calendar]
-"CalendarGo"=dword:00000001
-EOF
+zd_set_all_wandering
 mr_program_run "wandering"
 wander_cpu=$MR_CPU_PERCENT wander_rss=$MR_PEAK_RSS_KB wander_private=$MR_PEAK_PRIVATE_KB
 

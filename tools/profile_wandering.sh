@@ -23,15 +23,6 @@ source "$root/tests/e2e/lib.sh"
 source "$root/tests/e2e/display_lib.sh"
 e2e_setup profile_wandering
 
-pid_of() {
-  local pid args
-  for pid in $(e2e_prefix_processes); do
-    args=$(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null) || continue
-    [[ "${args,,}" == *"$1"* ]] && { echo "$pid"; return 0; }
-  done
-  e2e_fail "no process $1 in the prefix"
-}
-
 profile() {
   local label="$1" pid="$2" data="$E2E_DIR/$1.perf"
   perf record -q -F 2000 -g -o "$data" -p "$pid" -- sleep "$seconds" >/dev/null 2>&1 ||
@@ -44,30 +35,19 @@ profile() {
 }
 
 zd_seed_by_first_start
-zd_reg_import <<'EOF_REG'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Zentrova\Clock]
-"ClockGo"=dword:00000001
-
-[HKEY_CURRENT_USER\Software\Zentrova\Countdown]
-"CountGo"=dword:00000001
-
-[HKEY_CURRENT_USER\Software\Zentrova\Calendar]
-"CalendarGo"=dword:00000001
-EOF_REG
+zd_set_all_wandering
 
 e2e_start_zentrova
 launcher=$E2E_PID
 zd_wait_display_windows 60
 sleep 3
-profile "wandering program" "$(pid_of zentrova.exe)"
+profile "wandering program" "$(e2e_linux_pid_of zentrova.exe)"
 zd_close_by_tray "$launcher"
 
 e2e_start_exe "$ZENTROVA_WIN_BUILD_DIR/moving_windows.exe" $((seconds + 8))
 probe_launcher=$E2E_PID
 e2e_wait_window "Moving window 3" 30 >/dev/null
 sleep 3
-profile "moving_windows probe" "$(pid_of moving_windows.exe)"
+profile "moving_windows probe" "$(e2e_linux_pid_of moving_windows.exe)"
 e2e_wait_exit 30 "$probe_launcher" || e2e_fail "moving_windows did not end by itself"
 e2e_pass "profiled"

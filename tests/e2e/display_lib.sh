@@ -66,6 +66,23 @@ zd_reg_import() {
     e2e_fail "could not import $E2E_DIR/seed.reg"
 }
 
+# zd_set_all_wandering: the next start sends all three display windows
+# wandering.
+zd_set_all_wandering() {
+  zd_reg_import <<'EOF'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Zentrova\Clock]
+"ClockGo"=dword:00000001
+
+[HKEY_CURRENT_USER\Software\Zentrova\Countdown]
+"CountGo"=dword:00000001
+
+[HKEY_CURRENT_USER\Software\Zentrova\Calendar]
+"CalendarGo"=dword:00000001
+EOF
+}
+
 # zd_set_desktop: paints the root. Xvfb resets (and blackens the root) when
 # its last client leaves, so call this while a client (a beneath window or the
 # program) is connected.

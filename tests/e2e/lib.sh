@@ -107,6 +107,28 @@ e2e_prefix_processes() {
   return 0
 }
 
+# e2e_linux_pid_of IMAGE [TIMEOUT=30]: the Linux pid of the Windows process
+# running IMAGE (say zentrova.exe) in this prefix; Wine runs each Windows
+# process as one Linux process whose argv[0] is its path.
+e2e_linux_pid_of() {
+  local wanted=${1,,} timeout="${2:-30}" pid argv0 deadline
+  deadline=$(_e2e_deadline "$timeout")
+  while :; do
+    for pid in $(e2e_prefix_processes); do
+      argv0=""
+      IFS= read -r -d '' argv0 2>/dev/null <"/proc/$pid/cmdline" || [[ -n "$argv0" ]] || continue
+      argv0=${argv0##*/}
+      argv0=${argv0##*\\}
+      if [[ "${argv0,,}" == "$wanted" ]]; then
+        echo "$pid"
+        return 0
+      fi
+    done
+    _e2e_before "$deadline" || e2e_fail "no process $1 in the prefix"
+    sleep 0.2
+  done
+}
+
 # Single-letter state of a process (R, S, Z, ...), or failure when it is gone.
 _e2e_proc_state() {
   local stat=""

@@ -24,19 +24,6 @@ done
 
 # --- Measuring -------------------------------------------------------------
 
-# The Linux pid of the program (Wine runs it as one process named after it).
-program_linux_pid() {
-  local pid argv0
-  for pid in $(e2e_prefix_processes); do
-    argv0=""
-    IFS= read -r -d '' argv0 2>/dev/null <"/proc/$pid/cmdline" || [[ -n "$argv0" ]] || continue
-    argv0=${argv0##*/}
-    argv0=${argv0##*\\}
-    [[ "${argv0,,}" != zentrova.exe ]] || { echo "$pid"; return 0; }
-  done
-  e2e_fail "the program is not running"
-}
-
 # "GDI USER RSS_KB": the object counts from the gui_resources probe (-1 when
 # the system does not count them, as under Wine) and the resident memory
 # from /proc.
@@ -46,7 +33,7 @@ sample() {
   [[ "$line" =~ gdi=(-?[0-9]+)\ user=(-?[0-9]+) ]] || e2e_fail "gui_resources printed '$line'"
   gdi=${BASH_REMATCH[1]}
   user=${BASH_REMATCH[2]}
-  rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$(program_linux_pid)/status")
+  rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$(e2e_linux_pid_of zentrova.exe 5)/status")
   echo "$gdi $user $rss"
 }
 
@@ -131,18 +118,7 @@ exercise_settings_window() {
 # --- The run ------------------------------------------------------------------
 
 zd_seed_by_first_start
-zd_reg_import <<'EOF'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Zentrova\Clock]
-"ClockGo"=dword:00000001
-
-[HKEY_CURRENT_USER\Software\Zentrova\Countdown]
-"CountGo"=dword:00000001
-
-[HKEY_CURRENT_USER\Software\Zentrova\Calendar]
-"CalendarGo"=dword:00000001
-EOF
+zd_set_all_wandering
 e2e_start_zentrova
 launcher=$E2E_PID
 zd_wait_display_windows 60
