@@ -24,14 +24,14 @@ int ClampedCeil(float value) {
 
 }  // namespace
 
-PixelBox TextLayerBox(RectF rect) {
+PixelBox TextLayerBox(RectF rect, SizeI canvas) {
     if (!(rect.width > 0) || !(rect.height > 0)) return {};
-    PixelBox box;
-    box.left = ClampedFloor(rect.x);
-    box.top = ClampedFloor(rect.y);
-    box.width = std::max(0, ClampedCeil(rect.x + rect.width) - box.left);
-    box.height = std::max(0, ClampedCeil(rect.y + rect.height) - box.top);
-    return box;
+    const int left = std::max(0, ClampedFloor(rect.x));
+    const int top = std::max(0, ClampedFloor(rect.y));
+    const int right = std::min(canvas.width, ClampedCeil(rect.x + rect.width));
+    const int bottom = std::min(canvas.height, ClampedCeil(rect.y + rect.height));
+    if (right <= left || bottom <= top) return {};
+    return PixelBox{left, top, right - left, bottom - top};
 }
 
 void BlendTextLayer(const TextLayer& layer, int width, int height, std::uint32_t* canvas) {

@@ -22,9 +22,10 @@ struct PixelBox {
     friend bool operator==(const PixelBox&, const PixelBox&) = default;
 };
 
-// The whole pixels a text laid out in `rect` can touch: the drawing clips
-// a text to its layout rectangle.
-PixelBox TextLayerBox(RectF rect);
+// The whole pixels of a width * height canvas that a text laid out in `rect`
+// can touch: the drawing clips a text to its layout rectangle, and a face
+// clamped to its largest size may be smaller than its texts.
+PixelBox TextLayerBox(RectF rect, SizeI canvas);
 
 struct TextLayer {
     PixelBox box;
@@ -54,17 +55,18 @@ class TextLayerCache {
 public:
     // `draw(key, layer)` fills a new layer whose box is already set.
     template <typename Draw>
-    const TextLayer& Get(const TextLayerKey& key, Draw&& draw) {
+    const TextLayer& Get(const TextLayerKey& key, SizeI canvas, Draw&& draw) {
         for (Entry& entry : entries_) {
-            if (entry.key == key) {
+            if (entry.key == key && entry.canvas == canvas) {
                 entry.used = true;
                 return entry.layer;
             }
         }
         Entry& entry = entries_.emplace_back();
         entry.key = key;
+        entry.canvas = canvas;
         entry.used = true;
-        entry.layer.box = TextLayerBox(key.rect);
+        entry.layer.box = TextLayerBox(key.rect, canvas);
         draw(entry.key, entry.layer);
         return entry.layer;
     }
@@ -74,6 +76,7 @@ public:
 private:
     struct Entry {
         TextLayerKey key;
+        SizeI canvas;
         TextLayer layer;
         bool used = false;
     };

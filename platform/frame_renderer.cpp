@@ -108,7 +108,8 @@ void FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& targe
             if (text->font < 0 || text->font >= static_cast<int>(fonts.size())) continue;
             const std::size_t font = static_cast<std::size_t>(text->font);
             const TextLayerKey key{frame.fonts[font], frame.textColor, text->text, text->rect};
-            const TextLayer& layer = texts_.Get(key, [&](const TextLayerKey& k, TextLayer& fresh) {
+            const SizeI canvasSize{frame.width, frame.height};
+            const TextLayer& layer = texts_.Get(key, canvasSize, [&](const TextLayerKey& k, TextLayer& fresh) {
                 if (!fonts[font]) fonts[font].emplace(MakeTextTools(frame.fonts[font]));
                 DrawTextLayer(k, *fonts[font], fresh);
             });

@@ -13,16 +13,18 @@ constexpr std::uint32_t Argb(std::uint32_t a, std::uint32_t r, std::uint32_t g, 
     return (a << 24) | (r << 16) | (g << 8) | b;
 }
 
-TEST(TextLayerBox, CoversEveryPixelTheRectangleTouches) {
-    EXPECT_EQ(TextLayerBox({2.0f, 3.0f, 10.0f, 4.0f}), (PixelBox{2, 3, 10, 4}));
-    EXPECT_EQ(TextLayerBox({2.5f, 3.25f, 10.0f, 4.0f}), (PixelBox{2, 3, 11, 5}));
-    EXPECT_EQ(TextLayerBox({-1.5f, -0.5f, 3.0f, 1.0f}), (PixelBox{-2, -1, 4, 2}));
-    EXPECT_EQ(TextLayerBox({5.0f, 5.0f, 0.0f, 3.0f}), PixelBox{});
-    EXPECT_EQ(TextLayerBox({5.0f, 5.0f, 3.0f, -1.0f}), PixelBox{});
+TEST(TextLayerBox, CoversEveryPixelTheRectangleTouchesOnTheCanvas) {
+    const SizeI canvas{100, 50};
+    EXPECT_EQ(TextLayerBox({2.0f, 3.0f, 10.0f, 4.0f}, canvas), (PixelBox{2, 3, 10, 4}));
+    EXPECT_EQ(TextLayerBox({2.5f, 3.25f, 10.0f, 4.0f}, canvas), (PixelBox{2, 3, 11, 5}));
+    // A text wider than its clamped face is cut to the face.
+    EXPECT_EQ(TextLayerBox({-1.5f, -0.5f, 300.0f, 20.0f}, canvas), (PixelBox{0, 0, 100, 20}));
+    EXPECT_EQ(TextLayerBox({90.5f, 45.0f, 30.0f, 30.0f}, canvas), (PixelBox{90, 45, 10, 5}));
+    EXPECT_EQ(TextLayerBox({120.0f, 5.0f, 10.0f, 3.0f}, canvas), PixelBox{});
+    EXPECT_EQ(TextLayerBox({5.0f, 5.0f, 0.0f, 3.0f}, canvas), PixelBox{});
+    EXPECT_EQ(TextLayerBox({5.0f, 5.0f, 3.0f, -1.0f}, canvas), PixelBox{});
     const float huge = 1e30f;
-    const PixelBox absurd = TextLayerBox({-huge, -huge, huge * 2, huge * 2});
-    EXPECT_GE(absurd.width, 0);
-    EXPECT_GE(absurd.height, 0);
+    EXPECT_EQ(TextLayerBox({-huge, -huge, huge * 2, huge * 2}, canvas), (PixelBox{0, 0, 100, 50}));
 }
 
 struct Canvas {
@@ -76,6 +78,8 @@ TextLayerKey Key(const std::string& text, float x = 0) {
     return TextLayerKey{FontChoice{"Arial", 12, false}, Rgb{1, 2, 3}, text, RectF{x, 0, 40, 10}};
 }
 
+constexpr SizeI kCanvas{200, 60};
+
 TEST(TextLayerCache, DrawsOnlyTextsTheFrameBeforeDidNotShow) {
     TextLayerCache cache;
     std::vector<std::string> drawn;
@@ -84,29 +88,34 @@ TEST(TextLayerCache, DrawsOnlyTextsTheFrameBeforeDidNotShow) {
         layer.premultiplied.assign(static_cast<std::size_t>(layer.box.width) * layer.box.height, 7u);
     };
 
-    const TextLayer& title = cache.Get(Key("Christmas"), draw);
+    const TextLayer& title = cache.Get(Key("Christmas"), kCanvas, draw);
     EXPECT_EQ(title.box, (PixelBox{0, 0, 40, 10})) << "the box is set before drawing";
-    cache.Get(Key("10 s"), draw);
+    cache.Get(Key("10 s"), kCanvas, draw);
     cache.EndFrame();
 
     // The next second: the title repeats, the seconds change.
-    EXPECT_EQ(cache.Get(Key("Christmas"), draw).premultiplied.size(), 400u);
-    cache.Get(Key("9 s"), draw);
+    EXPECT_EQ(cache.Get(Key("Christmas"), kCanvas, draw).premultiplied.size(), 400u);
+    cache.Get(Key("9 s"), kCanvas, draw);
     cache.EndFrame();
     EXPECT_EQ(drawn, (std::vector<std::string>{"Christmas", "10 s", "9 s"}));
     EXPECT_EQ(cache.Size(), 2u) << "the layer of 10 s went with the frame that no longer used it";
 
     // Moved, recoloured or in another font, a text is another layer.
-    cache.Get(Key("Christmas", 1), draw);
+    cache.Get(Key("Christmas", 1), kCanvas, draw);
     TextLayerKey bold = Key("9 s");
     bold.font.bold = true;
-    cache.Get(bold, draw);
+    cache.Get(bold, kCanvas, draw);
     TextLayerKey red = Key("9 s");
     red.color = Rgb{255, 0, 0};
-    cache.Get(red, draw);
+    cache.Get(red, kCanvas, draw);
     cache.EndFrame();
     EXPECT_EQ(drawn.size(), 6u);
     EXPECT_EQ(cache.Size(), 3u);
+
+    // A face resized under a text makes a new layer, cut to the new size.
+    const TextLayer& cut = cache.Get(Key("Christmas", 1), SizeI{20, 60}, draw);
+    EXPECT_EQ(drawn.size(), 7u);
+    EXPECT_EQ(cut.box, (PixelBox{1, 0, 19, 10}));
 }
 
 }  // namespace
