@@ -62,18 +62,23 @@ void DisplayWindows::Rebuild(DisplayWindowId window) {
     }
 }
 
-void DisplayWindows::SetVisible(DisplayWindowId window, bool visible) {
+template <typename Action>
+void DisplayWindows::WithParts(DisplayWindowId window, Action&& action) {
     switch (window) {
         case DisplayWindowId::Clock:
-            if (clock_) clock_->surface.SetVisible(visible);
+            if (clock_) action(*clock_);
             break;
         case DisplayWindowId::Countdown:
-            if (countdown_) countdown_->surface.SetVisible(visible);
+            if (countdown_) action(*countdown_);
             break;
         case DisplayWindowId::Calendar:
-            if (calendar_) calendar_->surface.SetVisible(visible);
+            if (calendar_) action(*calendar_);
             break;
     }
+}
+
+void DisplayWindows::SetVisible(DisplayWindowId window, bool visible) {
+    WithParts(window, [visible](auto& parts) { parts.surface.SetVisible(visible); });
 }
 
 void DisplayWindows::NewClockVelocity() {
@@ -81,17 +86,7 @@ void DisplayWindows::NewClockVelocity() {
 }
 
 void DisplayWindows::Wake(DisplayWindowId window) {
-    switch (window) {
-        case DisplayWindowId::Clock:
-            if (clock_) clock_->logic->Wake();
-            break;
-        case DisplayWindowId::Countdown:
-            if (countdown_) countdown_->logic->Wake();
-            break;
-        case DisplayWindowId::Calendar:
-            if (calendar_) calendar_->logic->Wake();
-            break;
-    }
+    WithParts(window, [](auto& parts) { parts.logic->Wake(); });
 }
 
 void DisplayWindows::ShowSettingsWindow() {

@@ -67,6 +67,9 @@ private:
     };
     template <typename Logic>
     DisplayContext ContextFor(Parts<Logic>& parts);
+    // Runs `action` on the parts of one window, when that window exists.
+    template <typename Action>
+    void WithParts(DisplayWindowId window, Action&& action);
 
     ProgramState& state_;
     KeyValueStore& store_;

@@ -96,6 +96,7 @@ void FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& targe
     // Tiles are stretched and blended by the core (GDI+'s own image stretch
     // costs tens of milliseconds per calendar frame); texts come from the
     // layer cache, drawn by GDI+ only when new. Both in the frame's order.
+    const SizeI canvasSize{frame.width, frame.height};
     std::vector<std::optional<TextTools>> fonts(frame.fonts.size());
     std::vector<std::optional<PremultipliedTile>> tiles(frame.tiles.size());
     for (const DrawOp& op : frame.ops) {
@@ -108,7 +109,6 @@ void FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& targe
             if (text->font < 0 || text->font >= static_cast<int>(fonts.size())) continue;
             const std::size_t font = static_cast<std::size_t>(text->font);
             const TextLayerKey key{frame.fonts[font], frame.textColor, text->text, text->rect};
-            const SizeI canvasSize{frame.width, frame.height};
             const TextLayer& layer = texts_.Get(key, canvasSize, [&](const TextLayerKey& k, TextLayer& fresh) {
                 if (!fonts[font]) fonts[font].emplace(MakeTextTools(frame.fonts[font]));
                 DrawTextLayer(k, *fonts[font], fresh);
