@@ -1,59 +1,72 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need on Debian 12 (as root),
 # and only what is missing, so a second call costs nothing.
-set -euo pipefail
+#
+# A Debian mirror can be out of step for days: the security suite's i386
+# index may not match its Release file, so apt has no i386 twin of the amd64
+# security updates already installed and wine32:i386 cannot be resolved.
+# When the ordinary install fails, it is tried once more with the point
+# release preferred, which both architectures can agree on.
+set -uo pipefail
 
 need_packages=()
-have_cmd() { command -v "$1" >/dev/null 2>&1; }
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 want() { have_pkg "$1" || need_packages+=("$1"); }
 
-want cmake
-want g++
-want make
-want googletest
-want libgtest-dev
-want libbenchmark-dev
-want g++-mingw-w64-i686
-want binutils-mingw-w64-i686
-want xvfb
-want x11-utils
-want x11-xserver-utils
-want xdotool
-want imagemagick
-want fonts-liberation
-want fonts-wine
-want procps
-want python3
-want wine
-want clang
-want libclang-rt-14-dev
-want valgrind
+for pkg in cmake g++ make googletest libgtest-dev libbenchmark-dev \
+           g++-mingw-w64-i686 binutils-mingw-w64-i686 \
+           xvfb x11-utils x11-xserver-utils xdotool imagemagick \
+           fonts-liberation fonts-wine procps python3 wine \
+           clang libclang-rt-14-dev valgrind nsis zip; do
+    want "$pkg"
+done
 if ! dpkg --print-foreign-architectures | grep -qx i386 || ! have_pkg wine32:i386; then
     need_packages+=("wine32:i386")
 fi
 
-if [ ${#need_packages[@]} -eq 0 ]; then
-    exit 0
-fi
+[ ${#need_packages[@]} -eq 0 ] && exit 0
 
 SUDO=""
-if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+
+# The lines of apt's output that say why it failed.
+explain() {
+    grep -E '^(E|W): |unmet dependencies|Depends: |unexpected size|Hash Sum mismatch|Mirror sync' "$log" \
+        | sort -u | head -40 >&2
+}
+
+update_lists() {
+    for attempt in 1 2; do
+        $SUDO apt-get update -q >"$log" 2>&1 && return 0
+        [ "$attempt" -eq 1 ] && { echo "apt-get update failed; trying once more" >&2; sleep 5; }
+    done
+    # Lists that did arrive may still be enough: let the install decide.
+    echo "apt-get update failed twice; going on with the lists that arrived:" >&2
+    explain
+    return 0
+}
+
+install() {
+    local rc=0
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "$@" \
+        "${need_packages[@]}" >"$log" 2>&1 || rc=$?
+    [ "$rc" -eq 0 ] && echo "Installed: $(grep -c '^Setting up' "$log") packages set up"
+    return "$rc"
+}
+
 echo "Installing: ${need_packages[*]}"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $SUDO dpkg --add-architecture i386
 fi
-# A mirror in the middle of a sync fails the update now and then; try again,
-# and in the end let the install decide with the lists that did arrive.
-for attempt in 1 2 3 4; do
-    $SUDO apt-get update -q && break
-    echo "apt-get update failed (attempt $attempt); retrying" >&2
-    sleep $((attempt * 10))
-done
-for attempt in 1 2 3; do
-    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends "${need_packages[@]}" && exit 0
-    echo "apt-get install failed (attempt $attempt); retrying" >&2
-    sleep $((attempt * 10))
-    $SUDO apt-get update -q || true
-done
+update_lists
+install && exit 0
+
+release=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
+echo "apt-get install failed; retrying once with the point release ($release) preferred over the updates" >&2
+install -t "$release" && exit 0
+
+echo "apt-get install failed; apt said:" >&2
+explain
 exit 1
