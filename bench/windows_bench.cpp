@@ -43,6 +43,7 @@ class DiscardingSurface : public DisplaySurface {
 public:
     void SetClientSize(SizeI) override {}
     PointI Position() const override { return position; }
+    int Dpi() const override { return kDesignDpi; }
     void MoveTo(PointI leftTop) override { position = leftTop; }
     void SetVisible(bool) override {}
     void Push(const Frame& frame) override { benchmark::DoNotOptimize(frame.pixels.data()); }
@@ -53,8 +54,12 @@ public:
 
 class FixedDesktop : public Desktop {
 public:
-    SizeI ScreenSize() const override { return {1920, 1080}; }
+    std::span<const RectI> Monitors() const override { return {&screen_, 1}; }
     PointI CursorPos() const override { return {}; }
+    void DisplayChanged() override {}
+
+private:
+    RectI screen_{0, 0, 1920, 1080};
 };
 
 class CountingRandom : public RandomSource {

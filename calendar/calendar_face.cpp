@@ -23,11 +23,12 @@ constexpr double kCircleRingStart = 0.8;
 constexpr double kCircleRingFactor = 15.707963267948966;
 constexpr double kCircleRingPhase = 0.2;
 
-CalendarMetrics MetricsForFaceWidth(int faceWidth) {
+CalendarMetrics MetricsForFaceWidth(int faceWidth, DpiScale scale) {
     CalendarMetrics metrics;
-    metrics.width = std::clamp(faceWidth, 1, kMaxCalendarWidth);
+    const int tileCapacity = scale.Pixels(kTileCapacity);
+    metrics.width = std::clamp(faceWidth, 1, kWeekdays * tileCapacity);
     metrics.height = RoundHalfEven(metrics.width + metrics.width / 8.0);
-    metrics.cell = std::clamp(RoundHalfEven(metrics.width / 7.0), 1, kTileCapacity);
+    metrics.cell = std::clamp(RoundHalfEven(metrics.width / 7.0), 1, tileCapacity);
     return metrics;
 }
 
@@ -47,17 +48,18 @@ void MakeImage(const FacePlanes& planes, TileImage& image) {
 
 }  // namespace
 
-CalendarMetrics MetricsForHeaderWidth(int headerWidth) {
-    return MetricsForFaceWidth(RoundHalfEven(headerWidth * kWidthMargin));
+CalendarMetrics MetricsForHeaderWidth(int headerWidth, DpiScale scale) {
+    // The 96-DPI width scaled once; height and cell follow from it.
+    return MetricsForFaceWidth(scale.Pixels(RoundHalfEven(headerWidth * kWidthMargin)), scale);
 }
 
-CalendarMetrics MeasureCalendar(TextMeasurer& measurer, int calendarSize) {
+CalendarMetrics MeasureCalendar(TextMeasurer& measurer, int calendarSize, DpiScale scale) {
     const SizeI extent = measurer.Measure(std::string(kMeasuringFamily), calendarSize + 8, std::string(CalendarHeader));
-    return MetricsForHeaderWidth(extent.width);
+    return MetricsForHeaderWidth(extent.width, scale);
 }
 
-SizeI CalendarFaceCapacity() {
-    const CalendarMetrics largest = MetricsForFaceWidth(kMaxCalendarWidth);
+SizeI CalendarFaceCapacity(DpiScale scale) {
+    const CalendarMetrics largest = MetricsForFaceWidth(scale.Pixels(kMaxCalendarWidth), scale);
     return {largest.width, largest.height};
 }
 
@@ -72,7 +74,8 @@ std::optional<double> TodayRingStrength(FaceShape shape, double distance) {
 
 void FillCalendarTiles(const WorkingBitmap& cell, FaceShape shape, int transparency, Rgb textColor,
                        CalendarTiles& tiles) {
-    const int side = std::min({cell.width, cell.height, kTileCapacity});
+    // The metrics have held the cell to the window's scaled tile capacity.
+    const int side = std::min(cell.width, cell.height);
     const SizeI size{side, side};
     if (tiles.DayTile.width != side || tiles.DayTile.height != side) tiles.DayTile.Resize(size);
     if (tiles.TodayTile.width != side || tiles.TodayTile.height != side) tiles.TodayTile.Resize(size);
@@ -111,8 +114,9 @@ void FillCalendarTiles(const WorkingBitmap& cell, FaceShape shape, int transpare
 }
 
 void BuildCalendarFace(const Settings& settings, const SkinSet& skins, TextMeasurer& measurer, WorkingBitmap& cell,
-                       CalendarFace& face) {
-    face.metrics = MeasureCalendar(measurer, settings.CalendarSize);
+                       CalendarFace& face, DpiScale scale) {
+    face.scale = scale;
+    face.metrics = MeasureCalendar(measurer, settings.CalendarSize, scale);
     const int side = face.metrics.cell;
     cell.Resize({side, side});
     if (const SkinImage* image = skins.Find(settings.CalendarSkin)) StretchSkin(*image, cell);
@@ -133,7 +137,7 @@ void ComposeCalendarFrame(const CalendarFace& face, const CalendarState& state, 
     frame.height = metrics.height;
     frame.pixels.clear();  // the face starts fully transparent
     frame.textColor = face.SkinTextColor;
-    const int emPixels = settings.CalendarSize + 8;
+    const int emPixels = face.scale.Pixels(settings.CalendarSize + 8);
     frame.fonts = {FontChoice{settings.CalendarFont, emPixels, settings.CalendarBold},
                    FontChoice{settings.CalendarFont, emPixels, true}};
     frame.tiles.resize(2);

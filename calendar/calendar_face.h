@@ -9,6 +9,7 @@
 
 #include "calendar/calendar_state.h"
 #include "calendar/month_grid.h"
+#include "face/dpi_scale.h"
 #include "face/face_planes.h"
 #include "face/frame.h"
 #include "face/geometry.h"
@@ -19,7 +20,8 @@
 
 namespace zentrova {
 
-// The tiles hold at most 101 x 101 pixels.
+// The tiles hold at most 101 x 101 pixels at 96 DPI; a window scales the
+// capacity with its face.
 constexpr int kTileCapacity = 101;
 // The widest face whose cell edge still fits the tiles.
 constexpr int kMaxCalendarWidth = kWeekdays * kTileCapacity;
@@ -29,13 +31,14 @@ constexpr int kMaxCalendarWidth = kWeekdays * kTileCapacity;
 inline constexpr std::string_view kMeasuringFamily = "Times New Roman";
 inline constexpr std::string_view CalendarHeader = "Su  Mo  Tu  We  Th  Fr  Sa";
 
-// W = Round(header width x 1.1), H = Round(W + W/8), C = Round(W/7). W is
-// held to 1..kMaxCalendarWidth and C to 1..kTileCapacity.
-CalendarMetrics MetricsForHeaderWidth(int headerWidth);
-// Measures CalendarHeader at calendarSize + 8 points.
-CalendarMetrics MeasureCalendar(TextMeasurer& measurer, int calendarSize);
-// The largest face MetricsForHeaderWidth can give.
-SizeI CalendarFaceCapacity();
+// W = Round(header width x 1.1) scaled by `scale`, H = Round(W + W/8),
+// C = Round(W/7). W is held to 1..kMaxCalendarWidth and C to
+// 1..kTileCapacity, both scaled.
+CalendarMetrics MetricsForHeaderWidth(int headerWidth, DpiScale scale = {});
+// Measures CalendarHeader at calendarSize + 8 points (96 DPI) and scales.
+CalendarMetrics MeasureCalendar(TextMeasurer& measurer, int calendarSize, DpiScale scale = {});
+// The largest face MetricsForHeaderWidth can give at `scale`.
+SizeI CalendarFaceCapacity(DpiScale scale = {});
 
 // DayTile and TodayTile, each C x C.
 struct CalendarTiles {
@@ -59,12 +62,13 @@ struct CalendarFace {
     TileImage dayImage;    // ARGB of DayTile, made once per face building
     TileImage todayImage;  // ARGB of TodayTile
     Rgb SkinTextColor;
+    DpiScale scale;  // the window's when the face was built; sizes the fonts
 };
 
-// Metrics, skin stretch into the cell bitmap (nothing for an unknown skin,
-// which also keeps the text colour), both tiles and their ARGB images.
+// Metrics at `scale`, skin stretch into the cell bitmap (nothing for an
+// unknown skin, which also keeps the text colour), both tiles and their ARGB images.
 void BuildCalendarFace(const Settings& settings, const SkinSet& skins, TextMeasurer& measurer, WorkingBitmap& cell,
-                       CalendarFace& face);
+                       CalendarFace& face, DpiScale scale = {});
 
 // Indices into Frame::tiles and Frame::fonts of a calendar frame.
 constexpr int kDayTileIndex = 0;

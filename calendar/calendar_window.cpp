@@ -23,8 +23,8 @@ void TForm4::FormCreate() {
 void TForm4::CalendarForm() {
     SelectTimeFormat(state_, options_.CalendarTimeIndex, context_.time.Now(), locale_);
     ForgetLastTime();
-    BuildCalendarFace(options_, context_.skins, context_.measurer, context_.bitmaps.cell, face_);
-    SetFaceSize({face_.metrics.width, face_.metrics.height}, CalendarFaceCapacity());
+    BuildCalendarFace(options_, context_.skins, context_.measurer, context_.bitmaps.cell, face_, scale_);
+    SetFaceSize({face_.metrics.width, face_.metrics.height}, CalendarFaceCapacity(scale_));
 }
 
 void TForm4::CalendarDraw() { Draw(context_.time.Now()); }

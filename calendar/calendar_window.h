@@ -29,6 +29,7 @@ public:
     const CalendarFace& Face() const { return face_; }
 
 protected:
+    void Rebuild() override { CalendarForm(); }
     void Refresh(const LocalTime& now) override;
     // The arrow squares page the month before the drag starts.
     void OnLeftPress(PointI client) override;

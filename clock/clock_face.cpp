@@ -63,7 +63,9 @@ std::string MeasuredClockLine(const ClockTexts& texts, int dateIndex) { return J
 
 int ClockFontSize(int clockSize) { return std::clamp(clockSize, 1 - 8, kLargestFontSize - 8) + 8; }
 
-SizeI ClockFaceSize(const Settings& settings, const ClockTexts& texts, TextMeasurer& measurer) {
+namespace {
+
+SizeI DesignFaceSize(const Settings& settings, const ClockTexts& texts, TextMeasurer& measurer) {
     const std::string family(kClockMeasuringFont);
     const int points = ClockFontSize(settings.ClockSize);
     auto measure = [&](const std::string& text) { return measurer.Measure(family, points, text); };
@@ -88,8 +90,14 @@ SizeI ClockFaceSize(const Settings& settings, const ClockTexts& texts, TextMeasu
     return {};
 }
 
-FontChoice ClockDrawingFont(const Settings& settings) {
-    return FontChoice{settings.ClockFont, ClockFontSize(settings.ClockSize), settings.ClockBorder};
+}  // namespace
+
+SizeI ClockFaceSize(const Settings& settings, const ClockTexts& texts, TextMeasurer& measurer, DpiScale scale) {
+    return scale.Pixels(DesignFaceSize(settings, texts, measurer));
+}
+
+FontChoice ClockDrawingFont(const Settings& settings, DpiScale scale) {
+    return FontChoice{settings.ClockFont, scale.Pixels(ClockFontSize(settings.ClockSize)), settings.ClockBorder};
 }
 
 std::vector<DrawText> ClockTextItems(ClockLayout layout, const ClockTexts& texts, std::string_view clockText,

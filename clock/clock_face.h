@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "face/dpi_scale.h"
 #include "face/frame.h"
 #include "face/geometry.h"
 #include "face/services.h"
@@ -15,7 +16,8 @@ namespace zentrova {
 
 // The texts are always measured in this family, whatever ClockFont says.
 inline constexpr std::string_view kClockMeasuringFont = "Tahoma";
-// Capacity of the clock's face planes: 1601 columns by 401 rows.
+// Capacity of the clock's face planes at 96 DPI: 1601 columns by 401 rows;
+// a window scales it with its face.
 inline constexpr SizeI kClockFaceCapacity{1601, 401};
 
 struct ClockTexts {
@@ -40,14 +42,15 @@ std::string ComposeClockText(const ClockTexts& texts, int dateIndex);
 std::string MeasuredClockLine(const ClockTexts& texts, int dateIndex);
 
 // ClockSize + 8: the measuring size in points and the drawing size in
-// pixels, kept at least 1 so that a corrupt size cannot break the font.
+// pixels at 96 DPI, kept at least 1 so that a corrupt size cannot break the font.
 int ClockFontSize(int clockSize);
 
-// The face size (FaceWidth x FaceHeight) before clamping to the planes.
-SizeI ClockFaceSize(const Settings& settings, const ClockTexts& texts, TextMeasurer& measurer);
+// The face size (FaceWidth x FaceHeight) before clamping to the planes: the
+// size at 96 DPI, scaled once by `scale`.
+SizeI ClockFaceSize(const Settings& settings, const ClockTexts& texts, TextMeasurer& measurer, DpiScale scale = {});
 
-// ClockFont at ClockFontSize pixels, bold when ClockBorder is set.
-FontChoice ClockDrawingFont(const Settings& settings);
+// ClockFont at ClockFontSize pixels scaled by `scale`, bold when ClockBorder is set.
+FontChoice ClockDrawingFont(const Settings& settings, DpiScale scale = {});
 
 // The frame's text items, all in font 0, centred in their rectangles.
 std::vector<DrawText> ClockTextItems(ClockLayout layout, const ClockTexts& texts, std::string_view clockText,

@@ -29,7 +29,7 @@ void TForm1::FormCreate() {
 void TForm1::Dial() {
     ChooseFormats();
     FormatTexts(context_.time.Now());
-    SetFaceSize(ClockFaceSize(clockSettings_, texts_, context_.measurer), kClockFaceCapacity);
+    SetFaceSize(ClockFaceSize(clockSettings_, texts_, context_.measurer, scale_), scale_.Pixels(kClockFaceCapacity));
     const FaceShape shape = clockSettings_.ClockRectOval ? FaceShape::Oval : FaceShape::RoundedRect;
     PrepareFace(context_.skins, clockSettings_.ClockSkin, faceSize_, shape, clockSettings_.ClockTransparent,
                 context_.bitmaps.skin, planes_, skinTextColor_);
@@ -41,7 +41,7 @@ void TForm1::Draw() {
     frame_.height = faceSize_.height;
     BuildFramePixels(planes_, frame_.pixels);
     frame_.textColor = skinTextColor_;
-    frame_.fonts.assign(1, ClockDrawingFont(clockSettings_));
+    frame_.fonts.assign(1, ClockDrawingFont(clockSettings_, scale_));
     frame_.tiles.clear();
     frame_.ops.clear();
     for (DrawText& item : ClockTextItems(ClockLayoutFor(clockSettings_), texts_, clockText_, faceSize_)) {

@@ -39,6 +39,7 @@ public:
     const FacePlanes& Planes() const { return planes_; }
 
 protected:
+    void Rebuild() override { Dial(); }
     // The tick's redraw when the second has changed: fresh texts, then Draw.
     void Refresh(const LocalTime& now) override;
 

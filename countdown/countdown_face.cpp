@@ -16,7 +16,7 @@ constexpr double kNumberFontFactor = 1.4;
 
 }  // namespace
 
-SizeI CountdownFaceSize(TextMeasurer& measurer, int countSize, bool oval) {
+SizeI CountdownFaceSize(TextMeasurer& measurer, int countSize, bool oval, DpiScale scale) {
     const int points = countSize + kSizeOffset;
     long long labelsWidth = 0;
     int lineHeight = 0;  // of "Year", the first word
@@ -26,8 +26,10 @@ SizeI CountdownFaceSize(TextMeasurer& measurer, int countSize, bool oval) {
         labelsWidth += RoundHalfEven(extent.width * kLabelWidthFactor);
     }
     const double width = static_cast<double>(labelsWidth);
-    if (oval) return {RoundHalfEven(width * kOvalWidthFactor), RoundHalfEven(lineHeight * kOvalHeightFactor)};
-    return {RoundHalfEven(width), RoundHalfEven(static_cast<double>(lineHeight) * kRectangleHeightLines)};
+    const SizeI design =
+        oval ? SizeI{RoundHalfEven(width * kOvalWidthFactor), RoundHalfEven(lineHeight * kOvalHeightFactor)}
+             : SizeI{RoundHalfEven(width), RoundHalfEven(static_cast<double>(lineHeight) * kRectangleHeightLines)};
+    return scale.Pixels(design);
 }
 
 FaceShape CountdownFaceShape(bool oval, bool roundedOutline) {
@@ -38,8 +40,9 @@ int CountLabelPixels(int countSize) { return countSize + kSizeOffset; }
 
 int CountNumberPixels(int countSize) { return RoundHalfEven((countSize + kSizeOffset) * kNumberFontFactor); }
 
-CountdownFonts MakeCountdownFonts(const std::string& family, int countSize, bool bold) {
-    return {FontChoice{family, CountLabelPixels(countSize), bold}, FontChoice{family, CountNumberPixels(countSize), bold}};
+CountdownFonts MakeCountdownFonts(const std::string& family, int countSize, bool bold, DpiScale scale) {
+    return {FontChoice{family, scale.Pixels(CountLabelPixels(countSize)), bold},
+            FontChoice{family, scale.Pixels(CountNumberPixels(countSize)), bold}};
 }
 
 }  // namespace zentrova

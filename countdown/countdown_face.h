@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "face/dpi_scale.h"
 #include "face/face_planes.h"
 #include "face/frame.h"
 #include "face/geometry.h"
@@ -16,11 +17,13 @@ namespace zentrova {
 inline constexpr char kCountMeasuringFamily[] = "Times New Roman";
 inline constexpr std::array<const char*, 6> kCountLabelWords{"Year", "Month", "Day", "Hour", "Min", "Sec"};
 
-// The countdown's face planes hold 1001 rows by 1601 columns.
+// The countdown's face planes hold 1001 rows by 1601 columns at 96 DPI;
+// a window scales the capacity with its face.
 inline constexpr SizeI kCountPlaneCapacity{1601, 1001};
 
-// W x H from the label words measured at countSize + 8 points.
-SizeI CountdownFaceSize(TextMeasurer& measurer, int countSize, bool oval);
+// W x H from the label words measured at countSize + 8 points, the 96-DPI
+// size scaled once by `scale`.
+SizeI CountdownFaceSize(TextMeasurer& measurer, int countSize, bool oval, DpiScale scale = {});
 
 // The outline is oval only for an oval face without the rounded-rectangle
 // override; the text layout follows `oval` alone.
@@ -37,6 +40,7 @@ struct CountdownFonts {
     FontChoice label;
     FontChoice number;
 };
-CountdownFonts MakeCountdownFonts(const std::string& family, int countSize, bool bold);
+// The two fonts at their 96-DPI pixel sizes scaled by `scale`.
+CountdownFonts MakeCountdownFonts(const std::string& family, int countSize, bool bold, DpiScale scale = {});
 
 }  // namespace zentrova

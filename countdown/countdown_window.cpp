@@ -26,8 +26,8 @@ void TForm3::FormCreate() {
 
 void TForm3::CountForm() {
     ForgetLastTime();
-    SetFaceSize(CountdownFaceSize(context_.measurer, options_.CountSize, options_.CountRectOval),
-                kCountPlaneCapacity);
+    SetFaceSize(CountdownFaceSize(context_.measurer, options_.CountSize, options_.CountRectOval, scale_),
+                scale_.Pixels(kCountPlaneCapacity));
     PrepareFace(context_.skins, options_.CountSkin, faceSize_,
                 CountdownFaceShape(options_.CountRectOval, options_.CountSky), options_.CountTransparent,
                 context_.bitmaps.skin, planes_, textColor_);
@@ -44,7 +44,7 @@ void TForm3::CountDraw() {
     target_ = ApplyBorrows(DecodeTarget(entry.date, entry.time), now_, monthLength_);
     fieldTexts_ = CountdownNumberTexts(Differences(target_, now_));
 
-    const CountdownFonts fonts = MakeCountdownFonts(options_.CountFont, options_.CountSize, options_.CountBorder);
+    const CountdownFonts fonts = MakeCountdownFonts(options_.CountFont, options_.CountSize, options_.CountBorder, scale_);
     frame_.textColor = textColor_;
     frame_.fonts = {fonts.label, fonts.number};
     frame_.tiles.clear();

@@ -40,6 +40,7 @@ public:
     const FacePlanes& Planes() const { return planes_; }
 
 protected:
+    void Rebuild() override { CountForm(); }
     void Refresh(const LocalTime& now) override;
 
 private:

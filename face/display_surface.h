@@ -16,6 +16,9 @@ public:
     virtual ~DisplaySurface() = default;
     virtual void SetClientSize(SizeI size) = 0;
     virtual PointI Position() const = 0;  // left, top in screen pixels
+    // The DPI of the monitor the window stands on (96 where the system has
+    // no per-monitor DPI).
+    virtual int Dpi() const = 0;
     virtual void MoveTo(PointI leftTop) = 0;
     virtual void SetVisible(bool visible) = 0;
     // Renders the frame and pushes it at the window's current position.
@@ -38,6 +41,10 @@ public:
     virtual void OnMouseUp(MouseButton button) = 0;
     virtual void OnKeyDown(int virtualKey) = 0;
     virtual void OnPopupCommand(PopupCommand command) = 0;
+    // The window now stands on a monitor of another DPI.
+    virtual void OnDpiChanged(int dpi) = 0;
+    // Monitors were added, removed or changed.
+    virtual void OnDisplayChange() = 0;
 };
 
 }  // namespace zentrova

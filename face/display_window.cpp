@@ -1,5 +1,7 @@
 #include "face/display_window.h"
 
+#include "face/monitor_layout.h"
+
 namespace zentrova {
 
 DisplayWindow::DisplayWindow(DisplayContext context, MotionSettings motion)
@@ -10,14 +12,18 @@ void DisplayWindow::OnTimer() {
     const TimeOfDay time{now.hour, now.minute, now.second};
     if (time != last_) Refresh(now);
 
-    const SizeI screen = context_.desktop.ScreenSize();
+    const std::span<const RectI> monitors = context_.desktop.Monitors();
     bool moving = settings_.go || motion_.dragging;
     if (settings_.go) {
-        context_.surface.MoveTo(motion_.WanderTick(faceSize_, screen, context_.random));
+        // The floating position tells the monitor without asking the window.
+        const PointI at{RoundHalfEven(motion_.posX), RoundHalfEven(motion_.posY)};
+        const RectI monitor = MonitorOf(monitors, RectI::At(at, faceSize_));
+        context_.surface.MoveTo(motion_.WanderTick(faceSize_, monitor, context_.random, scale_.Factor()));
     } else {
         const PointI position = context_.surface.Position();
+        const RectI monitor = MonitorOf(monitors, RectI::At(position, faceSize_));
         const WindowMotion::StillStep step =
-            motion_.StillTick(position, faceSize_, screen, PointI{settings_.left, settings_.top});
+            motion_.StillTick(position, faceSize_, monitor, PointI{settings_.left, settings_.top});
         if (step.position != position) {
             context_.surface.MoveTo(step.position);
             moving = true;
@@ -61,11 +67,28 @@ void DisplayWindow::OnPopupCommand(PopupCommand command) {
     }
 }
 
+void DisplayWindow::OnDpiChanged(int dpi) {
+    const DpiScale scale{dpi};
+    if (scale.Dpi() == scale_.Dpi()) return;
+    // The wander speed keeps its size on the screen.
+    const double ratio = scale.Factor() / scale_.Factor();
+    motion_.velX *= ratio;
+    motion_.velY *= ratio;
+    scale_ = scale;
+    Rebuild();
+}
+
+void DisplayWindow::OnDisplayChange() {
+    context_.desktop.DisplayChanged();
+    Wake();
+}
+
 void DisplayWindow::PlaceAtSavedPosition() {
     const PointI saved{settings_.left, settings_.top};
     context_.surface.MoveTo(saved);
+    scale_ = DpiScale{context_.surface.Dpi()};
     motion_.Place(saved);
-    motion_.DrawVelocity(context_.random);
+    DrawVelocity();
 }
 
 void DisplayWindow::SetFaceSize(SizeI size, SizeI capacity) {

@@ -5,6 +5,7 @@
 // menu's commands.
 
 #include "face/display_surface.h"
+#include "face/dpi_scale.h"
 #include "face/face_planes.h"
 #include "face/frame.h"
 #include "face/services.h"
@@ -52,6 +53,11 @@ public:
     void OnMouseUp(MouseButton button) override;
     void OnKeyDown(int virtualKey) override;
     void OnPopupCommand(PopupCommand command) override;
+    // Rebuilds the face at the new scale; the position stays.
+    void OnDpiChanged(int dpi) override;
+    // Reads the monitors again and ticks soon, so a window left on no
+    // monitor starts creeping back at once.
+    void OnDisplayChange() override;
 
     // A setting the tick reads has changed (or the face was prepared anew):
     // the next tick comes within 30 ms rather than at the next second.
@@ -60,11 +66,17 @@ public:
     WindowMotion& Motion() { return motion_; }
     const WindowMotion& Motion() const { return motion_; }
     SizeI FaceSize() const { return faceSize_; }
+    DpiScale Scale() const { return scale_; }
+    // A fresh wander velocity at the window's scale.
+    void DrawVelocity() { motion_.DrawVelocity(context_.random, scale_.Factor()); }
     TimeOfDay LastTime() const { return last_; }
 
 protected:
-    // Placement at the saved position and the first velocity (creation).
+    // Placement at the saved position, the scale of the monitor there and
+    // the first velocity (creation).
     void PlaceAtSavedPosition();
+    // The window's face preparation (Dial, CountForm, CalendarForm).
+    virtual void Rebuild() = 0;
     // Face preparation clears the remembered time so the next tick redraws,
     // and brings that tick near.
     void ForgetLastTime() {
@@ -82,6 +94,7 @@ protected:
     MotionSettings settings_;
     WindowMotion motion_;
     SizeI faceSize_{1, 1};
+    DpiScale scale_;  // handed to every face preparation
     TimeOfDay last_;
     Frame frame_;  // reused from frame to frame to avoid reallocating pixels
 };

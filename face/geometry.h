@@ -17,6 +17,20 @@ struct SizeI {
     friend bool operator==(const SizeI&, const SizeI&) = default;
 };
 
+// A rectangle of screen pixels: left and top inside, right and bottom just outside.
+struct RectI {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    static RectI At(PointI leftTop, SizeI size) {
+        return {leftTop.x, leftTop.y, leftTop.x + size.width, leftTop.y + size.height};
+    }
+    friend bool operator==(const RectI&, const RectI&) = default;
+};
+
 // A layout rectangle as the drawing layer takes it: single precision.
 struct RectF {
     float x = 0;

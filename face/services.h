@@ -2,6 +2,7 @@
 // Services of the system that the display windows' logic calls. The platform
 // provides the real ones; tests put fakes behind them.
 
+#include <span>
 #include <string>
 
 #include "face/geometry.h"
@@ -9,7 +10,9 @@
 
 namespace zentrova {
 
-// Text extent on a window canvas: family at a size in points.
+// Text extent at 96 DPI, whatever the screen's DPI: family at a size in
+// points (a point is 4/3 of a pixel there). Windows scale what they
+// measure by their own DPI, so nothing is scaled twice.
 class TextMeasurer {
 public:
     virtual ~TextMeasurer() = default;
@@ -19,8 +22,12 @@ public:
 class Desktop {
 public:
     virtual ~Desktop() = default;
-    virtual SizeI ScreenSize() const = 0;  // primary screen
+    // Every monitor's full rectangle in screen pixels, the primary first;
+    // never empty. Kept between calls until DisplayChanged.
+    virtual std::span<const RectI> Monitors() const = 0;
     virtual PointI CursorPos() const = 0;
+    // The monitors were added, removed, moved or resized: read them again.
+    virtual void DisplayChanged() = 0;
 };
 
 class RandomSource {

@@ -21,12 +21,12 @@ void WindowMotion::Place(PointI leftTop) {
     posY = leftTop.y;
 }
 
-void WindowMotion::DrawVelocity(RandomSource& random) {
+void WindowMotion::DrawVelocity(RandomSource& random, double scale) {
     // Direction first, then the magnitudes in X, Y order, so that a seeded
     // generator always gives the same start.
     int direction = random.Next(4);
-    double speedX = FastSpeed(random);
-    double speedY = FastSpeed(random);
+    double speedX = FastSpeed(random) * scale;
+    double speedY = FastSpeed(random) * scale;
     bool negativeX = direction == 1 || direction == 3;
     bool negativeY = direction == 2 || direction == 3;
     velX = negativeX ? -speedX : speedX;
@@ -41,22 +41,24 @@ std::optional<PointI> WindowMotion::MouseMove(PointI cursor, PointI windowLeftTo
     return moved;
 }
 
-WindowMotion::StillStep WindowMotion::StillTick(PointI leftTop, SizeI client, SizeI screen, PointI saved) {
+WindowMotion::StillStep WindowMotion::StillTick(PointI leftTop, SizeI client, const RectI& monitor, PointI saved) {
     // The right edge keeps a 2-pixel margin; the bottom edge has none.
-    const int maxLeft = screen.width - client.width - 2;
-    const int maxTop = screen.height - client.height;
+    const int minLeft = monitor.left;
+    const int minTop = monitor.top;
+    const int maxLeft = monitor.right - client.width - 2;
+    const int maxTop = monitor.bottom - client.height;
 
     // One pixel per tick and axis; each test sees the step before it, so a
-    // window wider than the screen ends every tick at left 0.
+    // window wider than the monitor ends every tick at its left edge.
     PointI p = leftTop;
     if (p.x > maxLeft) --p.x;
-    if (p.x < 0) ++p.x;
+    if (p.x < minLeft) ++p.x;
     if (p.y > maxTop) --p.y;
-    if (p.y < 0) ++p.y;
+    if (p.y < minTop) ++p.y;
 
     StillStep step;
     step.position = p;
-    bool inside = p.x >= 0 && p.x <= maxLeft && p.y >= 0 && p.y <= maxTop;
+    bool inside = p.x >= minLeft && p.x <= maxLeft && p.y >= minTop && p.y <= maxTop;
     if (p != saved && inside) {
         step.save = true;
         saved = p;
@@ -67,15 +69,15 @@ WindowMotion::StillStep WindowMotion::StillTick(PointI leftTop, SizeI client, Si
     return step;
 }
 
-PointI WindowMotion::WanderTick(SizeI window, SizeI screen, RandomSource& random) {
+PointI WindowMotion::WanderTick(SizeI window, const RectI& monitor, RandomSource& random, double scale) {
     // The window shown now is where the previous tick left it.
     PointI shown{RoundHalfEven(posX), RoundHalfEven(posY)};
     posX += velX;
     posY += velY;
-    if (!(posX > 0)) velX = FastSpeed(random);
-    if (posX >= screen.width - window.width) velX = -SlowSpeed(random);
-    if (!(posY > 0)) velY = FastSpeed(random);
-    if (posY >= screen.height - window.height) velY = -SlowSpeed(random);
+    if (!(posX > monitor.left)) velX = FastSpeed(random) * scale;
+    if (posX >= monitor.right - window.width) velX = -SlowSpeed(random) * scale;
+    if (!(posY > monitor.top)) velY = FastSpeed(random) * scale;
+    if (posY >= monitor.bottom - window.height) velY = -SlowSpeed(random) * scale;
     return shown;
 }
 

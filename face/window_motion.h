@@ -1,7 +1,9 @@
 #pragma once
 // How a display window moves: dragged with the left button, or wandering
-// over the primary screen and bouncing off its edges, or, when still,
-// nudged back on screen one pixel per tick and saved once inside.
+// over its monitor and bouncing off the monitor's edges, or, when still,
+// nudged back onto its monitor one pixel per tick and saved once inside.
+// `monitor` is the full rectangle of the monitor the window belongs to
+// (MonitorOf); on a single screen it is the screen.
 
 #include <optional>
 
@@ -20,8 +22,9 @@ public:
 
     // Creation: floating position from the window's placed left and top.
     void Place(PointI leftTop);
-    // Random direction case 0..3, then a magnitude 1 + r/200 for X, then Y.
-    void DrawVelocity(RandomSource& random);
+    // Random direction case 0..3, then a magnitude 1 + r/200 for X, then Y,
+    // times `scale` so that the speed keeps its size on the screen.
+    void DrawVelocity(RandomSource& random, double scale = 1.0);
 
     enum class Press { None, OpenMenu, Drag };
     // Records the anchor for any button; a left press starts a drag, a right
@@ -48,10 +51,10 @@ public:
     };
     // One still tick: creep on screen, then save when inside and changed.
     // Leaves posX/posY at the (possibly new) saved position.
-    StillStep StillTick(PointI leftTop, SizeI client, SizeI screen, PointI saved);
+    StillStep StillTick(PointI leftTop, SizeI client, const RectI& monitor, PointI saved);
     // One wander tick: returns where to show the window (the position of the
-    // tick before), then advances and bounces.
-    PointI WanderTick(SizeI window, SizeI screen, RandomSource& random);
+    // tick before), then advances and bounces; bounce speeds times `scale`.
+    PointI WanderTick(SizeI window, const RectI& monitor, RandomSource& random, double scale = 1.0);
 };
 
 }  // namespace zentrova

@@ -82,7 +82,7 @@ void DisplayWindows::SetVisible(DisplayWindowId window, bool visible) {
 }
 
 void DisplayWindows::NewClockVelocity() {
-    if (clock_) clock_->logic->Motion().DrawVelocity(clock_->random);
+    if (clock_) clock_->logic->DrawVelocity();
 }
 
 void DisplayWindows::Wake(DisplayWindowId window) {

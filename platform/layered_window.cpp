@@ -3,6 +3,7 @@
 #include <windowsx.h>
 
 #include "app/program_names.h"
+#include "platform/dpi.h"
 #include "platform/win32_error.h"
 
 namespace zentrova::platform {
@@ -12,6 +13,8 @@ constexpr char kDisplayClass[] = "ZentrovaDisplayWindow";
 constexpr UINT_PTR kTimerId = 1;
 // Posted by StartTimer; see there.
 constexpr UINT kStartTimerMessage = WM_APP + 1;
+// WM_DPICHANGED, which older headers lack.
+constexpr UINT kDpiChangedMessage = 0x02E0;
 enum PopupItem : UINT { kPopupSettings = 1, kPopupClose = 2 };
 
 // Adds WS_EX_LAYERED. SetWindowLongA returns the previous style, which may
@@ -75,6 +78,8 @@ PointI LayeredWindow::Position() const {
     GetWindowRect(Handle(), &r);
     return {r.left, r.top};
 }
+
+int LayeredWindow::Dpi() const { return WindowDpi(Handle()); }
 
 void LayeredWindow::MoveTo(PointI leftTop) {
     SetWindowPos(Handle(), nullptr, leftTop.x, leftTop.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -143,6 +148,14 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         case WM_KEYDOWN:
             if (events_) events_->OnKeyDown(static_cast<int>(wParam));
+            return 0;
+        case kDpiChangedMessage:
+            // The face is rebuilt at the new scale where the window stands;
+            // the suggested rectangle is not taken, the face decides the size.
+            if (events_) events_->OnDpiChanged(HIWORD(wParam));
+            return 0;
+        case WM_DISPLAYCHANGE:
+            if (events_) events_->OnDisplayChange();
             return 0;
         case WM_CLOSE:
             // Display windows are closed only through their logic (which ends

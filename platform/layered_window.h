@@ -27,6 +27,7 @@ public:
     // DisplaySurface
     void SetClientSize(SizeI size) override;
     PointI Position() const override;
+    int Dpi() const override;
     void MoveTo(PointI leftTop) override;
     void SetVisible(bool visible) override;
     void Push(const Frame& frame) override;

@@ -9,6 +9,7 @@
 #include "platform/count_dialog_windows.h"
 #include "platform/dialog_window.h"
 #include "platform/display_windows.h"
+#include "platform/dpi.h"
 #include "platform/gdiplus_session.h"
 #include "platform/registry_store.h"
 #include "platform/settings_form.h"
@@ -40,6 +41,7 @@ int RunMessageLoop() {
 int RunProgram() {
     SingleInstanceGuard guard;
     if (!guard.First()) return 0;  // another copy runs: end at once, silently
+    DeclareDpiAwareness();
 
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);

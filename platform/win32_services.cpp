@@ -2,24 +2,42 @@
 
 #include <algorithm>
 
+#include "face/dpi_scale.h"
 #include "platform/win32_handles.h"
 
 namespace zentrova::platform {
 
-// Every display window asks for the screen size on each 30 ms tick, while
-// it changes only with the display settings. Each GetSystemMetrics call can
-// cost a round trip to the window system (under Wine three server requests
-// to check the display configuration), which was most of the program's idle
-// CPU; a reading is therefore kept for a second.
-SizeI Win32Desktop::ScreenSize() const {
-    constexpr DWORD kMaxAgeMs = 1000;
-    const DWORD now = GetTickCount();
-    if (!screenRead_ || now - screenReadAt_ >= kMaxAgeMs) {
-        screen_ = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-        screenReadAt_ = now;
-        screenRead_ = true;
+namespace {
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetMonitorInfoA(monitor, &info)) return TRUE;
+    auto& monitors = *reinterpret_cast<std::vector<RectI>*>(list);
+    const RECT& r = info.rcMonitor;
+    const RectI rect{r.left, r.top, r.right, r.bottom};
+    // The primary first, so that it wins ties.
+    if (info.dwFlags & MONITORINFOF_PRIMARY)
+        monitors.insert(monitors.begin(), rect);
+    else
+        monitors.push_back(rect);
+    return TRUE;
+}
+
+}  // namespace
+
+// Every display window asks for its monitor on each tick, while monitors
+// change only with the display settings, which every top-level window hears
+// of at once (WM_DISPLAYCHANGE). Asking the system each time would cost
+// round trips to the window system (under Wine several server requests per
+// call), most of the idle program's CPU; the list is therefore kept until
+// the display changes.
+std::span<const RectI> Win32Desktop::Monitors() const {
+    if (monitors_.empty()) {
+        EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors_));
+        if (monitors_.empty()) monitors_.push_back({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
     }
-    return screen_;
+    return monitors_;
 }
 
 PointI Win32Desktop::CursorPos() const {
@@ -49,7 +67,10 @@ SizeI GdiTextMeasurer::Measure(const std::string& family, int points, const std:
     ScreenDc screen;
     UniqueDc dc(CreateCompatibleDC(screen.get()));
     if (!dc) return {};
-    const int height = -MulDiv(std::max(points, 1), GetDeviceCaps(dc.get(), LOGPIXELSY), 72);
+    // At 96 DPI, not the canvas's: the window scales the result by the DPI
+    // of its own monitor, which may differ from the screen's.
+    constexpr int kPointsPerInch = 72;
+    const int height = -MulDiv(std::max(points, 1), kDesignDpi, kPointsPerInch);
     UniqueFont font(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 DEFAULT_PITCH | FF_DONTCARE, family.substr(0, LF_FACESIZE - 1).c_str()));

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <random>
+#include <vector>
 
 #include "face/services.h"
 
@@ -11,14 +12,13 @@ namespace zentrova::platform {
 
 class Win32Desktop final : public Desktop {
 public:
-    // Read again at most once a second: see the definition.
-    SizeI ScreenSize() const override;
+    // Read once and kept until DisplayChanged: see the definition.
+    std::span<const RectI> Monitors() const override;
     PointI CursorPos() const override;
+    void DisplayChanged() override { monitors_.clear(); }
 
 private:
-    mutable SizeI screen_;
-    mutable DWORD screenReadAt_ = 0;
-    mutable bool screenRead_ = false;
+    mutable std::vector<RectI> monitors_;
 };
 
 class Win32TimeSource final : public TimeSource {
@@ -37,7 +37,8 @@ private:
     std::mt19937 engine_;
 };
 
-// Measures text with GDI on a screen-compatible canvas, sizes in points.
+// Measures text with GDI on a screen-compatible canvas, sizes in points at
+// 96 DPI whatever the screen's DPI.
 class GdiTextMeasurer final : public TextMeasurer {
 public:
     SizeI Measure(const std::string& family, int points, const std::string& text) override;

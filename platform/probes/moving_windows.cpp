@@ -39,6 +39,8 @@ public:
     void OnMouseUp(MouseButton) override {}
     void OnKeyDown(int) override {}
     void OnPopupCommand(PopupCommand) override { PostQuitMessage(0); }
+    void OnDpiChanged(int) override {}
+    void OnDisplayChange() override {}
 
     void Show(SizeI face) {
         face_ = face;

@@ -16,6 +16,7 @@ class RecordingSurface : public DisplaySurface {
 public:
     void SetClientSize(SizeI size) override { clientSize = size; }
     PointI Position() const override { return position; }
+    int Dpi() const override { return 96; }
     void MoveTo(PointI leftTop) override { position = leftTop; }
     void SetVisible(bool value) override { visible = value; }
     void Push(const Frame& frame) override { frames.push_back(frame); }
@@ -41,8 +42,12 @@ public:
 
 class FixedDesktop : public Desktop {
 public:
-    SizeI ScreenSize() const override { return {1920, 1080}; }
+    std::span<const RectI> Monitors() const override { return {&screen_, 1}; }
     PointI CursorPos() const override { return {}; }
+    void DisplayChanged() override {}
+
+private:
+    RectI screen_{0, 0, 1920, 1080};
 };
 
 class ZeroRandom : public RandomSource {

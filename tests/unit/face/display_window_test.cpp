@@ -20,11 +20,13 @@ public:
     using DisplayWindow::SetFaceSize;
 
     int refreshes = 0;
+    int rebuilds = 0;
     LocalTime lastRefresh;
     std::vector<PointI> leftPresses;
     bool draggingDuringPress = true;
 
 protected:
+    void Rebuild() override { ++rebuilds; }
     void Refresh(const LocalTime& now) override {
         ++refreshes;
         lastRefresh = now;
@@ -131,7 +133,7 @@ TEST_F(DisplayWindowTest, WanderTickMovesToFloatingPositionAndNeverSaves) {
 
 TEST_F(DisplayWindowTest, WanderBouncesOffTheFaceSizedRightEdge) {
     go = true;
-    services.desktop.screen = {1000, 800};
+    services.desktop.SetScreen({1000, 800});
     window.Motion().posX = 799.5;  // 1000 - 200 face width - 0.5
     window.Motion().posY = 300;
     window.Motion().velX = 1.0;
@@ -158,7 +160,7 @@ TEST_F(DisplayWindowTest, ARestingWindowTicksJustAfterEachSecondAndAMovingOneEve
 
     // Off screen: the window creeps back on every 30 ms tick, and rests once
     // the position it arrived at is saved.
-    services.desktop.screen = {1000, 800};
+    services.desktop.SetScreen({1000, 800});
     services.surface.position = {799, 100};  // 1 px beyond the 2 px right margin
     window.OnTimer();
     EXPECT_EQ(services.surface.TickPeriod(), kDisplayTimerMs);

@@ -19,6 +19,7 @@ class FakeSurface : public DisplaySurface {
 public:
     void SetClientSize(SizeI size) override { clientSizes.push_back(size); }
     PointI Position() const override { return position; }
+    int Dpi() const override { return dpi; }
     void MoveTo(PointI leftTop) override {
         position = leftTop;
         moves.push_back(leftTop);
@@ -31,6 +32,7 @@ public:
     int TickPeriod() const { return tickDelays.empty() ? 0 : tickDelays.back(); }
 
     PointI position;
+    int dpi = 96;
     bool visible = false;
     int pushes = 0;
     std::vector<SizeI> clientSizes;
@@ -41,11 +43,15 @@ public:
 
 class FakeDesktop : public Desktop {
 public:
-    SizeI ScreenSize() const override { return screen; }
+    std::span<const RectI> Monitors() const override { return monitors; }
     PointI CursorPos() const override { return cursor; }
+    void DisplayChanged() override { ++displayChanges; }
+    // One screen of `size` at the origin, as most tests have it.
+    void SetScreen(SizeI size) { monitors = {RectI{0, 0, size.width, size.height}}; }
 
-    SizeI screen{1920, 1080};
+    std::vector<RectI> monitors{RectI{0, 0, 1920, 1080}};
     PointI cursor;
+    int displayChanges = 0;
 };
 
 // Hands out scripted values and records the bounds asked for; running dry

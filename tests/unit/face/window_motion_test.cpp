@@ -12,6 +12,7 @@ namespace {
 using testing::ScriptedRandom;
 
 constexpr SizeI kScreen{1920, 1080};
+constexpr RectI kMonitor{0, 0, kScreen.width, kScreen.height};
 constexpr SizeI kClient{200, 100};
 
 // Runs still ticks as the window would, moving to each step's position and
@@ -25,7 +26,7 @@ struct StillRun {
 StillRun RunStill(WindowMotion& motion, PointI start, PointI saved, SizeI client, int ticks) {
     StillRun run{start, saved, {}};
     for (int tick = 1; tick <= ticks; ++tick) {
-        WindowMotion::StillStep step = motion.StillTick(run.position, client, kScreen, run.saved);
+        WindowMotion::StillStep step = motion.StillTick(run.position, client, kMonitor, run.saved);
         run.position = step.position;
         if (step.save) {
             run.saved = step.position;
@@ -93,7 +94,7 @@ TEST_P(WanderLeftBounce, ShowsPreviousPositionThenSendsWindowRight) {
     motion.velX = -1.2;
     motion.velY = 0;
     ScriptedRandom random{GetParam().r};
-    PointI shown = motion.WanderTick(kClient, kScreen, random);
+    PointI shown = motion.WanderTick(kClient, kMonitor, random);
     EXPECT_EQ(shown, (PointI{0, 500}));
     EXPECT_DOUBLE_EQ(motion.posX, 0.4 - 1.2);
     EXPECT_DOUBLE_EQ(motion.velX, GetParam().velocity);
@@ -114,7 +115,7 @@ TEST_P(WanderFarBounce, RightAndBottomEdgesSendBackSlower) {
     motion.velX = 1.0;
     motion.velY = 1.0;
     ScriptedRandom random{GetParam().r, GetParam().r};
-    motion.WanderTick(kClient, kScreen, random);
+    motion.WanderTick(kClient, kMonitor, random);
     EXPECT_DOUBLE_EQ(motion.velX, -GetParam().velocity);
     EXPECT_DOUBLE_EQ(motion.velY, -GetParam().velocity);
     EXPECT_TRUE(random.Exhausted());
@@ -131,7 +132,7 @@ TEST(WanderTick, TopEdgeBounceAndHalvesToEven) {
     motion.velX = 1.0;
     motion.velY = -4.0;
     ScriptedRandom random{40};
-    PointI shown = motion.WanderTick(kClient, kScreen, random);
+    PointI shown = motion.WanderTick(kClient, kMonitor, random);
     EXPECT_EQ(shown, (PointI{2, 4}));
     EXPECT_DOUBLE_EQ(motion.posY, -0.5);
     EXPECT_DOUBLE_EQ(motion.velY, 1.2);
@@ -145,8 +146,8 @@ TEST(WanderTick, NoBounceDrawsNoRandomNumber) {
     motion.velX = -1.5;
     motion.velY = 1.25;
     ScriptedRandom random;
-    EXPECT_EQ(motion.WanderTick(kClient, kScreen, random), (PointI{300, 300}));
-    EXPECT_EQ(motion.WanderTick(kClient, kScreen, random), (PointI{298, 301}));  // 298.5 -> 298
+    EXPECT_EQ(motion.WanderTick(kClient, kMonitor, random), (PointI{300, 300}));
+    EXPECT_EQ(motion.WanderTick(kClient, kMonitor, random), (PointI{298, 301}));  // 298.5 -> 298
     EXPECT_TRUE(random.bounds.empty());
 }
 

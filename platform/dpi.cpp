@@ -1,0 +1,79 @@
+#include "platform/dpi.h"
+
+namespace zentrova::platform {
+namespace {
+
+// Values of the system's DPI_AWARENESS_CONTEXT handles and MONITOR_DPI_TYPE,
+// spelled out since older headers lack them.
+const auto kPerMonitorAwareV2 = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4));
+constexpr int kProcessPerMonitorAware = 2;
+constexpr int kEffectiveDpi = 0;
+
+using SetContextFn = BOOL(WINAPI*)(HANDLE);
+using SetAwarenessFn = HRESULT(WINAPI*)(int);
+using SetAwareFn = BOOL(WINAPI*)();
+using DpiForWindowFn = UINT(WINAPI*)(HWND);
+using DpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+
+// A function of a system DLL, or nullptr where this Windows lacks it. The
+// DLL stays loaded for the process, as system DLLs do.
+template <typename Function>
+Function SystemFunction(const char* dll, const char* name) {
+    HMODULE module = GetModuleHandleA(dll);
+    if (!module) module = LoadLibraryA(dll);
+    if (!module) return nullptr;
+    // Through a generic function pointer: casts between unrelated function
+    // types are what GetProcAddress's result needs anyway.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+// The one DPI the whole screen has where monitors have no DPI of their own.
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen) ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : 96;
+}
+
+int MonitorDpi(HMONITOR monitor) {
+    if (monitor) {
+        if (auto dpiForMonitor = SystemFunction<DpiForMonitorFn>("shcore.dll", "GetDpiForMonitor")) {
+            UINT x = 0, y = 0;
+            if (SUCCEEDED(dpiForMonitor(monitor, kEffectiveDpi, &x, &y)) && y > 0) return static_cast<int>(y);
+        }
+    }
+    return ScreenDpi();
+}
+
+}  // namespace
+
+void DeclareDpiAwareness() {
+    if (auto setContext = SystemFunction<SetContextFn>("user32.dll", "SetProcessDpiAwarenessContext")) {
+        setContext(kPerMonitorAwareV2);
+    } else if (auto setAwareness = SystemFunction<SetAwarenessFn>("shcore.dll", "SetProcessDpiAwareness")) {
+        setAwareness(kProcessPerMonitorAware);
+    } else if (auto setAware = SystemFunction<SetAwareFn>("user32.dll", "SetProcessDPIAware")) {
+        setAware();
+    }
+}
+
+int WindowDpi(HWND window) {
+    if (auto dpiForWindow = SystemFunction<DpiForWindowFn>("user32.dll", "GetDpiForWindow")) {
+        const UINT dpi = dpiForWindow(window);
+        if (dpi > 0) return static_cast<int>(dpi);
+    }
+    return MonitorDpi(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST));
+}
+
+int PointDpi(POINT point) { return MonitorDpi(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST)); }
+
+RECT OuterRectForClient(SIZE client, DWORD style, DWORD exStyle, int dpi) {
+    RECT r{0, 0, client.cx, client.cy};
+    auto adjustForDpi = SystemFunction<AdjustForDpiFn>("user32.dll", "AdjustWindowRectExForDpi");
+    if (!adjustForDpi || !adjustForDpi(&r, style, FALSE, exStyle, static_cast<UINT>(dpi)))
+        AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    return r;
+}
+
+}  // namespace zentrova::platform
