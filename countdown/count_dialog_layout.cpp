@@ -1,6 +1,7 @@
 #include "countdown/count_dialog_layout.h"
 
 #include "app/program_names.h"
+#include "settings/scaled_place.h"
 
 namespace zentrova {
 namespace {
@@ -33,6 +34,17 @@ const DialogLayout kAdd{kDialogCaption, 10, {282, 205}, "Arial", 13, kAddControl
 const DialogLayout kDelete{kDialogCaption, 8, {231, 109}, "Microsoft Sans Serif", 16, kDeleteControls};
 
 }  // namespace
+
+SizeI DialogClientSize(const DialogLayout& layout, DpiScale scale) {
+    return scale.Pixels(SizeI{layout.client.width + 2 * layout.border, layout.client.height + 2 * layout.border});
+}
+
+ControlPlace DialogControlPlace(const DialogLayout& layout, const DialogControlEntry& control, DpiScale scale) {
+    ControlPlace place = control.place;
+    place.left += layout.border;
+    place.top += layout.border;
+    return ScaledPlace(place, scale);
+}
 
 const DialogLayout& AddDialogLayout() { return kAdd; }
 const DialogLayout& DeleteDialogLayout() { return kDelete; }

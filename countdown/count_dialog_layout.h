@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "face/dpi_scale.h"
 #include "face/geometry.h"
 #include "settings/settings_controls.h"
 
@@ -27,6 +28,10 @@ struct DialogLayout {
     int fontPixels;
     std::span<const DialogControlEntry> controls;  // creation and tab order
 };
+
+// The client area (controls and border) and a control's place in it at a scale.
+SizeI DialogClientSize(const DialogLayout& layout, DpiScale scale);
+ControlPlace DialogControlPlace(const DialogLayout& layout, const DialogControlEntry& control, DpiScale scale);
 
 const DialogLayout& AddDialogLayout();
 const DialogLayout& DeleteDialogLayout();

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/dpi.h"
 #include "platform/win32_controls.h"
 
 namespace zentrova::platform {
@@ -14,14 +15,22 @@ constexpr char kDialogKeysProperty[] = "Zentrova.DialogKeys";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 
-RECT OuterRect(const DialogLayout& layout) {
-    RECT r{0, 0, layout.client.width + 2 * layout.border, layout.client.height + 2 * layout.border};
-    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+POINT ScreenCentre() { return {GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2}; }
+
+// Centred on the primary screen, at the DPI of its monitor.
+RECT OuterRect(const DialogLayout& layout, int dpi) {
+    const SizeI client = DialogClientSize(layout, DpiScale{dpi});
+    const RECT r = OuterRectForClient(SIZE{client.width, client.height}, kStyle, kExStyle, dpi);
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    const POINT centre = ScreenCentre();
+    const int left = centre.x - width / 2;
+    const int top = centre.y - height / 2;
     return {left, top, left + width, top + height};
+}
+
+UniqueFont DialogFont(const DialogLayout& layout, DpiScale scale) {
+    return UniqueFont(CreatePixelFont(std::string(layout.fontFamily).c_str(), scale.Pixels(layout.fontPixels)));
 }
 
 struct ChildStyle {
@@ -51,7 +60,8 @@ bool WantsDialogKeys(HWND window) { return window && GetPropA(window, kDialogKey
 DialogWindow::DialogWindow(HWND owner, const DialogLayout& layout, std::function<void()> onOk,
                            std::function<void()> onCancel)
     : layout_(layout),
-      font_(CreatePixelFont(std::string(layout.fontFamily).c_str(), layout.fontPixels)),
+      scale_{PointDpi(ScreenCentre())},
+      font_(DialogFont(layout, scale_)),
       onOk_(std::move(onOk)),
       onCancel_(std::move(onCancel)) {
     WindowOptions entry;
@@ -60,17 +70,14 @@ DialogWindow::DialogWindow(HWND owner, const DialogLayout& layout, std::function
     entry.caption = caption.c_str();
     entry.style = kStyle;
     entry.exStyle = kExStyle;
-    entry.outer = OuterRect(layout);
+    entry.outer = OuterRect(layout, scale_.Dpi());
     entry.owner = owner;
     if (!CreateWindowFrom(entry)) return;
     EnableDialogKeys(Handle());
     for (const DialogControlEntry& control : layout.controls) {
         const ChildStyle style = StyleOf(control.kind);
-        ControlPlace place = control.place;
-        place.left += layout.border;
-        place.top += layout.border;
-        HWND handle = CreateChild(Handle(), style.className, std::string(control.text), style.style, place,
-                                  font_.get(), style.id);
+        HWND handle = CreateChild(Handle(), style.className, std::string(control.text), style.style,
+                                  DialogControlPlace(layout, control, scale_), font_.get(), style.id);
         controls_.push_back({control.name, handle});
     }
 }
@@ -79,6 +86,21 @@ HWND DialogWindow::Control(std::string_view name) const {
     for (const NamedControl& control : controls_)
         if (control.name == name) return control.handle;
     return nullptr;
+}
+
+void DialogWindow::Relayout(DpiScale scale) {
+    scale_ = scale;
+    // The old font lives until every control has taken the new one.
+    const UniqueFont old = std::move(font_);
+    font_ = DialogFont(layout_, scale_);
+    std::size_t index = 0;
+    for (const DialogControlEntry& control : layout_.controls) {
+        if (index >= controls_.size()) break;
+        HWND handle = controls_[index++].handle;
+        const ControlPlace place = DialogControlPlace(layout_, control, scale_);
+        MoveWindow(handle, place.left, place.top, place.width, place.height, TRUE);
+        SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    }
 }
 
 void DialogWindow::ShowCentred() {
@@ -114,6 +136,13 @@ LRESULT DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_CLOSE:
             onCancel_();
             return 0;
+        case kDpiChangedMessage: {
+            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            Relayout(DpiScale{HIWORD(wParam)});
+            return 0;
+        }
         case WM_CTLCOLORSTATIC: {
             HDC dc = reinterpret_cast<HDC>(wParam);
             SetTextColor(dc, RGB(0, 0, 0));

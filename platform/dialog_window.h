@@ -33,11 +33,15 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Places every control and the font again at a new scale.
+    void Relayout(DpiScale scale);
+
     struct NamedControl {
         std::string_view name;
         HWND handle;
     };
     const DialogLayout& layout_;
+    DpiScale scale_;
     UniqueFont font_;
     std::vector<NamedControl> controls_;
     std::function<void()> onOk_;

@@ -7,6 +7,9 @@
 
 namespace zentrova::platform {
 
+// WM_DPICHANGED, which older headers lack.
+inline constexpr UINT kDpiChangedMessage = 0x02E0;
+
 // Declares the process per-monitor DPI aware when the manifest has not
 // already done so (the manifest is what Windows reads first; this covers a
 // system that ignores its newer entries).

@@ -13,8 +13,6 @@ constexpr char kDisplayClass[] = "ZentrovaDisplayWindow";
 constexpr UINT_PTR kTimerId = 1;
 // Posted by StartTimer; see there.
 constexpr UINT kStartTimerMessage = WM_APP + 1;
-// WM_DPICHANGED, which older headers lack.
-constexpr UINT kDpiChangedMessage = 0x02E0;
 enum PopupItem : UINT { kPopupSettings = 1, kPopupClose = 2 };
 
 // Adds WS_EX_LAYERED. SetWindowLongA returns the previous style, which may

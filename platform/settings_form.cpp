@@ -2,6 +2,7 @@
 
 #include "app/program_names.h"
 #include "platform/dialog_window.h"
+#include "platform/dpi.h"
 #include "platform/win32_error.h"
 
 namespace zentrova::platform {
@@ -11,26 +12,29 @@ constexpr char kSettingsClass[] = "ZentrovaSettingsWindow";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 
-RECT OuterRectForClient() {
-    RECT r{0, 0, kSettingsClientWidth, kSettingsClientHeight};
-    AdjustWindowRectEx(&r, kStyle, FALSE, kExStyle);
+// The window with its frame around the client area at `dpi`, at the origin.
+RECT OuterRect(int dpi) {
+    const SizeI client = SettingsClientSize(DpiScale{dpi});
+    const RECT r = OuterRectForClient(SIZE{client.width, client.height}, kStyle, kExStyle, dpi);
     return {0, 0, r.right - r.left, r.bottom - r.top};
 }
 
 }  // namespace
 
 SettingsForm::SettingsForm(HWND owner, HICON icon) {
+    // Made at the origin, on the primary monitor, before it is placed.
+    const int dpi = PointDpi(POINT{0, 0});
     WindowOptions entry;
     entry.className = kSettingsClass;
     entry.caption = kSettingsCaption;
     entry.style = kStyle;
     entry.exStyle = kExStyle;
-    entry.outer = OuterRectForClient();
+    entry.outer = OuterRect(dpi);
     entry.owner = owner;
     entry.icon = icon;
     if (!CreateWindowFrom(entry)) return;
     tray_ = std::make_unique<TrayIcon>(Handle(), icon);
-    pages_ = std::make_unique<SettingsPages>(Handle());
+    pages_ = std::make_unique<SettingsPages>(Handle(), DpiScale{dpi});
     EnableDialogKeys(Handle());
 }
 
@@ -39,6 +43,8 @@ SizeI SettingsForm::OuterSize() const {
     GetWindowRect(Handle(), &r);
     return {r.right - r.left, r.bottom - r.top};
 }
+
+int SettingsForm::Dpi() const { return WindowDpi(Handle()); }
 
 SizeI SettingsForm::ScreenSize() const {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -103,6 +109,15 @@ LRESULT SettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
                 return 0;
             }
             break;
+        case kDpiChangedMessage: {
+            // Moved onto a monitor of another DPI: the suggested rectangle
+            // keeps the window's physical size; the controls follow.
+            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            if (pages_) pages_->Relayout(DpiScale{HIWORD(wParam)});
+            return 0;
+        }
         case WM_CLOSE:
             // Closing only hides the window and puts the tray icon back.
             if (logic_) logic_->FormClose();

@@ -4,12 +4,22 @@
 
 #include <string>
 
+#include "settings/scaled_place.h"
+
 namespace zentrova::platform {
 namespace {
 
 constexpr char kPageClass[] = "ZentrovaSettingsPage";
 
 HBRUSH PageBrush() { return GetSysColorBrush(COLOR_WINDOW); }
+
+UniqueFont SettingsFont(DpiScale scale) {
+    return UniqueFont(CreatePixelFont(std::string(kSettingsFontFamily).c_str(), scale.Pixels(kSettingsFontPixels)));
+}
+
+void Place(HWND control, const ControlPlace& place) {
+    MoveWindow(control, place.left, place.top, place.width, place.height, TRUE);
+}
 
 }  // namespace
 
@@ -49,9 +59,9 @@ LRESULT SettingsPageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     return WindowBase::HandleMessage(message, wParam, lParam);
 }
 
-SettingsPages::SettingsPages(HWND window)
-    : window_(window), font_(CreatePixelFont(std::string(kSettingsFontFamily).c_str(), kSettingsFontPixels)) {
-    tabs_ = CreateChild(window_, WC_TABCONTROLA, "", WS_CLIPSIBLINGS | WS_TABSTOP, kPagesPlace, font_.get());
+SettingsPages::SettingsPages(HWND window, DpiScale scale) : window_(window), scale_(scale), font_(SettingsFont(scale)) {
+    tabs_ = CreateChild(window_, WC_TABCONTROLA, "", WS_CLIPSIBLINGS | WS_TABSTOP, ScaledPlace(kPagesPlace, scale_),
+                        font_.get());
     for (std::size_t i = 0; i < std::size(kPageCaptions); ++i) {
         std::string caption(kPageCaptions[i]);
         TCITEMA item{};
@@ -59,14 +69,49 @@ SettingsPages::SettingsPages(HWND window)
         item.pszText = caption.data();
         SendMessageA(tabs_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
     }
-    RECT display{0, 0, kPagesPlace.width, kPagesPlace.height};
-    SendMessageA(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    const RECT display = PageRect();
     for (auto& page : pages_) {
         page = std::make_unique<SettingsPageWindow>(window_, display, router_);
         // Above the tab control, which would otherwise paint over it.
         SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
     ShowPage(0);  // "Clock" in front
+}
+
+// The pages' area inside the tab control, at the current scale.
+RECT SettingsPages::PageRect() const {
+    const ControlPlace pages = ScaledPlace(kPagesPlace, scale_);
+    RECT display{pages.left, pages.top, pages.left + pages.width, pages.top + pages.height};
+    SendMessageA(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    return display;
+}
+
+HWND SettingsPages::AddChild(HWND parent, const char* className, const std::string& text, DWORD style,
+                             const ControlPlace& design) {
+    HWND handle = CreateChild(parent, className, text, style, ScaledPlace(design, scale_), font_.get());
+    placed_.push_back({handle, design});
+    return handle;
+}
+
+void SettingsPages::Relayout(DpiScale scale) {
+    scale_ = scale;
+    // The old font lives until every control has taken the new one.
+    const UniqueFont old = std::move(font_);
+    font_ = SettingsFont(scale_);
+    const auto setFont = [this](HWND control) {
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    };
+    Place(tabs_, ScaledPlace(kPagesPlace, scale_));
+    setFont(tabs_);
+    const RECT display = PageRect();
+    for (auto& page : pages_) {
+        MoveWindow(page->Handle(), display.left, display.top, display.right - display.left,
+                   display.bottom - display.top, TRUE);
+    }
+    for (const PlacedControl& control : placed_) {
+        Place(control.handle, ScaledPlace(control.design, scale_));
+        setFont(control.handle);
+    }
 }
 
 HWND SettingsPages::PageWindow(zentrova::SettingsPage page) const {
@@ -80,27 +125,26 @@ void SettingsPages::ShowPage(int index) {
 }
 
 void SettingsPages::AddLabel(const LabelEntry& entry) {
-    CreateChild(PageWindow(entry.page), "STATIC", std::string(entry.caption), SS_LEFT | SS_NOPREFIX, entry.place,
-                font_.get());
+    AddChild(PageWindow(entry.page), "STATIC", std::string(entry.caption), SS_LEFT | SS_NOPREFIX, entry.place);
 }
 
 SliderControl& SettingsPages::AddSlider(const SliderEntry& entry, ControlHandler onChange) {
-    HWND handle = CreateChild(PageWindow(entry.page), TRACKBAR_CLASSA, "",
-                              WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM, entry.place, font_.get());
+    HWND handle = AddChild(PageWindow(entry.page), TRACKBAR_CLASSA, "",
+                           WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM, entry.place);
     return router_.Add(
         std::make_unique<Win32Slider>(handle, entry.minimum, entry.maximum, entry.start, std::move(onChange)));
 }
 
 CheckControl& SettingsPages::AddCheckBox(const CheckEntry& entry, ControlHandler onChange) {
-    HWND handle = CreateChild(PageWindow(entry.page), "BUTTON", std::string(entry.caption),
-                              WS_TABSTOP | BS_AUTOCHECKBOX, entry.place, font_.get());
+    HWND handle = AddChild(PageWindow(entry.page), "BUTTON", std::string(entry.caption),
+                           WS_TABSTOP | BS_AUTOCHECKBOX, entry.place);
     return router_.Add(std::make_unique<Win32CheckBox>(handle, std::move(onChange)));
 }
 
 ListControl& SettingsPages::AddList(const ListEntry& entry, std::span<const std::string_view> items,
                                     ControlHandler onChange) {
-    HWND handle = CreateChild(PageWindow(entry.page), "COMBOBOX", "",
-                              WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, entry.place, font_.get());
+    HWND handle = AddChild(PageWindow(entry.page), "COMBOBOX", "",
+                           WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, entry.place);
     auto& list = router_.Add(std::make_unique<Win32List>(handle, entry.editable, std::move(onChange)));
     for (std::string_view item : items) list.Append(std::string(item));
     return list;
@@ -108,8 +152,7 @@ ListControl& SettingsPages::AddList(const ListEntry& entry, std::span<const std:
 
 void SettingsPages::AddButton(const ButtonEntry& entry, ControlHandler onClick) {
     HWND parent = entry.onPage ? PageWindow(entry.page) : window_;
-    HWND handle =
-        CreateChild(parent, "BUTTON", std::string(entry.caption), WS_TABSTOP | BS_PUSHBUTTON, entry.place, font_.get());
+    HWND handle = AddChild(parent, "BUTTON", std::string(entry.caption), WS_TABSTOP | BS_PUSHBUTTON, entry.place);
     router_.Add(std::make_unique<Win32Button>(handle, std::move(onClick)));
 }
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "platform/win32_controls.h"
 #include "platform/win32_handles.h"
@@ -31,7 +32,8 @@ private:
 
 class SettingsPages final : public ControlFactory {
 public:
-    explicit SettingsPages(HWND window);
+    // Controls are made at `scale` from the layout tables' 96-DPI places.
+    SettingsPages(HWND window, DpiScale scale);
 
     void AddLabel(const LabelEntry& entry) override;
     SliderControl& AddSlider(const SliderEntry& entry, ControlHandler onChange) override;
@@ -43,12 +45,25 @@ public:
     // The window's own WM_COMMAND, WM_HSCROLL and WM_NOTIFY; true when handled.
     bool Route(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // Places every control and the font again at a new scale.
+    void Relayout(DpiScale scale);
+
 private:
+    struct PlacedControl {
+        HWND handle;
+        ControlPlace design;  // at 96 DPI
+    };
     HWND PageWindow(zentrova::SettingsPage page) const;
     void ShowPage(int index);
+    // Creates a control at its scaled place and remembers it for relayout.
+    HWND AddChild(HWND parent, const char* className, const std::string& text, DWORD style,
+                  const ControlPlace& design);
+    RECT PageRect() const;
 
     HWND window_;
+    DpiScale scale_;
     UniqueFont font_;
+    std::vector<PlacedControl> placed_;
     HWND tabs_ = nullptr;
     ControlRouter router_;
     std::array<std::unique_ptr<SettingsPageWindow>, 3> pages_;

@@ -20,7 +20,7 @@ WindowPositions ComputeWindowPositions(const FirstRunContext& context, int clock
     WindowPositions positions;
     positions.calendar = {settings.x, settings.y - RoundHalfEven(height / 1.2)};
     positions.clock = {settings.x + context.settingsWindow.width / 2, positions.calendar.y};
-    positions.countdown = {positions.clock.x, positions.clock.y + 5 * clockSize};
+    positions.countdown = {positions.clock.x, positions.clock.y + context.scale.Pixels(5 * clockSize)};
     return positions;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/program_names.h"
 #include "clock/clock_formats.h"
 
 namespace zentrova {
@@ -126,6 +127,10 @@ std::span<const std::string_view> TimeFormatLabels() {
 std::span<const std::string_view> DateFormatLabels() {
     static const auto labels = LabelsOf<DateFormatEntry, 13>(DateFormats());
     return labels;
+}
+
+SizeI SettingsClientSize(DpiScale scale) {
+    return scale.Pixels(SizeI{kSettingsClientWidth, kSettingsClientHeight});
 }
 
 DisplayWindowId WindowOfPage(SettingsPage page) {

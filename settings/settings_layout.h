@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "face/dpi_scale.h"
 #include "settings/settings.h"
 #include "settings/settings_controls.h"
 #include "settings/settings_schema.h"
@@ -93,5 +94,8 @@ DisplayWindowId WindowOfPage(SettingsPage page);
 
 // The client area of the tab control above the bottom buttons.
 inline constexpr ControlPlace kPagesPlace{0, 0, 400, 280};
+
+// The settings window's client size at a scale.
+SizeI SettingsClientSize(DpiScale scale);
 
 }  // namespace zentrova

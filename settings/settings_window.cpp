@@ -10,7 +10,7 @@ TForm2::TForm2(const SettingsWindowLinks& links) : links_(links), settings_(link
 
 void TForm2::FormCreate() {
     SettingsWindowHost& host = links_.host;
-    const FirstRunContext context{links_.time.Now().year, host.ScreenSize(), host.OuterSize()};
+    const FirstRunContext context{links_.time.Now().year, host.ScreenSize(), host.OuterSize(), DpiScale{host.Dpi()}};
     // A load error is shown, and start-up goes on with first-run values for
     // what could not be read, so the program is never left without windows.
     LoadResult loaded = Load(links_.store, settings_, context);

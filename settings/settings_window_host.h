@@ -15,6 +15,7 @@ public:
     virtual ~SettingsWindowHost() = default;
     virtual SizeI OuterSize() const = 0;   // the settings window with its frame
     virtual SizeI ScreenSize() const = 0;  // primary screen
+    virtual int Dpi() const = 0;           // of the monitor the window is on
     virtual PointI CursorPos() const = 0;
     virtual void MoveTo(PointI leftTop) = 0;
     virtual void ShowInFront() = 0;  // visible and brought to the front

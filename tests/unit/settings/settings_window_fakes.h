@@ -144,6 +144,7 @@ public:
 
     SizeI OuterSize() const override { return {406, 346}; }
     SizeI ScreenSize() const override { return {1024, 768}; }
+    int Dpi() const override { return 96; }
     PointI CursorPos() const override { return cursor; }
     void MoveTo(PointI p) override { movedTo = p; calls.push_back("move"); }
     void ShowInFront() override { visible = true; calls.push_back("show"); }
