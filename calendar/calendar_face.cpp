@@ -59,7 +59,7 @@ CalendarMetrics MeasureCalendar(TextMeasurer& measurer, int calendarSize, DpiSca
 }
 
 SizeI CalendarFaceCapacity(DpiScale scale) {
-    const CalendarMetrics largest = MetricsForFaceWidth(scale.Pixels(kMaxCalendarWidth), scale);
+    const CalendarMetrics largest = MetricsForFaceWidth(kWeekdays * scale.Pixels(kTileCapacity), scale);
     return {largest.width, largest.height};
 }
 

@@ -217,3 +217,32 @@ TEST_F(ClockWindowTest, NoValidFormatYetFallsBackToTheSystemPictures) {
 
 }  // namespace
 }  // namespace zentrova
+
+namespace zentrova {
+namespace {
+
+// On a 150 % monitor the clock is its 96-DPI face scaled once, its text
+// drawn at the scaled size; moved to a 100 % monitor it is rebuilt there.
+TEST_F(ClockWindowTest, FaceAndTextFollowTheMonitorsDpi) {
+    TForm1& at96 = Created();
+    const SizeI face96 = at96.FaceSize();
+    clock.reset();
+    surface.dpi = 144;
+    random.Add({1, 0, 199});
+    TForm1& form = Created();
+    EXPECT_EQ(form.FaceSize(), DpiScale{144}.Pixels(face96));
+    EXPECT_EQ(form.Planes().width, form.FaceSize().width);
+    const Frame& frame = surface.frames.back();
+    EXPECT_EQ(frame.width, form.FaceSize().width);
+    EXPECT_EQ(frame.fonts[0].emPixels, 21);  // 14 x 1.5
+    EXPECT_EQ(surface.clientSizes.back(), form.FaceSize());
+
+    form.OnDpiChanged(96);
+    EXPECT_EQ(form.FaceSize(), face96);
+    EXPECT_EQ(surface.clientSizes.back(), face96);
+    form.OnTimer();
+    EXPECT_EQ(surface.frames.back().fonts[0].emPixels, 14);
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -262,3 +262,49 @@ TEST_F(DisplayWindowTest, FaceSizeIsClampedAndBecomesClientSize) {
 
 }  // namespace
 }  // namespace zentrova
+
+namespace zentrova {
+namespace {
+
+TEST_F(DisplayWindowTest, TakesTheScaleOfItsMonitorAtPlacementAndRebuildsOnlyOnAChange) {
+    services.surface.dpi = 144;
+    services.random.Add({0, 100, 100});
+    window.PlaceAtSavedPosition();
+    EXPECT_EQ(window.Scale().Dpi(), 144);
+    EXPECT_DOUBLE_EQ(window.Motion().velX, 2.25);  // 1.5 pixels per tick at 96 DPI
+
+    window.OnDpiChanged(144);
+    EXPECT_EQ(window.rebuilds, 0);
+    window.OnDpiChanged(96);
+    EXPECT_EQ(window.rebuilds, 1);
+    EXPECT_EQ(window.Scale().Dpi(), 96);
+    EXPECT_DOUBLE_EQ(window.Motion().velX, 1.5);  // the same speed on the screen
+    window.OnDpiChanged(192);
+    EXPECT_EQ(window.rebuilds, 2);
+    EXPECT_DOUBLE_EQ(window.Motion().velY, 3.0);
+}
+
+// A still window stands on a second monitor, which is unplugged: the
+// display change reads the monitors again at once and the window creeps
+// onto the one left, on 30 ms ticks, and is saved there.
+TEST_F(DisplayWindowTest, AMonitorRemovedUnderAStillWindowSendsItOntoTheNearest) {
+    services.desktop.monitors = {RectI{0, 0, 1000, 800}, RectI{1000, 0, 2000, 800}};
+    services.surface.position = {1500, 300};
+    left = 1500;
+    top = 300;
+    window.OnTimer();
+    EXPECT_EQ(services.surface.position, (PointI{1500, 300}));  // at home on the second
+    ASSERT_GT(services.surface.TickPeriod(), kDisplayTimerMs);
+
+    services.desktop.monitors = {RectI{0, 0, 1000, 800}};
+    window.OnDisplayChange();
+    EXPECT_EQ(services.desktop.displayChanges, 1);
+    EXPECT_EQ(services.surface.TickPeriod(), kDisplayTimerMs);
+    for (int tick = 0; tick < 1500 - 798; ++tick) window.OnTimer();
+    EXPECT_EQ(services.surface.position, (PointI{798, 300}));  // 1000 - 200 - 2
+    EXPECT_EQ(left, 798);
+    EXPECT_EQ(sink.writes, 1);
+}
+
+}  // namespace
+}  // namespace zentrova
