@@ -11,7 +11,8 @@
 
 # Bump when the recipe of the pristine prefix changes, so cached copies are rebuilt.
 readonly E2E_TEMPLATE_RECIPE=2
-readonly E2E_SCREEN_SIZE=1024x768
+# A test may ask for another screen size by setting it before sourcing this file.
+readonly E2E_SCREEN_SIZE=${E2E_SCREEN_SIZE:-1024x768}
 readonly E2E_DISPLAY_FIRST=90
 readonly E2E_DISPLAY_LAST=199
 readonly E2E_TRAY_CAPTION="Wine System Tray"
