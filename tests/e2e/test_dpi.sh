@@ -47,11 +47,8 @@ near() { (($1 * 2 - $2 <= 2 * $3 && $2 - $1 * 2 <= 2 * $3)); }
 first_start AT96
 INK96=$INK
 
+# Each Wine process reads the DPI when it starts, so the next start runs at 144.
 e2e_reg_add 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD 144
-# The DPI is read when a process starts; end the prefix's helpers so that
-# every process of the next start reads 144.
-wineserver -k >/dev/null 2>&1 || true
-timeout 30 wineserver -w >/dev/null 2>&1 || true
 first_start AT144
 INK144=$INK
 
