@@ -89,6 +89,17 @@ void DisplayWindows::Wake(DisplayWindowId window) {
     WithParts(window, [](auto& parts) { parts.logic->Wake(); });
 }
 
+void DisplayWindows::CatchUp() {
+    for (DisplayWindowId window : {DisplayWindowId::Clock, DisplayWindowId::Countdown, DisplayWindowId::Calendar})
+        WithParts(window, [](auto& parts) { parts.logic->CatchUp(); });
+}
+
+void DisplayWindows::ChangeLocale(const Locale& locale) {
+    if (clock_) clock_->logic->ChangeLocale(locale);
+    if (calendar_) calendar_->logic->ChangeLocale(locale);
+    Rebuild(DisplayWindowId::Countdown);
+}
+
 void DisplayWindows::ShowSettingsWindow() {
     if (settings_) settings_->ShowFromDisplayMenu();
 }

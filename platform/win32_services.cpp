@@ -45,13 +45,16 @@ int ClockSeededRandom::Next(int bound) {
     return std::uniform_int_distribution<int>(0, bound - 1)(engine_);
 }
 
-SizeI GdiTextMeasurer::Measure(const std::string& family, int points, const std::string& text) {
+namespace {
+
+// The extent of `text` in a font of character height `emPixels` on a
+// screen-compatible canvas.
+SizeI TextExtent(const std::string& family, int emPixels, bool bold, const std::string& text) {
     ScreenDc screen;
     UniqueDc dc(CreateCompatibleDC(screen.get()));
     if (!dc) return {};
-    const int height = -MulDiv(std::max(points, 1), GetDeviceCaps(dc.get(), LOGPIXELSY), 72);
-    UniqueFont font(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+    UniqueFont font(CreateFontA(-std::max(emPixels, 1), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 DEFAULT_PITCH | FF_DONTCARE, family.substr(0, LF_FACESIZE - 1).c_str()));
     ScopedSelect select(dc.get(), font.get());
     SIZE size{};
@@ -62,6 +65,18 @@ SizeI GdiTextMeasurer::Measure(const std::string& family, int points, const std:
         size.cy = metrics.tmHeight;
     }
     return {size.cx, size.cy};
+}
+
+}  // namespace
+
+SizeI GdiTextMeasurer::Measure(const std::string& family, int points, const std::string& text) {
+    ScreenDc screen;
+    const int pixels = MulDiv(std::max(points, 1), GetDeviceCaps(screen.get(), LOGPIXELSY), 72);
+    return TextExtent(family, pixels, false, text);
+}
+
+SizeI GdiTextMeasurer::MeasurePixels(const std::string& family, int emPixels, bool bold, const std::string& text) {
+    return TextExtent(family, emPixels, bold, text);
 }
 
 }  // namespace zentrova::platform

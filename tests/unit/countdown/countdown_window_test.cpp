@@ -21,6 +21,7 @@ public:
     void Push(const Frame& frame) override { frames.push_back(frame); }
     void ShowPopupMenu(PointI) override {}
     void ScheduleTicks(int) override {}
+    void RestartTicks(int) override {}
 
     SizeI clientSize;
     PointI position;
