@@ -57,9 +57,8 @@ void SelectTimeFormat(CalendarState& state, int timeIndex, const LocalTime& now,
 // and the title "mmmm yyyy" of the shown month; remembers `now`'s time.
 void RefreshCalendar(CalendarState& state, const LocalTime& now, const Locale& locale);
 
-// Run by every tick: when hour, minute or second differs from the previous
-// tick's, runs RefreshCalendar and returns true (draw). Remembers `now`'s
-// time either way.
+// When hour, minute or second differs from the previous refresh's, runs
+// RefreshCalendar and returns true (draw).
 bool SecondRefresh(CalendarState& state, const LocalTime& now, const Locale& locale);
 
 // The shown month one back / forward. They stop, returning false, at

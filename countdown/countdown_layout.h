@@ -38,7 +38,8 @@ std::string FitCountdownTitle(const std::string& title, const CountdownLayout& l
                               TextMeasurer& measurer);
 
 // The frame's text items in drawing order: the title (kept on one line) and
-// the six labels in font `labelFont`, then the six numbers and the separators in `numberFont`.
+// the six labels in font `labelFont`, then the six numbers and the
+// separators in `numberFont`.
 std::vector<DrawText> CountdownTextItems(const CountdownLayout& layout, const std::string& title,
                                          const std::array<std::string, 6>& numbers, int labelFont,
                                          int numberFont);

@@ -6,6 +6,7 @@
 // regional settings changed under it.
 
 #include <functional>
+#include <utility>
 
 #include "platform/window_base.h"
 

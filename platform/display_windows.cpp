@@ -94,10 +94,11 @@ void DisplayWindows::CatchUp() {
         WithParts(window, [](auto& parts) { parts.logic->CatchUp(); });
 }
 
+// The countdown shows no regional text (its labels are fixed words), so its
+// face stays as it is.
 void DisplayWindows::ChangeLocale(const Locale& locale) {
     if (clock_) clock_->logic->ChangeLocale(locale);
     if (calendar_) calendar_->logic->ChangeLocale(locale);
-    Rebuild(DisplayWindowId::Countdown);
 }
 
 void DisplayWindows::ShowSettingsWindow() {

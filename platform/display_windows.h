@@ -51,7 +51,7 @@ public:
     // start afresh.
     void CatchUp();
     // The regional settings were read again: the clock and the calendar take
-    // them and every face is prepared anew.
+    // them and prepare their faces anew.
     void ChangeLocale(const Locale& locale);
 
     // ShellActions, for the display windows' menus and keys.
