@@ -49,6 +49,7 @@ public:
     void Push(const Frame& frame) override { benchmark::DoNotOptimize(frame.pixels.data()); }
     void ShowPopupMenu(PointI) override {}
     void ScheduleTicks(int) override {}
+    void RestartTicks(int) override {}
     PointI position{100, 100};
     int dpi = kDesignDpi;
 };

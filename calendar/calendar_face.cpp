@@ -11,7 +11,6 @@ namespace zentrova {
 namespace {
 
 constexpr double kWidthMargin = 1.1;
-constexpr int kMaxTransparency = 50;
 // Keeps the normalised coordinate just short of 1 at the far edge.
 constexpr double kEdgeBias = 0.001;
 // Inner radius and frequency of the ring: the rounded square's band spans
@@ -30,11 +29,6 @@ CalendarMetrics MetricsForFaceWidth(int faceWidth, DpiScale scale) {
     metrics.height = RoundHalfEven(metrics.width + metrics.width / 8.0);
     metrics.cell = std::clamp(RoundHalfEven(metrics.width / 7.0), 1, tileCapacity);
     return metrics;
-}
-
-// Transparency held to 0..50 like the other faces, so no alpha wraps.
-double Opacity(int transparency) {
-    return 1.0 - std::clamp(transparency, 0, kMaxTransparency) / static_cast<double>(kMaxTransparency);
 }
 
 double Normalised(int index, int extent) { return 2.0 * index / (extent + kEdgeBias) - 1.0; }
@@ -79,7 +73,7 @@ void FillCalendarTiles(const WorkingBitmap& cell, FaceShape shape, int transpare
     const SizeI size{side, side};
     if (tiles.DayTile.width != side || tiles.DayTile.height != side) tiles.DayTile.Resize(size);
     if (tiles.TodayTile.width != side || tiles.TodayTile.height != side) tiles.TodayTile.Resize(size);
-    const double opacity = Opacity(transparency);
+    const double opacity = FaceOpacity(transparency);
 
     FacePlanes& day = tiles.DayTile;
     FacePlanes& today = tiles.TodayTile;
@@ -131,12 +125,13 @@ void BuildCalendarFace(const Settings& settings, const SkinSet& skins, TextMeasu
 void ComposeCalendarFrame(const CalendarFace& face, const CalendarState& state, const Settings& settings,
                           const std::string& footerDate, Frame& frame) {
     const CalendarMetrics& metrics = face.metrics;
-    const MonthLayout layout = LayoutMonth(metrics, state.ShownYear, state.ShownMonth, state.TodayDay);
+    const MonthLayout layout = LayoutMonth(metrics, state.ShownYear, state.ShownMonth, MarkedDay(state));
 
     frame.width = metrics.width;
     frame.height = metrics.height;
     frame.pixels.clear();  // the face starts fully transparent
     frame.textColor = face.SkinTextColor;
+    frame.textOpacity = static_cast<float>(FaceOpacity(settings.CalendarTransparent));
     const int emPixels = face.scale.Pixels(settings.CalendarSize + 8);
     frame.fonts = {FontChoice{settings.CalendarFont, emPixels, settings.CalendarBold},
                    FontChoice{settings.CalendarFont, emPixels, true}};

@@ -17,15 +17,44 @@ constexpr std::string_view kTodayPrefix = "Today ";
 
 std::uint16_t Field(int value) { return static_cast<std::uint16_t>(std::clamp(value, 0, 0xFFFF)); }
 
-}  // namespace
-
-void StartCalendar(CalendarState& state, const LocalTime& today) {
+void SetToday(CalendarState& state, const LocalTime& today) {
     // Paging relies on the shown month lying inside the years it can page.
     state.TodayYear = Field(std::clamp(today.year, kMinYear, kMaxYear));
     state.TodayMonth = Field(std::clamp(today.month, 1, 12));
     state.TodayDay = Field(today.day);
+}
+
+void RememberTime(CalendarState& state, const LocalTime& now) {
+    state.LastHour = Field(now.hour);
+    state.LastMinute = Field(now.minute);
+    state.LastSecond = Field(now.second);
+}
+
+}  // namespace
+
+void StartCalendar(CalendarState& state, const LocalTime& today) {
+    SetToday(state, today);
     state.ShownYear = state.TodayYear;
     state.ShownMonth = state.TodayMonth;
+}
+
+bool FollowToday(CalendarState& state, const LocalTime& now) {
+    const std::uint16_t year = state.TodayYear;
+    const std::uint16_t month = state.TodayMonth;
+    const std::uint16_t day = state.TodayDay;
+    const bool showedToday = state.ShownYear == year && state.ShownMonth == month;
+    SetToday(state, now);
+    if (state.TodayYear == year && state.TodayMonth == month && state.TodayDay == day) return false;
+    if (showedToday) {
+        state.ShownYear = state.TodayYear;
+        state.ShownMonth = state.TodayMonth;
+    }
+    return true;
+}
+
+int MarkedDay(const CalendarState& state) {
+    const bool showsToday = state.ShownYear == state.TodayYear && state.ShownMonth == state.TodayMonth;
+    return showsToday ? state.TodayDay : 0;
 }
 
 void SelectTimeFormat(CalendarState& state, int timeIndex, const LocalTime& now, const Locale& locale) {
@@ -38,20 +67,19 @@ void SelectTimeFormat(CalendarState& state, int timeIndex, const LocalTime& now,
     state.LastSecond = 0;
 }
 
+void RefreshCalendar(CalendarState& state, const LocalTime& now, const Locale& locale) {
+    FollowToday(state, now);
+    // An empty pattern (no valid index yet) gives an empty time text.
+    state.CalendarTimeText = FormatDateTime(state.CalendarTimeFormat, now, locale);
+    const LocalTime shown{state.ShownYear, state.ShownMonth, 1, 0, 0, 0, 0};
+    state.CalendarTitle = FormatDateTime(kTitlePattern, shown, locale);
+    RememberTime(state, now);
+}
+
 bool SecondRefresh(CalendarState& state, const LocalTime& now, const Locale& locale) {
-    const std::uint16_t hour = Field(now.hour);
-    const std::uint16_t minute = Field(now.minute);
-    const std::uint16_t second = Field(now.second);
-    const bool changed = hour != state.LastHour || minute != state.LastMinute || second != state.LastSecond;
-    if (changed) {
-        // An empty pattern (no valid index yet) gives an empty time text.
-        state.CalendarTimeText = FormatDateTime(state.CalendarTimeFormat, now, locale);
-        const LocalTime shown{state.ShownYear, state.ShownMonth, 1, 0, 0, 0, 0};
-        state.CalendarTitle = FormatDateTime(kTitlePattern, shown, locale);
-    }
-    state.LastHour = hour;
-    state.LastMinute = minute;
-    state.LastSecond = second;
+    const bool changed = Field(now.hour) != state.LastHour || Field(now.minute) != state.LastMinute ||
+                         Field(now.second) != state.LastSecond;
+    if (changed) RefreshCalendar(state, now, locale);
     return changed;
 }
 

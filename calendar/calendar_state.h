@@ -1,6 +1,7 @@
 #pragma once
-// The calendar's month model: today's date captured once at creation, the
-// month on display and its paging, and every text drawn in the cells.
+// The calendar's month model: today's date, which moves on when the date
+// changes, the month on display and its paging, and every text drawn in the
+// cells.
 
 #include <array>
 #include <cstdint>
@@ -13,7 +14,7 @@
 namespace zentrova {
 
 struct CalendarState {
-    // The local date when the window was created; never refreshed.
+    // The local date as the last refresh read it (at first, the creation's).
     std::uint16_t TodayYear = 0;
     std::uint16_t TodayMonth = 0;
     std::uint16_t TodayDay = 0;
@@ -37,14 +38,27 @@ inline constexpr std::string_view kNextArrowText = ">>";
 // shown as the nearest end of the range).
 void StartCalendar(CalendarState& state, const LocalTime& today);
 
+// Moves today to `now`'s date when the date has changed (midnight, a change
+// of the clock or the time zone). When the month on display was today's
+// month it follows to the new today's month; a month the user has paged to
+// stays. True when today moved.
+bool FollowToday(CalendarState& state, const LocalTime& now);
+
+// The day number that carries today's ring in the shown month: today's day
+// when the shown month is today's month, else 0 (no cell).
+int MarkedDay(const CalendarState& state);
+
 // Face building's part: the time pattern for `timeIndex` (an index outside
 // 0..3 keeps the previous one), the provisional title "mmmm dd" of `now`,
 // and the remembered time zeroed so that the next tick draws.
 void SelectTimeFormat(CalendarState& state, int timeIndex, const LocalTime& now, const Locale& locale);
 
-// Run by every tick: when hour, minute or second differs from the previous
-// tick's, formats the time text and the title "mmmm yyyy" of the shown
-// month and returns true (draw). Remembers `now`'s time either way.
+// A redraw's texts for `now`: today followed (FollowToday), the time text
+// and the title "mmmm yyyy" of the shown month; remembers `now`'s time.
+void RefreshCalendar(CalendarState& state, const LocalTime& now, const Locale& locale);
+
+// When hour, minute or second differs from the previous refresh's, runs
+// RefreshCalendar and returns true (draw).
 bool SecondRefresh(CalendarState& state, const LocalTime& now, const Locale& locale);
 
 // The shown month one back / forward. They stop, returning false, at

@@ -29,8 +29,16 @@ void TForm4::CalendarForm() {
 
 void TForm4::CalendarDraw() { Draw(context_.time.Now()); }
 
+void TForm4::ChangeLocale(Locale locale) {
+    locale_ = std::move(locale);
+    CalendarForm();
+}
+
+// The base window calls this once the second has changed (or after a jump
+// of the clock), so every call draws; today moves on with the date here.
 void TForm4::Refresh(const LocalTime& now) {
-    if (SecondRefresh(state_, now, locale_)) Draw(now);
+    RefreshCalendar(state_, now, locale_);
+    Draw(now);
 }
 
 void TForm4::OnLeftPress(PointI client) {

@@ -24,6 +24,9 @@ public:
     void CalendarForm();
     // Composes the frame from the prepared tiles and pushes it.
     void CalendarDraw();
+    // The user's regional settings changed: the month names and separators
+    // are replaced and the face built anew with them.
+    void ChangeLocale(Locale locale);
 
     const CalendarState& State() const { return state_; }
     const CalendarFace& Face() const { return face_; }

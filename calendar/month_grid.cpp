@@ -15,7 +15,7 @@ double Over(long long numerator, int denominator) { return static_cast<double>(n
 
 }  // namespace
 
-MonthLayout LayoutMonth(const CalendarMetrics& metrics, int year, int month, int todayDay) {
+MonthLayout LayoutMonth(const CalendarMetrics& metrics, int year, int month, int markedDay) {
     const int w = metrics.width;
     const int h = metrics.height;
     const int c = metrics.cell;
@@ -41,7 +41,7 @@ MonthLayout LayoutMonth(const CalendarMetrics& metrics, int year, int month, int
         const int weekday = WeekdayOf(year, month, day);
         const double x = Over(static_cast<long long>(weekday - 1) * w, kWeekdays);
         const double y = Over(2LL * h, kFaceRows) + Over(static_cast<long long>(row) * h, kFaceRows);
-        layout.days.push_back({day, weekday, row, Rect(x, y, column, rowHeight), day == todayDay});
+        layout.days.push_back({day, weekday, row, Rect(x, y, column, rowHeight), day == markedDay});
         if (weekday == kWeekdays) ++row;
     }
     return layout;

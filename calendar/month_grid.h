@@ -43,8 +43,8 @@ struct MonthLayout {
 };
 
 // The cells of `year`-`month` on a face of `metrics`; the cell whose number
-// equals `todayDay` is marked, in whatever month is shown.
-MonthLayout LayoutMonth(const CalendarMetrics& metrics, int year, int month, int todayDay);
+// equals `markedDay` carries today's ring (0 marks none).
+MonthLayout LayoutMonth(const CalendarMetrics& metrics, int year, int month, int markedDay);
 
 // Which arrow squares a left press at a client point falls in. The squares
 // are C x C with strict bounds, a little taller than the drawn arrow cells.

@@ -41,6 +41,7 @@ void TForm1::Draw() {
     frame_.height = faceSize_.height;
     BuildFramePixels(planes_, frame_.pixels);
     frame_.textColor = skinTextColor_;
+    frame_.textOpacity = static_cast<float>(FaceOpacity(clockSettings_.ClockTransparent));
     frame_.fonts.assign(1, ClockDrawingFont(clockSettings_, scale_));
     frame_.tiles.clear();
     frame_.ops.clear();
@@ -48,6 +49,11 @@ void TForm1::Draw() {
         frame_.ops.emplace_back(std::move(item));
     }
     context_.surface.Push(frame_);
+}
+
+void TForm1::ChangeLocale(Locale locale) {
+    locale_ = std::move(locale);
+    Dial();
 }
 
 void TForm1::OnKeyDown(int virtualKey) {

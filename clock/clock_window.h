@@ -26,6 +26,9 @@ public:
     void Dial();
     // Builds the frame from the prepared face and the current texts and pushes it.
     void Draw();
+    // The user's regional settings changed: the names, separators and
+    // pictures are replaced and the face prepared anew with them.
+    void ChangeLocale(Locale locale);
 
     void OnKeyDown(int virtualKey) override;
 

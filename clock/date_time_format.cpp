@@ -131,8 +131,7 @@ std::string FormatWindowsPicture(std::string_view picture, const LocalTime& time
     return out;
 }
 
-std::string CountEntryLine(std::string_view title, double date, double time, const Locale& locale,
-                           EntryLineOrder order) {
+std::string CountEntryLine(std::string_view title, double date, double time, const Locale& locale) {
     const CivilDate day = DecodeDate(date);
     const TimeOfDay clock = DecodeTime(time);
     const LocalTime moment{day.year, day.month, day.day, clock.hour, clock.minute, clock.second, 0};
@@ -141,9 +140,9 @@ std::string CountEntryLine(std::string_view title, double date, double time, con
 
     std::string line(title);
     line += "  ";
-    line += order == EntryLineOrder::DateFirst ? dateText : timeText;
+    line += dateText;
     line += "  ";
-    line += order == EntryLineOrder::DateFirst ? timeText : dateText;
+    line += timeText;
     return line;
 }
 

@@ -28,16 +28,11 @@ std::string FormatDateTime(std::string_view pattern, const LocalTime& time, cons
 // out; every other character is copied, separators included.
 std::string FormatWindowsPicture(std::string_view picture, const LocalTime& time, const Locale& locale);
 
-enum class EntryLineOrder {
-    DateFirst,  // the lines built from the stored list
-    TimeFirst,  // the line the add dialog appends for a new entry
-};
-
-// A countdown list line: title, two blanks, the date in the short date
-// picture, two blanks, the time in the long time picture (or time before
-// date). `date` and `time` are day-based date-time values; only the date part
-// of `date` and the time-of-day part of `time` count.
-std::string CountEntryLine(std::string_view title, double date, double time, const Locale& locale,
-                           EntryLineOrder order = EntryLineOrder::DateFirst);
+// A countdown list line, the same for every entry however it came into the
+// list: title, two blanks, the date in the short date picture, two blanks,
+// the time in the long time picture. `date` and `time` are day-based
+// date-time values; only the date part of `date` and the time-of-day part of
+// `time` count.
+std::string CountEntryLine(std::string_view title, double date, double time, const Locale& locale);
 
 }  // namespace zentrova

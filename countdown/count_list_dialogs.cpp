@@ -62,9 +62,8 @@ void TOKBottomDlg1::OKBtnClick() {
         context_.host.ShowMessage(kCountListFullMessage);
         return;
     }
-    // The new line shows the time before the date, as it always has.
-    context_.titles.Append(CountEntryLine(entry.title, entry.date, entry.time, context_.locale,
-                                          EntryLineOrder::TimeFirst));
+    // The same line as the stored entries', so every line reads alike.
+    context_.titles.Append(CountEntryLine(entry.title, entry.date, entry.time, context_.locale));
     const int added = settings.CountMax;
     context_.titles.Select(added);
     AppendCountEntry(settings, std::move(entry));

@@ -83,7 +83,7 @@ bool AppendCountEntry(Settings& settings, CountEntry entry);
 // entry before it. A one-entry list keeps its entry.
 void DeleteSelectedCountEntry(Settings& settings);
 
-// Refills the title list from the stored order (date before time).
+// Refills the title list, a CountEntryLine per entry.
 void FillTitleList(ListControl& titles, const Settings& settings, const Locale& locale);
 
 }  // namespace zentrova

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "countdown/countdown_face.h"
+#include "face/text_fit.h"
 
 namespace zentrova {
 namespace {
@@ -14,6 +15,15 @@ RectF Rect(double x, double y, double width, double height) {
 }
 
 }  // namespace
+
+CountdownLayout CountdownLayoutFor(SizeI face, bool oval) {
+    return oval ? OvalCountdownLayout(face) : RectangleCountdownLayout(face);
+}
+
+std::string FitCountdownTitle(const std::string& title, const CountdownLayout& layout, const FontChoice& labelFont,
+                              TextMeasurer& measurer) {
+    return FitOnOneLine(title, labelFont, layout.title.width, measurer);
+}
 
 CountdownLayout RectangleCountdownLayout(SizeI face) {
     const double w = face.width;
@@ -70,7 +80,7 @@ std::vector<DrawText> CountdownTextItems(const CountdownLayout& layout, const st
                                          int numberFont) {
     std::vector<DrawText> items;
     items.reserve(1 + layout.labels.size() + layout.numbers.size() + layout.separators.size());
-    items.push_back({labelFont, title, layout.title});
+    items.push_back({labelFont, title, layout.title, true});  // fitted by FitCountdownTitle
     for (std::size_t i = 0; i < layout.labels.size(); ++i) {
         items.push_back({labelFont, kCountLabelWords[i], layout.labels[i]});
     }

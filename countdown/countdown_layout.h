@@ -10,6 +10,7 @@
 
 #include "face/frame.h"
 #include "face/geometry.h"
+#include "face/services.h"
 
 namespace zentrova {
 
@@ -28,9 +29,17 @@ struct CountdownLayout {
 
 CountdownLayout RectangleCountdownLayout(SizeI face);
 CountdownLayout OvalCountdownLayout(SizeI face);
+CountdownLayout CountdownLayoutFor(SizeI face, bool oval);
 
-// The frame's text items in drawing order: the title and the six labels in
-// font `labelFont`, then the six numbers and the separators in `numberFont`.
+// The title as drawn: on one line of the title's width in the label font,
+// ended with an ellipsis when it does not fit (a title that fits is drawn
+// as it is).
+std::string FitCountdownTitle(const std::string& title, const CountdownLayout& layout, const FontChoice& labelFont,
+                              TextMeasurer& measurer);
+
+// The frame's text items in drawing order: the title (kept on one line) and
+// the six labels in font `labelFont`, then the six numbers and the
+// separators in `numberFont`.
 std::vector<DrawText> CountdownTextItems(const CountdownLayout& layout, const std::string& title,
                                          const std::array<std::string, 6>& numbers, int labelFont,
                                          int numberFont);

@@ -31,6 +31,11 @@ void TForm3::CountForm() {
     PrepareFace(context_.skins, options_.CountSkin, faceSize_,
                 CountdownFaceShape(options_.CountRectOval, options_.CountSky), options_.CountTransparent,
                 context_.bitmaps.skin, planes_, textColor_);
+    // CountText, the font and the face size change only with a preparation,
+    // so the title is fitted here rather than measured every second.
+    const CountdownFonts fonts = MakeCountdownFonts(options_.CountFont, options_.CountSize, options_.CountBorder, scale_);
+    shownTitle_ = FitCountdownTitle(options_.CountText, CountdownLayoutFor(faceSize_, options_.CountRectOval),
+                                    fonts.label, context_.measurer);
 }
 
 void TForm3::CountDraw() {
@@ -46,14 +51,14 @@ void TForm3::CountDraw() {
 
     const CountdownFonts fonts = MakeCountdownFonts(options_.CountFont, options_.CountSize, options_.CountBorder, scale_);
     frame_.textColor = textColor_;
+    frame_.textOpacity = static_cast<float>(FaceOpacity(options_.CountTransparent));
     frame_.fonts = {fonts.label, fonts.number};
     frame_.tiles.clear();
     frame_.ops.clear();
     const SizeI face{frame_.width, frame_.height};
-    const CountdownLayout layout =
-        options_.CountRectOval ? OvalCountdownLayout(face) : RectangleCountdownLayout(face);
+    const CountdownLayout layout = CountdownLayoutFor(face, options_.CountRectOval);
     for (DrawText& item :
-         CountdownTextItems(layout, options_.CountText, fieldTexts_, kCountLabelFontIndex, kCountNumberFontIndex)) {
+         CountdownTextItems(layout, shownTitle_, fieldTexts_, kCountLabelFontIndex, kCountNumberFontIndex)) {
         frame_.ops.emplace_back(std::move(item));
     }
     context_.surface.Push(frame_);

@@ -38,6 +38,9 @@ public:
     const std::array<std::string, 6>& FieldTexts() const { return fieldTexts_; }
     Rgb SkinTextColor() const { return textColor_; }
     const FacePlanes& Planes() const { return planes_; }
+    // CountText as the frames draw it: on one line, cut with an ellipsis
+    // when too long for it.
+    const std::string& ShownTitle() const { return shownTitle_; }
 
 protected:
     void Rebuild() override { CountForm(); }
@@ -51,6 +54,7 @@ private:
     CountdownFields target_;
     int monthLength_ = 0;
     std::array<std::string, 6> fieldTexts_;
+    std::string shownTitle_;
 };
 
 }  // namespace zentrova

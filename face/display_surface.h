@@ -30,6 +30,9 @@ public:
     // `delayMs` after this call); asking for the period already set keeps
     // the ticks where they are.
     virtual void ScheduleTicks(int delayMs) = 0;
+    // As ScheduleTicks, but the timer is set afresh even for the period
+    // already set, so the next tick comes `delayMs` from now.
+    virtual void RestartTicks(int delayMs) = 0;
 };
 
 class DisplayEvents {

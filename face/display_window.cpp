@@ -7,10 +7,12 @@ namespace zentrova {
 DisplayWindow::DisplayWindow(DisplayContext context, MotionSettings motion)
     : context_(context), settings_(motion) {}
 
-void DisplayWindow::OnTimer() {
+void DisplayWindow::OnTimer() { Tick(false); }
+
+void DisplayWindow::Tick(bool catchingUp) {
     const LocalTime now = context_.time.Now();
     const TimeOfDay time{now.hour, now.minute, now.second};
-    if (time != last_) Refresh(now);
+    if (catchingUp || time != last_) Refresh(now);
 
     const std::span<const RectI> monitors = context_.desktop.Monitors();
     bool moving = settings_.go || motion_.dragging;
@@ -36,7 +38,12 @@ void DisplayWindow::OnTimer() {
         }
     }
     last_ = time;
-    context_.surface.ScheduleTicks(moving ? kDisplayTimerMs : RestingTickDelay(now.millisecond));
+    const int delay = moving ? kDisplayTimerMs : RestingTickDelay(now.millisecond);
+    if (catchingUp) {
+        context_.surface.RestartTicks(delay);
+    } else {
+        context_.surface.ScheduleTicks(delay);
+    }
 }
 
 void DisplayWindow::OnMouseDown(MouseButton button, PointI client) {

@@ -62,6 +62,11 @@ public:
     // A setting the tick reads has changed (or the face was prepared anew):
     // the next tick comes within 30 ms rather than at the next second.
     void Wake() { context_.surface.ScheduleTicks(kDisplayTimerMs); }
+    // The system's clock jumped (a resume from sleep, a change of the clock,
+    // the time zone or daylight saving time): ticks at once, redrawing
+    // whatever the second, and sets the ticks going afresh from now, since
+    // a timer that slept with the machine can come late.
+    void CatchUp() { Tick(true); }
 
     WindowMotion& Motion() { return motion_; }
     const WindowMotion& Motion() const { return motion_; }
@@ -97,6 +102,10 @@ protected:
     DpiScale scale_;  // handed to every face preparation
     TimeOfDay last_;
     Frame frame_;  // reused from frame to frame to avoid reallocating pixels
+
+private:
+    // `catchingUp`: redraw even in the same second, and restart the ticks.
+    void Tick(bool catchingUp);
 };
 
 }  // namespace zentrova

@@ -67,6 +67,8 @@ void FacePlanes::Resize(SizeI size) {
     blue.resize(count);
 }
 
+double FaceOpacity(int transparency) { return Opacity(transparency); }
+
 double FaceDistance(FaceShape shape, double nx, double ny) {
     return std::sqrt(ShapeTerm(shape, nx) + ShapeTerm(shape, ny) + kDistanceBias);
 }

@@ -24,6 +24,10 @@ struct FacePlanes {
     void Resize(SizeI size);
 };
 
+// The alpha multiplier 1 - T/50 of transparency T, held to 0..1 (an edited
+// registry can hold any T).
+double FaceOpacity(int transparency);
+
 // D for normalised coordinates nx, ny in [-1, 1).
 double FaceDistance(FaceShape shape, double nx, double ny);
 // Alpha of a pixel at distance D (0 beyond the outline) with transparency T.

@@ -36,6 +36,9 @@ struct DrawText {
     int font = 0;  // index into Frame::fonts
     std::string text;  // system code page
     RectF rect;
+    // Never wrapped: a line fitted beforehand (FitOnOneLine) that the drawing
+    // measures a little wider stays one line rather than breaking in two.
+    bool oneLine = false;
     friend bool operator==(const DrawText&, const DrawText&) = default;
 };
 
@@ -46,6 +49,9 @@ struct Frame {
     int height = 0;
     std::vector<std::uint32_t> pixels;  // width * height ARGB words; empty means fully transparent
     Rgb textColor;
+    // The face's opacity, 1 - T/50: the texts fade with the face, so at
+    // transparency 50 nothing shows and every click passes through.
+    float textOpacity = 1.0f;
     std::vector<FontChoice> fonts;
     std::vector<TileImage> tiles;
     std::vector<DrawOp> ops;

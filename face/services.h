@@ -17,6 +17,14 @@ class TextMeasurer {
 public:
     virtual ~TextMeasurer() = default;
     virtual SizeI Measure(const std::string& family, int points, const std::string& text) = 0;
+    // The extent of a text in a drawing font, whose em is sized in pixels.
+    // The default takes the pixels for points, which suits measurers that
+    // make no difference between the two (the tests'); the platform's
+    // measures the drawing font itself.
+    virtual SizeI MeasurePixels(const std::string& family, int emPixels, bool bold, const std::string& text) {
+        (void)bold;
+        return Measure(family, emPixels, text);
+    }
 };
 
 class Desktop {

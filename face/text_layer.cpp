@@ -34,10 +34,13 @@ PixelBox TextLayerBox(RectF rect, SizeI canvas) {
     return PixelBox{left, top, right - left, bottom - top};
 }
 
-void BlendTextLayer(const TextLayer& layer, int width, int height, std::uint32_t* canvas) {
+void BlendTextLayer(const TextLayer& layer, int width, int height, std::uint32_t* canvas, float opacity) {
     const PixelBox& box = layer.box;
     const std::size_t count = static_cast<std::size_t>(std::max(box.width, 0)) * std::max(box.height, 0);
     if (count == 0 || layer.premultiplied.size() < count || width <= 0 || height <= 0) return;
+    // Premultiplied, every channel scales with the alpha.
+    const float scale = std::min(opacity, 1.0f) / 255.0f;
+    if (!(scale > 0.0f)) return;
     const int firstRow = std::max(0, -box.top);
     const int endRow = std::min(box.height, height - box.top);
     const int firstColumn = std::max(0, -box.left);
@@ -48,9 +51,9 @@ void BlendTextLayer(const TextLayer& layer, int width, int height, std::uint32_t
         for (int x = firstColumn; x < endColumn; ++x) {
             const std::uint32_t p = source[x];
             if ((p >> 24) == 0) continue;
-            const float pixel[4] = {static_cast<float>((p >> 16) & 0xFF) / 255.0f,
-                                    static_cast<float>((p >> 8) & 0xFF) / 255.0f, static_cast<float>(p & 0xFF) / 255.0f,
-                                    static_cast<float>(p >> 24) / 255.0f};
+            const float pixel[4] = {static_cast<float>((p >> 16) & 0xFF) * scale,
+                                    static_cast<float>((p >> 8) & 0xFF) * scale, static_cast<float>(p & 0xFF) * scale,
+                                    static_cast<float>(p >> 24) * scale};
             std::uint32_t& below = canvas[rowStart + static_cast<std::size_t>(box.left + x)];
             below = BlendOver(pixel, below);
         }

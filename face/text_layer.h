@@ -35,8 +35,9 @@ struct TextLayer {
 };
 
 // Blends the layer source-over into `canvas` (width * height
-// non-premultiplied ARGB words), clipped to the canvas.
-void BlendTextLayer(const TextLayer& layer, int width, int height, std::uint32_t* canvas);
+// non-premultiplied ARGB words), clipped to the canvas, with the layer's
+// alpha scaled by `opacity` (0..1; the face's own, so the text fades with it).
+void BlendTextLayer(const TextLayer& layer, int width, int height, std::uint32_t* canvas, float opacity = 1.0f);
 
 // Everything that decides a text layer's pixels.
 struct TextLayerKey {
@@ -44,6 +45,7 @@ struct TextLayerKey {
     Rgb color;
     std::string text;
     RectF rect;
+    bool oneLine = false;
     friend bool operator==(const TextLayerKey&, const TextLayerKey&) = default;
 };
 

@@ -3,6 +3,16 @@
 #include "app/program_names.h"
 
 namespace zentrova::platform {
+namespace {
+
+// WM_SETTINGCHANGE's section name for the regional settings.
+constexpr char kRegionalSection[] = "intl";
+
+bool IsResume(WPARAM event) {
+    return event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND || event == PBT_APMRESUMECRITICAL;
+}
+
+}  // namespace
 
 ApplicationWindow::ApplicationWindow() {
     WindowOptions entry;
@@ -11,6 +21,33 @@ ApplicationWindow::ApplicationWindow() {
     entry.style = WS_POPUP;
     entry.exStyle = WS_EX_TOOLWINDOW;
     CreateWindowFrom(entry);
+}
+
+void ApplicationWindow::Report(SystemChange change) {
+    if (onChange_) onChange_(change);
+}
+
+LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_TIMECHANGE:
+            Report(SystemChange::Clock);
+            return 0;
+        case WM_POWERBROADCAST:
+            if (IsResume(wParam)) Report(SystemChange::Clock);
+            return TRUE;
+        case WM_SETTINGCHANGE: {
+            // A time-zone change arrives here too, under a name that varies;
+            // a catch-up costs no more than one frame per window, so every
+            // other setting is treated as a possible jump of the clock.
+            const auto* section = reinterpret_cast<const char*>(lParam);
+            const bool regional = section && lstrcmpiA(section, kRegionalSection) == 0;
+            Report(regional ? SystemChange::Regional : SystemChange::Clock);
+            break;
+        }
+        default:
+            break;
+    }
+    return WindowBase::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace zentrova::platform

@@ -1,14 +1,36 @@
 #pragma once
 // The application's own hidden top-level window. Every other window of the
-// program is owned by it, so none of them gets a task-bar button.
+// program is owned by it, so none of them gets a task-bar button. Being
+// top-level, it also receives the system's broadcasts, and it is the one
+// place that tells the program when the clock, the power state or the
+// regional settings changed under it.
+
+#include <functional>
+#include <utility>
 
 #include "platform/window_base.h"
 
 namespace zentrova::platform {
 
+enum class SystemChange {
+    // The time jumped: a resume from sleep, a change of the clock, the time
+    // zone or daylight saving time (or any other setting that may be one).
+    Clock,
+    // The regional settings ("intl"): names, separators, date and time pictures.
+    Regional,
+};
+
 class ApplicationWindow final : public WindowBase {
 public:
     ApplicationWindow();
+    void OnSystemChange(std::function<void(SystemChange)> handler) { onChange_ = std::move(handler); }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Report(SystemChange change);
+    std::function<void(SystemChange)> onChange_;
 };
 
 }  // namespace zentrova::platform

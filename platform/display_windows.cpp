@@ -89,6 +89,18 @@ void DisplayWindows::Wake(DisplayWindowId window) {
     WithParts(window, [](auto& parts) { parts.logic->Wake(); });
 }
 
+void DisplayWindows::CatchUp() {
+    for (DisplayWindowId window : {DisplayWindowId::Clock, DisplayWindowId::Countdown, DisplayWindowId::Calendar})
+        WithParts(window, [](auto& parts) { parts.logic->CatchUp(); });
+}
+
+// The countdown shows no regional text (its labels are fixed words), so its
+// face stays as it is.
+void DisplayWindows::ChangeLocale(const Locale& locale) {
+    if (clock_) clock_->logic->ChangeLocale(locale);
+    if (calendar_) calendar_->logic->ChangeLocale(locale);
+}
+
 void DisplayWindows::ShowSettingsWindow() {
     if (settings_) settings_->ShowFromDisplayMenu();
 }

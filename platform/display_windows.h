@@ -47,6 +47,13 @@ public:
     void NewClockVelocity() override;
     void Wake(DisplayWindowId window) override;
 
+    // The system's clock jumped: every window redraws at once and its ticks
+    // start afresh.
+    void CatchUp();
+    // The regional settings were read again: the clock and the calendar take
+    // them and prepare their faces anew.
+    void ChangeLocale(const Locale& locale);
+
     // ShellActions, for the display windows' menus and keys.
     void ShowSettingsWindow() override;
     void EndProgram() override;

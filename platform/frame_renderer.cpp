@@ -71,7 +71,7 @@ void DrawTextLayer(const TextLayerKey& key, const TextTools& tools, TextLayer& l
     const Gdiplus::ARGB color = 0xFF000000u | (key.color.r << 16) | (key.color.g << 8) | key.color.b;
     brush.set_status(GdipCreateSolidFill(color, reinterpret_cast<Gdiplus::GpSolidFill**>(brush.out())));
     gdip::StringFormat format;
-    format.set_status(GdipCreateStringFormat(0, 0, format.out()));
+    format.set_status(GdipCreateStringFormat(key.oneLine ? Gdiplus::StringFormatFlagsNoWrap : 0, 0, format.out()));
     GdipSetStringFormatAlign(format.get(), Gdiplus::StringAlignmentCenter);
     GdipSetStringFormatLineAlign(format.get(), Gdiplus::StringAlignmentCenter);
     GdipSetTextRenderingHint(graphics.get(), Gdiplus::TextRenderingHintAntiAlias);
@@ -86,8 +86,8 @@ void DrawTextLayer(const TextLayerKey& key, const TextTools& tools, TextLayer& l
 
 }  // namespace
 
-void FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& target, POINT leftTop) {
-    if (frame.width <= 0 || frame.height <= 0) return;
+bool FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& target, POINT leftTop) {
+    if (frame.width <= 0 || frame.height <= 0) return false;
     const std::size_t pixelCount = static_cast<std::size_t>(frame.width) * frame.height;
     // The frame's pixels stay untouched: the texts and tiles go on a copy.
     std::vector<std::uint32_t> canvas(pixelCount, 0);
@@ -108,28 +108,28 @@ void FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& targe
         } else if (const auto* text = std::get_if<DrawText>(&op)) {
             if (text->font < 0 || text->font >= static_cast<int>(fonts.size())) continue;
             const std::size_t font = static_cast<std::size_t>(text->font);
-            const TextLayerKey key{frame.fonts[font], frame.textColor, text->text, text->rect};
+            const TextLayerKey key{frame.fonts[font], frame.textColor, text->text, text->rect, text->oneLine};
             const TextLayer& layer = texts_.Get(key, canvasSize, [&](const TextLayerKey& k, TextLayer& fresh) {
                 if (!fonts[font]) fonts[font].emplace(MakeTextTools(frame.fonts[font]));
                 DrawTextLayer(k, *fonts[font], fresh);
             });
-            BlendTextLayer(layer, frame.width, frame.height, canvas.data());
+            BlendTextLayer(layer, frame.width, frame.height, canvas.data(), frame.textOpacity);
         }
     }
     texts_.EndFrame();
 
     gdip::Bitmap bitmap = BitmapOver(frame.width, frame.height, canvas.data());
-    if (!bitmap) return;
+    if (!bitmap) return false;
     HBITMAP gdiBitmap = nullptr;
     GdipCreateHBITMAPFromBitmap(bitmap.get(), &gdiBitmap, 0);  // background: transparent black
     UniqueBitmap frameBitmap(gdiBitmap);
-    if (!frameBitmap) return;
+    if (!frameBitmap) return false;
     ScopedSelect select(target.memoryDc, frameBitmap.get());
     SIZE size{frame.width, frame.height};
     POINT source{0, 0};
     BLENDFUNCTION blend = target.blend;
-    UpdateLayeredWindow(target.window, target.screenDc, &leftTop, &size, target.memoryDc, &source, 0, &blend,
-                        ULW_ALPHA);
+    return UpdateLayeredWindow(target.window, target.screenDc, &leftTop, &size, target.memoryDc, &source, 0, &blend,
+                               ULW_ALPHA) != FALSE;
 }
 
 }  // namespace zentrova::platform

@@ -22,7 +22,9 @@ struct LayeredTarget {
 // GDI+ object and the GDI bitmap of the frame live only inside the call.
 class FrameRenderer {
 public:
-    void RenderAndPush(const Frame& frame, const LayeredTarget& target, POINT leftTop);
+    // True once the frame is on the screen; false when it could not be
+    // rendered or UpdateLayeredWindow refused it.
+    bool RenderAndPush(const Frame& frame, const LayeredTarget& target, POINT leftTop);
 
 private:
     TextLayerCache texts_;

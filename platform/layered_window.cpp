@@ -60,14 +60,17 @@ void LayeredWindow::StartTimer() {
 }
 
 void LayeredWindow::ScheduleTicks(int delayMs) {
-    if (delayMs == tickMs_) return;
+    if (delayMs != tickMs_) RestartTicks(delayMs);
+}
+
+void LayeredWindow::RestartTicks(int delayMs) {
     tickMs_ = delayMs;
     if (timerRunning_) SetTimer(Handle(), kTimerId, static_cast<UINT>(tickMs_), nullptr);
 }
 
 void LayeredWindow::SetClientSize(SizeI size) {
     size_ = size;
-    showing_ = false;
+    shown_.Forget();
     SetWindowPos(Handle(), nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -85,19 +88,15 @@ void LayeredWindow::MoveTo(PointI leftTop) {
 
 void LayeredWindow::SetVisible(bool visible) {
     // A window shown again gets its frame pushed afresh.
-    showing_ = false;
+    shown_.Forget();
     ShowWindow(Handle(), visible ? SW_SHOWNOACTIVATE : SW_HIDE);
 }
 
-// Most frames repeat the one before (the clock without seconds, the
-// calendar all day); the window keeps what was pushed, so only a frame that
-// differs is rendered. Comparing costs far less than rendering.
 void LayeredWindow::Push(const Frame& frame) {
-    if (showing_ && frame == shown_) return;
-    PointI at = Position();
-    renderer_.RenderAndPush(frame, target_, POINT{at.x, at.y});
-    shown_ = frame;
-    showing_ = true;
+    shown_.Show(frame, [this](const Frame& fresh) {
+        const PointI at = Position();
+        return renderer_.RenderAndPush(fresh, target_, POINT{at.x, at.y});
+    });
 }
 
 void LayeredWindow::ShowPopupMenu(PointI screen) {

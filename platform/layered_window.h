@@ -5,6 +5,7 @@
 // display windows.
 
 #include "face/display_surface.h"
+#include "face/shown_frame.h"
 #include "face/tick_period.h"
 #include "platform/frame_renderer.h"
 #include "platform/win32_handles.h"
@@ -33,6 +34,7 @@ public:
     void Push(const Frame& frame) override;
     void ShowPopupMenu(PointI screen) override;
     void ScheduleTicks(int delayMs) override;
+    void RestartTicks(int delayMs) override;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -47,9 +49,7 @@ private:
     LayeredTarget target_;
     FrameRenderer renderer_;
     SizeI size_{1, 1};
-    // What the window shows: a frame equal to it is not rendered again.
-    Frame shown_;
-    bool showing_ = false;
+    ShownFrame shown_;
     int tickMs_ = kDisplayTimerMs;
     bool timerRunning_ = false;
 };

@@ -59,15 +59,26 @@ int RunProgram() {
     if (!settingsForm.Created()) return 1;
     DisplayWindows displays(state, store, application.Handle());
     Win32CountListDialogs dialogs(application.Handle());
-    const Locale locale = UserLocale();
+    // Read again in place when the regional settings change; the settings
+    // window and the list dialogs keep a reference to it.
+    Locale locale = UserLocale();
     TForm2 settingsLogic(SettingsWindowLinks{state.settings, store, settingsForm, time, displays, dialogs, locale});
     settingsForm.Attach(settingsLogic);
     displays.AttachSettings(settingsLogic);
+    application.OnSystemChange([&](SystemChange change) {
+        if (change == SystemChange::Regional) {
+            locale = UserLocale();
+            displays.ChangeLocale(locale);
+            settingsLogic.RegionalSettingsChanged();
+        }
+        displays.CatchUp();
+    });
 
     settingsLogic.FormCreate();
     ShowWindow(application.Handle(), SW_HIDE);
 
     int exitCode = RunMessageLoop();
+    application.OnSystemChange(nullptr);  // what it reaches is about to go
     // The tray icon goes with the settings form; the guard deletes the atom.
     return exitCode;
 }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/win32_handles.h"
+
 namespace zentrova::platform {
 
 Win32Slider::Win32Slider(HWND handle, int minimum, int maximum, int start, ControlHandler onChange)
@@ -53,12 +55,33 @@ int Win32List::ItemCount() const { return static_cast<int>(SendMessageA(Handle()
 
 void Win32List::Append(const std::string& item) {
     SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    // The drop-down grows to its longest line (the field keeps its place
+    // and width), so long lines such as the titles' are not cut.
+    const int width = DropDownWidthFor(item);
+    if (width > droppedWidth_) {
+        droppedWidth_ = width;
+        SendMessageA(Handle(), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(droppedWidth_), 0);
+    }
 }
 
 void Win32List::Clear() {
     settingText_ = true;
     SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
     settingText_ = false;
+    droppedWidth_ = 0;
+    SendMessageA(Handle(), CB_SETDROPPEDWIDTH, 0, 0);
+}
+
+int Win32List::DropDownWidthFor(const std::string& item) const {
+    ScreenDc screen;
+    const auto font = reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0));
+    ScopedSelect select(screen.get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    SIZE extent{};
+    GetTextExtentPoint32A(screen.get(), item.c_str(), static_cast<int>(item.size()), &extent);
+    // The list's border, its items' inner margins and a scroll bar, which
+    // appears once the list holds more lines than it shows.
+    constexpr int kItemMargins = 8;
+    return extent.cx + kItemMargins + 2 * GetSystemMetrics(SM_CXEDGE) + GetSystemMetrics(SM_CXVSCROLL);
 }
 
 int Win32List::SelectedIndex() const {

@@ -70,7 +70,10 @@ public:
 
 private:
     std::string ItemText(int index) const;
+    // Pixels the drop-down needs to show `item` whole.
+    int DropDownWidthFor(const std::string& item) const;
     bool editable_;
+    int droppedWidth_ = 0;  // the widest line so far
     bool settingText_ = false;  // the program is changing the field
     ControlHandler onChange_;
 };

@@ -63,16 +63,16 @@ int ClockSeededRandom::Next(int bound) {
     return std::uniform_int_distribution<int>(0, bound - 1)(engine_);
 }
 
-SizeI GdiTextMeasurer::Measure(const std::string& family, int points, const std::string& text) {
+namespace {
+
+// The extent of `text` in a font of character height `emPixels` on a
+// screen-compatible canvas.
+SizeI TextExtent(const std::string& family, int emPixels, bool bold, const std::string& text) {
     ScreenDc screen;
     UniqueDc dc(CreateCompatibleDC(screen.get()));
     if (!dc) return {};
-    // At 96 DPI, not the canvas's: the window scales the result by the DPI
-    // of its own monitor, which may differ from the screen's.
-    constexpr int kPointsPerInch = 72;
-    const int height = -MulDiv(std::max(points, 1), kDesignDpi, kPointsPerInch);
-    UniqueFont font(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+    UniqueFont font(CreateFontA(-std::max(emPixels, 1), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 DEFAULT_PITCH | FF_DONTCARE, family.substr(0, LF_FACESIZE - 1).c_str()));
     ScopedSelect select(dc.get(), font.get());
     SIZE size{};
@@ -83,6 +83,19 @@ SizeI GdiTextMeasurer::Measure(const std::string& family, int points, const std:
         size.cy = metrics.tmHeight;
     }
     return {size.cx, size.cy};
+}
+
+}  // namespace
+
+SizeI GdiTextMeasurer::Measure(const std::string& family, int points, const std::string& text) {
+    // At 96 DPI, not the screen's: the window scales the result by the DPI
+    // of its own monitor, which may differ from the screen's.
+    constexpr int kPointsPerInch = 72;
+    return TextExtent(family, MulDiv(std::max(points, 1), kDesignDpi, kPointsPerInch), false, text);
+}
+
+SizeI GdiTextMeasurer::MeasurePixels(const std::string& family, int emPixels, bool bold, const std::string& text) {
+    return TextExtent(family, emPixels, bold, text);
 }
 
 }  // namespace zentrova::platform

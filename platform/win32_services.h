@@ -42,6 +42,7 @@ private:
 class GdiTextMeasurer final : public TextMeasurer {
 public:
     SizeI Measure(const std::string& family, int points, const std::string& text) override;
+    SizeI MeasurePixels(const std::string& family, int emPixels, bool bold, const std::string& text) override;
 };
 
 }  // namespace zentrova::platform

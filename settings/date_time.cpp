@@ -6,7 +6,7 @@ namespace zentrova {
 namespace {
 
 // Days from 0001-03-01 style civil algorithm (proleptic Gregorian).
-long long DaysFromCivil(long long y, unsigned m, unsigned d) {
+constexpr long long DaysFromCivil(long long y, unsigned m, unsigned d) {
     y -= m <= 2;
     const long long era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -28,7 +28,9 @@ CivilDate CivilFromDays(long long z) {
     return {static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
 }
 
-const long long kEpochOffset = DaysFromCivil(1899, 12, 30);
+// Fixed at compile time, so that dates encoded while other files' statics
+// are initialised do not read it before it is set.
+constexpr long long kEpochOffset = DaysFromCivil(1899, 12, 30);
 
 }  // namespace
 

@@ -81,6 +81,13 @@ void TForm2::Button6Click() { links_.dialogs.OpenDeleteDialog(ListContext()); }
 
 void TForm2::ShowFromDisplayMenu() { links_.host.ShowInFront(); }
 
+void TForm2::RegionalSettingsChanged() {
+    ListControl& titles = List("ComboBox4");
+    const int selected = titles.SelectedIndex();
+    FillTitleList(titles, settings_, links_.locale);
+    titles.Select(selected);
+}
+
 CountListContext TForm2::ListContext() {
     return CountListContext{settings_,        List("ComboBox4"), links_.store, links_.displays,
                             links_.locale,    links_.time,       links_.host};

@@ -56,6 +56,10 @@ public:
     void Button5Click();      // Add: a new add dialog
     void Button6Click();      // Delete: a new delete dialog
     void ShowFromDisplayMenu();  // a display window's "Settings" item
+    // The regional settings changed (the locale the window was given has
+    // been read again): the title list's lines are built anew with the new
+    // short date and long time, the selection kept.
+    void RegionalSettingsChanged();
 
     bool FirstRun() const { return firstRun_; }
 

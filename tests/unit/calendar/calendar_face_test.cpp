@@ -314,6 +314,11 @@ TEST_F(CalendarFrameTest, TransparentFaceTilesFontsAndColour) {
 
     settings.CalendarBold = true;
     EXPECT_TRUE(Compose(2026, 2, 1).fonts[kTextFontIndex].bold);
+
+    // The texts fade with the tiles.
+    EXPECT_EQ(frame.textOpacity, 1.0f);
+    settings.CalendarTransparent = 50;
+    EXPECT_EQ(Compose(2026, 2, 1).textOpacity, 0.0f);
 }
 
 }  // namespace

@@ -65,6 +65,54 @@ TEST(CalendarPaging, StopsAtTheEndsOfTheDateRange) {
     EXPECT_EQ(state.ShownMonth, 11);
 }
 
+// Today moves with the date; the shown month follows only when it was
+// today's month, and the ring marks today's day in today's month alone.
+TEST(FollowToday, TheRingAndTheShownMonthFollowTheDate) {
+    struct Case {
+        const char* what;
+        LocalTime started;
+        int pages;  // forward (+) or back (-) before the date changes
+        LocalTime now;
+        bool moved;
+        int shownYear, shownMonth, markedDay;
+    };
+    const Case cases[] = {
+        {"past midnight", At(2026, 12, 9, 23, 59, 59), 0, At(2026, 12, 10), true, 2026, 12, 10},
+        {"a month end", At(2026, 1, 31, 23, 59, 59), 0, At(2026, 2, 1), true, 2026, 2, 1},
+        {"a leap day's end", At(2028, 2, 29, 23, 59, 59), 0, At(2028, 3, 1), true, 2028, 3, 1},
+        {"a year end", At(2026, 12, 31, 23, 59, 59), 0, At(2027, 1, 1), true, 2027, 1, 1},
+        {"a paged month stays", At(2026, 12, 31, 23, 59, 59), 3, At(2027, 1, 1), true, 2027, 3, 0},
+        {"paged to the new month", At(2026, 12, 31, 23, 59, 59), 1, At(2027, 1, 1), true, 2027, 1, 1},
+        {"a paged year back stays", At(2026, 12, 31), -12, At(2027, 1, 1), true, 2025, 12, 0},
+        {"the clock set back a month", At(2026, 3, 1, 0, 0, 5), 0, At(2026, 2, 20, 0, 0, 5), true, 2026, 2, 20},
+        {"the same day later", At(2026, 3, 1, 8), 0, At(2026, 3, 1, 23, 59, 59), false, 2026, 3, 1},
+    };
+    for (const Case& c : cases) {
+        CalendarState state;
+        StartCalendar(state, c.started);
+        for (int i = 0; i < c.pages; ++i) PageForward(state);
+        for (int i = 0; i > c.pages; --i) PageBack(state);
+        EXPECT_EQ(FollowToday(state, c.now), c.moved) << c.what;
+        EXPECT_EQ(state.TodayYear, c.now.year) << c.what;
+        EXPECT_EQ(state.TodayMonth, c.now.month) << c.what;
+        EXPECT_EQ(state.TodayDay, c.now.day) << c.what;
+        EXPECT_EQ(state.ShownYear, c.shownYear) << c.what;
+        EXPECT_EQ(state.ShownMonth, c.shownMonth) << c.what;
+        EXPECT_EQ(MarkedDay(state), c.markedDay) << c.what;
+    }
+}
+
+TEST(FollowToday, TheRefreshAfterMidnightRetitlesTheFollowingMonth) {
+    const Locale locale = EnglishUnitedStates();
+    CalendarState state = StartedOn(2026, 12, 31);
+    SelectTimeFormat(state, 3, At(2026, 12, 31), locale);
+    ASSERT_TRUE(SecondRefresh(state, At(2026, 12, 31, 23, 59, 59), locale));
+    EXPECT_EQ(state.CalendarTitle, "December 2026");
+    ASSERT_TRUE(SecondRefresh(state, At(2027, 1, 1, 0, 0, 0), locale));
+    EXPECT_EQ(state.CalendarTitle, "January 2027");
+    EXPECT_EQ(MarkedDay(state), 1);
+}
+
 TEST(CalendarTimeFormat, IndexChoosesTheClocksPatterns) {
     const Locale locale = EnglishUnitedStates();
     struct Case {

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "calendar_test_support.h"
 #include "clock/locale.h"
@@ -114,25 +115,39 @@ TEST_F(CalendarWindowTest, PressOnTheLeftArrowPagesBackAndStillDrags) {
     EXPECT_EQ(surface.frames.size(), 3u);
 }
 
-TEST_F(CalendarWindowTest, PressOnTheRightArrowPagesForwardAndMarksTodaysNumber) {
-    window.FormCreate();
-    for (int i = 0; i < 3; ++i) window.OnMouseDown(MouseButton::Left, PointI{200, 10});  // to April
-    Tick(1);
-    const Frame& april = surface.frames.back();
-    EXPECT_EQ(TitleText(april).text, "April 2026");
-    for (const DrawOp& op : april.ops) {
+// Day cells drawn over the ring tile, by day number.
+std::vector<std::string> RingedDays(const Frame& frame) {
+    std::vector<std::string> ringed;
+    bool ring = false;
+    for (const DrawOp& op : frame.ops) {
         if (const auto* tile = std::get_if<DrawTile>(&op)) {
-            EXPECT_EQ(tile->tile, kDayTileIndex);
+            ring = tile->tile == kTodayTileIndex;
+        } else if (ring) {
+            ringed.push_back(std::get<DrawText>(op).text);
+            ring = false;
         }
     }
+    return ringed;
+}
 
-    window.OnMouseDown(MouseButton::Left, PointI{200, 10});  // May has a 31st
+TEST_F(CalendarWindowTest, OnlyTodaysOwnMonthCarriesTheRing) {
+    window.FormCreate();
+    Tick(1);
+    EXPECT_EQ(RingedDays(surface.frames.back()), (std::vector<std::string>{"31"}));
+    // April has no 31st; May has one, but it is not today.
+    for (int i = 0; i < 3; ++i) window.OnMouseDown(MouseButton::Left, PointI{200, 10});
     Tick(2);
-    int marked = 0;
-    for (const DrawOp& op : surface.frames.back().ops) {
-        if (const auto* tile = std::get_if<DrawTile>(&op)) marked += tile->tile == kTodayTileIndex;
-    }
-    EXPECT_EQ(marked, 1);
+    EXPECT_EQ(TitleText(surface.frames.back()).text, "April 2026");
+    EXPECT_TRUE(RingedDays(surface.frames.back()).empty());
+    window.OnMouseDown(MouseButton::Left, PointI{200, 10});
+    Tick(3);
+    EXPECT_EQ(TitleText(surface.frames.back()).text, "May 2026");
+    EXPECT_TRUE(RingedDays(surface.frames.back()).empty());
+    // Nor does January a year on.
+    for (int i = 0; i < 8; ++i) window.OnMouseDown(MouseButton::Left, PointI{200, 10});
+    Tick(4);
+    EXPECT_EQ(TitleText(surface.frames.back()).text, "January 2027");
+    EXPECT_TRUE(RingedDays(surface.frames.back()).empty());
 }
 
 TEST_F(CalendarWindowTest, PressesOutsideTheSquaresOrWithTheRightButtonDoNotPage) {
@@ -147,14 +162,60 @@ TEST_F(CalendarWindowTest, PressesOutsideTheSquaresOrWithTheRightButtonDoNotPage
     EXPECT_EQ(surface.menus.size(), 1u);
 }
 
-TEST_F(CalendarWindowTest, FooterDateMovesOnAfterMidnightButTheMarkerStays) {
+TEST_F(CalendarWindowTest, AtMidnightTheRingTheFooterAndTheShownMonthMoveOn) {
     window.FormCreate();
-    time.now = LocalTime{2026, 2, 1, 0, 0, 1, 0};
+    Tick(59);
+    time.now = LocalTime{2026, 2, 1, 0, 0, 0, 0};  // January 31 ends
     window.OnTimer();
     const Frame& frame = surface.frames.back();
     EXPECT_TRUE(HasText(frame, "Today 02/01/2026"));
-    EXPECT_EQ(TitleText(frame).text, "January 2026");
-    EXPECT_EQ(window.State().TodayDay, 31);
+    EXPECT_EQ(TitleText(frame).text, "February 2026");
+    EXPECT_EQ(RingedDays(frame), (std::vector<std::string>{"1"}));
+    EXPECT_EQ(window.State().TodayDay, 1);
+}
+
+TEST_F(CalendarWindowTest, APagedMonthStaysWhenTheDateChanges) {
+    window.FormCreate();
+    for (int i = 0; i < 2; ++i) window.OnMouseDown(MouseButton::Left, PointI{200, 10});  // to March
+    Tick(59);
+    time.now = LocalTime{2026, 2, 1, 0, 0, 0, 0};
+    window.OnTimer();
+    EXPECT_EQ(TitleText(surface.frames.back()).text, "March 2026");
+    EXPECT_TRUE(RingedDays(surface.frames.back()).empty());
+    EXPECT_TRUE(HasText(surface.frames.back(), "Today 02/01/2026"));
+    // Paging back to the new today's month finds the ring on its first.
+    window.OnMouseDown(MouseButton::Left, PointI{1, 10});
+    Tick(1);
+    EXPECT_EQ(TitleText(surface.frames.back()).text, "February 2026");
+    EXPECT_EQ(RingedDays(surface.frames.back()), (std::vector<std::string>{"1"}));
+}
+
+TEST_F(CalendarWindowTest, ACatchUpAfterAClockChangeRedrawsAtOnceInTheSameSecond) {
+    window.FormCreate();
+    Tick(30);
+    const std::size_t frames = surface.frames.size();
+    // The clock is set back to the same second of the day before: a plain
+    // tick sees no new second, a catch-up (WM_TIMECHANGE) redraws.
+    time.now = LocalTime{2026, 1, 30, 10, 15, 30, 0};
+    window.OnTimer();
+    EXPECT_EQ(surface.frames.size(), frames);
+    window.CatchUp();
+    ASSERT_EQ(surface.frames.size(), frames + 1);
+    EXPECT_EQ(RingedDays(surface.frames.back()), (std::vector<std::string>{"30"}));
+    EXPECT_TRUE(HasText(surface.frames.back(), "Today 01/30/2026"));
+    EXPECT_FALSE(surface.restarts.empty());
+}
+
+TEST_F(CalendarWindowTest, NewRegionalSettingsRenameTheMonth) {
+    window.FormCreate();
+    Tick(30);
+    Locale french = EnglishUnitedStates();
+    french.monthNames[0] = "janvier";
+    french.dateSeparator = "-";
+    window.ChangeLocale(french);
+    Tick(30);  // the same second: the rebuilt face draws all the same
+    EXPECT_EQ(TitleText(surface.frames.back()).text, "janvier 2026");
+    EXPECT_TRUE(HasText(surface.frames.back(), "Today 01-31-2026"));
 }
 
 TEST_F(CalendarWindowTest, SettingChangeTakesEffectAtTheNextTick) {

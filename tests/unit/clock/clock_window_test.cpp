@@ -97,6 +97,13 @@ TEST_F(ClockWindowTest, CreationPlacesPreparesDrawsAndShows) {
     EXPECT_TRUE(frame.fonts[0].bold);
 }
 
+TEST_F(ClockWindowTest, AtTransparency50TheTextFadesAwayWithTheFace) {
+    settings.ClockTransparent = 50;
+    Created();
+    EXPECT_EQ(surface.frames.back().textOpacity, 0.0f);
+    for (std::uint32_t pixel : surface.frames.back().pixels) ASSERT_EQ(pixel >> 24, 0u);
+}
+
 TEST_F(ClockWindowTest, HiddenClockIsStillDrawn) {
     settings.ClockShow = false;
     Created();
@@ -163,6 +170,21 @@ TEST_F(ClockWindowTest, SettingChangeReachesTheScreenAtTheNextTick) {
     EXPECT_EQ(Texts(frame), (std::vector<std::string>{"Friday", "May 17", "10:00 AM"}));
     EXPECT_EQ(frame.height, 50);  // 20 x 2.5
     EXPECT_NE(frame.width, oldWidth);
+}
+
+TEST_F(ClockWindowTest, NewRegionalSettingsAreMeasuredAndDrawnAtTheNextTick) {
+    Created();
+    Clock().OnTimer();
+    const int oldWidth = Clock().FaceSize().width;
+    Locale spanish = EnglishUnitedStates();
+    spanish.monthNames[4] = "mayo";
+    spanish.timeSeparator = ".";
+    Clock().ChangeLocale(spanish);
+    Clock().OnTimer();  // the same second: the face was prepared anew
+    EXPECT_EQ(Texts(surface.frames.back()), std::vector<std::string>{"mayo 17, 10.00 AM"});
+    EXPECT_EQ(measurer.calls.back().text, "mayo 17 10.00 AM");
+    EXPECT_EQ(Clock().FaceSize().width, 139);  // 16 characters of 7, x 1.24 (130 before)
+    EXPECT_GT(Clock().FaceSize().width, oldWidth);
 }
 
 TEST_F(ClockWindowTest, FontChangeShowsWithoutNewPreparation) {

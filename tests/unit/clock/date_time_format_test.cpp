@@ -156,13 +156,12 @@ TEST(CountEntryLine, OnlyTheDatePartAndTheTimeOfDayCount) {
     EXPECT_EQ(CountEntryLine("Delta", date, time, english), "Delta  1/1/2027  3:30:00 PM");
 }
 
-TEST(CountEntryLine, AddDialogPutsTheTimeFirst) {
+TEST(CountEntryLine, TheRegionalPicturesShapeTheDateAndTheTime) {
     Locale german = EnglishUnitedStates();
     german.shortDatePicture = "dd.MM.yyyy";
     german.longTimePicture = "HH:mm:ss";
-    EXPECT_EQ(CountEntryLine("Delta", EncodeDate(2026, 12, 25), EncodeTime(15, 30, 0), german,
-                             EntryLineOrder::TimeFirst),
-              "Delta  15:30:00  25.12.2026");
+    EXPECT_EQ(CountEntryLine("Delta", EncodeDate(2026, 12, 25), EncodeTime(15, 30, 0), german),
+              "Delta  25.12.2026  15:30:00");
 }
 
 }  // namespace

@@ -78,7 +78,13 @@ TEST(DeleteDialog, RemovesTheSelectedEntryAndSelectsTheOneBefore) {
         EXPECT_EQ(rig.settings.CountText, c.left[c.selectedAfter]);
         EXPECT_EQ(rig.titleList().Items().size(), 2u);
         EXPECT_EQ(rig.titleList().SelectedIndex(), c.selectedAfter);
-        EXPECT_EQ(rig.titleList().Items()[0].rfind(c.left[0] + "  12/", 0), 0u) << rig.titleList().Items()[0];
+        // Every line: title, date, time; Alpha, Beta and Gamma fall a day apart.
+        std::vector<std::string> lines;
+        for (const std::string& title : c.left) {
+            const int day = 20 + (title == "Beta" ? 1 : title == "Gamma" ? 2 : 0);
+            lines.push_back(title + "  12/" + std::to_string(day) + "/2026  12:00:00 PM");
+        }
+        EXPECT_EQ(rig.titleList().Items(), lines);
 
         EXPECT_EQ(rig.StoredTitles(), c.left);
         for (const char* prefix : {"Count", "CountDate", "CountTime"})
@@ -147,8 +153,10 @@ TEST(AddDialog, AppendsDeltaSelectsItWritesItAndPointsTheCountdownAtIt) {
     add.view.time = {9, 26, 53};
     add.dialog->OKBtnClick();
 
-    ASSERT_EQ(rig.titleList().Items().size(), 3u);
-    EXPECT_EQ(rig.titleList().Items()[2], "Delta  9:26:53 AM  3/14/2027");  // time first on an added line
+    // The added line reads like the others: title, date, time.
+    EXPECT_EQ(rig.titleList().Items(),
+              (std::vector<std::string>{"Alpha  12/20/2026  12:00:00 PM", "Beta  12/21/2026  12:00:00 PM",
+                                        "Delta  3/14/2027  9:26:53 AM"}));
     EXPECT_EQ(rig.titleList().SelectedIndex(), 2);
     EXPECT_EQ(rig.Titles(), (std::vector<std::string>{"Alpha", "Beta", "Delta"}));
     EXPECT_EQ(rig.settings.CountIndex, 2);

@@ -22,6 +22,7 @@ public:
     void Push(const Frame& frame) override { frames.push_back(frame); }
     void ShowPopupMenu(PointI) override {}
     void ScheduleTicks(int) override {}
+    void RestartTicks(int) override {}
 
     SizeI clientSize;
     PointI position;
@@ -206,6 +207,37 @@ TEST_F(CountdownWindowTest, NewSelectionIsDrawnAtTheNextTick) {
     const Frame& frame = surface.frames.back();
     EXPECT_EQ(Texts(frame).front(), "Holiday");
     EXPECT_EQ(Numbers(frame), (std::vector<std::string>{"00", "00", "16", "07", "39", "30"}));
+}
+
+// A title too long for its line would be wrapped, and the centred box,
+// too low for two lines, would show a clipped middle line: it is cut to
+// one line ending with an ellipsis instead. The measurer gives "Georgia"
+// 22 pixels a character on a face 315 wide.
+TEST_F(CountdownWindowTest, ALongTitleStaysOnOneLineEndingWithAnEllipsis) {
+    settings.CountText = "This title goes on and on to see how the line ends";
+    Window().FormCreate();
+    ASSERT_EQ(Window().FaceSize().width, 315);
+    EXPECT_EQ(Window().ShownTitle(), "This title...");
+    const Frame& frame = surface.frames.back();
+    const auto& title = std::get<DrawText>(frame.ops.front());
+    EXPECT_EQ(title.text, "This title...");
+    EXPECT_TRUE(title.oneLine);
+    EXPECT_FALSE(std::get<DrawText>(frame.ops[1]).oneLine);  // the labels are as they were
+
+    // A title that fits is drawn whole, and a new title is fitted anew.
+    settings.CountText = "New Year 2027";  // 13 characters, 286 pixels
+    Window().CountForm();
+    Window().OnTimer();
+    EXPECT_EQ(Texts(surface.frames.back()).front(), "New Year 2027");
+}
+
+TEST_F(CountdownWindowTest, TheTextsFadeWithTheFace) {
+    for (int transparency : {0, 25, 50}) {
+        settings.CountTransparent = transparency;
+        surface.frames.clear();
+        Window().FormCreate();
+        EXPECT_FLOAT_EQ(surface.frames.back().textOpacity, 1.0f - transparency / 50.0f) << transparency;
+    }
 }
 
 TEST_F(CountdownWindowTest, CountIndexOutsideTheListStaysInsideTheSlots) {

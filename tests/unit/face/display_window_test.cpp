@@ -260,6 +260,34 @@ TEST_F(DisplayWindowTest, FaceSizeIsClampedAndBecomesClientSize) {
     EXPECT_EQ(services.surface.clientSizes.back(), (SizeI{1601, 1}));
 }
 
+// After a resume, a change of the clock or of the time zone, the window
+// redraws at once, whatever the second, and its timer is set afresh.
+TEST_F(DisplayWindowTest, ACatchUpRedrawsAtOnceAndRestartsTheTicks) {
+    services.surface.position = {100, 100};
+    services.time.Set(10, 0, 0);
+    services.time.now.millisecond = 250;
+    window.OnTimer();
+    ASSERT_EQ(window.refreshes, 1);
+    ASSERT_TRUE(services.surface.restarts.empty());
+
+    // The machine slept a whole day to the second: an ordinary tick sees
+    // nothing new, a catch-up redraws with the new date.
+    services.time.now.day += 1;
+    window.OnTimer();
+    EXPECT_EQ(window.refreshes, 1);
+    window.CatchUp();
+    EXPECT_EQ(window.refreshes, 2);
+    EXPECT_EQ(window.lastRefresh.day, services.time.now.day);
+    // Resting, its next tick comes just after the next second, from now.
+    EXPECT_EQ(services.surface.restarts, (std::vector<int>{755}));
+
+    // Even at midnight, where a forgotten time waits for the next second.
+    services.time.Set(0, 0, 0);
+    window.ForgetLastTime();
+    window.CatchUp();
+    EXPECT_EQ(window.refreshes, 3);
+}
+
 }  // namespace
 }  // namespace zentrova
 

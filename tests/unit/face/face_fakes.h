@@ -28,6 +28,10 @@ public:
     void Push(const Frame&) override { ++pushes; }
     void ShowPopupMenu(PointI screen) override { menus.push_back(screen); }
     void ScheduleTicks(int delayMs) override { tickDelays.push_back(delayMs); }
+    void RestartTicks(int delayMs) override {
+        tickDelays.push_back(delayMs);
+        restarts.push_back(delayMs);
+    }
     // The period the window's ticks run at now.
     int TickPeriod() const { return tickDelays.empty() ? 0 : tickDelays.back(); }
 
@@ -39,6 +43,7 @@ public:
     std::vector<PointI> moves;
     std::vector<PointI> menus;
     std::vector<int> tickDelays;
+    std::vector<int> restarts;  // the RestartTicks calls alone
 };
 
 class FakeDesktop : public Desktop {

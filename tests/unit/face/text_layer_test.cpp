@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "face/face_planes.h"
+
 namespace zentrova {
 namespace {
 
@@ -72,6 +74,38 @@ TEST(BlendTextLayer, ClipsToTheCanvasOnEverySide) {
     TextLayer shortOfPixels{{0, 0, 2, 2}, {Argb(255, 9, 9, 9)}};
     BlendTextLayer(shortOfPixels, 3, 3, untouched.pixels.data());
     for (std::uint32_t pixel : untouched.pixels) EXPECT_EQ(pixel, Argb(255, 0, 0, 0));
+}
+
+// A face of transparency T with an opaque white text over all of it, as
+// the frame path blends it: the text's alpha takes the face's 1 - T/50.
+std::vector<std::uint32_t> FaceWithText(int transparency) {
+    WorkingBitmap skin;
+    skin.Resize({21, 11});
+    FacePlanes planes;
+    FillFacePlanes(skin, FaceShape::RoundedRect, transparency, planes);
+    std::vector<std::uint32_t> pixels;
+    BuildFramePixels(planes, pixels);
+    const TextLayer white = Layer({0, 0, 21, 11}, Argb(255, 255, 255, 255));
+    BlendTextLayer(white, 21, 11, pixels.data(), static_cast<float>(FaceOpacity(transparency)));
+    return pixels;
+}
+
+TEST(BlendTextLayer, TheTextFadesWithTheFace) {
+    auto alpha = [](const std::vector<std::uint32_t>& pixels, int x, int y) {
+        return static_cast<int>(pixels[static_cast<std::size_t>(y) * 21 + x] >> 24);
+    };
+    // Transparency 0: as before, the text is opaque, on the face and on the
+    // cut-out corner alike.
+    const std::vector<std::uint32_t> opaque = FaceWithText(0);
+    EXPECT_EQ(alpha(opaque, 10, 5), 255);
+    EXPECT_EQ(alpha(opaque, 0, 0), 255);
+    // 25: half the text over the half-transparent face (128): 0.5 + 0.5 x
+    // 128/255 of the way, and half alone over the corner.
+    const std::vector<std::uint32_t> half = FaceWithText(25);
+    EXPECT_NEAR(alpha(half, 10, 5), 191.5, 1.0);
+    EXPECT_NEAR(alpha(half, 0, 0), 127.5, 1.0);
+    // 50: nothing shows anywhere, so every click passes through.
+    for (std::uint32_t pixel : FaceWithText(50)) EXPECT_EQ(pixel >> 24, 0u);
 }
 
 TextLayerKey Key(const std::string& text, float x = 0) {

@@ -196,6 +196,22 @@ TEST_F(Started, TitleListChangesTheCountdownAtOnceAndSaveWritesOnlyCountIndex) {
     EXPECT_EQ(StoredDword(store, kCountTitlePath, "CountIndex"), 1);
 }
 
+TEST_F(Started, NewRegionalSettingsRebuildTheTitleListKeepingTheSelection) {
+    FakeList& titles = controls().List("ComboBox4");
+    titles.UserChoose(1);
+    displays.calls.clear();
+    const std::size_t lines = titles.Items().size();
+    locale.shortDatePicture = "dd.MM.yyyy";  // the locale the window was given, read again
+    locale.longTimePicture = "HH:mm:ss";
+    form.RegionalSettingsChanged();
+    ASSERT_EQ(titles.Items().size(), lines);
+    EXPECT_EQ(titles.Items()[1].rfind("New Year Countdown  01.01.", 0), 0u) << titles.Items()[1];
+    EXPECT_EQ(titles.Items()[1].substr(titles.Items()[1].size() - 10), "  00:00:00");
+    EXPECT_EQ(titles.SelectedIndex(), 1);
+    EXPECT_EQ(settings.CountIndex, 1);
+    EXPECT_TRUE(displays.calls.empty());  // the list's own handler did not run
+}
+
 TEST_F(Started, FontListsTakeTheChosenNameAndTheCalendarsEveryKeystroke) {
     controls().List("ComboBox3").UserChoose(3);
     EXPECT_EQ(settings.ClockFont, "Courier New");

@@ -1,0 +1,37 @@
+#include "face/text_fit.h"
+
+#include <cstddef>
+
+namespace zentrova {
+namespace {
+
+std::string Cut(const std::string& text, std::size_t length) {
+    std::string cut = text.substr(0, length);
+    while (!cut.empty() && cut.back() == ' ') cut.pop_back();
+    cut += kEllipsis;
+    return cut;
+}
+
+}  // namespace
+
+std::string FitOnOneLine(const std::string& text, const FontChoice& font, double width, TextMeasurer& measurer) {
+    auto fits = [&](const std::string& candidate) {
+        return measurer.MeasurePixels(font.family, font.emPixels, font.bold, candidate).width <= width;
+    };
+    if (fits(text)) return text;
+    // A longer beginning is never narrower, so the longest that fits is
+    // found by halving: a dozen measurements even for a long title.
+    std::size_t fitting = 0;
+    std::size_t tooLong = text.size();
+    while (tooLong - fitting > 1) {
+        const std::size_t middle = fitting + (tooLong - fitting) / 2;
+        if (fits(Cut(text, middle))) {
+            fitting = middle;
+        } else {
+            tooLong = middle;
+        }
+    }
+    return Cut(text, fitting);
+}
+
+}  // namespace zentrova
