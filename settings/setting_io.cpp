@@ -73,15 +73,31 @@ StoreError WriteGroup(KeyValueStore& store, SettingsGroup group, Settings& setti
 
 StoreError WriteRepairs(StoreKey& key, SettingsGroup group, Settings& settings) {
     for (const SettingEntry& entry : GroupSchema(group)) {
-        const bool position = std::holds_alternative<ComputedPosition>(entry.firstRun);
-        if (position || !AwaitsRepair(settings, entry)) continue;
-        // A KeepLoaded row fell back to its initial value, as in fresh settings.
-        Settings fallback;
-        ApplyFirstRunValue(entry, fallback, FirstRunContext{});
-        if (StoreError error = WriteSetting(key, entry, fallback)) return error;
+        if (!AwaitsRepair(settings, entry)) continue;
+        StoreError error;
+        if (std::holds_alternative<ComputedPosition>(entry.firstRun)) {
+            error = WriteSetting(key, entry, settings);
+        } else {
+            // A KeepLoaded row fell back to its initial value, as in fresh settings.
+            Settings fallback;
+            ApplyFirstRunValue(entry, fallback, FirstRunContext{});
+            error = WriteSetting(key, entry, fallback);
+        }
+        if (error) return error;
         MarkRepaired(settings, entry);
     }
     return std::nullopt;
+}
+
+StoreError WriteRepairs(KeyValueStore& store, SettingsGroup group, Settings& settings) {
+    const auto rows = GroupSchema(group);
+    if (std::none_of(rows.begin(), rows.end(), [&](const SettingEntry& entry) { return AwaitsRepair(settings, entry); }))
+        return std::nullopt;
+    auto key = store.Create(GroupPath(group));
+    if (!key) return std::nullopt;
+    StoreError error = WriteRepairs(*key, group, settings);
+    key->Close();
+    return error;
 }
 
 }  // namespace zentrova

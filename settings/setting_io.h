@@ -37,7 +37,10 @@ StoreError WriteGroup(KeyValueStore& store, SettingsGroup group, Settings& setti
 
 // Writes the rows of a display window's key that await repair with the
 // first-run values loading gave them, not with what the user may have
-// changed since without saving. Positions are left to their own writes.
+// changed since without saving; positions, which persist at once anyway,
+// with where the window is.
 StoreError WriteRepairs(StoreKey& key, SettingsGroup group, Settings& settings);
+// The same in the key of `group`, created only when a row awaits repair.
+StoreError WriteRepairs(KeyValueStore& store, SettingsGroup group, Settings& settings);
 
 }  // namespace zentrova

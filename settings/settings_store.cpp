@@ -13,7 +13,10 @@ namespace {
 // Runs `write` in the list's key, created when missing; a key that cannot
 // be created writes nothing, silently.
 template <typename Write>
-StoreError WriteInListKey(KeyValueStore& store, Write write) {
+StoreError WriteInListKey(KeyValueStore& store, Settings& settings, Write write) {
+    // Creating the list's key creates the countdown's key above it when that
+    // is missing; its values go in first, or later starts find it empty.
+    if (StoreError error = WriteRepairs(store, SettingsGroup::Countdown, settings)) return error;
     auto key = store.Create(GroupPath(SettingsGroup::CountTitle));
     if (!key) return std::nullopt;
     StoreError error = write(*key);
@@ -22,7 +25,7 @@ StoreError WriteInListKey(KeyValueStore& store, Write write) {
 }
 
 StoreError WriteWholeList(KeyValueStore& store, Settings& settings, int countIndex) {
-    return WriteInListKey(store, [&](StoreKey& key) { return WriteWholeCountList(key, settings, countIndex); });
+    return WriteInListKey(store, settings, [&](StoreKey& key) { return WriteWholeCountList(key, settings, countIndex); });
 }
 
 }  // namespace
@@ -44,7 +47,7 @@ bool FirstRunDefaultsStored(const Settings& settings) { return settings.PendingR
 StoreError Save(KeyValueStore& store, Settings& settings, int selectedCountIndex) {
     if (auto error = WriteGroup(store, SettingsGroup::Clock, settings)) return error;
     if (auto error = WriteGroup(store, SettingsGroup::Countdown, settings)) return error;
-    StoreError error = WriteInListKey(store, [&](StoreKey& key) {
+    StoreError error = WriteInListKey(store, settings, [&](StoreKey& key) {
         return ListAwaitsRepair(settings) ? WriteWholeCountList(key, settings, selectedCountIndex)
                                           : WriteSelectedIndex(key, settings, selectedCountIndex);
     });
@@ -67,7 +70,7 @@ StoreError WritePosition(KeyValueStore& store, Settings& settings, DisplayWindow
 StoreError WriteListAfterAdd(KeyValueStore& store, Settings& settings, int addedIndex) {
     const int length = ClampListLength(settings.CountMax);
     if (addedIndex < 0 || addedIndex >= length) return std::nullopt;
-    return WriteInListKey(store, [&](StoreKey& key) {
+    return WriteInListKey(store, settings, [&](StoreKey& key) {
         if (ListAwaitsRepair(settings)) return WriteWholeCountList(key, settings, addedIndex);
         StoreError error = WriteCountEntry(key, settings, addedIndex);
         if (!error) error = WriteListCounters(key, settings, addedIndex);

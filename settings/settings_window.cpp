@@ -14,9 +14,11 @@ void TForm2::FormCreate() {
     // Every value that could not be read is shown in one box, and start-up
     // goes on with first-run values for those alone, so the program is never
     // left without windows.
+    // A first run writes every value anew, so nothing it could not read is
+    // lost, and a first run retried after failed writes shows no box for them.
     LoadResult loaded = Load(links_.store, settings_, context);
-    if (loaded.error) host.ShowError(*loaded.error);
     firstRun_ = loaded.firstRun;
+    if (loaded.error && !firstRun_) host.ShowError(*loaded.error);
     bool markStart = true;
     if (firstRun_) {
         if (StoreError error = WriteFirstRunDefaults(links_.store, settings_, context)) host.ShowError(*error);
