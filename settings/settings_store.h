@@ -54,8 +54,9 @@ StoreError Save(KeyValueStore& store, Settings& settings, int selectedCountIndex
 StoreError WritePosition(KeyValueStore& store, Settings& settings, DisplayWindowId window);
 
 // The add dialog: the new entry `addedIndex`, then CountIndex = addedIndex
-// and CountMax. An index outside 0..CountMax-1 writes nothing, so the store
-// never names an entry that loading would not read.
+// and CountMax (the whole list when it awaits repair). An index outside
+// 0..CountMax-1 writes nothing, so the store never names an entry that
+// loading would not read.
 StoreError WriteListAfterAdd(KeyValueStore& store, Settings& settings, int addedIndex);
 
 // The delete dialog: entries 0..CountMax-1, removal of the values of every
