@@ -61,8 +61,10 @@ void LoadCountList(StoreKey& key, Settings& settings, const FirstRunContext& con
         storedIndices.push_back(i);
     }
 
-    const bool indexRead = LoadSetting(key, CountIndexRow(), settings, context, problems);
+    // CountIndex is written with every write of the list, so it alone never
+    // calls for rewriting the entries.
     bool inStep = problems.Count() == problemsBefore;
+    const bool indexRead = LoadSetting(key, CountIndexRow(), settings, context, problems);
     if (storedIndices.empty()) {
         SeedCountList(settings, context.year);
         settings.CountIndex = 0;

@@ -166,7 +166,7 @@ custom=(
   "Calendar CalendarTransparent REG_DWORD 0x1e" "Calendar CalendarTimeIndex REG_DWORD 0x1"
   "Calendar CalendarDateIndex REG_DWORD 0x7" "Calendar CalendarFont REG_SZ Courier New"
   "Calendar CalendarShow REG_DWORD 0x1" "Calendar CalendarTimeShow REG_DWORD 0x1" "Calendar CalendarGo REG_DWORD 0x0"
-  "Calendar CalendarOval REG_DWORD 0x1" "Calendar CalendarBold REG_DWORD 0x0" "Calendar CalendarLeft REG_DWORD 0x2f8"
+  "Calendar CalendarOval REG_DWORD 0x1" "Calendar CalendarBold REG_DWORD 0x0" "Calendar CalendarLeft REG_DWORD 0x2c6"
   "Calendar CalendarTop REG_DWORD 0x190"
 )
 upper_hex() { zd_double_hex "$1" | tr -d , | tr a-f A-F; }
