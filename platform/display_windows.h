@@ -25,13 +25,13 @@ namespace zentrova::platform {
 // the position is written again the next time the window comes to rest.
 class StorePositionSink final : public PositionSink {
 public:
-    StorePositionSink(KeyValueStore& store, const Settings& settings, DisplayWindowId window)
+    StorePositionSink(KeyValueStore& store, Settings& settings, DisplayWindowId window)
         : store_(store), settings_(settings), window_(window) {}
     void WritePosition() override;
 
 private:
     KeyValueStore& store_;
-    const Settings& settings_;
+    Settings& settings_;
     DisplayWindowId window_;
 };
 
@@ -65,7 +65,7 @@ public:
 private:
     template <typename Logic>
     struct Parts {
-        Parts(const char* caption, HWND owner, KeyValueStore& store, const Settings& settings, DisplayWindowId id)
+        Parts(const char* caption, HWND owner, KeyValueStore& store, Settings& settings, DisplayWindowId id)
             : surface(caption, owner), sink(store, settings, id) {}
         LayeredWindow surface;
         ClockSeededRandom random;  // seeded when the window is made

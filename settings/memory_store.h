@@ -46,6 +46,11 @@ public:
     void FailCreate(const std::string& path) { failingCreates_.insert(path); }
     void FailSet(const std::string& name) { failingSets_.insert(name); }
     void FailQuery(const std::string& name) { failingQueries_.insert(name); }
+    void ClearFailures() {
+        failingCreates_.clear();
+        failingSets_.clear();
+        failingQueries_.clear();
+    }
 
     // Inspection.
     bool HasKey(const std::string& path) const;

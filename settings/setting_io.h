@@ -1,6 +1,8 @@
 #pragma once
-// Reading and writing the settings of the schema, row by row and key by key.
+// Reading and writing the settings of the schema, row by row and key by key,
+// and the rows awaiting repair (Settings::PendingRepairs).
 
+#include "settings/first_run.h"
 #include "settings/key_value_store.h"
 #include "settings/settings.h"
 #include "settings/settings_schema.h"
@@ -8,14 +10,37 @@
 
 namespace zentrova {
 
+void MarkForRepair(Settings& settings, const SettingEntry& entry);
+void MarkRepaired(Settings& settings, const SettingEntry& entry);
+bool AwaitsRepair(const Settings& settings, const SettingEntry& entry);
+
 // Reads the value of a row into its field (the list row reads nothing).
 StoreError ReadSetting(StoreKey& key, const SettingEntry& entry, Settings& settings);
 // Writes the field of a row (the list row writes nothing).
 StoreError WriteSetting(StoreKey& key, const SettingEntry& entry, const Settings& settings);
 
+// Reads a row and holds it to its range. A value that cannot be read is
+// added to `problems`, its field takes its first-run value and the row
+// awaits repair; false then.
+bool LoadSetting(StoreKey& key, const SettingEntry& entry, Settings& settings, const FirstRunContext& context,
+                 StoreProblems& problems);
+// The row's first-run value, for a row whose key is missing.
+void FallBackSetting(const SettingEntry& entry, Settings& settings, const FirstRunContext& context);
+
+// Writes the field of a row; once written, the row no longer awaits repair.
+StoreError WriteRow(StoreKey& key, const SettingEntry& entry, Settings& settings);
+
 // Writes every row of a key in order, creating the key. A key that cannot
 // be created is skipped silently; the first value that cannot be written
 // ends the writing with its message.
-StoreError WriteGroup(KeyValueStore& store, SettingsGroup group, const Settings& settings);
+StoreError WriteGroup(KeyValueStore& store, SettingsGroup group, Settings& settings);
+
+// Writes the rows of a display window's key that await repair with the
+// first-run values loading gave them, not with what the user may have
+// changed since without saving; positions, which persist at once anyway,
+// with where the window is.
+StoreError WriteRepairs(StoreKey& key, SettingsGroup group, Settings& settings);
+// The same in the key of `group`, created only when a row awaits repair.
+StoreError WriteRepairs(KeyValueStore& store, SettingsGroup group, Settings& settings);
 
 }  // namespace zentrova

@@ -4,12 +4,15 @@
 // Each field carries the name of its registry value.
 
 #include <array>
+#include <bitset>
+#include <cstddef>
 #include <string>
 
 namespace zentrova {
 
 constexpr int kCountSlots = 11;      // room in CountList
 constexpr int kCountMaxEntries = 10; // entries the list may hold
+constexpr std::size_t kMaxSettingRows = 64;  // room for the rows of the settings table
 
 struct CountEntry {
     std::string title;
@@ -71,6 +74,13 @@ struct Settings {
 
     // In memory only: the title of the selected entry as the countdown draws it.
     std::string CountText;
+
+    // In memory only: the rows of the settings table (by position) whose
+    // stored form does not hold what memory shows: missing or unreadable at
+    // loading, where memory holds their first-run values, or not written by
+    // the first run. The countdown list's row stands for its entries. The
+    // next write of their key writes them too, which repairs the store.
+    std::bitset<kMaxSettingRows> PendingRepairs;
 
     // The selected entry, or the first slot when CountIndex lies outside the
     // list, so that no caller can index outside CountList.

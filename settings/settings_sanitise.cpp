@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "settings/date_time.h"
-#include "settings/settings_schema.h"
 
 namespace zentrova {
 
@@ -15,14 +14,6 @@ double ClampDateTime(double value) {
     static const double kLast = EncodeDate(kMaxYear, 12, 31) + 1.0;
     if (std::isnan(value)) return 0.0;
     return std::clamp(value, kFirst, kLast);
-}
-
-void ClampLoadedSettings(Settings& settings) {
-    for (const SettingEntry& entry : SettingsSchema()) {
-        const auto* field = std::get_if<int Settings::*>(&entry.field);
-        if (field && entry.loadRange) settings.**field = std::clamp(settings.**field, entry.loadRange->min, entry.loadRange->max);
-    }
-    settings.CountIndex = std::clamp(settings.CountIndex, 0, settings.CountMax - 1);
 }
 
 }  // namespace zentrova

@@ -14,9 +14,4 @@ int ClampListLength(int countMax);
 // nearest end of that span (0.0 when not a number).
 double ClampDateTime(double value);
 
-// Clamps the rows that carry a range, CountMax into 1..10 and CountIndex
-// into the list. Format indices stay as they are: the windows ignore an
-// index they have no format for.
-void ClampLoadedSettings(Settings& settings);
-
 }  // namespace zentrova

@@ -90,6 +90,7 @@ constexpr bool GroupsFollowLoadOrder() {
     return true;
 }
 static_assert(GroupsFollowLoadOrder());
+static_assert(kSchema.size() <= kMaxSettingRows, "Settings::PendingRepairs has a bit per row");
 
 constexpr bool KindsMatchFields() {
     for (const SettingEntry& entry : kSchema) {
@@ -182,6 +183,12 @@ const SettingEntry* FindEntry(const SettingField& field) {
         return !std::holds_alternative<std::monostate>(field) && entry.field == field;
     });
     return found == kSchema.end() ? nullptr : &*found;
+}
+
+const SettingEntry& CountListRow() {
+    auto found = std::find_if(kSchema.begin(), kSchema.end(),
+                              [](const SettingEntry& entry) { return entry.kind == K::CountList; });
+    return *found;  // the table has the list's row
 }
 
 std::string EntryTitleName(int index) { return "Count" + std::to_string(index); }

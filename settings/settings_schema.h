@@ -72,6 +72,9 @@ const SettingEntry& PositionEntry(DisplayWindowId window, Edge edge);
 // The row of a field; nullptr for a field that is not stored.
 const SettingEntry* FindEntry(const SettingField& field);
 
+// The row of the countdown list's entries.
+const SettingEntry& CountListRow();
+
 // Value names of entry `index` of the countdown list: "Count0", "CountDate0", ...
 std::string EntryTitleName(int index);
 std::string EntryDateName(int index);

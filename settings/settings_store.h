@@ -21,36 +21,48 @@ struct LoadResult {
     // Nothing has been stored yet (no root key), or the stored Start_1 is 0:
     // the caller writes the first-run defaults.
     bool firstRun = false;
-    // The first value that could not be read. Loading stopped there; that
-    // value and every later one hold their first-run values in memory, and
-    // the store is left as it is.
+    // Every value that could not be read, a line each in load order. Each
+    // holds its first-run value in memory and awaits repair; every other
+    // value holds what is stored, and the store is left as it is.
     StoreError error;
 };
 
-// Starts from initial values, reads every key that exists, then clamps
-// what the windows index with (see ClampLoadedSettings). `context` gives
-// the first-run positions used when loading stops early.
+// Starts from initial values and reads every value of every key that
+// exists, holding what the windows index with to its range. A key missing
+// on a later run gives its values their first-run values. `context` gives
+// the first-run positions and list used for what cannot be read.
 LoadResult Load(KeyValueStore& store, Settings& settings, const FirstRunContext& context);
 
 // Assigns the first-run values in memory, seeds the countdown list for
-// `context.year` and writes all five keys (Start_1 still 0).
+// `context.year` and writes all five keys (Start_1 still 0). What does not
+// reach the store awaits repair.
 StoreError WriteFirstRunDefaults(KeyValueStore& store, Settings& settings, const FirstRunContext& context);
+// Whether the store holds every first-run value, so the start may be marked.
+bool FirstRunDefaultsStored(const Settings& settings);
+
+// Every write below also writes, in the key it opens, the values awaiting
+// repair, so the store never keeps a damaged value or a list out of step
+// with memory while a value the user has not changed is never rewritten
+// with anything but what was read.
 
 // The Save button: the Clock and Countdown keys in full, CountIndex alone
-// in the CountTitle key, then the Calendar key.
-StoreError Save(KeyValueStore& store, const Settings& settings, int selectedCountIndex);
+// in the CountTitle key (the whole list when it awaits repair), then the
+// Calendar key.
+StoreError Save(KeyValueStore& store, Settings& settings, int selectedCountIndex);
 
 // A still window's new resting position: its left, then its top.
-StoreError WritePosition(KeyValueStore& store, const Settings& settings, DisplayWindowId window);
+StoreError WritePosition(KeyValueStore& store, Settings& settings, DisplayWindowId window);
 
 // The add dialog: the new entry `addedIndex`, then CountIndex = addedIndex
-// and CountMax. An index outside 0..CountMax-1 writes nothing, so the store
-// never names an entry that loading would not read.
-StoreError WriteListAfterAdd(KeyValueStore& store, const Settings& settings, int addedIndex);
+// and CountMax (the whole list when it awaits repair). An index outside
+// 0..CountMax-1 writes nothing, so the store never names an entry that
+// loading would not read.
+StoreError WriteListAfterAdd(KeyValueStore& store, Settings& settings, int addedIndex);
 
-// The delete dialog: entries 0..CountMax-1, removal of the three values at
-// index CountMax (the old last entry), then CountIndex and CountMax.
-StoreError WriteListAfterDelete(KeyValueStore& store, const Settings& settings);
+// The delete dialog: entries 0..CountMax-1, removal of the values of every
+// slot after them (the old last entry among them), then CountIndex and
+// CountMax.
+StoreError WriteListAfterDelete(KeyValueStore& store, Settings& settings);
 
 // Sets Start_1 to 1 and writes it into the root key.
 StoreError MarkStarted(KeyValueStore& store, Settings& settings);

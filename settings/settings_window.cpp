@@ -11,18 +11,27 @@ TForm2::TForm2(const SettingsWindowLinks& links) : links_(links), settings_(link
 void TForm2::FormCreate() {
     SettingsWindowHost& host = links_.host;
     const FirstRunContext context{links_.time.Now().year, host.ScreenSize(), host.OuterSize(), DpiScale{host.Dpi()}};
-    // A load error is shown, and start-up goes on with first-run values for
-    // what could not be read, so the program is never left without windows.
+    // Every value that could not be read is shown in one box, and start-up
+    // goes on with first-run values for those alone, so the program is never
+    // left without windows.
+    // A first run writes every value anew, so nothing it could not read is
+    // lost, and a first run retried after failed writes shows no box for them.
     LoadResult loaded = Load(links_.store, settings_, context);
-    if (loaded.error) host.ShowError(*loaded.error);
     firstRun_ = loaded.firstRun;
+    if (loaded.error && !firstRun_) host.ShowError(*loaded.error);
+    bool markStart = true;
     if (firstRun_) {
         if (StoreError error = WriteFirstRunDefaults(links_.store, settings_, context)) host.ShowError(*error);
+        // A first run whose defaults did not all reach the store is a first
+        // run again next time.
+        markStart = FirstRunDefaultsStored(settings_);
     }
 
     host.MoveTo(SettingsWindowPosition(context.screen, context.settingsWindow));
     if (firstRun_) host.ShowInFront();
-    if (StoreError error = MarkStarted(links_.store, settings_)) host.ShowError(*error);
+    if (markStart) {
+        if (StoreError error = MarkStarted(links_.store, settings_)) host.ShowError(*error);
+    }
     host.AddTrayIcon();
 
     settings_.CountText = settings_.SelectedEntry().title;

@@ -4,9 +4,28 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zentrova {
 
 using StoreError = std::optional<std::string>;
+
+// Every problem an operation met, in the order met; shown in one error box,
+// a line each.
+class StoreProblems {
+public:
+    void Add(std::string message) { lines_.push_back(std::move(message)); }
+    std::size_t Count() const { return lines_.size(); }
+    // The lines joined by line breaks; nothing when there were none.
+    StoreError BoxText() const {
+        if (lines_.empty()) return std::nullopt;
+        std::string text = lines_.front();
+        for (std::size_t i = 1; i < lines_.size(); ++i) text += "\n" + lines_[i];
+        return text;
+    }
+
+private:
+    std::vector<std::string> lines_;
+};
 
 }  // namespace zentrova

@@ -1,7 +1,7 @@
 // Prints the message boxes and dialogs shown on the desktop, one line each:
 // "CAPTION|TEXT|TEXT...", the caption followed by the texts of its static
-// controls (a message box's message is one of them), so a test can read what
-// an error box says:
+// controls (a message box's message is one of them, its lines too separated
+// by "|"), so a test can read what an error box says:
 //   dialog_text [CAPTION]   (only dialogs with exactly that caption)
 
 #include <windows.h>
@@ -38,10 +38,14 @@ BOOL CALLBACK PrintDialog(HWND window, LPARAM wanted) {
     const char* caption = reinterpret_cast<const char*>(wanted);
     if (caption && line != caption) return TRUE;
     EnumChildWindows(window, AddStaticText, reinterpret_cast<LPARAM>(&line));
-    // One line per dialog, whatever line breaks the message holds.
-    for (char& c : line)
-        if (c == '\r' || c == '\n') c = ' ';
-    std::printf("%s\n", line.c_str());
+    // One line per dialog: each line break of a message becomes a "|", as
+    // between texts.
+    std::string flat;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '\r' && i + 1 < line.size() && line[i + 1] == '\n') continue;
+        flat += line[i] == '\r' || line[i] == '\n' ? '|' : line[i];
+    }
+    std::printf("%s\n", flat.c_str());
     return TRUE;
 }
 

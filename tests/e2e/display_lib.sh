@@ -59,6 +59,22 @@ zd_seed_by_first_start() {
   zd_close_by_tray "$pid"
 }
 
+# zd_settings_client_origin WINDOW_ID: the settings window's client area
+# (400 x 320) top left on the screen, from the frame Wine draws.
+zd_settings_client_origin() {
+  local x y w h border
+  read -r x y w h <<<"$(e2e_window_geometry "$1")"
+  border=$(((w - 400) / 2))
+  echo "$((x + border)) $((y + h - 320 - border))"
+}
+
+# zd_settings_click X Y: clicks a point of the settings window's client area.
+zd_settings_click() {
+  local cx cy
+  read -r cx cy <<<"$(zd_settings_client_origin "$(e2e_wait_window "Zentrova Settings" 5)")"
+  e2e_click $((cx + $1)) $((cy + $2))
+}
+
 # zd_reg_import < REGEDIT4-TEXT: writes many values in one `wine reg` call.
 zd_reg_import() {
   cat >"$E2E_DIR/seed.reg"

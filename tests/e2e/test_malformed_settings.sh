@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Stored settings of the wrong type, size or range: the program reports the
-# first unreadable value in an error box, goes on once the box is dismissed,
-# and shows its three windows; values out of range start it without a box,
-# held to what the windows can use. One start per case, since loading stops
-# at the first error.
+# Damaged stored settings: every value that cannot be read is reported in
+# one error box, a line each in load order; once the box is dismissed the
+# program goes on with first-run values for those values alone and shows
+# its three windows. Save after a missing value writes it and keeps every
+# other stored value. A root key holding nothing starts with all three
+# windows, on that start and the next. Values out of range start it without
+# a box, held to what the windows can use.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/display_lib.sh"
@@ -58,6 +60,12 @@ expect_running() {
 
 stop_program() { zd_close_by_tray "$RUNNING_PID"; }
 
+# The lines of a box as the dialog_text probe prints them: joined by "|".
+lines() {
+  local IFS='|'
+  echo "$*"
+}
+
 zd_seed_by_first_start
 
 zd_reg_import <<'EOF'
@@ -65,56 +73,39 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Zentrova\Clock]
 "ClockSize"="6"
+"ClockFont"=dword:00000005
+
+[HKEY_CURRENT_USER\Software\Zentrova\Countdown\CountTitle]
+"CountDate1"=hex:00,00,80,a6
+
+[HKEY_CURRENT_USER\Software\Zentrova\Calendar]
+"CalendarShow"=hex:01
 EOF
-start_expecting_box "string for an integer" "Invalid data type for 'ClockSize'"
+start_expecting_box "four wrong types" "$(lines "Invalid data type for 'ClockSize'" "Invalid data type for 'ClockFont'" \
+  "Invalid data type for 'CountDate1'" "Invalid data type for 'CalendarShow'")"
 stop_program
 
+# Eleven entries announced, two stored: held to ten, the count names eight
+# entries that are not there (their titles, strings, read as empty).
 zd_reg_import <<'EOF'
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Zentrova\Clock]
 "ClockSize"=dword:00000006
-"ClockFont"=dword:00000005
-EOF
-start_expecting_box "integer for a string" "Invalid data type for 'ClockFont'"
-stop_program
-
-zd_reg_import <<'EOF'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Zentrova\Clock]
 "ClockFont"="Tahoma"
 
 [HKEY_CURRENT_USER\Software\Zentrova\Countdown\CountTitle]
-"CountDate1"=hex:00,00,80,a6
-EOF
-start_expecting_box "4-byte date" "Invalid data type for 'CountDate1'"
-stop_program
-
-zd_reg_import <<'EOF'
-REGEDIT4
-
-[HKEY_CURRENT_USER\Software\Zentrova\Countdown\CountTitle]
 "CountDate1"=hex:00,00,00,00,80,a6,e6,40
-
-[HKEY_CURRENT_USER\Software\Zentrova\Calendar]
-"CalendarShow"=hex:01
-EOF
-start_expecting_box "binary for a flag" "Invalid data type for 'CalendarShow'"
-stop_program
-
-# Eleven entries announced, two stored: the third entry's date is missing
-# (its title, a string, reads as empty).
-zd_reg_import <<'EOF'
-REGEDIT4
+"CountMax"=dword:0000000b
 
 [HKEY_CURRENT_USER\Software\Zentrova\Calendar]
 "CalendarShow"=dword:00000001
-
-[HKEY_CURRENT_USER\Software\Zentrova\Countdown\CountTitle]
-"CountMax"=dword:0000000b
 EOF
-start_expecting_box "CountMax 11" "Failed to get data for 'CountDate2'"
+missing=()
+for i in 2 3 4 5 6 7 8 9; do
+  missing+=("Failed to get data for 'CountDate$i'" "Failed to get data for 'CountTime$i'")
+done
+start_expecting_box "CountMax 11" "$(lines "${missing[@]}")"
 stop_program
 
 # Out of range but of the right types: no box, every value held to its range.
@@ -155,4 +146,71 @@ EOF
 start_expecting_no_box "CountMax -1, clock size 10000, transparency 80"
 stop_program
 
-e2e_pass "error boxes for wrong types and sizes; out-of-range values held to their ranges"
+
+# A full store of the user's own with ClockShow missing: the box names it
+# alone, and Save after it writes ClockShow's first-run value and keeps every
+# other value as stored (windows placed clear of the settings window). Each
+# line: subkey, name, and the value as `reg query` shows it.
+custom=(
+  "Clock ClockSize REG_DWORD 0xc" "Clock ClockSkin REG_DWORD 0x4" "Clock ClockTransparent REG_DWORD 0xa"
+  "Clock TimeIndex REG_DWORD 0x2" "Clock DateIndex REG_DWORD 0x4" "Clock ClockFont REG_SZ Arial"
+  "Clock DateShow REG_DWORD 0x0" "Clock ClockGo REG_DWORD 0x0" "Clock ClockSky REG_DWORD 0x1"
+  "Clock ClockBorder REG_DWORD 0x0" "Clock ClockRectOval REG_DWORD 0x1" "Clock ClockLeft REG_DWORD 0x258"
+  "Clock ClockTop REG_DWORD 0xa"
+  "Countdown CountSize REG_DWORD 0xf" "Countdown CountSkin REG_DWORD 0x3" "Countdown CountTransparent REG_DWORD 0x14"
+  "Countdown CountFont REG_SZ Verdana" "Countdown CountShow REG_DWORD 0x1" "Countdown CountGo REG_DWORD 0x0"
+  "Countdown CountSky REG_DWORD 0x0" "Countdown CountBorder REG_DWORD 0x0" "Countdown CountRectOval REG_DWORD 0x1"
+  "Countdown CountLeft REG_DWORD 0x14" "Countdown CountTop REG_DWORD 0xa"
+  "Countdown\CountTitle CountMax REG_DWORD 0x4" "Countdown\CountTitle CountIndex REG_DWORD 0x3"
+  "Calendar CalendarSize REG_DWORD 0x9" "Calendar CalendarSkin REG_DWORD 0x4"
+  "Calendar CalendarTransparent REG_DWORD 0x1e" "Calendar CalendarTimeIndex REG_DWORD 0x1"
+  "Calendar CalendarDateIndex REG_DWORD 0x7" "Calendar CalendarFont REG_SZ Courier New"
+  "Calendar CalendarShow REG_DWORD 0x1" "Calendar CalendarTimeShow REG_DWORD 0x1" "Calendar CalendarGo REG_DWORD 0x0"
+  "Calendar CalendarOval REG_DWORD 0x1" "Calendar CalendarBold REG_DWORD 0x0" "Calendar CalendarLeft REG_DWORD 0x2c6"
+  "Calendar CalendarTop REG_DWORD 0x190"
+)
+upper_hex() { zd_double_hex "$1" | tr -d , | tr a-f A-F; }
+for i in 0 1 2 3; do
+  custom+=("Countdown\CountTitle Count$i REG_SZ Event $i"
+    "Countdown\CountTitle CountDate$i REG_BINARY $(upper_hex $((47000 + 10 * i)))"
+    "Countdown\CountTitle CountTime$i REG_BINARY $(upper_hex 0.5)")
+done
+e2e_reg_delete 'HKCU\Software\Zentrova'
+{
+  printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Zentrova]\n"Start_1"=dword:00000001\n'
+  for line in "${custom[@]}"; do
+    read -r key name type data <<<"$line"
+    printf '\n[HKEY_CURRENT_USER\\Software\\Zentrova\\%s]\n' "$key"
+    case "$type" in
+      REG_DWORD) printf '"%s"=dword:%08x\n' "$name" "$data" ;;
+      REG_SZ) printf '"%s"="%s"\n' "$name" "$data" ;;
+      REG_BINARY) printf '"%s"=hex:%s\n' "$name" "$(sed 's/../&,/g; s/,$//' <<<"${data,,}")" ;;
+    esac
+  done
+} | zd_reg_import
+start_expecting_box "ClockShow missing" "Failed to get data for 'ClockShow'"
+e2e_tray_click 1
+e2e_wait_window "Zentrova Settings" 10 >/dev/null
+sleep 0.3
+zd_settings_click 47 297 # Save
+sleep 1
+zd_settings_click 352 297 # Cancel: the tray icon comes back
+e2e_expect_eq "$(e2e_reg_query 'HKCU\Software\Zentrova\Clock' ClockShow)" "REG_DWORD 0x1" "ClockShow after Save"
+for line in "${custom[@]}"; do
+  read -r key name expected <<<"$line"
+  e2e_expect_eq "$(e2e_reg_query "HKCU\\Software\\Zentrova\\$key" "$name")" "$expected" "$name after Save"
+done
+stop_program
+
+# A root key that holds nothing: reported, and all three windows show, on
+# this start and the next.
+e2e_reg_delete 'HKCU\Software\Zentrova'
+(cd "$E2E_DIR" && timeout 60 wine reg add 'HKCU\Software\Zentrova' /f >/dev/null 2>&1) ||
+  e2e_fail "could not make a bare root key"
+start_expecting_box "bare root key" "Failed to get data for 'Start_1'"
+stop_program
+start_expecting_no_box "bare root key, second start"
+! e2e_window_visible "Zentrova Settings" || e2e_fail "the second start showed the settings window"
+stop_program
+
+e2e_pass "one error box for every unreadable value; each falls back alone, and Save keeps the rest"

@@ -12,19 +12,11 @@ e2e_setup settings
 clock_key='HKCU\Software\Zentrova\Clock'
 list_key='HKCU\Software\Zentrova\Countdown\CountTitle'
 
-# The client area's top left on the screen, from the frame Wine draws.
-client_origin() {
-  local x y w h border
-  read -r x y w h <<<"$(e2e_window_geometry "$1")"
-  border=$(((w - 400) / 2))
-  echo "$((x + border)) $((y + h - 320 - border))"
-}
-
 # The tab page's top left: the first pixel of the page's own colour right of
 # the client's left edge and below the tab strip.
 page_origin() {
   local shot cx cy
-  read -r cx cy <<<"$(client_origin "$1")"
+  read -r cx cy <<<"$(zd_settings_client_origin "$1")"
   shot=$(e2e_screenshot page.png)
   convert "$shot" -alpha off -depth 8 "ppm:$E2E_DIR/page.ppm"
   python3 - "$E2E_DIR/page.ppm" "$cx" "$cy" <<'PY'
@@ -75,18 +67,12 @@ open_settings() {
   page_origin "$settings"
 }
 
-client_click() {
-  local cx cy
-  read -r cx cy <<<"$(client_origin "$(e2e_wait_window "Zentrova Settings" 5)")"
-  e2e_click $((cx + $1)) $((cy + $2))
-}
-
 # The first start shows the settings window; Cancel hides it and the tray
 # icon's click brings it back.
 start_program
 first=$E2E_PID
 e2e_wait_window "Zentrova Settings" 10 >/dev/null
-client_click 352 297  # Cancel
+zd_settings_click 352 297  # Cancel
 e2e_wait_window_gone "Zentrova Settings" 5
 read -r px py <<<"$(open_settings)"
 echo "page at $px,$py"
@@ -108,7 +94,7 @@ done
 echo "clock width: size 6 $width6, size 0 $width0, size 7 $width7"
 e2e_expect_eq "$(e2e_reg_dword "$clock_key" ClockSize)" 6 "ClockSize before Save"
 
-client_click 47 297  # Save
+zd_settings_click 47 297  # Save
 sleep 0.5
 e2e_expect_eq "$(e2e_reg_dword "$clock_key" ClockSize)" 7 "ClockSize after Save"
 
@@ -118,7 +104,7 @@ e2e_key Right Right Right Right Right Right Right Right
 sleep 0.3
 width8=$(clock_width)
 ((width8 > width7)) || e2e_fail "size 8 is not wider than size 7 ($width8 <= $width7)"
-client_click 352 297  # Cancel
+zd_settings_click 352 297  # Cancel
 e2e_wait_window_gone "Zentrova Settings" 5
 e2e_expect_eq "$(clock_width)" "$width8" "the clock after Cancel"
 e2e_expect_eq "$(e2e_reg_dword "$clock_key" ClockSize)" 7 "ClockSize after Cancel"
@@ -156,7 +142,7 @@ before=$(zd_crop countdown_before.png 0 0 40 20 before.ppm)
 changed=$(compare -metric AE "$E2E_DIR/countdown_before.png" "$E2E_DIR/countdown_after.png" null: 2>&1 || true)
 ((${changed%% *} > 50)) || e2e_fail "the countdown face did not change after the event was added ($changed pixels)"
 
-client_click 352 297  # Cancel: the list is stored already
+zd_settings_click 352 297  # Cancel: the list is stored already
 zd_close_by_tray "$second"
 start_program
 third=$E2E_PID
@@ -179,6 +165,6 @@ e2e_expect_eq "$(e2e_reg_dword "$list_key" CountMax)" 2 "CountMax after Delete"
 e2e_expect_eq "$(e2e_reg_dword "$list_key" CountIndex)" 1 "CountIndex after Delete"
 
 e2e_screenshot settings_window.png "$(e2e_wait_window "Zentrova Settings" 5)" >/dev/null
-client_click 352 297  # Cancel: the tray icon comes back
+zd_settings_click 352 297  # Cancel: the tray icon comes back
 zd_close_by_tray "$third"
 e2e_pass

@@ -41,17 +41,22 @@ TEST(SettingsLoad, OpensKeysWithoutCreatingThem) {
     EXPECT_FALSE(store.HasKey(kClockPath));
 }
 
-TEST(SettingsLoad, MissingGroupKeepsInitialValuesWithoutError) {
-    MemoryStore store = FirstRunStore();
+TEST(SettingsLoad, MissingGroupTakesFirstRunValuesWithoutError) {
+    MemoryStore store = CustomStore();
     store.RemoveKey(kCountdownPath);  // and the list below it
     Settings settings;
     LoadResult load = LoadInto(store, settings);
     EXPECT_FALSE(load.error);
     EXPECT_FALSE(load.firstRun);
-    EXPECT_EQ(settings.CountFont, "");
-    EXPECT_FALSE(settings.CountShow);
-    EXPECT_EQ(settings.CountMax, 1);  // held inside the list
-    EXPECT_EQ(settings.CalendarSize, 5);
+    EXPECT_EQ(settings.CountFont, "Tahoma");
+    EXPECT_TRUE(settings.CountShow);
+    EXPECT_EQ(settings.CountSize, 3);
+    EXPECT_EQ(settings.CountTop, 10 + 5 * 12);  // below the clock's first place, by the stored size
+    EXPECT_EQ(settings.CountMax, 2);
+    EXPECT_EQ(settings.CountList[1].title, "New Year Countdown");
+    EXPECT_EQ(settings.ClockSize, 12);  // the other keys as stored
+    EXPECT_EQ(settings.CalendarSize, 9);
+    EXPECT_EQ(store.WriteCount(), 0u);
 }
 
 TEST(SettingsLoad, NonZeroFlagReadsTrueAndSaveWritesOne) {

@@ -27,8 +27,7 @@ void SetEntries(Settings& settings, std::initializer_list<const char*> titles) {
 }
 
 TEST(SettingsSave, WritesOnlyCountIndexInTheListKey) {
-    MemoryStore store = FirstRunStore();
-    store.PutDword(kCountTitlePath, "CountMax", 7);  // as a dialog might have left it
+    MemoryStore store = CustomStore();  // three entries
     Settings settings = Loaded(store);
     settings.ClockSize = 22;
     settings.CalendarFont = "Verdana";
@@ -38,8 +37,8 @@ TEST(SettingsSave, WritesOnlyCountIndexInTheListKey) {
 
     EXPECT_EQ(WrittenNames(store, kCountTitlePath), std::vector<std::string>{"CountIndex"});
     EXPECT_EQ(StoredDword(store, kCountTitlePath, "CountIndex"), 1);
-    EXPECT_EQ(StoredDword(store, kCountTitlePath, "CountMax"), 7);
-    EXPECT_EQ(StoredString(store, kCountTitlePath, "Count0"), "Christmas Countdown");
+    EXPECT_EQ(StoredDword(store, kCountTitlePath, "CountMax"), 3);
+    EXPECT_EQ(StoredString(store, kCountTitlePath, "Count0"), "Exam");
     EXPECT_TRUE(WrittenNames(store, kRootPath).empty());
     EXPECT_EQ(WrittenNames(store, kClockPath).size(), 14u);
     EXPECT_EQ(WrittenNames(store, kCountdownPath).size(), 11u);

@@ -3,11 +3,16 @@
 // must use them, a standard first-run context, and readers of raw values.
 
 #include <cstdint>
+#include <map>
 #include <optional>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <variant>
 #include <vector>
 
 #include "settings/memory_store.h"
+#include "settings/overloaded.h"
 #include "settings/settings_store.h"
 #include "settings/value_codec.h"
 
@@ -65,6 +70,75 @@ inline MemoryStore FirstRunStore() {
     MarkStarted(store, settings);
     store.ClearJournal();
     return store;
+}
+
+// A later run's store in which every value differs from its first-run value:
+// three entries with the last one selected.
+inline MemoryStore CustomStore() {
+    MemoryStore store;
+    store.PutDword(kRootPath, "Start_1", 1);
+    const std::pair<const char*, int> clock[] = {
+        {"ClockSize", 12}, {"ClockSkin", 4}, {"ClockTransparent", 10}, {"TimeIndex", 2}, {"DateIndex", 4},
+        {"DateShow", 0},   {"ClockShow", 0}, {"ClockGo", 1},           {"ClockSky", 1},  {"ClockBorder", 0},
+        {"ClockRectOval", 1}, {"ClockLeft", 700}, {"ClockTop", 600}};
+    for (const auto& [name, value] : clock) store.PutDword(kClockPath, name, value);
+    store.PutString(kClockPath, "ClockFont", "Arial");
+    const std::pair<const char*, int> countdown[] = {
+        {"CountSize", 15}, {"CountSkin", 3},  {"CountTransparent", 20}, {"CountShow", 0},  {"CountGo", 1},
+        {"CountSky", 1},   {"CountBorder", 0}, {"CountRectOval", 1},    {"CountLeft", 650}, {"CountTop", 300}};
+    for (const auto& [name, value] : countdown) store.PutDword(kCountdownPath, name, value);
+    store.PutString(kCountdownPath, "CountFont", "Verdana");
+    const char* titles[] = {"Exam", "Trip", "Party"};
+    for (int i = 0; i < 3; ++i) {
+        store.PutString(kCountTitlePath, Numbered("Count", i), titles[i]);
+        store.PutDouble(kCountTitlePath, Numbered("CountDate", i), 46500.0 + 100 * i);
+        store.PutDouble(kCountTitlePath, Numbered("CountTime", i), 0.25 * (i + 1));
+    }
+    store.PutDword(kCountTitlePath, "CountMax", 3);
+    store.PutDword(kCountTitlePath, "CountIndex", 2);
+    const std::pair<const char*, int> calendar[] = {
+        {"CalendarSize", 9},  {"CalendarSkin", 4},     {"CalendarTransparent", 30}, {"CalendarTimeIndex", 3},
+        {"CalendarDateIndex", 7}, {"CalendarShow", 0}, {"CalendarTimeShow", 1},     {"CalendarGo", 1},
+        {"CalendarOval", 1},  {"CalendarBold", 0},     {"CalendarLeft", 5},         {"CalendarTop", 6}};
+    for (const auto& [name, value] : calendar) store.PutDword(kCalendarPath, name, value);
+    store.PutString(kCalendarPath, "CalendarFont", "Courier New");
+    return store;
+}
+
+// What the user sees of the settings: every stored setting, the entries in
+// use and the selected one, a line each.
+inline std::vector<std::string> Shown(const Settings& settings) {
+    std::vector<std::string> lines;
+    for (const SettingEntry& entry : SettingsSchema()) {
+        std::ostringstream line;
+        line.precision(17);
+        line << entry.name << "=";
+        std::visit(Overloaded{[&](int Settings::*f) { line << settings.*f; },
+                              [&](bool Settings::*f) { line << settings.*f; },
+                              [&](const std::string Settings::*f) { line << settings.*f; },
+                              [&](std::monostate) {
+                                  for (int i = 0; i < settings.CountMax; ++i) {
+                                      const CountEntry& e = settings.CountList.at(static_cast<std::size_t>(i));
+                                      line << "[" << e.title << "|" << e.date << "|" << e.time << "]";
+                                  }
+                              }},
+                   entry.field);
+        lines.push_back(line.str());
+    }
+    return lines;
+}
+
+// Every value of the five keys, by key path and value name.
+using StoreSnapshot = std::map<std::pair<std::string, std::string>, std::pair<ValueType, std::vector<std::uint8_t>>>;
+inline StoreSnapshot Snapshot(const MemoryStore& store) {
+    StoreSnapshot values;
+    for (const std::string* path : {&kRootPath, &kClockPath, &kCountdownPath, &kCountTitlePath, &kCalendarPath}) {
+        for (const std::string& name : store.ValueNames(*path)) {
+            const StoredValue value = *store.Get(*path, name);
+            values[{*path, name}] = {value.type, value.data};
+        }
+    }
+    return values;
 }
 
 // Loads `store` into fresh settings.

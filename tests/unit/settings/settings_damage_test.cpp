@@ -1,0 +1,306 @@
+// A damaged store never costs the user a setting, an event or a visible
+// window: start-up shows what it can read, reports the rest in one box, and
+// later writes repair the damage without touching what the user kept.
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "settings/settings_schema.h"
+#include "settings_window_fakes.h"
+#include "store_test_support.h"
+
+namespace zentrova {
+namespace {
+
+using namespace test;
+
+// A start of the program over `earlier`, with its own window and fakes.
+struct Start : SettingsWindowRig {
+    explicit Start(const MemoryStore& earlier) {
+        store = earlier;
+        store.ClearFailures();
+        form.FormCreate();
+    }
+    std::vector<std::string> Errors() const {
+        std::vector<std::string> errors;
+        for (const std::string& call : host.calls)
+            if (call.starts_with("error:")) errors.push_back(call.substr(6));
+        return errors;
+    }
+    bool Shows(const char* window) const { return displays.Count(std::string("show ") + window) == 1; }
+    void Add(const std::string& title) {
+        controls().Press("Button5");
+        auto& add = dialogs.adds.back();
+        add.view.title = title;
+        add.view.date = {2027, 3, 1};
+        add.view.time = {18, 30, 0};
+        add.dialog->OKBtnClick();
+    }
+    void Delete() {
+        controls().Press("Button6");
+        dialogs.deletes.back().dialog->OKBtnClick();
+    }
+    void Save() { controls().Press("Button1"); }
+    // The store loads back, without an error, to what memory and the title
+    // list show.
+    void ExpectStoreShowsMemory(const char* when) {
+        Settings reloaded;
+        LoadResult load = LoadInto(store, reloaded);
+        EXPECT_FALSE(load.error) << when << ": " << load.error.value_or("");
+        EXPECT_EQ(Shown(reloaded), Shown(settings)) << when;
+        EXPECT_EQ(controls().List("ComboBox4").ItemCount(), settings.CountMax) << when;
+    }
+};
+
+TEST(StoreDamage, SaveAfterAMissingValueKeepsEveryOtherStoredValue) {
+    MemoryStore damaged = CustomStore();
+    damaged.Remove(kClockPath, "ClockShow");
+    const StoreSnapshot before = Snapshot(damaged);
+    Start start(damaged);
+    EXPECT_EQ(start.Errors(), std::vector<std::string>{"Failed to get data for 'ClockShow'"});
+    EXPECT_TRUE(start.Shows("clock"));
+
+    start.Save();
+    StoreSnapshot expected = before;
+    expected[{kClockPath, "ClockShow"}] = {ValueType::Dword, {1, 0, 0, 0}};
+    EXPECT_EQ(Snapshot(start.store), expected);
+    start.ExpectStoreShowsMemory("after Save");
+
+    // Add appends after the stored entries; Delete removes only the selected.
+    start.Add("Fourth");
+    EXPECT_EQ(StoredString(start.store, kCountTitlePath, "Count2"), "Party");
+    EXPECT_EQ(StoredString(start.store, kCountTitlePath, "Count3"), "Fourth");
+    start.Delete();
+    EXPECT_EQ(StoredString(start.store, kCountTitlePath, "Count0"), "Exam");
+    EXPECT_EQ(StoredString(start.store, kCountTitlePath, "Count2"), "Party");
+    EXPECT_EQ(StoredDword(start.store, kCountTitlePath, "CountMax"), 3);
+    start.ExpectStoreShowsMemory("after Add and Delete");
+}
+
+TEST(StoreDamage, RootKeyWithoutStartMarkerShowsEveryWindowOnBothStarts) {
+    MemoryStore bare;
+    bare.AddKey(kRootPath);
+    Start first(bare);
+    EXPECT_EQ(first.Errors(), std::vector<std::string>{"Failed to get data for 'Start_1'"});
+    EXPECT_FALSE(first.form.FirstRun());
+    EXPECT_EQ(StoredDword(first.store, kRootPath, "Start_1"), 1);
+
+    Start second(first.store);
+    EXPECT_TRUE(second.Errors().empty());
+    for (Start* start : {&first, &second}) {
+        EXPECT_TRUE(start->Shows("clock"));
+        EXPECT_TRUE(start->Shows("countdown"));
+        EXPECT_TRUE(start->Shows("calendar"));
+        EXPECT_EQ(start->settings.ClockSize, 6);
+        EXPECT_EQ(start->settings.CalendarFont, "Tahoma");
+        EXPECT_EQ(start->controls().List("ComboBox4").ItemCount(), 2);
+    }
+    // A position written now repairs its whole key rather than leaving a
+    // key that later starts would find half empty.
+    second.settings.CalendarLeft = 44;
+    ASSERT_FALSE(WritePosition(second.store, second.settings, DisplayWindowId::Calendar));
+    EXPECT_EQ(StoredDword(second.store, kCalendarPath, "CalendarSize"), 5);
+    Settings third;
+    EXPECT_FALSE(LoadInto(second.store, third).error);
+    EXPECT_EQ(third.CalendarLeft, 44);
+}
+
+TEST(StoreDamage, UnusableListShowsFirstRunEntriesAndAddStoresThemAll) {
+    struct Case {
+        const char* label;
+        std::function<void(MemoryStore&)> damage;
+        std::vector<std::string> shown;  // titles at start-up
+    };
+    const Case cases[] = {
+        {"no CountTitle key", [](MemoryStore& s) { s.RemoveKey(kCountTitlePath); },
+         {"Christmas Countdown", "New Year Countdown"}},
+        {"CountMax 0", [](MemoryStore& s) { s.PutDword(kCountTitlePath, "CountMax", 0); }, {"Exam"}},
+        {"CountMax 11", [](MemoryStore& s) { s.PutDword(kCountTitlePath, "CountMax", 11); },
+         {"Exam", "Trip", "Party"}},
+    };
+    for (const Case& c : cases) {
+        MemoryStore damaged = CustomStore();
+        c.damage(damaged);
+        Start start(damaged);
+        std::vector<std::string> titles;
+        for (int i = 0; i < start.settings.CountMax; ++i) titles.push_back(start.settings.CountList[i].title);
+        EXPECT_EQ(titles, c.shown) << c.label;
+        EXPECT_EQ(start.controls().List("ComboBox4").ItemCount(), static_cast<int>(c.shown.size())) << c.label;
+
+        start.Add("Delta");
+        start.ExpectStoreShowsMemory(c.label);
+        EXPECT_EQ(start.settings.CountMax, static_cast<int>(c.shown.size()) + 1) << c.label;
+        EXPECT_EQ(start.settings.SelectedEntry().title, "Delta") << c.label;
+        // Nothing is left past the end for a later load to pick up.
+        EXPECT_FALSE(start.store.Get(kCountTitlePath, Numbered("Count", start.settings.CountMax))) << c.label;
+    }
+}
+
+TEST(StoreDamage, FirstRunWhoseWritesFailIsAFirstRunAgain) {
+    struct Case {
+        const char* label;
+        std::function<void(MemoryStore&)> fail;
+        std::vector<std::string> errors;
+    };
+    const Case cases[] = {
+        {"value not written", [](MemoryStore& s) { s.FailSet("CountFont"); }, {"Failed to set data for 'CountFont'"}},
+        {"key not created", [](MemoryStore& s) { s.FailCreate(kCalendarPath); }, {}},
+    };
+    for (const Case& c : cases) {
+        SettingsWindowRig first;
+        c.fail(first.store);
+        first.form.FormCreate();
+        EXPECT_TRUE(first.form.FirstRun()) << c.label;
+        std::vector<std::string> errors;
+        for (const std::string& call : first.host.calls)
+            if (call.starts_with("error:")) errors.push_back(call.substr(6));
+        EXPECT_EQ(errors, c.errors) << c.label;
+        EXPECT_NE(StoredDword(first.store, kRootPath, "Start_1"), 1) << c.label;
+
+        // The half-written store is written anew, without a box.
+        Start second(first.store);
+        EXPECT_TRUE(second.form.FirstRun()) << c.label;
+        EXPECT_TRUE(second.Errors().empty()) << c.label;
+        EXPECT_EQ(StoredDword(second.store, kRootPath, "Start_1"), 1) << c.label;
+
+        Start third(second.store);
+        EXPECT_FALSE(third.form.FirstRun()) << c.label;
+        EXPECT_TRUE(third.Errors().empty()) << c.label;
+    }
+}
+
+// The titles of CustomStore(), in stored order.
+const char* const kTitles[] = {"Exam", "Trip", "Party"};
+
+// The key a value of the error box lives in.
+std::string KeyOfValue(const std::string& name) {
+    for (const SettingEntry& entry : SettingsSchema())
+        if (entry.name == name) return GroupPath(entry.group);
+    return kCountTitlePath;  // the entries
+}
+
+std::string NameInLine(const std::string& line) {
+    const auto open = line.find('\'');
+    return line.substr(open + 1, line.rfind('\'') - open - 1);
+}
+
+// Damages a full custom store at random (values deleted, retyped, resized;
+// keys deleted), starts over it, then adds, deletes, saves and moves windows
+// at random. After every step the store loads back to what memory shows,
+// the keys written since start-up load without an error, and no value the
+// user did not change differs from what was stored.
+TEST(StoreDamage, RandomDamageNeverCostsAValueOrPutsTheListOutOfStep) {
+    const StoreSnapshot custom = Snapshot(CustomStore());
+    std::vector<std::pair<std::string, std::string>> names;
+    for (const auto& [where, value] : custom) names.push_back(where);
+    const std::string damageableKeys[] = {kClockPath, kCountdownPath, kCountTitlePath, kCalendarPath};
+
+    for (unsigned seed = 1; seed <= 300; ++seed) {
+        std::mt19937 random(seed);
+        const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+        MemoryStore damaged = CustomStore();
+        std::set<std::pair<std::string, std::string>> broken;
+        for (int n = 1 + pick(5); n > 0; --n) {
+            const auto& [path, name] = names[static_cast<std::size_t>(pick(static_cast<int>(names.size())))];
+            auto value = damaged.Get(path, name);
+            if (!value) continue;
+            switch (pick(4)) {
+                case 0: damaged.Remove(path, name); break;
+                case 1:  // retyped
+                    if (value->type == ValueType::String) damaged.PutDword(path, name, 7);
+                    else damaged.PutString(path, name, "7");
+                    break;
+                case 2:  // resized, or for a string (of any size) retyped as binary
+                    value->data.resize(value->type == ValueType::Dword ? 2 + 6 * pick(2) : 4 + 8 * pick(2));
+                    if (value->type == ValueType::String) value->type = ValueType::Binary;
+                    damaged.Put(path, name, *value);
+                    break;
+                case 3: {
+                    const std::string& key = damageableKeys[pick(4)];
+                    damaged.RemoveKey(key);
+                    for (const auto& [where, v] : custom)
+                        if (where.first.starts_with(key)) broken.insert(where);
+                    continue;
+                }
+            }
+            broken.insert({path, name});
+        }
+
+        Start start(damaged);
+        const std::string trace = "seed " + std::to_string(seed);
+        ASSERT_FALSE(start.form.FirstRun()) << trace;
+        // Every entry whose date survived is shown, in stored order.
+        if (damaged.HasKey(kCountTitlePath)) {
+            std::vector<std::string> expected;
+            for (int i = 0; i < 3; ++i) {
+                if (broken.contains({kCountTitlePath, Numbered("CountDate", i)})) continue;
+                const bool titleKept = !broken.contains({kCountTitlePath, Numbered("Count", i)});
+                expected.push_back(titleKept ? kTitles[i] : "");
+            }
+            std::vector<std::string> shown;
+            for (int i = 0; i < start.settings.CountMax; ++i) shown.push_back(start.settings.CountList[i].title);
+            if (!expected.empty()) EXPECT_EQ(shown, expected) << trace;
+        }
+
+        std::set<std::string> written = {kRootPath};  // the start marker
+        std::set<std::pair<std::string, std::string>> changed;
+        for (int step = 0; step < 8; ++step) {
+            std::string what;
+            switch (pick(4)) {
+                case 0:
+                    what = "Add";
+                    if (start.settings.CountMax < kCountMaxEntries) start.Add("New " + std::to_string(step));
+                    written.insert(kCountTitlePath);
+                    break;
+                case 1:
+                    what = "Delete";
+                    start.Delete();
+                    written.insert(kCountTitlePath);
+                    break;
+                case 2:
+                    what = "Save";
+                    start.Save();
+                    written.insert({kClockPath, kCountdownPath, kCountTitlePath, kCalendarPath});
+                    break;
+                case 3: {
+                    what = "Move";
+                    const auto window = static_cast<DisplayWindowId>(pick(3));
+                    const SettingEntry& left = PositionEntry(window, Edge::Left);
+                    start.settings.*std::get<int Settings::*>(left.field) += 7;
+                    ASSERT_FALSE(WritePosition(start.store, start.settings, window)) << trace;
+                    written.insert(GroupPath(left.group));
+                    changed.insert({GroupPath(left.group), std::string(left.name)});
+                    break;
+                }
+            }
+            const std::string at = trace + ", step " + std::to_string(step) + " " + what;
+            ASSERT_TRUE(start.Errors().size() <= 1) << at;  // only the start-up box
+
+            Settings reloaded;
+            LoadResult load = LoadInto(start.store, reloaded);
+            EXPECT_EQ(Shown(reloaded), Shown(start.settings)) << at;
+            EXPECT_EQ(start.controls().List("ComboBox4").ItemCount(), start.settings.CountMax) << at;
+            std::string lines = load.error.value_or("");
+            for (std::size_t from = 0; from < lines.size();) {
+                const std::size_t end = std::min(lines.find('\n', from), lines.size());
+                const std::string name = NameInLine(lines.substr(from, end - from));
+                EXPECT_FALSE(written.contains(KeyOfValue(name))) << at << ": " << name << " still damaged";
+                from = end + 1;
+            }
+            const StoreSnapshot now = Snapshot(start.store);
+            for (const auto& [where, value] : custom) {
+                if (where.first == kCountTitlePath || broken.contains(where) || changed.contains(where)) continue;
+                const auto found = now.find(where);
+                ASSERT_NE(found, now.end()) << at << ": " << where.second << " lost";
+                EXPECT_EQ(found->second, value) << at << ": " << where.second << " altered";
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zentrova
