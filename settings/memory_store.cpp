@@ -64,7 +64,7 @@ public:
 
     bool Delete(const std::string& name) override {
         Values* values = Open();
-        if (!values || values->erase(name) == 0) return false;
+        if (!values || store_->failingDeletes_.contains(name) || values->erase(name) == 0) return false;
         store_->journal_.push_back({Operation::Kind::Delete, path_, name});
         return true;
     }

@@ -41,11 +41,12 @@ public:
     void PutDouble(const std::string& path, const std::string& name, double value);
     void Remove(const std::string& path, const std::string& name);
 
-    // Failure injection: Create of these paths, Set of these value names (in
-    // any key) and Query of these value names fail.
+    // Failure injection: Create of these paths, Set, Delete and Query of
+    // these value names (in any key) fail.
     void FailCreate(const std::string& path) { failingCreates_.insert(path); }
     void FailSet(const std::string& name) { failingSets_.insert(name); }
     void FailQuery(const std::string& name) { failingQueries_.insert(name); }
+    void FailDelete(const std::string& name) { failingDeletes_.insert(name); }
 
     // Inspection.
     bool HasKey(const std::string& path) const;
@@ -66,6 +67,7 @@ private:
     NameSet failingCreates_;
     NameSet failingSets_;
     NameSet failingQueries_;
+    NameSet failingDeletes_;
     std::vector<Operation> journal_;
 };
 
