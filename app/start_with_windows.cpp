@@ -21,11 +21,13 @@ StoreError SetStartWithWindows(KeyValueStore& store, bool on, const std::string&
         if (!key) return FailedToSetMessage(kRunValueName);
         return WriteString(*key, kRunValueName, SignInCommand(programPath));
     }
-    auto key = store.OpenExisting(kRunKeyPath);
-    if (!key) return std::nullopt;  // no Run key: nothing starts
+    // Read first, so that turning off what is off creates no Run key.
     StoredValue left;
-    if (!key->Delete(kRunValueName) && key->Query(kRunValueName, left, kValueReadLimit) != QueryResult::Missing)
-        return FailedToSetMessage(kRunValueName);
+    auto reading = store.OpenExisting(kRunKeyPath);
+    if (!reading || reading->Query(kRunValueName, left, kValueReadLimit) == QueryResult::Missing) return std::nullopt;
+    reading.reset();
+    auto key = store.Create(kRunKeyPath);
+    if (!key || !key->Delete(kRunValueName)) return FailedToSetMessage(kRunValueName);
     return std::nullopt;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // A key/value store held in memory, for tests and fuzzing: keys by path,
 // values by name, both compared without regard to ASCII case as in the
-// registry. Failures can be injected, and every write is journalled.
+// registry. Keys opened by OpenExisting are read-only, as the registry's
+// are. Failures can be injected, and every write is journalled.
 // Keys opened from it must not outlive it.
 
 #include <cstdint>
