@@ -9,9 +9,16 @@ root=$PWD
 build=${ZENTROVA_BUILD_DIR:-$root/build}
 
 bash tools/install-deps.sh
-cmake -S . -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build/windows" -j2
-exe="$build/windows/zentrova.exe"
+source tools/wine_flavour.sh
+if [ "$(zentrova_wine_bits)" = 64 ]; then
+  # This machine cannot execute 32-bit code: run a 64-bit build of the same sources.
+  win_build="$build/windows64" toolchain="$root/cmake/mingw-x86_64.cmake"
+else
+  win_build="$build/windows" toolchain="$root/cmake/mingw-i686.cmake"
+fi
+cmake -S . -B "$win_build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$win_build" -j2
+exe="$win_build/zentrova.exe"
 
 # The end-to-end harness knows how to make a Wine prefix with the fonts the
 # program draws with; this run keeps its prefix, so the settings stay.
@@ -21,7 +28,8 @@ E2E_DIR="$build/run"
 E2E_PREFIX="$E2E_DIR/prefix"
 E2E_KEEP_PREFIX=1
 mkdir -p "$E2E_DIR"
-export WINEPREFIX="$E2E_PREFIX" WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$E2E_PREFIX" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+zentrova_use_wine "$E2E_DIR/.wine-bin"
 
 if [[ -n "${DISPLAY:-}" ]] && xdpyinfo >/dev/null 2>&1; then
   [[ -f "$E2E_PREFIX/user.reg" ]] || _e2e_build_template "$E2E_PREFIX"

@@ -18,9 +18,20 @@ cmake -S . -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cm
     || fail_build "configure windows"
 cmake --build "$build/windows" -j"$jobs" || fail_build "windows"
 
+# The end-to-end tests run the build this machine's Wine can execute.
+source tools/wine_flavour.sh
+e2e_build="$build/windows"
+if [ "$(zentrova_wine_bits)" = 64 ]; then
+    step "Windows build (x86_64-w64-mingw32) for the end-to-end tests: this machine cannot execute 32-bit code"
+    e2e_build="$build/windows64"
+    cmake -S . -B "$e2e_build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null \
+        || fail_build "configure windows64"
+    cmake --build "$e2e_build" -j"$jobs" || fail_build "windows64"
+fi
+
 step "Native build"
 cmake -S . -B "$build/native" -DCMAKE_BUILD_TYPE=Release \
-    -DZENTROVA_EXE="$build/windows/zentrova.exe" -DZENTROVA_WIN_BUILD_DIR="$build/windows" >/dev/null \
+    -DZENTROVA_EXE="$e2e_build/zentrova.exe" -DZENTROVA_WIN_BUILD_DIR="$e2e_build" >/dev/null \
     || fail_build "configure native"
 cmake --build "$build/native" -j"$jobs" || fail_build "native"
 

@@ -17,7 +17,8 @@ for pkg in cmake g++ make googletest libgtest-dev libbenchmark-dev \
            g++-mingw-w64-i686 binutils-mingw-w64-i686 \
            xvfb x11-utils x11-xserver-utils xdotool imagemagick \
            fonts-liberation fonts-wine procps python3 wine \
-           clang libclang-rt-14-dev valgrind nsis zip; do
+           clang libclang-rt-14-dev valgrind nsis zip \
+           wine64 g++-mingw-w64-x86-64; do
     want "$pkg"
 done
 if ! dpkg --print-foreign-architectures | grep -qx i386 || ! have_pkg wine32:i386; then

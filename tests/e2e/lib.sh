@@ -9,6 +9,8 @@
 # wineserver and the processes of its prefix) is ended by the EXIT trap.
 # Safe under `set -euo pipefail`. See README.md beside this file.
 
+source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine_flavour.sh"
+
 # Bump when the recipe of the pristine prefix changes, so cached copies are rebuilt.
 readonly E2E_TEMPLATE_RECIPE=2
 readonly E2E_SCREEN_SIZE=1024x768
@@ -227,7 +229,7 @@ _e2e_start_xvfb() {
 _e2e_template_key() {
   local fonts
   fonts=$(_e2e_font_files | xargs -r -n1 basename | sort | tr '\n' ' ')
-  printf 'recipe %s\nwine %s\nfonts %s\n' "$E2E_TEMPLATE_RECIPE" "$(wine --version 2>/dev/null)" "$fonts"
+  printf 'recipe %s\nwine %s %s\nfonts %s\n' "$E2E_TEMPLATE_RECIPE" "$(wine --version 2>/dev/null)" "$WINEARCH" "$fonts"
 }
 
 # Fonts copied into the prefix so that GDI+ finds the families it is asked for.
@@ -330,11 +332,12 @@ e2e_setup() {
   trap 'exit 143' TERM
   trap 'exit 1' USR1
 
-  export WINEPREFIX="$E2E_PREFIX" WINEARCH=win32 WINEDEBUG=-all
+  export WINEPREFIX="$E2E_PREFIX" WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="
   # One locale for every run: Wine derives the regional settings from it.
   export LC_ALL=C.UTF-8 LANG=C.UTF-8
   unset WINESERVER WINELOADER
+  zentrova_use_wine "$work/.wine-bin"
 
   _e2e_start_xvfb
   _e2e_make_prefix "$work"
