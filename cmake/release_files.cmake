@@ -10,10 +10,17 @@ set(zentrova_portable_zip ${CMAKE_BINARY_DIR}/${zentrova_release_stem}-portable.
 set(zentrova_release_files ${zentrova_installer} ${zentrova_portable_zip})
 set(zentrova_built_release_files ${zentrova_portable_zip})
 
+# The 64-bit test build (for machines that cannot run 32-bit code) gets a
+# 64-bit installer around it; the shipped one is the usual 32-bit kind.
+set(zentrova_nsis_target)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(zentrova_nsis_target "-XTarget amd64-unicode")
+endif()
+
 find_program(ZENTROVA_MAKENSIS makensis)
 if(ZENTROVA_MAKENSIS)
   add_custom_command(OUTPUT ${zentrova_installer}
-    COMMAND ${ZENTROVA_MAKENSIS} -V2
+    COMMAND ${ZENTROVA_MAKENSIS} -V2 ${zentrova_nsis_target}
             -DVERSION=${PROJECT_VERSION} -DVERSION_QUAD=${ZENTROVA_VERSION_QUAD}
             -DPROGRAM=$<TARGET_FILE:zentrova> -DICON=${CMAKE_SOURCE_DIR}/assets/zentrova.ico
             -DOUTFILE=${zentrova_installer} ${CMAKE_SOURCE_DIR}/packaging/zentrova.nsi
