@@ -17,6 +17,7 @@ inline constexpr unsigned kTrayIconId = 1;
 inline constexpr unsigned kTrayCallbackMessage = 1025;  // WM_USER + 1
 
 inline constexpr char kMenuSettings[] = "Settings";
+inline constexpr char kMenuStartWithWindows[] = "Start with Windows";  // tray menu only
 inline constexpr char kMenuClose[] = "Close";
 
 inline constexpr int kSettingsClientWidth = 400;

@@ -7,6 +7,18 @@ target_link_libraries(zentrova_platform PUBLIC zentrova_core)
 target_compile_definitions(zentrova_platform PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 target_link_libraries(zentrova_platform PUBLIC gdiplus comctl32 shell32 advapi32 gdi32 user32 kernel32)
 
+# The project's version, for the version resource and the release files;
+# a missing part of it counts as 0.
+foreach(part MAJOR MINOR PATCH)
+  set(ZENTROVA_VERSION_${part} "${PROJECT_VERSION_${part}}")
+  if(ZENTROVA_VERSION_${part} STREQUAL "")
+    set(ZENTROVA_VERSION_${part} 0)
+  endif()
+endforeach()
+set(ZENTROVA_VERSION_QUAD "${ZENTROVA_VERSION_MAJOR}.${ZENTROVA_VERSION_MINOR}.${ZENTROVA_VERSION_PATCH}.0")
+configure_file(${CMAKE_SOURCE_DIR}/assets/zentrova_version.h.in ${CMAKE_BINARY_DIR}/generated/zentrova_version.h @ONLY)
+target_include_directories(zentrova_platform PUBLIC ${CMAKE_BINARY_DIR}/generated)
+
 enable_language(RC)
 if(EXISTS ${CMAKE_SOURCE_DIR}/assets/skins/skin15.bmp)
   set_source_files_properties(assets/zentrova.rc PROPERTIES COMPILE_DEFINITIONS ZENTROVA_HAVE_SKINS)
@@ -31,3 +43,5 @@ foreach(probe_source ${ZENTROVA_PROBE_SOURCES})
     target_link_options(${probe_name} PRIVATE -static -static-libgcc -static-libstdc++)
   endif()
 endforeach()
+
+include(${CMAKE_SOURCE_DIR}/cmake/release_files.cmake)

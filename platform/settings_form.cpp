@@ -76,11 +76,20 @@ void SettingsForm::DeleteTrayIcon() {
     if (tray_) tray_->Delete();
 }
 
-void SettingsForm::RunTrayMenu(PointI at) {
-    UINT command = platform::RunTrayMenu(Handle(), POINT{at.x, at.y});
+void SettingsForm::RunTrayMenu(PointI at, bool startWithWindows) {
+    UINT command = platform::RunTrayMenu(Handle(), POINT{at.x, at.y}, startWithWindows);
     if (!logic_) return;
     if (command == kTrayCommandSettings) logic_->OptionsClick();
+    if (command == kTrayCommandStartWithWindows) logic_->StartWithWindowsClick();
     if (command == kTrayCommandClose) logic_->Close1Click();
+}
+
+std::string SettingsForm::ProgramPath() const {
+    // A path longer than the buffer comes back cut and is not used.
+    char path[MAX_PATH * 4];
+    DWORD length = GetModuleFileNameA(nullptr, path, sizeof(path));
+    if (length == 0 || length >= sizeof(path)) return {};
+    return std::string(path, length);
 }
 
 void SettingsForm::ShowError(const std::string& text) { ShowErrorBox(text); }

@@ -29,7 +29,8 @@ public:
     void Hide() override;
     void AddTrayIcon() override;
     void DeleteTrayIcon() override;
-    void RunTrayMenu(PointI at) override;
+    void RunTrayMenu(PointI at, bool startWithWindows) override;
+    std::string ProgramPath() const override;
     void ShowError(const std::string& text) override;
     void ShowMessage(const std::string& text) override;
     void EndMessageLoop() override;

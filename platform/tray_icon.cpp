@@ -45,10 +45,12 @@ UINT TrayIcon::ShellRestartedMessage() {
     return message;
 }
 
-UINT RunTrayMenu(HWND owner, POINT at) {
+UINT RunTrayMenu(HWND owner, POINT at, bool startWithWindows) {
     UniqueMenu menu(CreatePopupMenu());
     if (!menu) return 0;
     AppendMenuA(menu.get(), MF_STRING, kTrayCommandSettings, kMenuSettings);
+    AppendMenuA(menu.get(), MF_STRING | (startWithWindows ? MF_CHECKED : MF_UNCHECKED), kTrayCommandStartWithWindows,
+                kMenuStartWithWindows);
     AppendMenuA(menu.get(), MF_STRING, kTrayCommandClose, kMenuClose);
     UniqueBitmap glyph = MakeCloseGlyph();
     if (glyph) SetMenuItemBitmaps(menu.get(), kTrayCommandClose, MF_BYCOMMAND, glyph.get(), glyph.get());

@@ -27,9 +27,10 @@ private:
     bool shown_ = false;
 };
 
-// The tray's "Settings"/"Close" menu, opened at the cursor; returns the
-// chosen command id (0 when dismissed).
-enum TrayCommand : UINT { kTrayCommandSettings = 1, kTrayCommandClose = 2 };
-UINT RunTrayMenu(HWND owner, POINT at);
+// The tray's "Settings"/"Start with Windows"/"Close" menu, opened at the
+// cursor with the middle item checked or not; returns the chosen command id
+// (0 when dismissed).
+enum TrayCommand : UINT { kTrayCommandSettings = 1, kTrayCommandClose = 2, kTrayCommandStartWithWindows = 3 };
+UINT RunTrayMenu(HWND owner, POINT at, bool startWithWindows);
 
 }  // namespace zentrova::platform

@@ -42,7 +42,8 @@ public:
 class KeyValueStore {
 public:
     virtual ~KeyValueStore() = default;
-    // Opens an existing key for reading; nothing when it does not exist.
+    // Opens an existing key for reading only (its Set and Delete fail);
+    // nothing when it does not exist.
     virtual std::unique_ptr<StoreKey> OpenExisting(const std::string& path) = 0;
     // Opens a key for writing, creating it and its parents when missing;
     // nothing when that fails.

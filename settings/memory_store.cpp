@@ -42,7 +42,8 @@ bool CaseInsensitiveLess::operator()(const std::string& a, const std::string& b)
 // while open.
 class MemoryStore::Key : public StoreKey {
 public:
-    Key(MemoryStore& store, std::string path) : store_(&store), path_(std::move(path)) {}
+    Key(MemoryStore& store, std::string path, bool writable)
+        : store_(&store), path_(std::move(path)), writable_(writable) {}
 
     QueryResult Query(const std::string& name, StoredValue& value, std::size_t maxBytes) override {
         Values* values = Open();
@@ -56,7 +57,7 @@ public:
 
     bool Set(const std::string& name, ValueType type, std::span<const std::uint8_t> data) override {
         Values* values = Open();
-        if (!values || store_->failingSets_.contains(name)) return false;
+        if (!values || !writable_ || store_->failingSets_.contains(name)) return false;
         (*values)[name] = StoredValue{type, {data.begin(), data.end()}};
         store_->journal_.push_back({Operation::Kind::Set, path_, name});
         return true;
@@ -64,7 +65,8 @@ public:
 
     bool Delete(const std::string& name) override {
         Values* values = Open();
-        if (!values || values->erase(name) == 0) return false;
+        if (!values || !writable_ || store_->failingDeletes_.contains(name) || values->erase(name) == 0)
+            return false;
         store_->journal_.push_back({Operation::Kind::Delete, path_, name});
         return true;
     }
@@ -76,6 +78,7 @@ private:
 
     MemoryStore* store_;
     std::string path_;
+    bool writable_;
 };
 
 MemoryStore::Values* MemoryStore::FindValues(const std::string& path) {
@@ -85,13 +88,13 @@ MemoryStore::Values* MemoryStore::FindValues(const std::string& path) {
 
 std::unique_ptr<StoreKey> MemoryStore::OpenExisting(const std::string& path) {
     if (!FindValues(path)) return nullptr;
-    return std::make_unique<Key>(*this, path);
+    return std::make_unique<Key>(*this, path, false);
 }
 
 std::unique_ptr<StoreKey> MemoryStore::Create(const std::string& path) {
     if (path.empty() || failingCreates_.contains(path)) return nullptr;
     AddKey(path);
-    return std::make_unique<Key>(*this, path);
+    return std::make_unique<Key>(*this, path, true);
 }
 
 void MemoryStore::AddKey(const std::string& path) {

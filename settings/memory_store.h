@@ -1,7 +1,8 @@
 #pragma once
 // A key/value store held in memory, for tests and fuzzing: keys by path,
 // values by name, both compared without regard to ASCII case as in the
-// registry. Failures can be injected, and every write is journalled.
+// registry. Keys opened by OpenExisting are read-only, as the registry's
+// are. Failures can be injected, and every write is journalled.
 // Keys opened from it must not outlive it.
 
 #include <cstdint>
@@ -41,15 +42,17 @@ public:
     void PutDouble(const std::string& path, const std::string& name, double value);
     void Remove(const std::string& path, const std::string& name);
 
-    // Failure injection: Create of these paths, Set of these value names (in
-    // any key) and Query of these value names fail.
+    // Failure injection: Create of these paths, Set, Delete and Query of
+    // these value names (in any key) fail.
     void FailCreate(const std::string& path) { failingCreates_.insert(path); }
     void FailSet(const std::string& name) { failingSets_.insert(name); }
     void FailQuery(const std::string& name) { failingQueries_.insert(name); }
+    void FailDelete(const std::string& name) { failingDeletes_.insert(name); }
     void ClearFailures() {
         failingCreates_.clear();
         failingSets_.clear();
         failingQueries_.clear();
+        failingDeletes_.clear();
     }
 
     // Inspection.
@@ -71,6 +74,7 @@ private:
     NameSet failingCreates_;
     NameSet failingSets_;
     NameSet failingQueries_;
+    NameSet failingDeletes_;
     std::vector<Operation> journal_;
 };
 

@@ -1,6 +1,7 @@
 #include "settings/settings_window.h"
 
 #include "app/program_names.h"
+#include "app/start_with_windows.h"
 #include "settings/first_run.h"
 #include "settings/settings_store.h"
 
@@ -47,7 +48,7 @@ void TForm2::TrayCallback(unsigned mouseMessage) {
             OptionsClick();
             break;
         case kTrayRightButtonUp:
-            links_.host.RunTrayMenu(cursor);
+            links_.host.RunTrayMenu(cursor, StartsWithWindows(links_.store));
             break;
         default:
             break;
@@ -57,6 +58,12 @@ void TForm2::TrayCallback(unsigned mouseMessage) {
 void TForm2::OptionsClick() {
     links_.host.DeleteTrayIcon();
     links_.host.ShowInFront();
+}
+
+void TForm2::StartWithWindowsClick() {
+    const bool on = !StartsWithWindows(links_.store);
+    if (StoreError error = SetStartWithWindows(links_.store, on, links_.host.ProgramPath()))
+        links_.host.ShowError(*error);
 }
 
 void TForm2::Close1Click() {

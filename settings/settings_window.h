@@ -49,6 +49,7 @@ public:
 
     void TrayCallback(unsigned mouseMessage);
     void OptionsClick();      // tray menu "Settings"
+    void StartWithWindowsClick();  // tray menu "Start with Windows": turns it over
     void Close1Click();       // tray menu "Close"
     void FormClose();         // close box: hide, icon back
     void Button2Click();      // Cancel: as the close box

@@ -22,9 +22,12 @@ public:
     virtual void Hide() = 0;
     virtual void AddTrayIcon() = 0;
     virtual void DeleteTrayIcon() = 0;
-    // Opens the tray menu at a screen point and waits until it closes; the
-    // chosen item comes back through the window's OptionsClick/Close1Click.
-    virtual void RunTrayMenu(PointI at) = 0;
+    // Opens the tray menu at a screen point, with "Start with Windows"
+    // checked or not, and waits until it closes; the chosen item comes back
+    // through the window's OptionsClick, StartWithWindowsClick or Close1Click.
+    virtual void RunTrayMenu(PointI at, bool startWithWindows) = 0;
+    // The full path of the running program; empty when it cannot be known.
+    virtual std::string ProgramPath() const = 0;
     virtual void ShowError(const std::string& text) = 0;
     virtual void ShowMessage(const std::string& text) = 0;  // information, not an error
     // Where the window's controls are made.

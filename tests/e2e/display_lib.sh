@@ -37,16 +37,24 @@ zd_wait_display_windows() {
   sleep 1
 }
 
-# zd_close_by_tray PID: ends the program through its tray menu's "Close".
-zd_close_by_tray() {
-  local pid="$1" menu x y
+# The tray menu: "Settings", "Start with Windows", "Close", from the top.
+readonly ZD_TRAY_START_WITH_WINDOWS=1 ZD_TRAY_CLOSE=2 ZD_TRAY_ITEMS=3
+
+# zd_tray_menu_choose INDEX: opens the tray menu and clicks item INDEX.
+zd_tray_menu_choose() {
+  local menu x y
   e2e_tray_click 3
   menu=$(e2e_wait_menu 10)
   # The menu is mapped a moment before it tracks the mouse.
   sleep 0.3
-  read -r x y <<<"$(e2e_menu_item_xy "${menu#* }" 1 2)"
+  read -r x y <<<"$(e2e_menu_item_xy "${menu#* }" "$1" "$ZD_TRAY_ITEMS")"
   e2e_click "$x" "$y"
-  e2e_wait_exit 30 "$pid" || e2e_fail "the tray menu's Close did not end the program"
+}
+
+# zd_close_by_tray PID: ends the program through its tray menu's "Close".
+zd_close_by_tray() {
+  zd_tray_menu_choose "$ZD_TRAY_CLOSE"
+  e2e_wait_exit 30 "$1" || e2e_fail "the tray menu's Close did not end the program"
 }
 
 # zd_seed_by_first_start: a first start writes every default; it is then ended,

@@ -103,7 +103,8 @@ e2e_process_running "$first" || e2e_fail "the first copy ended too"
 # The tray menu's "Close" ends the program.
 e2e_tray_click 3
 menu=$(e2e_wait_menu 10)
-read -r x y <<<"$(e2e_menu_item_xy "${menu#* }" 1 2)"
+# Its items: "Settings", "Start with Windows", "Close".
+read -r x y <<<"$(e2e_menu_item_xy "${menu#* }" 2 3)"
 e2e_screenshot tray-menu.png >/dev/null
 e2e_click "$x" "$y"
 e2e_wait_exit 30 "$first" || e2e_fail "tray Close did not end the program"

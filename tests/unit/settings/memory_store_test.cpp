@@ -28,6 +28,18 @@ TEST(MemoryStore, ValuesIgnoreCaseAndKeepTheirTypeAndBytes) {
     EXPECT_EQ(store.ValueNames("\\K"), std::vector<std::string>{"Value"});
 }
 
+TEST(MemoryStore, KeysOpenedForReadingRefuseWrites) {
+    MemoryStore store;
+    store.Put("\\K", "V", {ValueType::Binary, kFour});
+    auto reading = store.OpenExisting("\\K");
+    EXPECT_FALSE(reading->Set("W", ValueType::Binary, kFour));
+    EXPECT_FALSE(reading->Delete("V"));
+    EXPECT_EQ(store.ValueNames("\\K"), std::vector<std::string>{"V"});
+    auto writing = store.Create("\\K");
+    EXPECT_TRUE(writing->Delete("V"));
+    EXPECT_TRUE(store.ValueNames("\\K").empty());
+}
+
 TEST(MemoryStore, DataLongerThanTheReadLimitFails) {
     MemoryStore store;
     store.Put("\\K", "V", {ValueType::Binary, kFour});

@@ -140,6 +140,8 @@ public:
     bool visible = false;
     bool trayShown = false;
     PointI cursor{700, 740};
+    bool menuStartWithWindows = false;  // as the last tray menu showed it
+    std::string programPath = "C:\\Users\\Ann Lee\\AppData\\Local\\Programs\\Zentrova\\zentrova.exe";
     FakeControls controls;
 
     SizeI OuterSize() const override { return {406, 346}; }
@@ -151,9 +153,11 @@ public:
     void Hide() override { visible = false; calls.push_back("hide"); }
     void AddTrayIcon() override { trayShown = true; calls.push_back("tray+"); }
     void DeleteTrayIcon() override { trayShown = false; calls.push_back("tray-"); }
-    void RunTrayMenu(PointI at) override {
+    void RunTrayMenu(PointI at, bool startWithWindows) override {
+        menuStartWithWindows = startWithWindows;
         calls.push_back("menu@" + std::to_string(at.x) + "," + std::to_string(at.y));
     }
+    std::string ProgramPath() const override { return programPath; }
     void ShowError(const std::string& text) override { calls.push_back("error:" + text); }
     void ShowMessage(const std::string& text) override { calls.push_back("message:" + text); }
     void EndMessageLoop() override { calls.push_back("quit"); }

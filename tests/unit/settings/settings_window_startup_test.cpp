@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/start_with_windows.h"
+#include "settings/value_codec.h"
 #include "settings_window_fakes.h"
 
 namespace zentrova {
@@ -83,6 +85,32 @@ TEST_F(TrayTable, LeftClickAndDoubleClickDeleteTheIconAndShowTheWindow) {
 TEST_F(TrayTable, RightClickOpensTheMenuAtTheCursor) {
     form.TrayCallback(kTrayRightButtonUp);
     EXPECT_EQ(host.calls, (std::vector<std::string>{"menu@700,740"}));
+}
+
+TEST_F(TrayTable, MenuShowsStartWithWindowsAsTheRunKeyHasIt) {
+    form.TrayCallback(kTrayRightButtonUp);
+    EXPECT_FALSE(host.menuStartWithWindows);
+    store.PutString(kRunKeyPath, kRunValueName, "\"C:\\z.exe\"");
+    form.TrayCallback(kTrayRightButtonUp);
+    EXPECT_TRUE(host.menuStartWithWindows);
+}
+
+TEST_F(TrayTable, StartWithWindowsTurnsTheEntryOverAndLeavesWindowAndIcon) {
+    form.StartWithWindowsClick();
+    auto value = store.Get(kRunKeyPath, kRunValueName);
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->data, EncodeString("\"" + host.programPath + "\""));
+    form.StartWithWindowsClick();
+    EXPECT_FALSE(store.Get(kRunKeyPath, kRunValueName));
+    EXPECT_TRUE(host.calls.empty());
+    EXPECT_TRUE(host.trayShown);
+}
+
+TEST_F(TrayTable, StartWithWindowsThatCannotBeWrittenIsReported) {
+    store.FailSet(kRunValueName);
+    form.StartWithWindowsClick();
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"error:Failed to set data for 'Zentrova'"}));
+    EXPECT_FALSE(StartsWithWindows(store));
 }
 
 TEST_F(TrayTable, OtherMouseMessagesAreIgnored) {
