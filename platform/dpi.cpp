@@ -1,5 +1,7 @@
 #include "platform/dpi.h"
 
+#include "platform/win32_handles.h"
+
 namespace zentrova::platform {
 namespace {
 
@@ -30,9 +32,8 @@ Function SystemFunction(const char* dll, const char* name) {
 
 // The one DPI the whole screen has where monitors have no DPI of their own.
 int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
+    ScreenDc screen;
+    const int dpi = screen.get() ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
     return dpi > 0 ? dpi : 96;
 }
 
