@@ -528,10 +528,19 @@ e2e_menu_item_xy() {
 # e2e_focus ID: activates the window and gives it the keyboard focus, as a
 # window manager would. The focus passes through the root first so that the
 # window gets a focus-in event even when X already had it focused.
+# Wine handles the focus events late, and the one from the root can reach it
+# after the window's, when it hands the focus back to the root; so the focus
+# is given again until it has stayed with the window for a moment.
 e2e_focus() {
-  xdotool windowfocus "$(xdotool search --maxdepth 0 --name '.*' | head -n1)" 2>/dev/null || true
-  xdotool windowfocus "$1" 2>/dev/null || e2e_fail "cannot focus window $1"
-  sleep 0.2
+  local root attempt
+  root=$(xdotool search --maxdepth 0 --name '.*' | head -n1)
+  for attempt in 1 2 3 4 5; do
+    xdotool windowfocus "$root" 2>/dev/null || true
+    xdotool windowfocus "$1" 2>/dev/null || e2e_fail "cannot focus window $1"
+    sleep 0.5
+    [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$1" ]] && return 0
+  done
+  e2e_fail "window $1 does not keep the keyboard focus"
 }
 
 # ---------------------------------------------------------------------------
