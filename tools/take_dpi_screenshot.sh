@@ -31,7 +31,8 @@ read -r x0 y0 x1 y1 < <(
               { if ($1 < a) a = $1; if ($2 < b) b = $2; if ($3 > c) c = $3; if ($4 > d) d = $4 }
               END { print a, b, c, d }')
 margin=24
-((x0 = x0 > margin ? x0 - margin : 0, y0 = y0 > margin ? y0 - margin : 0))
+x0=$((x0 > margin ? x0 - margin : 0))
+y0=$((y0 > margin ? y0 - margin : 0))
 e2e_screenshot desktop-full.png >/dev/null
 mkdir -p "$out"
 convert "$E2E_DIR/desktop-full.png" -crop "$((x1 - x0 + margin))x$((y1 - y0 + margin))+$x0+$y0" \
