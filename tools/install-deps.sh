@@ -17,7 +17,7 @@ for pkg in cmake g++ make googletest libgtest-dev libbenchmark-dev \
            g++-mingw-w64-i686 binutils-mingw-w64-i686 \
            xvfb x11-utils x11-xserver-utils xdotool imagemagick \
            fonts-liberation fonts-wine procps python3 wine \
-           clang libclang-rt-14-dev valgrind nsis zip \
+           clang libclang-rt-14-dev valgrind nsis \
            wine64 g++-mingw-w64-x86-64; do
     want "$pkg"
 done

@@ -131,6 +131,7 @@ mr_probe_run() {
 # mr_verdict WHAT VALUE LIMIT UNIT [RELATION=<]: RELATION is < or <=.
 mr_verdict() {
   local what="$1" value="$2" limit="$3" unit="$4" relation="${5:-<}"
+  [[ "$value" =~ ^-?[0-9]+(\.[0-9]+)?$ ]] || e2e_fail "no figure for $what (got '$value')"
   if awk -v v="$value" -v l="$limit" -v r="$relation" 'BEGIN { exit !(r == "<=" ? v <= l : v < l) }'; then
     printf 'met    %-40s %s %s (goal %s %s %s)\n' "$what" "$value" "$unit" "$relation" "$limit" "$unit"
   else
@@ -166,7 +167,7 @@ printf '       %-40s %s %% (the window system'"'"'s cost of the moves alone)\n' 
 # A probe that costs nothing measurable leaves no ratio to judge: the
 # program is then held to the probe's figure plus a tenth of a percent.
 mr_verdict "CPU wandering / moving_windows probe" \
-  "$(awk -v a="$wander_beyond" -v b="$moving_beyond" 'BEGIN { printf "%.2f", b > 0.1 ? a / b : (a - b <= 0.1 ? 1 : 99) }')" \
+  "$(awk -v a="$wander_beyond" -v b="$moving_beyond" 'BEGIN { printf "%.2f", (b > 0.1 ? a / b : (a - b <= 0.1 ? 1 : 99)) }')" \
   1.2 "x" "<="
 for phase in still wander; do
   rss_var=${phase}_rss private_var=${phase}_private
