@@ -97,9 +97,7 @@ void DialogWindow::Relayout(DpiScale scale) {
     for (const DialogControlEntry& control : layout_.controls) {
         if (index >= controls_.size()) break;
         HWND handle = controls_[index++].handle;
-        const ControlPlace place = DialogControlPlace(layout_, control, scale_);
-        MoveWindow(handle, place.left, place.top, place.width, place.height, TRUE);
-        SendMessageA(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+        PlaceChild(handle, DialogControlPlace(layout_, control, scale_), font_.get());
     }
 }
 
@@ -137,9 +135,7 @@ LRESULT DialogWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             onCancel_();
             return 0;
         case kDpiChangedMessage: {
-            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            TakeSuggestedRect(Handle(), lParam);
             Relayout(DpiScale{HIWORD(wParam)});
             return 0;
         }

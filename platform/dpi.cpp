@@ -69,6 +69,12 @@ int WindowDpi(HWND window) {
 
 int PointDpi(POINT point) { return MonitorDpi(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST)); }
 
+void TakeSuggestedRect(HWND window, LPARAM lParam) {
+    const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 RECT OuterRectForClient(SIZE client, DWORD style, DWORD exStyle, int dpi) {
     RECT r{0, 0, client.cx, client.cy};
     auto adjustForDpi = SystemFunction<AdjustForDpiFn>("user32.dll", "AdjustWindowRectExForDpi");

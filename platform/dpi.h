@@ -20,6 +20,10 @@ int WindowDpi(HWND window);
 // The DPI of the monitor at (or nearest to) a screen point.
 int PointDpi(POINT point);
 
+// WM_DPICHANGED's suggested rectangle (in `lParam`) taken by `window`, which
+// keeps its physical size on the new monitor.
+void TakeSuggestedRect(HWND window, LPARAM lParam);
+
 // The outer rectangle of a window whose client area is `client`, with the
 // frame sizes of `dpi`.
 RECT OuterRectForClient(SIZE client, DWORD style, DWORD exStyle, int dpi);

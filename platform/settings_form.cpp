@@ -121,9 +121,7 @@ LRESULT SettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case kDpiChangedMessage: {
             // Moved onto a monitor of another DPI: the suggested rectangle
             // keeps the window's physical size; the controls follow.
-            const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+            TakeSuggestedRect(Handle(), lParam);
             if (pages_) pages_->Relayout(DpiScale{HIWORD(wParam)});
             return 0;
         }

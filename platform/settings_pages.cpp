@@ -17,10 +17,6 @@ UniqueFont SettingsFont(DpiScale scale) {
     return UniqueFont(CreatePixelFont(std::string(kSettingsFontFamily).c_str(), scale.Pixels(kSettingsFontPixels)));
 }
 
-void Place(HWND control, const ControlPlace& place) {
-    MoveWindow(control, place.left, place.top, place.width, place.height, TRUE);
-}
-
 }  // namespace
 
 SettingsPageWindow::SettingsPageWindow(HWND parent, const RECT& place, ControlRouter& router) : router_(router) {
@@ -98,19 +94,14 @@ void SettingsPages::Relayout(DpiScale scale) {
     // The old font lives until every control has taken the new one.
     const UniqueFont old = std::move(font_);
     font_ = SettingsFont(scale_);
-    const auto setFont = [this](HWND control) {
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
-    };
-    Place(tabs_, ScaledPlace(kPagesPlace, scale_));
-    setFont(tabs_);
+    PlaceChild(tabs_, ScaledPlace(kPagesPlace, scale_), font_.get());
     const RECT display = PageRect();
     for (auto& page : pages_) {
         MoveWindow(page->Handle(), display.left, display.top, display.right - display.left,
                    display.bottom - display.top, TRUE);
     }
     for (const PlacedControl& control : placed_) {
-        Place(control.handle, ScaledPlace(control.design, scale_));
-        setFont(control.handle);
+        PlaceChild(control.handle, ScaledPlace(control.design, scale_), font_.get());
     }
 }
 

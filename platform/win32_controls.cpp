@@ -167,6 +167,11 @@ HWND CreateChild(HWND parent, const char* className, const std::string& text, DW
     return child;
 }
 
+void PlaceChild(HWND control, const ControlPlace& place, HFONT font) {
+    MoveWindow(control, place.left, place.top, place.width, place.height, TRUE);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
 HFONT CreatePixelFont(const char* family, int pixels, bool bold) {
     return CreateFontA(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,

@@ -108,6 +108,9 @@ private:
 HWND CreateChild(HWND parent, const char* className, const std::string& text, DWORD style, const ControlPlace& place,
                  HFONT font, int id = 0);
 
+// Moves a child control to `place` and gives it `font` (a change of scale).
+void PlaceChild(HWND control, const ControlPlace& place, HFONT font);
+
 // A font of `pixels` character height.
 HFONT CreatePixelFont(const char* family, int pixels, bool bold = false);
 

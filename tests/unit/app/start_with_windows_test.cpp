@@ -19,11 +19,6 @@ const std::string kProgram = "C:\\Users\\Ann Lee\\AppData\\Local\\Programs\\Zent
 
 std::optional<StoredValue> RunValue(const MemoryStore& store) { return store.Get(kRun, "Zentrova"); }
 
-TEST(SignInCommand, QuotesThePathSoSpacesKeepItOneProgram) {
-    EXPECT_EQ(SignInCommand(kProgram), "\"" + kProgram + "\"");
-    EXPECT_EQ(SignInCommand("D:\\z.exe"), "\"D:\\z.exe\"");
-}
-
 TEST(StartsWithWindows, CheckedOnlyWhenTheValueNamesSomethingToStart) {
     struct Case {
         const char* what;
@@ -58,7 +53,7 @@ TEST(StartsWithWindows, NoRunKeyOrAnUnreadableValueIsOff) {
     EXPECT_FALSE(StartsWithWindows(store));
 }
 
-TEST(SetStartWithWindows, OnWritesTheQuotedPathAndOffDeletesOnlyOurValue) {
+TEST(SetStartWithWindows, OnWritesTheQuotedPathReplacingAnotherAndOffDeletesOnlyOurValue) {
     MemoryStore store;
     store.PutString(kRun, "Other", "\"C:\\other.exe\"");
     EXPECT_FALSE(SetStartWithWindows(store, true, kProgram));
@@ -68,18 +63,17 @@ TEST(SetStartWithWindows, OnWritesTheQuotedPathAndOffDeletesOnlyOurValue) {
     EXPECT_EQ(value->data, EncodeString(SignInCommand(kProgram)));
     EXPECT_TRUE(StartsWithWindows(store));
 
+    // Another copy's path is replaced by this one's.
+    MemoryStore fresh;  // and a missing Run key is created
+    EXPECT_FALSE(SetStartWithWindows(fresh, true, kProgram));
+    EXPECT_TRUE(StartsWithWindows(fresh));
+    EXPECT_FALSE(SetStartWithWindows(store, true, "D:\\Tools\\zentrova.exe"));
+    EXPECT_EQ(RunValue(store)->data, EncodeString("\"D:\\Tools\\zentrova.exe\""));
+
     EXPECT_FALSE(SetStartWithWindows(store, false, kProgram));
     EXPECT_FALSE(RunValue(store));
     EXPECT_FALSE(StartsWithWindows(store));
     EXPECT_EQ(store.ValueNames(kRun), (std::vector<std::string>{"Other"}));
-}
-
-TEST(SetStartWithWindows, OnCreatesTheRunKeyAndReplacesAnotherCopysPath) {
-    MemoryStore store;
-    EXPECT_FALSE(SetStartWithWindows(store, true, kProgram));
-    EXPECT_TRUE(StartsWithWindows(store));
-    EXPECT_FALSE(SetStartWithWindows(store, true, "D:\\Tools\\zentrova.exe"));
-    EXPECT_EQ(RunValue(store)->data, EncodeString("\"D:\\Tools\\zentrova.exe\""));
 }
 
 TEST(SetStartWithWindows, OffWithNothingToDeleteSucceedsAndWritesNothing) {

@@ -25,38 +25,34 @@ struct ScriptedScreen {
     }
 };
 
-TEST(ShownFrame, AFrameOnTheScreenIsNotRenderedAgain) {
+// Each step shows a frame of `width` (or forgets the screen first) on a
+// screen that takes it or not, and states how many renders have been tried.
+TEST(ShownFrame, RendersOnlyWhatTheScreenDoesNotAlreadyShow) {
+    struct Step {
+        const char* what;
+        int width;
+        bool reaches;
+        bool forgetFirst;
+        int attempts;
+    };
+    const Step steps[] = {
+        {"a first frame", 3, true, false, 1},
+        {"the same frame again", 3, true, false, 1},
+        {"another frame", 4, true, false, 2},
+        {"a frame the screen refuses", 5, false, false, 3},
+        {"the refused frame again", 5, false, false, 4},
+        {"the frame shown before the failure", 4, true, false, 5},
+        {"that frame again", 4, true, false, 5},
+        {"the same frame after a resize", 4, true, true, 6},
+    };
     ShownFrame shown;
     ScriptedScreen screen;
-    shown.Show(FrameOf(3), std::ref(screen));
-    shown.Show(FrameOf(3), std::ref(screen));
-    EXPECT_EQ(screen.attempts, 1);
-    shown.Show(FrameOf(4), std::ref(screen));
-    EXPECT_EQ(screen.attempts, 2);
-}
-
-TEST(ShownFrame, AFrameThatFailedIsTriedAgainEvenWhenTheNextIsTheSame) {
-    ShownFrame shown;
-    ScriptedScreen screen;
-    shown.Show(FrameOf(3), std::ref(screen));
-    screen.reaches = false;
-    shown.Show(FrameOf(4), std::ref(screen));
-    shown.Show(FrameOf(4), std::ref(screen));
-    EXPECT_EQ(screen.attempts, 3);
-    // Nor is the frame shown before the failure taken for the screen's.
-    screen.reaches = true;
-    shown.Show(FrameOf(3), std::ref(screen));
-    shown.Show(FrameOf(3), std::ref(screen));
-    EXPECT_EQ(screen.attempts, 4);
-}
-
-TEST(ShownFrame, AForgottenScreenTakesTheSameFrameAgain) {
-    ShownFrame shown;
-    ScriptedScreen screen;
-    shown.Show(FrameOf(3), std::ref(screen));
-    shown.Forget();  // resized or shown again
-    shown.Show(FrameOf(3), std::ref(screen));
-    EXPECT_EQ(screen.attempts, 2);
+    for (const Step& step : steps) {
+        if (step.forgetFirst) shown.Forget();
+        screen.reaches = step.reaches;
+        shown.Show(FrameOf(step.width), std::ref(screen));
+        EXPECT_EQ(screen.attempts, step.attempts) << step.what;
+    }
 }
 
 }  // namespace

@@ -166,7 +166,7 @@ TEST(FirstRunPositions, FollowTheSettingsWindow) {
         {{200, 100}, {406, 346}, {-103, -36}, {-103, -324}, {100, -324}, {100, -294}},
     };
     for (const Case& c : cases) {
-        FirstRunContext context{2026, c.screen, c.window};
+        FirstRunContext context{2026, c.screen, c.window, {}};
         EXPECT_EQ(SettingsWindowPosition(c.screen, c.window), c.settingsWindow);
         const auto at = [&](DisplayWindowId window) {
             return PointI{FirstRunPosition({window, Edge::Left}, context, 6),

@@ -243,7 +243,9 @@ TEST(StoreDamage, RandomDamageNeverCostsAValueOrPutsTheListOutOfStep) {
             }
             std::vector<std::string> shown;
             for (int i = 0; i < start.settings.CountMax; ++i) shown.push_back(start.settings.CountList[i].title);
-            if (!expected.empty()) EXPECT_EQ(shown, expected) << trace;
+            if (!expected.empty()) {
+                EXPECT_EQ(shown, expected) << trace;
+            }
         }
 
         std::set<std::string> written = {kRootPath};  // the start marker

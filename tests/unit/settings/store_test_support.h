@@ -31,7 +31,7 @@ inline std::string Numbered(const char* prefix, int number) {
     return text;
 }
 
-inline FirstRunContext Context2026() { return {2026, {1024, 768}, {406, 346}}; }
+inline FirstRunContext Context2026() { return {2026, {1024, 768}, {406, 346}, {}}; }
 
 inline std::optional<std::int32_t> StoredDword(const MemoryStore& store, const std::string& path,
                                                const std::string& name) {
