@@ -14,6 +14,11 @@ bool AwaitsRepair(const Settings& settings, const SettingEntry& entry) {
     return settings.PendingRepairs.test(SchemaIndex(entry));
 }
 
+bool IsMissing(StoreKey& key, const SettingEntry& entry) {
+    StoredValue ignored;
+    return key.Query(std::string(entry.name), ignored, kValueReadLimit) == QueryResult::Missing;
+}
+
 StoreError ReadSetting(StoreKey& key, const SettingEntry& entry, Settings& settings) {
     const std::string name(entry.name);
     return std::visit(Overloaded{
@@ -38,6 +43,10 @@ StoreError WriteSetting(StoreKey& key, const SettingEntry& entry, const Settings
 
 bool LoadSetting(StoreKey& key, const SettingEntry& entry, Settings& settings, const FirstRunContext& context,
                  StoreProblems& problems) {
+    if (entry.addedLater && IsMissing(key, entry)) {
+        ApplyFirstRunValue(entry, settings, context);
+        return true;
+    }
     if (StoreError error = ReadSetting(key, entry, settings)) {
         problems.Add(std::move(*error));
         FallBackSetting(entry, settings, context);

@@ -19,7 +19,11 @@ StoreError ReadSetting(StoreKey& key, const SettingEntry& entry, Settings& setti
 // Writes the field of a row (the list row writes nothing).
 StoreError WriteSetting(StoreKey& key, const SettingEntry& entry, const Settings& settings);
 
-// Reads a row and holds it to its range. A value that cannot be read is
+// True when the row's value is absent from the key (not merely unreadable).
+bool IsMissing(StoreKey& key, const SettingEntry& entry);
+
+// Reads a row and holds it to its range. A row added in a later version
+// whose value is absent takes its first-run value silently. A value that cannot be read is
 // added to `problems`, its field takes its first-run value and the row
 // awaits repair; false then.
 bool LoadSetting(StoreKey& key, const SettingEntry& entry, Settings& settings, const FirstRunContext& context,

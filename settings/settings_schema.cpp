@@ -27,6 +27,11 @@ constexpr SettingEntry Flag(G group, std::string_view name, bool S::*field, Firs
 constexpr SettingEntry Text(G group, std::string_view name, std::string S::*field, FirstRunValue firstRun) {
     return {group, name, K::String, field, firstRun, std::nullopt};
 }
+// A row that stores written by earlier versions lack.
+constexpr SettingEntry AddedLater(SettingEntry entry) {
+    entry.addedLater = true;
+    return entry;
+}
 constexpr SettingEntry Position(G group, std::string_view name, int S::*field, W window, Edge edge) {
     return Integer(group, name, field, ComputedPosition{window, edge});
 }

@@ -56,6 +56,9 @@ struct SettingEntry {
     SettingField field;
     FirstRunValue firstRun;
     std::optional<IntRange> loadRange;  // loaded values are clamped into it
+    // Options added in later versions: a store written before them lacks
+    // the value, which then loads its first-run value without a report.
+    bool addedLater = false;
 };
 
 inline constexpr std::string_view kCountMaxName = "CountMax";
