@@ -5,6 +5,10 @@ namespace zentrova {
 
 inline constexpr char kGuardAtomName[] = "Zentrova";
 inline constexpr char kApplicationTitle[] = "Zentrova";
+// The hidden application window's class, by which a second start finds the
+// running copy, and the message it posts there to have the settings shown.
+inline constexpr char kApplicationWindowClass[] = "ZentrovaApplication";
+inline constexpr char kShowSettingsMessage[] = "Zentrova.ShowSettings";
 
 inline constexpr char kClockCaption[] = "Tessarvelune";
 inline constexpr char kCountdownCaption[] = "Countdown";
@@ -25,5 +29,7 @@ inline constexpr int kSettingsClientHeight = 320;
 // The countdown list holds at most ten events; an eleventh is refused.
 inline constexpr char kCountListFullMessage[] =
     "The countdown list is full: it holds 10 events. Delete one before adding another.";
+// A delete dialog whose event another dialog has deleted meanwhile.
+inline constexpr char kCountEntryGoneMessage[] = "This event is no longer in the countdown list; nothing was deleted.";
 
 }  // namespace zentrova

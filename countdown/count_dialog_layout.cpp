@@ -9,7 +9,7 @@ namespace {
 using K = DialogControlKind;
 
 // Static texts take no focus, so the tab order is that of the other controls:
-// the title, OK, Cancel, then the two pickers.
+// the title, OK, Cancel, then the two pickers and "Every year".
 constexpr DialogControlEntry kAddControls[] = {
     {"StaticText1", K::Text, {0, 0, 96, 20}, "Title Countdown"},
     {"Edit1", K::Edit, {0, 30, 281, 24}, ""},
@@ -19,6 +19,7 @@ constexpr DialogControlEntry kAddControls[] = {
     {"DateTimePicker1", K::DatePicker, {120, 72, 162, 24}, ""},
     {"StaticText3", K::Text, {0, 112, 71, 20}, "Time select"},
     {"DateTimePicker2", K::TimePicker, {120, 112, 162, 24}, ""},
+    {"CheckBox1", K::CheckBox, {0, 146, 162, 22}, "Every year"},
 };
 
 constexpr DialogControlEntry kDeleteControls[] = {

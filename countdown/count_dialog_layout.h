@@ -11,7 +11,7 @@
 
 namespace zentrova {
 
-enum class DialogControlKind { Text, Edit, DatePicker, TimePicker, OkButton, CancelButton };
+enum class DialogControlKind { Text, Edit, DatePicker, TimePicker, CheckBox, OkButton, CancelButton };
 
 struct DialogControlEntry {
     std::string_view name;

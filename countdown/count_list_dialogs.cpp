@@ -4,6 +4,7 @@
 
 #include "app/program_names.h"
 #include "clock/date_time_format.h"
+#include "face/text_fit.h"
 #include "settings/settings_store.h"
 
 namespace zentrova {
@@ -18,7 +19,31 @@ void PointCountdownAtSelection(const CountListContext& context) {
 
 }  // namespace
 
-std::string SelectedEntryText(const std::string& title) { return "Selected \"" + title + " \""; }
+constexpr std::string_view kSelectedBefore = "Selected \"";
+constexpr std::string_view kSelectedAfter = " \"";
+
+std::string SelectedEntryText(const std::string& title) {
+    return std::string(kSelectedBefore) + title + std::string(kSelectedAfter);
+}
+
+std::string FittedSelectedEntryText(const std::string& title, const FontChoice& font, double width,
+                                    TextMeasurer& measurer) {
+    return FitOnOneLine(title, font, width, measurer, kSelectedBefore, kSelectedAfter);
+}
+
+int FindCountEntry(const Settings& settings, const CountEntry& entry, int likelyIndex) {
+    const int count = std::clamp(settings.CountMax, 0, kCountMaxEntries);
+    if (likelyIndex >= 0 && likelyIndex < count && settings.CountList[likelyIndex] == entry) return likelyIndex;
+    for (int i = 0; i < count; ++i)
+        if (settings.CountList[i] == entry) return i;
+    return -1;
+}
+
+LocalTime NextWholeHour(const LocalTime& now) {
+    if (now.hour < 23) return {now.year, now.month, now.day, now.hour + 1, 0, 0, 0};
+    const CivilDate tomorrow = DecodeDate(EncodeDate(now.year, now.month, now.day) + 1);
+    return {tomorrow.year, tomorrow.month, tomorrow.day, 0, 0, 0, 0};
+}
 
 bool AppendCountEntry(Settings& settings, CountEntry entry) {
     if (settings.CountMax < 0 || settings.CountMax >= kCountMaxEntries) return false;
@@ -27,13 +52,17 @@ bool AppendCountEntry(Settings& settings, CountEntry entry) {
     return true;
 }
 
-void DeleteSelectedCountEntry(Settings& settings) {
+void DeleteCountEntry(Settings& settings, int index) {
     const int count = std::clamp(settings.CountMax, 1, kCountMaxEntries);
+    const int deleted = std::clamp(index, 0, count - 1);
     const int selected = std::clamp(settings.CountIndex, 0, count - 1);
-    for (int i = selected; i < count - 1; ++i) settings.CountList[i] = settings.CountList[i + 1];
-    settings.CountIndex = selected > 0 ? selected - 1 : 0;
+    for (int i = deleted; i < count - 1; ++i) settings.CountList[i] = settings.CountList[i + 1];
+    if (count > 1 && deleted <= selected) settings.CountIndex = std::max(selected - 1, 0);
+    else settings.CountIndex = selected;
     settings.CountMax = std::max(count - 1, 1);
 }
+
+void DeleteSelectedCountEntry(Settings& settings) { DeleteCountEntry(settings, settings.CountIndex); }
 
 void FillTitleList(ListControl& titles, const Settings& settings, const Locale& locale) {
     titles.Clear();
@@ -44,9 +73,11 @@ void FillTitleList(ListControl& titles, const Settings& settings, const Locale& 
 }
 
 void TOKBottomDlg1::FormCreate() {
-    const LocalTime now = context_.time.Now();
-    view_.SetDate({now.year, now.month, now.day});
-    view_.SetTime({now.hour, now.minute, now.second});
+    // An event at the current second would have passed by the time OK is
+    // pressed.
+    const LocalTime start = NextWholeHour(context_.time.Now());
+    view_.SetDate({start.year, start.month, start.day});
+    view_.SetTime({start.hour, start.minute, start.second});
 }
 
 void TOKBottomDlg1::OKBtnClick() {
@@ -54,7 +85,7 @@ void TOKBottomDlg1::OKBtnClick() {
     const CivilDate date = view_.Date();
     const TimeOfDay time = view_.Time();
     CountEntry entry{view_.Title(), EncodeDate(date.year, date.month, date.day),
-                     EncodeTime(time.hour, time.minute, time.second)};
+                     EncodeTime(time.hour, time.minute, time.second), view_.EveryYear()};
 
     // A full list refuses the entry, so the list, the title list and the
     // store stay in step; the dialog stays open for the user to cancel.
@@ -75,11 +106,22 @@ void TOKBottomDlg1::OKBtnClick() {
     view_.Close();
 }
 
-void TOKBottomDlg::FormCreate() { view_.SetSelectedText(SelectedEntryText(context_.settings.SelectedEntry().title)); }
+void TOKBottomDlg::FormCreate() {
+    named_ = context_.settings.SelectedEntry();
+    namedIndex_ = context_.settings.CountIndex;
+    view_.SetSelectedText(
+        FittedSelectedEntryText(named_.title, view_.SelectedTextFont(), view_.SelectedTextWidth(), view_.Measurer()));
+}
 
 void TOKBottomDlg::OKBtnClick() {
     Settings& settings = context_.settings;
-    DeleteSelectedCountEntry(settings);
+    const int index = FindCountEntry(settings, named_, namedIndex_);
+    if (index < 0) {
+        context_.host.ShowMessage(kCountEntryGoneMessage);
+        view_.Close();
+        return;
+    }
+    DeleteCountEntry(settings, index);
     if (StoreError error = WriteListAfterDelete(context_.store, settings)) context_.host.ShowError(*error);
     FillTitleList(context_.titles, settings, context_.locale);
     context_.titles.Select(settings.CountIndex);

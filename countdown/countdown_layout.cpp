@@ -1,5 +1,6 @@
 #include "countdown/countdown_layout.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "countdown/countdown_face.h"
@@ -20,9 +21,11 @@ CountdownLayout CountdownLayoutFor(SizeI face, bool oval) {
     return oval ? OvalCountdownLayout(face) : RectangleCountdownLayout(face);
 }
 
-std::string FitCountdownTitle(const std::string& title, const CountdownLayout& layout, const FontChoice& labelFont,
-                              TextMeasurer& measurer) {
-    return FitOnOneLine(title, labelFont, layout.title.width, measurer);
+std::string FitCountdownTitle(const std::string& title, bool passed, const CountdownLayout& layout, SizeI face,
+                              FaceShape shape, const FontChoice& labelFont, TextMeasurer& measurer) {
+    const double middle = layout.title.y + layout.title.height / 2.0;
+    const double width = std::min<double>(layout.title.width, PlateWidthAt(shape, face, middle));
+    return FitOnOneLine(title, labelFont, width, measurer, {}, passed ? kPassedMark : std::string_view{});
 }
 
 CountdownLayout RectangleCountdownLayout(SizeI face) {

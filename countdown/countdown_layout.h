@@ -6,8 +6,10 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "face/face_planes.h"
 #include "face/frame.h"
 #include "face/geometry.h"
 #include "face/services.h"
@@ -31,11 +33,17 @@ CountdownLayout RectangleCountdownLayout(SizeI face);
 CountdownLayout OvalCountdownLayout(SizeI face);
 CountdownLayout CountdownLayoutFor(SizeI face, bool oval);
 
-// The title as drawn: on one line of the title's width in the label font,
-// ended with an ellipsis when it does not fit (a title that fits is drawn
-// as it is).
-std::string FitCountdownTitle(const std::string& title, const CountdownLayout& layout, const FontChoice& labelFont,
-                              TextMeasurer& measurer);
+// Follows the title of an event that has passed, whose numbers then count
+// the time since it.
+inline constexpr std::string_view kPassedMark = " (passed)";
+
+// The title as drawn: on one line in the label font, no wider than the
+// plate along the title's middle (a rounded face is narrower there than the
+// title's box), ended with an ellipsis when it does not fit (a title that
+// fits is drawn as it is). A passed event's title ends with kPassedMark,
+// which is never cut.
+std::string FitCountdownTitle(const std::string& title, bool passed, const CountdownLayout& layout, SizeI face,
+                              FaceShape shape, const FontChoice& labelFont, TextMeasurer& measurer);
 
 // The frame's text items in drawing order: the title (kept on one line) and
 // the six labels in font `labelFont`, then the six numbers and the

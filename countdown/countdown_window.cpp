@@ -31,10 +31,16 @@ void TForm3::CountForm() {
     PrepareFace(context_.skins, options_.CountSkin, faceSize_,
                 CountdownFaceShape(options_.CountRectOval, options_.CountSky), options_.CountTransparent,
                 context_.bitmaps.skin, planes_, textColor_);
-    // CountText, the font and the face size change only with a preparation,
-    // so the title is fitted here rather than measured every second.
+    // CountText, the font and the face size change only with a preparation
+    // (and the passed mark once an event passes), so the title is fitted
+    // then rather than measured every second.
+    FitTitle();
+}
+
+void TForm3::FitTitle() {
     const CountdownFonts fonts = MakeCountdownFonts(options_.CountFont, options_.CountSize, options_.CountBorder, scale_);
-    shownTitle_ = FitCountdownTitle(options_.CountText, CountdownLayoutFor(faceSize_, options_.CountRectOval),
+    shownTitle_ = FitCountdownTitle(options_.CountText, passed_, CountdownLayoutFor(faceSize_, options_.CountRectOval),
+                                    faceSize_, CountdownFaceShape(options_.CountRectOval, options_.CountSky),
                                     fonts.label, context_.measurer);
 }
 
@@ -45,9 +51,15 @@ void TForm3::CountDraw() {
 
     // SelectedEntry keeps a CountIndex from an edited store inside the list.
     const CountEntry& entry = options_.SelectedEntry();
+    const CountdownFields stored = DecodeTarget(entry.date, entry.time);
+    const CountdownReading reading = ReadCountdown(now_, stored, entry.yearly);
     monthLength_ = zentrova::MonthLength(now_);
-    target_ = ApplyBorrows(DecodeTarget(entry.date, entry.time), now_, monthLength_);
-    fieldTexts_ = CountdownNumberTexts(Differences(target_, now_));
+    target_ = ApplyBorrows(entry.yearly ? NextYearlyTarget(stored, now_) : stored, now_, monthLength_);
+    fieldTexts_ = CountdownNumberTexts(reading.fields);
+    if (reading.passed != passed_) {
+        passed_ = reading.passed;
+        FitTitle();
+    }
 
     const CountdownFonts fonts = MakeCountdownFonts(options_.CountFont, options_.CountSize, options_.CountBorder, scale_);
     frame_.textColor = textColor_;

@@ -39,11 +39,14 @@ public:
     Rgb SkinTextColor() const { return textColor_; }
     const FacePlanes& Planes() const { return planes_; }
     // CountText as the frames draw it: on one line, cut with an ellipsis
-    // when too long for it.
+    // when too long for it, marked once the event has passed.
     const std::string& ShownTitle() const { return shownTitle_; }
+    bool Passed() const { return passed_; }
 
 protected:
     void Rebuild() override { CountForm(); }
+    // Fits CountText to the face as it now is, marked when `passed_`.
+    void FitTitle();
     void Refresh(const LocalTime& now) override;
 
 private:
@@ -55,6 +58,7 @@ private:
     int monthLength_ = 0;
     std::array<std::string, 6> fieldTexts_;
     std::string shownTitle_;
+    bool passed_ = false;
 };
 
 }  // namespace zentrova

@@ -58,6 +58,22 @@ RemainingTime Differences(const CountdownFields& borrowedTarget, const Countdown
 // MonthLength, ApplyBorrows and Differences in one.
 RemainingTime ComputeRemainingTime(const CountdownFields& now, const CountdownFields& target);
 
+// What the countdown shows for an entry. A target still ahead (or now) is
+// counted down; one that has passed is counted up, the time since it, with
+// `passed` set so that the window can say so. Every field is at least 0.
+struct CountdownReading {
+    RemainingTime fields;
+    bool passed = false;
+    friend bool operator==(const CountdownReading&, const CountdownReading&) = default;
+};
+
+// The moment a yearly entry counts to: its own date and time until that has
+// passed, then the same day and time of the first later year that is still
+// ahead (or now). A 29 February falls on 28 February in a common year.
+CountdownFields NextYearlyTarget(const CountdownFields& target, const CountdownFields& now);
+
+CountdownReading ReadCountdown(const CountdownFields& now, const CountdownFields& target, bool yearly);
+
 // Values below 10 get a leading "0": 7 -> "07", 0 -> "00", -3 -> "0-3".
 std::string PadCountdownValue(int value);
 

@@ -73,6 +73,21 @@ double FaceDistance(FaceShape shape, double nx, double ny) {
     return std::sqrt(ShapeTerm(shape, nx) + ShapeTerm(shape, ny) + kDistanceBias);
 }
 
+double PlateWidthAt(FaceShape shape, SizeI face, double y) {
+    if (face.width <= 0 || face.height <= 0) return 0.0;
+    // Half opacity: 1 - D^8 = 1/2.
+    const double halfFadeDistance = std::pow(0.5, 1.0 / 8.0);
+    const double ny = 2.0 * y / face.height - 1.0;
+    if (FaceDistance(shape, 0.0, ny) > halfFadeDistance) return 0.0;
+    // D grows with |nx|, so the edge is found by halving.
+    double inside = 0.0, outside = 1.0;
+    for (int step = 0; step < 40; ++step) {
+        const double middle = (inside + outside) / 2;
+        (FaceDistance(shape, middle, ny) <= halfFadeDistance ? inside : outside) = middle;
+    }
+    return inside * face.width;
+}
+
 std::int32_t FaceAlphaAt(double distance, int transparency) {
     if (!(distance >= 0.0 && distance <= 1.0)) return 0;
     return RoundHalfEven(Fade(distance) * 255.0 * Opacity(transparency));

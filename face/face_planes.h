@@ -33,6 +33,11 @@ double FaceDistance(FaceShape shape, double nx, double ny);
 // Alpha of a pixel at distance D (0 beyond the outline) with transparency T.
 std::int32_t FaceAlphaAt(double distance, int transparency);
 
+// How wide the plate is along row `y` of a face: the span, centred on the
+// face, where the fade keeps at least half the opacity. Text that is to be
+// read lies within it; outside, the rim fades it out.
+double PlateWidthAt(FaceShape shape, SizeI face, double y);
+
 // Clamps a computed face size to the planes' capacity (and at least 1 x 1).
 SizeI ClampFaceSize(SizeI size, SizeI capacity);
 

@@ -14,11 +14,13 @@ std::string Cut(const std::string& text, std::size_t length) {
 
 }  // namespace
 
-std::string FitOnOneLine(const std::string& text, const FontChoice& font, double width, TextMeasurer& measurer) {
+std::string FitOnOneLine(const std::string& text, const FontChoice& font, double width, TextMeasurer& measurer,
+                         std::string_view before, std::string_view after) {
+    auto framed = [&](const std::string& middle) { return std::string(before) + middle + std::string(after); };
     auto fits = [&](const std::string& candidate) {
-        return measurer.MeasurePixels(font.family, font.emPixels, font.bold, candidate).width <= width;
+        return measurer.MeasurePixels(font.family, font.emPixels, font.bold, framed(candidate)).width <= width;
     };
-    if (fits(text)) return text;
+    if (fits(text)) return framed(text);
     // A longer beginning is never narrower, so the longest that fits is
     // found by halving: a dozen measurements even for a long title.
     std::size_t fitting = 0;
@@ -31,7 +33,7 @@ std::string FitOnOneLine(const std::string& text, const FontChoice& font, double
             tooLong = middle;
         }
     }
-    return Cut(text, fitting);
+    return framed(Cut(text, fitting));
 }
 
 }  // namespace zentrova

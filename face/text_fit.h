@@ -16,7 +16,10 @@ inline constexpr std::string_view kEllipsis = "...";
 
 // `text` itself when it is no wider than `width` in `font`; else its longest
 // beginning that fits with kEllipsis after it (trailing blanks dropped), and
-// kEllipsis alone when not even one character does.
-std::string FitOnOneLine(const std::string& text, const FontChoice& font, double width, TextMeasurer& measurer);
+// kEllipsis alone when not even one character does. `before` and `after`
+// frame the text on the same line and are never cut: the result is the
+// whole line, framed.
+std::string FitOnOneLine(const std::string& text, const FontChoice& font, double width, TextMeasurer& measurer,
+                         std::string_view before = {}, std::string_view after = {});
 
 }  // namespace zentrova

@@ -16,11 +16,24 @@ bool IsResume(WPARAM event) {
 
 ApplicationWindow::ApplicationWindow() {
     WindowOptions entry;
-    entry.className = "ZentrovaApplication";
+    entry.className = kApplicationWindowClass;
     entry.caption = kApplicationTitle;
     entry.style = WS_POPUP;
     entry.exStyle = WS_EX_TOOLWINDOW;
     CreateWindowFrom(entry);
+    showSettingsMessage_ = RegisterWindowMessageA(kShowSettingsMessage);
+}
+
+bool HandOverToRunningCopy() {
+    HWND running = FindWindowA(kApplicationWindowClass, nullptr);
+    const UINT message = RegisterWindowMessageA(kShowSettingsMessage);
+    if (!running || !message) return false;
+    // Only the foreground process may give the foreground away; a second
+    // start that the user has just launched is that process.
+    DWORD process = 0;
+    GetWindowThreadProcessId(running, &process);
+    if (process) AllowSetForegroundWindow(process);
+    return PostMessageA(running, message, 0, 0) != 0;
 }
 
 void ApplicationWindow::Report(SystemChange change) {
@@ -28,6 +41,10 @@ void ApplicationWindow::Report(SystemChange change) {
 }
 
 LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != 0 && message == showSettingsMessage_) {
+        if (onShowSettings_) onShowSettings_();
+        return 0;
+    }
     switch (message) {
         case WM_TIMECHANGE:
             Report(SystemChange::Clock);

@@ -24,6 +24,8 @@ class ApplicationWindow final : public WindowBase {
 public:
     ApplicationWindow();
     void OnSystemChange(std::function<void(SystemChange)> handler) { onChange_ = std::move(handler); }
+    // A second start of the program asks for the settings window.
+    void OnShowSettings(std::function<void()> handler) { onShowSettings_ = std::move(handler); }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -31,6 +33,12 @@ protected:
 private:
     void Report(SystemChange change);
     std::function<void(SystemChange)> onChange_;
+    std::function<void()> onShowSettings_;
+    UINT showSettingsMessage_ = 0;
 };
+
+// Run by a second start: asks the running copy to show its settings window,
+// letting it take the foreground. False when no running copy's window is found.
+bool HandOverToRunningCopy();
 
 }  // namespace zentrova::platform

@@ -7,6 +7,11 @@
 namespace zentrova::platform {
 namespace {
 
+const DialogControlEntry& SelectedTextEntry() {
+    const DialogLayout& layout = DeleteDialogLayout();
+    return layout.controls.front();  // StaticText1
+}
+
 SYSTEMTIME PickerTime(HWND picker) {
     SYSTEMTIME time{};
     if (SendMessageA(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time)) != GDT_VALID) GetLocalTime(&time);
@@ -62,6 +67,10 @@ void AddDialogWindow::SetTime(TimeOfDay timeOfDay) {
     SetPickerTime(window_.Control("DateTimePicker2"), time);
 }
 
+bool AddDialogWindow::EveryYear() const {
+    return SendMessageA(window_.Control("CheckBox1"), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
 DeleteDialogWindow::DeleteDialogWindow(HWND owner, const CountListContext& context)
     : logic_(context, *this),
       window_(owner, DeleteDialogLayout(), [this] { logic_.OKBtnClick(); }, [this] { logic_.CancelBtnClick(); }) {
@@ -71,6 +80,15 @@ DeleteDialogWindow::DeleteDialogWindow(HWND owner, const CountListContext& conte
 
 void DeleteDialogWindow::SetSelectedText(const std::string& text) {
     SetWindowTextA(window_.Control("StaticText1"), text.c_str());
+}
+
+double DeleteDialogWindow::SelectedTextWidth() const {
+    return DialogControlPlace(DeleteDialogLayout(), SelectedTextEntry(), window_.Scale()).width;
+}
+
+FontChoice DeleteDialogWindow::SelectedTextFont() const {
+    const DialogLayout& layout = DeleteDialogLayout();
+    return {std::string(layout.fontFamily), window_.Scale().Pixels(layout.fontPixels), false};
 }
 
 void Win32CountListDialogs::OpenAddDialog(const CountListContext& context) {

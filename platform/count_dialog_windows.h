@@ -9,6 +9,7 @@
 
 #include "countdown/count_list_dialogs.h"
 #include "platform/dialog_window.h"
+#include "platform/win32_services.h"
 #include "settings/settings_window_host.h"
 
 namespace zentrova::platform {
@@ -27,6 +28,7 @@ public:
     std::string Title() const override;
     CivilDate Date() const override;
     TimeOfDay Time() const override;
+    bool EveryYear() const override;
     void SetDate(CivilDate date) override;
     void SetTime(TimeOfDay time) override;
     void Close() override { window_.Hide(); }
@@ -42,9 +44,13 @@ public:
     bool Hidden() const override { return window_.Hidden(); }
 
     void SetSelectedText(const std::string& text) override;
+    double SelectedTextWidth() const override;
+    FontChoice SelectedTextFont() const override;
+    TextMeasurer& Measurer() override { return measurer_; }
     void Close() override { window_.Hide(); }
 
 private:
+    GdiTextMeasurer measurer_;
     TOKBottomDlg logic_;
     DialogWindow window_;
 };

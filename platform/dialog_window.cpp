@@ -45,6 +45,7 @@ ChildStyle StyleOf(DialogControlKind kind) {
         case DialogControlKind::Edit: return {"EDIT", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 0};
         case DialogControlKind::DatePicker: return {DATETIMEPICK_CLASSA, WS_TABSTOP | DTS_SHORTDATEFORMAT, 0};
         case DialogControlKind::TimePicker: return {DATETIMEPICK_CLASSA, WS_TABSTOP | DTS_TIMEFORMAT, 0};
+        case DialogControlKind::CheckBox: return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
         case DialogControlKind::OkButton: return {"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK};
         case DialogControlKind::CancelButton: return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL};
     }

@@ -25,6 +25,7 @@ public:
     DialogWindow(HWND owner, const DialogLayout& layout, std::function<void()> onOk, std::function<void()> onCancel);
 
     HWND Control(std::string_view name) const;
+    DpiScale Scale() const { return scale_; }
     void ShowCentred();
     void Hide();
     bool Hidden() const { return hidden_; }

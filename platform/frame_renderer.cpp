@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "face/tile_blend.h"
+#include "platform/font_families.h"
 #include "platform/gdiplus_objects.h"
 #include "platform/win32_handles.h"
 
@@ -44,7 +45,8 @@ struct TextTools {
 
 TextTools MakeTextTools(const FontChoice& entry) {
     TextTools tools;
-    std::wstring name = gdip::Widen(entry.family);
+    // A family the system lacks draws in the first-run font.
+    std::wstring name = gdip::Widen(DrawableFontFamily(entry.family));
     tools.family.set_status(GdipCreateFontFamilyFromName(name.c_str(), nullptr, tools.family.out()));
     if (tools.family)
         tools.font.set_status(GdipCreateFont(tools.family.get(), static_cast<Gdiplus::REAL>(entry.emPixels),

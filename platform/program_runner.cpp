@@ -40,7 +40,11 @@ int RunMessageLoop() {
 
 int RunProgram() {
     SingleInstanceGuard guard;
-    if (!guard.First()) return 0;  // another copy runs: end at once, silently
+    if (!guard.First()) {
+        // Another copy runs: it shows its settings window, and this one ends.
+        HandOverToRunningCopy();
+        return 0;
+    }
     DeclareDpiAwareness();
 
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES};
@@ -76,9 +80,11 @@ int RunProgram() {
 
     settingsLogic.FormCreate();
     ShowWindow(application.Handle(), SW_HIDE);
+    application.OnShowSettings([&] { settingsLogic.ShowFromDisplayMenu(); });
 
     int exitCode = RunMessageLoop();
-    application.OnSystemChange(nullptr);  // what it reaches is about to go
+    application.OnSystemChange(nullptr);  // what they reach is about to go
+    application.OnShowSettings(nullptr);
     // The tray icon goes with the settings form; the guard deletes the atom.
     return exitCode;
 }

@@ -3,6 +3,7 @@
 #include "app/program_names.h"
 #include "platform/dialog_window.h"
 #include "platform/dpi.h"
+#include "platform/font_families.h"
 #include "platform/win32_error.h"
 
 namespace zentrova::platform {
@@ -83,6 +84,8 @@ void SettingsForm::RunTrayMenu(PointI at, bool startWithWindows) {
     if (command == kTrayCommandStartWithWindows) logic_->StartWithWindowsClick();
     if (command == kTrayCommandClose) logic_->Close1Click();
 }
+
+bool SettingsForm::FontInstalled(const std::string& family) const { return FontFamilyInstalled(family); }
 
 std::string SettingsForm::ProgramPath() const {
     // A path longer than the buffer comes back cut and is not used.

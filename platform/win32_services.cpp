@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "face/dpi_scale.h"
+#include "platform/font_families.h"
 #include "platform/win32_handles.h"
 
 namespace zentrova::platform {
@@ -73,7 +74,8 @@ SizeI TextExtent(const std::string& family, int emPixels, bool bold, const std::
     if (!dc) return {};
     UniqueFont font(CreateFontA(-std::max(emPixels, 1), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_DONTCARE, family.substr(0, LF_FACESIZE - 1).c_str()));
+                                DEFAULT_PITCH | FF_DONTCARE,
+                                DrawableFontFamily(family).substr(0, LF_FACESIZE - 1).c_str()));
     ScopedSelect select(dc.get(), font.get());
     SIZE size{};
     GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);

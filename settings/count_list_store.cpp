@@ -35,6 +35,8 @@ bool ReadCountEntry(StoreKey& key, int index, CountEntry& entry, StoreProblems& 
     if (!read(ReadString(key, EntryTitleName(index), entry.title))) entry.title.clear();
     const bool dated = read(ReadDateTime(key, EntryDateName(index), entry.date));
     if (!read(ReadDateTime(key, EntryTimeName(index), entry.time))) entry.time = 0.0;
+    if (Present(key, EntryYearlyName(index)) && !read(ReadFlag(key, EntryYearlyName(index), entry.yearly)))
+        entry.yearly = false;
     entry.date = ClampDateTime(entry.date);
     entry.time = ClampDateTime(entry.time);
     return dated;
@@ -82,7 +84,8 @@ StoreError WriteCountEntry(StoreKey& key, const Settings& settings, int index) {
     const CountEntry& entry = settings.CountList.at(static_cast<std::size_t>(index));
     if (auto error = WriteString(key, EntryTitleName(index), entry.title)) return error;
     if (auto error = WriteDateTime(key, EntryDateName(index), entry.date)) return error;
-    return WriteDateTime(key, EntryTimeName(index), entry.time);
+    if (auto error = WriteDateTime(key, EntryTimeName(index), entry.time)) return error;
+    return WriteFlag(key, EntryYearlyName(index), entry.yearly);
 }
 
 StoreError WriteWholeCountList(StoreKey& key, Settings& settings, int countIndex) {
@@ -95,6 +98,7 @@ StoreError WriteWholeCountList(StoreKey& key, Settings& settings, int countIndex
         key.Delete(EntryTitleName(i));
         key.Delete(EntryDateName(i));
         key.Delete(EntryTimeName(i));
+        key.Delete(EntryYearlyName(i));
     }
     if (auto error = WriteListCounters(key, settings, countIndex)) return error;
     MarkRepaired(settings, CountListRow());

@@ -18,6 +18,8 @@ struct CountEntry {
     std::string title;
     double date = 0;  // whole day number
     double time = 0;  // fraction of a day
+    bool yearly = false;  // once passed, counts to the same day next year
+    friend bool operator==(const CountEntry&, const CountEntry&) = default;
 };
 
 struct Settings {

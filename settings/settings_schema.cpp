@@ -15,7 +15,7 @@ constexpr IntRange kSizeSteps20{0, 20};
 constexpr IntRange kSkins{1, 15};
 constexpr IntRange kTransparency{0, 50};
 constexpr IntRange kListLength{1, kCountMaxEntries};
-constexpr std::string_view kDefaultFont = "Tahoma";
+constexpr std::string_view kDefaultFont = kFirstRunFont;
 
 constexpr SettingEntry Integer(G group, std::string_view name, int S::*field, FirstRunValue firstRun,
                               std::optional<IntRange> range = std::nullopt) {
@@ -199,6 +199,7 @@ const SettingEntry& CountListRow() {
 std::string EntryTitleName(int index) { return "Count" + std::to_string(index); }
 std::string EntryDateName(int index) { return "CountDate" + std::to_string(index); }
 std::string EntryTimeName(int index) { return "CountTime" + std::to_string(index); }
+std::string EntryYearlyName(int index) { return "CountYearly" + std::to_string(index); }
 
 std::span<const SeededEntry> FirstRunCountList() { return kSeededList; }
 

@@ -78,10 +78,17 @@ const SettingEntry* FindEntry(const SettingField& field);
 // The row of the countdown list's entries.
 const SettingEntry& CountListRow();
 
+// The three windows' first-run font; drawing falls back to it when a
+// stored family is not installed.
+inline constexpr std::string_view kFirstRunFont = "Tahoma";
+
 // Value names of entry `index` of the countdown list: "Count0", "CountDate0", ...
 std::string EntryTitleName(int index);
 std::string EntryDateName(int index);
 std::string EntryTimeName(int index);
+// "CountYearly0", ...: stores written before yearly entries lack it, which
+// reads as not yearly, without a report.
+std::string EntryYearlyName(int index);
 
 // An entry of the first-run list: `title`, at 0:00 on `day`.`month` of the
 // current year plus `yearOffset`.

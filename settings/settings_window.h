@@ -56,7 +56,8 @@ public:
     void Button1Click();      // Save
     void Button5Click();      // Add: a new add dialog
     void Button6Click();      // Delete: a new delete dialog
-    void ShowFromDisplayMenu();  // a display window's "Settings" item
+    // A display window's "Settings" item, and a second start of the program.
+    void ShowFromDisplayMenu();
     // The regional settings changed (the locale the window was given has
     // been read again): the title list's lines are built anew with the new
     // short date and long time, the selection kept.

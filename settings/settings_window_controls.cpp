@@ -156,6 +156,9 @@ void TForm2::ListChanged(const ListEntry& entry, const ListControl& list) {
             settings_.*entry.index = list.SelectedIndex();
             break;
         case ListKind::FontName:
+            // A name being typed is applied once it names a family the
+            // windows can draw; its beginnings ("A", "Ar") leave the font be.
+            if (entry.editable && !links_.host.FontInstalled(list.Text())) return;
             settings_.*entry.font = list.Text();
             break;
         case ListKind::CountTitle:

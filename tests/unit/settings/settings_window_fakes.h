@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -158,6 +159,10 @@ public:
         calls.push_back("menu@" + std::to_string(at.x) + "," + std::to_string(at.y));
     }
     std::string ProgramPath() const override { return programPath; }
+    std::set<std::string> missingFonts;
+    bool FontInstalled(const std::string& family) const override {
+        return !family.empty() && !missingFonts.contains(family);
+    }
     void ShowError(const std::string& text) override { calls.push_back("error:" + text); }
     void ShowMessage(const std::string& text) override { calls.push_back("message:" + text); }
     void EndMessageLoop() override { calls.push_back("quit"); }
@@ -209,20 +214,35 @@ public:
     std::string title;
     CivilDate date;
     TimeOfDay time;
+    bool everyYear = false;
     bool closed = false;
     std::string Title() const override { return title; }
     CivilDate Date() const override { return date; }
     TimeOfDay Time() const override { return time; }
+    bool EveryYear() const override { return everyYear; }
     void SetDate(CivilDate d) override { date = d; }
     void SetTime(TimeOfDay t) override { time = t; }
     void Close() override { closed = true; }
+};
+
+// Every character of the dialog's text is as wide as the font's em.
+class EmWideMeasurer final : public TextMeasurer {
+public:
+    SizeI Measure(const std::string&, int pixels, const std::string& text) override {
+        return {static_cast<int>(text.size()) * pixels, pixels};
+    }
 };
 
 class FakeDeleteView final : public DeleteDialogView {
 public:
     std::string text = "Selected";
     bool closed = false;
+    double width = 231 * 8;  // room for 231 characters of 8 pixels
+    EmWideMeasurer measurer;
     void SetSelectedText(const std::string& t) override { text = t; }
+    double SelectedTextWidth() const override { return width; }
+    FontChoice SelectedTextFont() const override { return {"Microsoft Sans Serif", 8, false}; }
+    TextMeasurer& Measurer() override { return measurer; }
     void Close() override { closed = true; }
 };
 
