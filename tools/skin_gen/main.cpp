@@ -22,6 +22,7 @@
 #include "png_file.h"
 #include "readability.h"
 #include "skin_table.h"
+#include "tone_fit.h"
 
 namespace zentrova::skin_gen {
 
@@ -43,7 +44,8 @@ std::string SkinPath(const std::string& folder, int number) {
     return folder + name;
 }
 
-Pixels8 Finish(const SkinRecipe& recipe) {
+// The rendered skin with the shared finish, before its mean is fitted.
+Image Finish(const SkinRecipe& recipe) {
     Image image = recipe.render(kSkinSide);
     const Color raw = image.Mean();
     std::printf("skin %02d  %-46s raw mean %6.1f %6.1f %6.1f", recipe.number, recipe.look, raw.r * 255,
@@ -51,13 +53,17 @@ Pixels8 Finish(const SkinRecipe& recipe) {
     if (recipe.contrast != 1.0) ScaleContrast(image, recipe.contrast);
     UnsharpMask(image, 1.0, recipe.sharpen);
     AddGrain(image, recipe.grain, 0xC0FFEEu + static_cast<std::uint32_t>(recipe.number));
-    return FitMean(image, recipe.mean);
+    return image;
 }
 
 // Writes the skin, reads the file back as the program's loader would and
 // checks what it holds.
 SkinResult MakeSkin(const SkinRecipe& recipe, const std::string& folder) {
-    SkinResult result{&recipe, Finish(recipe), false};
+    // A text colour that would not stand out tones the whole skin darker
+    // or lighter; its hue and texture stay.
+    ToneFit toned = FitToneForText(Finish(recipe), recipe.mean, recipe.text, kReadableContrast);
+    const Rgb8 target = toned.mean;
+    SkinResult result{&recipe, std::move(toned.pixels), false};
     const std::string path = SkinPath(folder, recipe.number);
     if (!WriteFile(path, EncodeBmp32(result.pixels))) {
         std::printf("\n  cannot write %s\n", path.c_str());
@@ -73,14 +79,16 @@ SkinResult MakeSkin(const SkinRecipe& recipe, const std::string& folder) {
     }
 
     const MeanColor mean = MeasureMean(*decoded);
-    const bool meanOk = std::fabs(mean.r - recipe.mean.r) <= kMeanTolerance &&
-                        std::fabs(mean.g - recipe.mean.g) <= kMeanTolerance &&
-                        std::fabs(mean.b - recipe.mean.b) <= kMeanTolerance;
+    const bool meanOk = std::fabs(mean.r - target.r) <= kMeanTolerance &&
+                        std::fabs(mean.g - target.g) <= kMeanTolerance && std::fabs(mean.b - target.b) <= kMeanTolerance;
     const double clash = TextClashShare(*decoded, recipe.text, kClashDistance);
-    const bool textOk = clash <= kMaxClashShare;
-    std::printf("  mean %6.2f %6.2f %6.2f (want %3d %3d %3d)  text %5.1f away, clash %4.1f%%%s%s\n", mean.r,
-                mean.g, mean.b, recipe.mean.r, recipe.mean.g, recipe.mean.b, ColorDistance(mean, recipe.text),
-                clash * 100, meanOk ? "" : "  MEAN OFF", textOk ? "" : "  TEXT CLASH");
+    const double contrast = TextContrast(*decoded, recipe.text);
+    const bool textOk = clash <= kMaxClashShare && contrast >= kReadableContrast;
+    std::printf("  mean %6.2f %6.2f %6.2f (want %3d %3d %3d, table %3d %3d %3d)  text %5.1f away, clash %4.1f%%, "
+                "contrast %5.2f:1%s%s\n",
+                mean.r, mean.g, mean.b, target.r, target.g, target.b, recipe.mean.r, recipe.mean.g, recipe.mean.b,
+                ColorDistance(mean, recipe.text), clash * 100, contrast, meanOk ? "" : "  MEAN OFF",
+                textOk ? "" : "  TEXT UNREADABLE");
     result.ok = meanOk && textOk;
     return result;
 }
