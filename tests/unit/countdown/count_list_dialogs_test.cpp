@@ -33,6 +33,8 @@ struct ListRig : SettingsWindowRig {
             store.PutString(kCountTitlePath, Numbered("Count", static_cast<int>(i)), titles[i]);
             store.PutDouble(kCountTitlePath, Numbered("CountDate", static_cast<int>(i)), kDay + static_cast<double>(i));
             store.PutDouble(kCountTitlePath, Numbered("CountTime", static_cast<int>(i)), kNoon);
+            // As a version before yearly events wrote them.
+            store.Remove(kCountTitlePath, Numbered("CountYearly", static_cast<int>(i)));
         }
         store.PutDword(kCountTitlePath, "CountMax", static_cast<int>(titles.size()));
         store.PutDword(kCountTitlePath, "CountIndex", selected);
@@ -112,16 +114,73 @@ TEST(DeleteDialog, ASingleEntryStaysAndTheStoreLosesIndexOne) {
     EXPECT_EQ(rig.StoredTitles(), (std::vector<std::string>{"Alpha"}));
 }
 
-TEST(DeleteDialog, OpenedEarlierItNamesTheOldSelectionButDeletesTheCurrentOne) {
+// The dialog does not block the settings window: whatever is selected when
+// OK is pressed, it deletes the entry it names, and the selected entry stays
+// selected.
+TEST(DeleteDialog, DeletesTheEntryItNamesAfterTheSelectionChanged) {
+    struct Case {
+        int chosenAfterOpening;
+        std::vector<std::string> left;
+        std::string selectedAfter;
+    };
+    const Case cases[] = {
+        {2, {"Alpha", "Gamma"}, "Gamma"},
+        {0, {"Alpha", "Gamma"}, "Alpha"},
+    };
+    for (const Case& c : cases) {
+        ListRig rig({"Alpha", "Beta", "Gamma"}, 1);
+        rig.controls().Press("Button6");
+        auto& dialog = rig.dialogs.deletes.back();
+        EXPECT_EQ(dialog.view.text, "Selected \"Beta \"");
+        rig.titleList().UserChoose(c.chosenAfterOpening);
+        dialog.dialog->OKBtnClick();
+        EXPECT_EQ(rig.Titles(), c.left) << c.chosenAfterOpening;
+        EXPECT_EQ(rig.settings.CountText, c.selectedAfter);
+        EXPECT_EQ(rig.titleList().Items().size(), 2u);
+        EXPECT_EQ(rig.titleList().SelectedIndex(), rig.settings.CountIndex);
+        EXPECT_EQ(rig.StoredTitles(), c.left);
+        EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountIndex"), rig.settings.CountIndex);
+    }
+}
+
+// Beta moved up when Alpha went; the first dialog still finds it. A second
+// dialog for Beta then finds it gone, deletes nothing and says so.
+TEST(DeleteDialog, FindsItsEntryWhereItMovedAndDeletesNothingOnceItIsGone) {
     ListRig rig({"Alpha", "Beta", "Gamma"}, 1);
     rig.controls().Press("Button6");
-    auto& stale = rig.dialogs.deletes.back();
-    EXPECT_EQ(stale.view.text, "Selected \"Beta \"");
-    rig.titleList().UserChoose(2);
-    stale.dialog->OKBtnClick();
-    EXPECT_EQ(rig.Titles(), (std::vector<std::string>{"Alpha", "Beta"}));
-    EXPECT_EQ(rig.settings.CountIndex, 1);
-    EXPECT_EQ(stale.view.text, "Selected \"Beta \"");
+    rig.controls().Press("Button6");
+    rig.titleList().UserChoose(0);
+    rig.controls().Press("Button6");
+    rig.dialogs.deletes[2].dialog->OKBtnClick();  // Alpha
+    EXPECT_EQ(rig.Titles(), (std::vector<std::string>{"Beta", "Gamma"}));
+
+    rig.dialogs.deletes[0].dialog->OKBtnClick();  // Beta, now first
+    EXPECT_EQ(rig.Titles(), (std::vector<std::string>{"Gamma"}));
+    rig.store.ClearJournal();
+    rig.displays.calls.clear();
+
+    auto& late = rig.dialogs.deletes[1];
+    late.dialog->OKBtnClick();
+    EXPECT_EQ(rig.Titles(), (std::vector<std::string>{"Gamma"}));
+    EXPECT_EQ(rig.host.calls.back(), std::string("message:") + kCountEntryGoneMessage);
+    EXPECT_EQ(rig.store.WriteCount(), 0u);
+    EXPECT_TRUE(rig.displays.calls.empty());
+    EXPECT_TRUE(late.view.closed);
+}
+
+// The whole text on one line: a long title is cut with an ellipsis, the
+// frame around it never. Each character is 8 pixels wide here.
+TEST(DeleteDialog, FitsTheSelectedTextOnOneLine) {
+    test::EmWideMeasurer measurer;
+    const FontChoice font{"Microsoft Sans Serif", 8, false};
+    const std::string framed = "Selected \"Christmas Countdown \"";  // 31 characters
+    EXPECT_EQ(FittedSelectedEntryText("Christmas Countdown", font, 31 * 8, measurer), framed);
+    EXPECT_EQ(FittedSelectedEntryText("Christmas Countdown", font, 30 * 8, measurer), "Selected \"Christmas Count... \"");
+    EXPECT_EQ(FittedSelectedEntryText("Christmas Countdown", font, 14 * 8, measurer), "Selected \"... \"");
+
+    ListRig rig({"Grandma's 80th birthday party at the lake house"}, 0);
+    rig.controls().Press("Button6");
+    EXPECT_EQ(rig.dialogs.deletes.back().view.text, "Selected \"Grandma's 80th birthday party at the lake house \"");
 }
 
 TEST(DeleteDialog, CancelChangesNothing) {
@@ -134,14 +193,27 @@ TEST(DeleteDialog, CancelChangesNothing) {
     EXPECT_TRUE(rig.displays.calls.empty());
 }
 
-TEST(AddDialog, StartsWithTodayAndNowAndAnEmptyTitle) {
-    ListRig rig({"Alpha"}, 0);
-    rig.time.now = {2026, 12, 9, 15, 4, 5, 600};
-    rig.controls().Press("Button5");
-    const auto& view = rig.dialogs.adds.back().view;
-    EXPECT_EQ(view.date, (CivilDate{2026, 12, 9}));
-    EXPECT_EQ(view.time, (TimeOfDay{15, 4, 5}));
-    EXPECT_EQ(view.title, "");
+TEST(AddDialog, StartsAtTheNextWholeHourWithAnEmptyTitle) {
+    struct Case {
+        LocalTime now;
+        CivilDate date;
+        TimeOfDay time;
+    };
+    const Case cases[] = {
+        {{2026, 12, 9, 15, 4, 5, 600}, {2026, 12, 9}, {16, 0, 0}},
+        {{2026, 12, 9, 15, 0, 0, 0}, {2026, 12, 9}, {16, 0, 0}},
+        {{2026, 12, 31, 23, 30, 0, 0}, {2027, 1, 1}, {0, 0, 0}},
+        {{2028, 2, 28, 23, 0, 0, 0}, {2028, 2, 29}, {0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        ListRig rig({"Alpha"}, 0);
+        rig.time.now = c.now;
+        rig.controls().Press("Button5");
+        const auto& view = rig.dialogs.adds.back().view;
+        EXPECT_EQ(view.date, c.date) << c.now.day << " " << c.now.hour;
+        EXPECT_EQ(view.time, c.time) << c.now.day << " " << c.now.hour;
+        EXPECT_EQ(view.title, "");
+    }
 }
 
 TEST(AddDialog, AppendsDeltaSelectsItWritesItAndPointsTheCountdownAtIt) {
@@ -162,7 +234,8 @@ TEST(AddDialog, AppendsDeltaSelectsItWritesItAndPointsTheCountdownAtIt) {
     EXPECT_EQ(rig.settings.CountIndex, 2);
     EXPECT_EQ(rig.settings.CountText, "Delta");
     EXPECT_EQ(test::WrittenNames(rig.store, kCountTitlePath),
-              (std::vector<std::string>{"Count2", "CountDate2", "CountTime2", "CountIndex", "CountMax"}));
+              (std::vector<std::string>{"Count2", "CountDate2", "CountTime2", "CountYearly2", "CountIndex",
+                                        "CountMax"}));
     EXPECT_EQ(StoredDouble(rig.store, kCountTitlePath, "CountDate2"), EncodeDate(2027, 3, 14));
     EXPECT_EQ(StoredDouble(rig.store, kCountTitlePath, "CountTime2"), EncodeTime(9, 26, 53));
     EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountMax"), 3);
@@ -175,6 +248,34 @@ TEST(AddDialog, AppendsDeltaSelectsItWritesItAndPointsTheCountdownAtIt) {
     later.form.FormCreate();
     EXPECT_EQ(later.settings.CountText, "Delta");
     EXPECT_EQ(later.settings.CountMax, 3);
+}
+
+// "Every year" is stored beside the entry, kept when a delete rewrites the
+// list, and read back; a store written before it existed reads as once.
+TEST(AddDialog, EveryYearIsStoredKeptAndReadBack) {
+    ListRig rig({"Alpha", "Beta"}, 0);
+    EXPECT_FALSE(rig.settings.CountList[1].yearly);
+    for (const std::string& call : rig.host.calls) EXPECT_EQ(call.rfind("error:", 0), std::string::npos) << call;
+    rig.controls().Press("Button5");
+    auto& add = rig.dialogs.adds.back();
+    add.view.title = "Birthday";
+    add.view.everyYear = true;
+    add.dialog->OKBtnClick();
+    EXPECT_TRUE(rig.settings.CountList[2].yearly);
+    EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountYearly2"), 1);
+
+    rig.titleList().UserChoose(0);
+    rig.Delete();  // Alpha goes; Birthday moves to index 1
+    EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountYearly1"), 1);
+    EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountYearly0"), 0);
+    EXPECT_FALSE(rig.store.Get(kCountTitlePath, "CountYearly2"));
+
+    SettingsWindowRig later;
+    later.store = rig.store;
+    later.form.FormCreate();
+    EXPECT_EQ(later.settings.CountList[1].title, "Birthday");
+    EXPECT_TRUE(later.settings.CountList[1].yearly);
+    EXPECT_FALSE(later.settings.CountList[0].yearly);
 }
 
 TEST(AddDialog, AnEmptyTitleAndAPastDateAreAccepted) {

@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <variant>
 #include <vector>
 
 #include "countdown/countdown_face.h"
+#include "countdown/countdown_layout.h"
 
 namespace zentrova {
 namespace {
@@ -229,6 +231,48 @@ TEST_F(CountdownWindowTest, ALongTitleStaysOnOneLineEndingWithAnEllipsis) {
     Window().CountForm();
     Window().OnTimer();
     EXPECT_EQ(Texts(surface.frames.back()).front(), "New Year 2027");
+}
+
+// Now is 8 December 2026 10:20:30. A passed event counts the time since it
+// under a marked title; made yearly, it counts to the same moment next year.
+TEST_F(CountdownWindowTest, APassedEventCountsUpMarkedAndAYearlyOneCountsToNextYear) {
+    settings.CountList[0] = {"Exam", EncodeDate(2026, 12, 7), EncodeTime(9, 0, 0)};
+    settings.CountText = "Exam";
+    Window().FormCreate();
+    EXPECT_TRUE(Window().Passed());
+    EXPECT_EQ(Texts(surface.frames.back()).front(), "Exam (passed)");
+    EXPECT_EQ(Numbers(surface.frames.back()), (std::vector<std::string>{"00", "00", "01", "01", "20", "30"}));
+
+    settings.CountList[0].yearly = true;
+    Window().CountForm();
+    Window().OnTimer();
+    EXPECT_FALSE(Window().Passed());
+    EXPECT_EQ(Texts(surface.frames.back()).front(), "Exam");
+    EXPECT_EQ(Numbers(surface.frames.back()), (std::vector<std::string>{"00", "11", "29", "22", "39", "30"}));
+}
+
+// The title's two ends lie on the plate where it is at least half opaque
+// along the title's middle row, which on an oval is far narrower than the face.
+TEST_F(CountdownWindowTest, ALongTitleFitsThePlatesOwnWidth) {
+    settings.CountText = "Grandma's 80th birthday party at the lake house";
+    for (bool oval : {false, true}) {
+        settings.CountRectOval = oval;
+        Window().FormCreate();
+        const FacePlanes& planes = Window().Planes();
+        const CountdownLayout layout = CountdownLayoutFor(Window().FaceSize(), oval);
+        const int row = static_cast<int>(layout.title.y + layout.title.height / 2);
+        int left = planes.width, right = -1;
+        for (int x = 0; x < planes.width; ++x) {
+            if (planes.alpha[static_cast<std::size_t>(row) * planes.width + x] < 128) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+        }
+        const std::string& shown = Window().ShownTitle();
+        ASSERT_EQ(shown.substr(shown.size() - 3), "...") << oval;
+        const int shownWidth = static_cast<int>(shown.size()) * 22;  // 22 pixels a character
+        EXPECT_LE(shownWidth, right - left + 2) << oval;
+        EXPECT_GT(shownWidth + 22, (right - left + 2) * 0.9) << oval;  // and not cut much shorter
+    }
 }
 
 TEST_F(CountdownWindowTest, TheTextsFadeWithTheFace) {

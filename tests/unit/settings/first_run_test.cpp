@@ -41,6 +41,7 @@ TEST(FirstRun, WritesEveryDefaultWithItsType) {
         {&kCountdownPath, "CountBorder", 1}, {&kCountdownPath, "CountRectOval", 0},
         {&kCountdownPath, "CountLeft", 512}, {&kCountdownPath, "CountTop", 40},
         {&kCountTitlePath, "Count0", "Christmas Countdown"}, {&kCountTitlePath, "Count1", "New Year Countdown"},
+        {&kCountTitlePath, "CountYearly0", 1}, {&kCountTitlePath, "CountYearly1", 1},
         {&kCountTitlePath, "CountIndex", 0}, {&kCountTitlePath, "CountMax", 2},
         {&kCalendarPath, "CalendarSize", 5}, {&kCalendarPath, "CalendarSkin", 9},
         {&kCalendarPath, "CalendarTransparent", 0}, {&kCalendarPath, "CalendarTimeIndex", 0},
@@ -109,8 +110,8 @@ TEST(FirstRun, WritesKeysAndValuesInLoadOrder) {
                                         "CountGo", "CountSky", "CountBorder", "CountRectOval", "CountLeft",
                                         "CountTop"}));
     EXPECT_EQ(WrittenNames(store, kCountTitlePath),
-              (std::vector<std::string>{"Count0", "CountDate0", "CountTime0", "Count1", "CountDate1", "CountTime1",
-                                        "CountIndex", "CountMax"}));
+              (std::vector<std::string>{"Count0", "CountDate0", "CountTime0", "CountYearly0", "Count1", "CountDate1",
+                                        "CountTime1", "CountYearly1", "CountIndex", "CountMax"}));
     EXPECT_EQ(WrittenNames(store, kCalendarPath),
               (std::vector<std::string>{"CalendarSize", "CalendarSkin", "CalendarTransparent", "CalendarTimeIndex",
                                         "CalendarDateIndex", "CalendarFont", "CalendarShow", "CalendarTimeShow",

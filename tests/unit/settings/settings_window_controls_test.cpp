@@ -212,19 +212,24 @@ TEST_F(Started, NewRegionalSettingsRebuildTheTitleListKeepingTheSelection) {
     EXPECT_TRUE(displays.calls.empty());  // the list's own handler did not run
 }
 
-TEST_F(Started, FontListsTakeTheChosenNameAndTheCalendarsEveryKeystroke) {
+TEST_F(Started, FontListsTakeTheChosenNameAndTheCalendarsTypedNameOnceInstalled) {
     controls().List("ComboBox3").UserChoose(3);
     EXPECT_EQ(settings.ClockFont, "Courier New");
     EXPECT_FALSE(controls().List("ComboBox5").UserType("Wingdings"));
     EXPECT_EQ(settings.CountFont, "Tahoma");
 
+    // The beginnings of a name are no family: the calendar keeps its font
+    // (and its face) until the name is whole.
     displays.calls.clear();
+    host.missingFonts = {"V", "Ve", "Ver", "Verd", "Verda", "Verdan"};
     FakeList& calendarFont = controls().List("ComboBox7");
-    for (const char* typed : {"V", "Ve", "Ver"}) {
+    for (const char* typed : {"V", "Ve", "Ver", "Verd", "Verda", "Verdan", "Verdana"}) {
         ASSERT_TRUE(calendarFont.UserType(typed));
-        EXPECT_EQ(settings.CalendarFont, typed);
+        EXPECT_EQ(settings.CalendarFont, std::string(typed) == "Verdana" ? "Verdana" : "Tahoma") << typed;
     }
-    EXPECT_EQ(displays.Count("rebuild calendar"), 3);
+    ASSERT_TRUE(calendarFont.UserType(""));
+    EXPECT_EQ(settings.CalendarFont, "Verdana");
+    EXPECT_EQ(displays.Count("rebuild calendar"), 1);
 }
 
 TEST_F(Started, FormatListsStoreTheChosenIndex) {

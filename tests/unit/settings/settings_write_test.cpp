@@ -131,7 +131,7 @@ TEST(SettingsList, AddWritesTheNewEntryThenCounters) {
     settings.CountIndex = 2;
     ASSERT_FALSE(WriteListAfterAdd(store, settings, 2));
     EXPECT_EQ(WrittenNames(store, kCountTitlePath),
-              (std::vector<std::string>{"Count2", "CountDate2", "CountTime2", "CountIndex", "CountMax"}));
+              (std::vector<std::string>{"Count2", "CountDate2", "CountTime2", "CountYearly2", "CountIndex", "CountMax"}));
     EXPECT_EQ(StoredString(store, kCountTitlePath, "Count2"), "Delta");
     EXPECT_EQ(StoredDouble(store, kCountTitlePath, "CountDate2"), 46500.0);
     EXPECT_EQ(StoredDouble(store, kCountTitlePath, "CountTime2"), 0.75);
@@ -179,9 +179,9 @@ TEST(SettingsList, DeleteRewritesTheListAndRemovesTheOldLast) {
     std::vector<std::string> order;
     for (const auto& op : store.Journal())
         order.push_back((op.kind == MemoryStore::Operation::Kind::Delete ? "-" : "") + op.name);
-    EXPECT_EQ(order, (std::vector<std::string>{"Count0", "CountDate0", "CountTime0", "Count1", "CountDate1",
-                                               "CountTime1", "-Count2", "-CountDate2", "-CountTime2", "CountIndex",
-                                               "CountMax"}));
+    EXPECT_EQ(order, (std::vector<std::string>{"Count0", "CountDate0", "CountTime0", "CountYearly0", "Count1",
+                                               "CountDate1", "CountTime1", "CountYearly1", "-Count2", "-CountDate2",
+                                               "-CountTime2", "-CountYearly2", "CountIndex", "CountMax"}));
 }
 
 TEST(SettingsList, DeleteOnASingleEntryKeepsItAndRemovesIndexOne) {
@@ -215,7 +215,7 @@ TEST(SettingsList, ValueThatCannotBeWrittenStopsTheListWrite) {
     SetEntries(settings, {"Alpha", "Beta", "Gamma"});
     store.FailSet("CountDate1");
     EXPECT_EQ(WriteListAfterDelete(store, settings), "Failed to set data for 'CountDate1'");
-    EXPECT_EQ(WrittenNames(store, kCountTitlePath), (std::vector<std::string>{"Count0", "CountDate0", "CountTime0", "Count1"}));
+    EXPECT_EQ(WrittenNames(store, kCountTitlePath), (std::vector<std::string>{"Count0", "CountDate0", "CountTime0", "CountYearly0", "Count1"}));
     EXPECT_EQ(StoredDword(store, kCountTitlePath, "CountMax"), 2);
 }
 
