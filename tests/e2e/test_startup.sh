@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up under Wine: the first start writes every default and shows the
 # settings window and the tray icon; a second copy ends at once; the tray
-# menu's "Close" ends the program; a later start keeps the settings hidden.
+# menu's "Close" ends the program; a later start keeps the settings hidden,
+# and a start while it runs hands over: the running copy shows its settings.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 e2e_setup startup
@@ -78,6 +79,9 @@ expect_value "$list" CountDate0 "REG_BINARY $christmas"
 expect_value "$list" CountDate1 "REG_BINARY $new_year"
 expect_value "$list" CountTime0 "REG_BINARY 0000000000000000"
 expect_value "$list" CountTime1 "REG_BINARY 0000000000000000"
+# Both seeded events come round every year.
+expect_value "$list" CountYearly0 "REG_DWORD 0x1"
+expect_value "$list" CountYearly1 "REG_DWORD 0x1"
 
 # First-run positions: the settings window's outer size under Wine's standard
 # metrics is 406 x 346 on the 1024 x 768 screen, so the stored positions are
@@ -117,5 +121,17 @@ e2e_wait_tray 30 >/dev/null
 sleep 1
 ! e2e_window_visible "Zentrova Settings" || e2e_fail "a later start showed the settings window"
 e2e_process_running "$third" || e2e_fail "the later start did not keep running"
+
+# Starting again while it runs: the new copy ends, and the running one shows
+# its settings window, in front, with its tray icon still there.
+e2e_start_zentrova
+fourth=$E2E_PID
+e2e_wait_exit 30 "$fourth" || e2e_fail "the start while a copy runs did not end"
+[[ "$E2E_EXIT_CODE" == 0 ]] || e2e_fail "the start while a copy runs ended with $E2E_EXIT_CODE"
+settings=$(e2e_wait_window "Zentrova Settings" 20) || e2e_fail "a second start did not bring up the settings window"
+e2e_screenshot second-start.png "$settings" >/dev/null
+e2e_tray_visible || e2e_fail "the tray icon went when the settings window was handed over"
+e2e_process_running "$third" || e2e_fail "the running copy ended"
+[[ "$(e2e_count_processes zentrova.exe)" == 1 ]] || e2e_fail "not exactly one copy runs after the hand-over"
 
 e2e_pass
