@@ -2,8 +2,8 @@
 # The countdown window under Wine, with a list seeded in the registry: the
 # window shows at its stored place with the selected entry's title; the
 # seconds change on screen while the title, the labels and the larger
-# fields stay; a target in the past is still counted, its negative years
-# written as a zero, a minus sign and the number; the oval face's size
+# fields stay; a target in the past counts up the time since it, two digits
+# a field, never a minus sign; the oval face's size
 # follows from the rectangle's by the face arithmetic whatever the drawing
 # font and the bold switch say, and CountSky 1 gives it the rounded outline;
 # "Close" in its menu ends the program; CountShow 0 hides it.
@@ -111,9 +111,10 @@ zd_next_second_shots "$COUNT" past-a.ppm past-b.ppm
 past_title_w=$(extent_width "$E2E_DIR/past-a.ppm" "$(title_box)")
 ((past_title_w > soon_title_w + 40)) ||
   e2e_fail "the long title of the selected entry is $past_title_w pixels wide, the short one $soon_title_w"
-# Years -1 is written "0-1": wider than the "00" of the entry ahead.
+# A year since: "01", two digits like the "00" of the entry ahead, where a
+# negative field would be written "0-1".
 past_years_w=$(extent_width "$E2E_DIR/past-a.ppm" "$(years_box)")
-((past_years_w >= soon_years_w + 3)) ||
+((past_years_w <= soon_years_w + 2)) ||
   e2e_fail "the past target's years are $past_years_w pixels wide, the \"00\" of the future one $soon_years_w"
 changed=$(zd_differing "$E2E_DIR/past-a.ppm" "$E2E_DIR/past-b.ppm" 2 "$(zd_rect $((W * 5 / 6)) $((H / 2)) "$W" "$H")")
 ((changed >= 10)) || e2e_fail "the past target's seconds did not change ($changed pixels changed)"
