@@ -50,7 +50,7 @@ public:
     void Close() override { window_.Hide(); }
 
 private:
-    GdiTextMeasurer measurer_;
+    GdiTextMeasurer measurer_{GdiTextMeasurer::DrawnBy::Gdi};
     TOKBottomDlg logic_;
     DialogWindow window_;
 };

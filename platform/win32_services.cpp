@@ -74,8 +74,7 @@ SizeI TextExtent(const std::string& family, int emPixels, bool bold, const std::
     if (!dc) return {};
     UniqueFont font(CreateFontA(-std::max(emPixels, 1), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_DONTCARE,
-                                DrawableFontFamily(family).substr(0, LF_FACESIZE - 1).c_str()));
+                                DEFAULT_PITCH | FF_DONTCARE, family.substr(0, LF_FACESIZE - 1).c_str()));
     ScopedSelect select(dc.get(), font.get());
     SIZE size{};
     GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
@@ -93,11 +92,15 @@ SizeI GdiTextMeasurer::Measure(const std::string& family, int points, const std:
     // At 96 DPI, not the screen's: the window scales the result by the DPI
     // of its own monitor, which may differ from the screen's.
     constexpr int kPointsPerInch = 72;
-    return TextExtent(family, MulDiv(std::max(points, 1), kDesignDpi, kPointsPerInch), false, text);
+    return TextExtent(FamilyAsDrawn(family), MulDiv(std::max(points, 1), kDesignDpi, kPointsPerInch), false, text);
 }
 
 SizeI GdiTextMeasurer::MeasurePixels(const std::string& family, int emPixels, bool bold, const std::string& text) {
-    return TextExtent(family, emPixels, bold, text);
+    return TextExtent(FamilyAsDrawn(family), emPixels, bold, text);
+}
+
+std::string GdiTextMeasurer::FamilyAsDrawn(const std::string& family) const {
+    return drawnBy_ == DrawnBy::GdiPlus ? DrawableFontFamily(family) : family;
 }
 
 }  // namespace zentrova::platform

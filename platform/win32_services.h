@@ -38,11 +38,19 @@ private:
 };
 
 // Measures text with GDI on a screen-compatible canvas, sizes in points at
-// 96 DPI whatever the screen's DPI.
+// 96 DPI whatever the screen's DPI. For text that GDI+ draws, a family GDI+
+// lacks is measured as the first-run font it is drawn in; text that GDI
+// itself draws (a dialog's) is measured in the family as GDI maps it.
 class GdiTextMeasurer final : public TextMeasurer {
 public:
+    enum class DrawnBy { GdiPlus, Gdi };
+    explicit GdiTextMeasurer(DrawnBy drawnBy = DrawnBy::GdiPlus) : drawnBy_(drawnBy) {}
     SizeI Measure(const std::string& family, int points, const std::string& text) override;
     SizeI MeasurePixels(const std::string& family, int emPixels, bool bold, const std::string& text) override;
+
+private:
+    std::string FamilyAsDrawn(const std::string& family) const;
+    DrawnBy drawnBy_;
 };
 
 }  // namespace zentrova::platform
