@@ -41,7 +41,9 @@ struct ChildStyle {
 
 ChildStyle StyleOf(DialogControlKind kind) {
     switch (kind) {
-        case DialogControlKind::Text: return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+        // Every text is one line high: a line too long is cut, never
+        // wrapped into a clipped second line.
+        case DialogControlKind::Text: return {"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, 0};
         case DialogControlKind::Edit: return {"EDIT", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 0};
         case DialogControlKind::DatePicker: return {DATETIMEPICK_CLASSA, WS_TABSTOP | DTS_SHORTDATEFORMAT, 0};
         case DialogControlKind::TimePicker: return {DATETIMEPICK_CLASSA, WS_TABSTOP | DTS_TIMEFORMAT, 0};
