@@ -34,6 +34,7 @@ public:
 protected:
     void Rebuild() override { CalendarForm(); }
     void Refresh(const LocalTime& now) override;
+    std::string SpokenValue() const override;
     // The arrow squares page the month before the drag starts.
     void OnLeftPress(PointI client) override;
 

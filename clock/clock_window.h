@@ -45,6 +45,7 @@ protected:
     void Rebuild() override { Dial(); }
     // The tick's redraw when the second has changed: fresh texts, then Draw.
     void Refresh(const LocalTime& now) override;
+    std::string SpokenValue() const override;
 
 private:
     void ChooseFormats();

@@ -45,6 +45,7 @@ public:
 protected:
     void Rebuild() override { CountForm(); }
     void Refresh(const LocalTime& now) override;
+    std::string SpokenValue() const override;
 
 private:
     Settings& options_;
@@ -53,6 +54,11 @@ private:
     CountdownFields now_;
     CountdownFields target_;
     int monthLength_ = 0;
+    CountdownFields event_;  // the selected entry's date and time, unborrowed
+    // Whether the last frame's event lay ahead; unknown after CountForm, so
+    // choosing a passed entry announces nothing.
+    bool aheadKnown_ = false;
+    bool ahead_ = false;
     std::array<std::string, 6> fieldTexts_;
     std::string shownTitle_;
 };

@@ -92,6 +92,9 @@ protected:
     void SetFaceSize(SizeI size, SizeI capacity);
     // Formats the window's texts for `now` and draws a frame.
     virtual void Refresh(const LocalTime& now) = 0;
+    // What a screen reader hears as the window's value, from the texts the
+    // last Refresh formatted.
+    virtual std::string SpokenValue() const = 0;
     // Runs on a left press before the drag starts.
     virtual void OnLeftPress(PointI /*client*/) {}
 
@@ -106,6 +109,13 @@ protected:
 private:
     // `catchingUp`: redraw even in the same second, and restart the ticks.
     void Tick(bool catchingUp);
+    // Hands a changed spoken value to the surface, at most once a second: a
+    // change within the second already told waits for the next refresh.
+    void TellSpokenValue(TimeOfDay time);
+
+    std::string spoken_;
+    TimeOfDay spokenAt_;
+    bool spokenOnce_ = false;
 };
 
 }  // namespace zentrova
