@@ -41,6 +41,7 @@ LayeredWindow::LayeredWindow(const char* caption, HWND owner) {
     target_.window = Handle();
     target_.screenDc = screenDc_;
     target_.memoryDc = memoryDc_.get();
+    spoken_ = AccessibleValue(Handle());
 }
 
 LayeredWindow::~LayeredWindow() {
@@ -99,6 +100,10 @@ void LayeredWindow::Push(const Frame& frame) {
     });
 }
 
+void LayeredWindow::SetSpokenValue(const std::string& value) { spoken_.Set(value); }
+
+void LayeredWindow::Announce(const std::string& text) { spoken_.Announce(text); }
+
 void LayeredWindow::ShowPopupMenu(PointI screen) {
     UniqueMenu menu(CreatePopupMenu());
     if (!menu) return;
@@ -151,6 +156,9 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             // the suggested rectangle is not taken, the face decides the size.
             if (events_) events_->OnDpiChanged(HIWORD(wParam));
             return 0;
+        case WM_GETOBJECT:
+            if (const std::optional<LRESULT> answer = spoken_.Answer(wParam, lParam)) return *answer;
+            return WindowBase::HandleMessage(message, wParam, lParam);
         case WM_DISPLAYCHANGE:
             if (events_) events_->OnDisplayChange();
             return 0;

@@ -7,6 +7,7 @@
 #include "face/display_surface.h"
 #include "face/shown_frame.h"
 #include "face/tick_period.h"
+#include "platform/accessible_value.h"
 #include "platform/frame_renderer.h"
 #include "platform/win32_handles.h"
 #include "platform/window_base.h"
@@ -35,6 +36,8 @@ public:
     void ShowPopupMenu(PointI screen) override;
     void ScheduleTicks(int delayMs) override;
     void RestartTicks(int delayMs) override;
+    void SetSpokenValue(const std::string& value) override;
+    void Announce(const std::string& text) override;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -52,6 +55,7 @@ private:
     ShownFrame shown_;
     int tickMs_ = kDisplayTimerMs;
     bool timerRunning_ = false;
+    AccessibleValue spoken_{nullptr};
 };
 
 }  // namespace zentrova::platform

@@ -118,6 +118,10 @@ LRESULT SettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
                 return 0;
             }
             break;
+        case kTurnPageMessage:
+            if (!pages_) return 0;
+            pages_->TurnPage(static_cast<int>(static_cast<INT_PTR>(wParam)));
+            return 1;
         case kDpiChangedMessage: {
             // Moved onto a monitor of another DPI: the suggested rectangle
             // keeps the window's physical size; the controls follow.
