@@ -40,13 +40,13 @@ public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
         if (!out) return E_POINTER;
         *out = nullptr;
-        if (IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IDispatch) || IsEqualIID(id, IID_IAccessible)) {
+        if (IsEqualIID(id, __uuidof(IUnknown)) || IsEqualIID(id, __uuidof(IDispatch)) || IsEqualIID(id, __uuidof(IAccessible))) {
             *out = static_cast<IAccessible*>(this);
             AddRef();
             return S_OK;
         }
         // The window and the children come from the standard object.
-        if (IsEqualIID(id, IID_IOleWindow) || IsEqualIID(id, IID_IEnumVARIANT))
+        if (IsEqualIID(id, __uuidof(IOleWindow)) || IsEqualIID(id, __uuidof(IEnumVARIANT)))
             return standard_->QueryInterface(id, out);
         return E_NOINTERFACE;
     }
@@ -148,13 +148,13 @@ void AccessibleValue::Announce(const std::string& text) {
 std::optional<LRESULT> AccessibleValue::Answer(WPARAM wParam, LPARAM lParam) const {
     if (static_cast<LONG>(lParam) != OBJID_CLIENT) return std::nullopt;
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(window_, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&standard))) ||
+    if (FAILED(CreateStdAccessibleObject(window_, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard))) ||
         !standard) {
         return std::nullopt;
     }
     auto* spoken = new SpokenAccessible(standard, window_, value_);
     // LresultFromObject keeps its own reference for the reader.
-    const LRESULT result = LresultFromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(spoken));
+    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(spoken));
     spoken->Release();
     if (FAILED(static_cast<HRESULT>(result))) return std::nullopt;
     return result;

@@ -67,10 +67,13 @@ SettingsPages::SettingsPages(HWND window, DpiScale scale) : window_(window), sca
         SendMessageA(tabs_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
     }
     const RECT display = PageRect();
+    HWND previous = HWND_TOP;
     for (auto& page : pages_) {
         page = std::make_unique<SettingsPageWindow>(window_, display, router_);
-        // Above the tab control, which would otherwise paint over it.
-        SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        // Above the tab control, which would otherwise paint over it, and in
+        // the tabs' order.
+        SetWindowPos(page->Handle(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = page->Handle();
     }
     ShowPage(0);  // "Clock" in front
 }
