@@ -31,10 +31,11 @@ public:
     const CalendarState& State() const { return state_; }
     const CalendarFace& Face() const { return face_; }
 
+    std::string SpokenValue() const override;
+
 protected:
     void Rebuild() override { CalendarForm(); }
     void Refresh(const LocalTime& now) override;
-    std::string SpokenValue() const override;
     // The arrow squares page the month before the drag starts.
     void OnLeftPress(PointI client) override;
 

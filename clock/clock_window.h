@@ -41,11 +41,12 @@ public:
     Rgb SkinTextColor() const { return skinTextColor_; }
     const FacePlanes& Planes() const { return planes_; }
 
+    std::string SpokenValue() const override;
+
 protected:
     void Rebuild() override { Dial(); }
     // The tick's redraw when the second has changed: fresh texts, then Draw.
     void Refresh(const LocalTime& now) override;
-    std::string SpokenValue() const override;
 
 private:
     void ChooseFormats();

@@ -42,10 +42,11 @@ public:
     // when too long for it.
     const std::string& ShownTitle() const { return shownTitle_; }
 
+    std::string SpokenValue() const override;
+
 protected:
     void Rebuild() override { CountForm(); }
     void Refresh(const LocalTime& now) override;
-    std::string SpokenValue() const override;
 
 private:
     Settings& options_;

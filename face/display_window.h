@@ -75,6 +75,9 @@ public:
     // A fresh wander velocity at the window's scale.
     void DrawVelocity() { motion_.DrawVelocity(context_.random, scale_.Factor()); }
     TimeOfDay LastTime() const { return last_; }
+    // What a screen reader hears as the window's value, from the texts the
+    // last Refresh formatted.
+    virtual std::string SpokenValue() const = 0;
 
 protected:
     // Placement at the saved position, the scale of the monitor there and
@@ -92,9 +95,6 @@ protected:
     void SetFaceSize(SizeI size, SizeI capacity);
     // Formats the window's texts for `now` and draws a frame.
     virtual void Refresh(const LocalTime& now) = 0;
-    // What a screen reader hears as the window's value, from the texts the
-    // last Refresh formatted.
-    virtual std::string SpokenValue() const = 0;
     // Runs on a left press before the drag starts.
     virtual void OnLeftPress(PointI /*client*/) {}
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <tuple>
 
+#include "app/program_names.h"
 #include "clock/date_time_format.h"
 
 namespace zentrova {
@@ -69,6 +70,13 @@ std::string CalendarSpokenValue(const CalendarState& state, const Locale& locale
     today.day = state.TodayDay;
     return state.CalendarTitle + ", today " + FormatDateTime("dddd", today, locale) + ", " +
            FormatWindowsPicture(locale.shortDatePicture, today, locale);
+}
+
+std::string TrayTipText(std::string_view time, std::string_view countdown) {
+    std::string second(time);
+    if (!second.empty() && !countdown.empty()) second += "; ";
+    second += countdown;
+    return second.empty() ? std::string(kApplicationTitle) : std::string(kApplicationTitle) + "\n" + second;
 }
 
 }  // namespace zentrova

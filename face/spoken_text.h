@@ -35,4 +35,8 @@ std::string CountdownReachedText(std::string_view title);
 // Thursday, 12/10/2026" (the short date in the user's own picture).
 std::string CalendarSpokenValue(const CalendarState& state, const Locale& locale);
 
+// The notification icon's tip: the program's name and, on a second line,
+// the clock's time and the countdown's value.
+std::string TrayTipText(std::string_view time, std::string_view countdown);
+
 }  // namespace zentrova

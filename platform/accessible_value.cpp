@@ -5,8 +5,6 @@
 #include <utility>
 
 namespace zentrova::platform {
-namespace {
-
 std::wstring WideFromProgramText(const std::string& text) {
     if (text.empty()) return {};
     const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
@@ -14,6 +12,8 @@ std::wstring WideFromProgramText(const std::string& text) {
     if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
     return wide;
 }
+
+namespace {
 
 std::wstring WindowCaption(HWND window) {
     std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -133,11 +133,12 @@ private:
 
 AccessibleValue::AccessibleValue(HWND window) : window_(window), value_(std::make_shared<std::wstring>()) {}
 
-void AccessibleValue::Set(const std::string& value) {
+bool AccessibleValue::Set(const std::string& value) {
     std::wstring wide = WideFromProgramText(value);
-    if (wide == *value_) return;
+    if (wide == *value_) return false;
     *value_ = std::move(wide);
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
+    return true;
 }
 
 void AccessibleValue::Announce(const std::string& text) {

@@ -12,12 +12,16 @@
 
 namespace zentrova::platform {
 
+// The program's text (the system code page) as the wide calls take it.
+std::wstring WideFromProgramText(const std::string& text);
+
 class AccessibleValue {
 public:
     explicit AccessibleValue(HWND window);
 
-    // Stores the value and tells listening readers, when it differs.
-    void Set(const std::string& value);
+    // Stores the value and tells listening readers, when it differs; true
+    // then.
+    bool Set(const std::string& value);
     // Makes `text` the value and raises an alert on the window, so a reader
     // says it without being asked.
     void Announce(const std::string& text);

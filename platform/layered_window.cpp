@@ -100,7 +100,9 @@ void LayeredWindow::Push(const Frame& frame) {
     });
 }
 
-void LayeredWindow::SetSpokenValue(const std::string& value) { spoken_.Set(value); }
+void LayeredWindow::SetSpokenValue(const std::string& value) {
+    if (spoken_.Set(value) && spokenListener_) spokenListener_();
+}
 
 void LayeredWindow::Announce(const std::string& text) { spoken_.Announce(text); }
 

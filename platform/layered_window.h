@@ -4,6 +4,8 @@
 // that logic, and the "Settings"/"Close" popup menu. Shared by all three
 // display windows.
 
+#include <functional>
+
 #include "face/display_surface.h"
 #include "face/shown_frame.h"
 #include "face/tick_period.h"
@@ -22,6 +24,8 @@ public:
     ~LayeredWindow() override;
 
     void Attach(DisplayEvents& events) { events_ = &events; }
+    // Runs after the spoken value has changed.
+    void OnSpokenChange(std::function<void()> listener) { spokenListener_ = std::move(listener); }
     // Starts the timer once the message loop runs, at the period the logic
     // last asked for; it runs until the program ends, shown or not.
     void StartTimer();
@@ -56,6 +60,7 @@ private:
     int tickMs_ = kDisplayTimerMs;
     bool timerRunning_ = false;
     AccessibleValue spoken_{nullptr};
+    std::function<void()> spokenListener_;
 };
 
 }  // namespace zentrova::platform

@@ -71,6 +71,8 @@ int RunProgram() {
     TForm2 settingsLogic(SettingsWindowLinks{state.settings, store, settingsForm, time, displays, dialogs, locale});
     settingsForm.Attach(settingsLogic);
     displays.AttachSettings(settingsLogic);
+    // The tray tip follows the clock's time and the countdown.
+    displays.OnSpokenChange([&] { settingsForm.Tray().SetTip(displays.TrayTip()); });
     application.OnSystemChange([&](SystemChange change) {
         if (change == SystemChange::Regional) {
             locale = UserLocale();

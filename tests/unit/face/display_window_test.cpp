@@ -26,9 +26,10 @@ public:
     bool draggingDuringPress = true;
     std::string spoken = "first";
 
+    std::string SpokenValue() const override { return spoken; }
+
 protected:
     void Rebuild() override { ++rebuilds; }
-    std::string SpokenValue() const override { return spoken; }
     void Refresh(const LocalTime& now) override {
         ++refreshes;
         lastRefresh = now;

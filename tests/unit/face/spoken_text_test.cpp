@@ -52,6 +52,8 @@ TEST(SpokenTextTest, EachWindowSpeaksWhatItShows) {
         {"countdown, passed by a second", CountdownSpokenValue("Party", kNow, {2026, 12, 10, 10, 15, 59}),
          "Party: 1 second ago"},
         {"countdown, empty title", CountdownSpokenValue("", kNow, {2026, 12, 10, 12, 16, 0}), ": 2 hours"},
+        {"tray tip", TrayTipText("3:21 AM", "Christmas: 14 days"), "Zentrova\n3:21 AM; Christmas: 14 days"},
+        {"tray tip before the windows speak", TrayTipText("", ""), "Zentrova"},
         {"calendar", CalendarSpokenValue(CalendarShowing("December 2026", 2026, 12, 10), english),
          "December 2026, today Thursday, 12/10/2026"},
         {"calendar paged away", CalendarSpokenValue(CalendarShowing("March 2027", 2026, 12, 31), english),
