@@ -42,6 +42,7 @@ LayeredWindow::LayeredWindow(const char* caption, HWND owner) {
     target_.screenDc = screenDc_;
     target_.memoryDc = memoryDc_.get();
     spoken_ = AccessibleValue(Handle());
+    contrast_ = SystemHighContrast();
 }
 
 LayeredWindow::~LayeredWindow() {
@@ -94,7 +95,13 @@ void LayeredWindow::SetVisible(bool visible) {
 }
 
 void LayeredWindow::Push(const Frame& frame) {
-    shown_.Show(frame, [this](const Frame& fresh) {
+    const Frame* shown = &frame;
+    if (contrast_) {
+        contrastFrame_ = frame;
+        ApplyHighContrast(contrastFrame_, *contrast_);
+        shown = &contrastFrame_;
+    }
+    shown_.Show(*shown, [this](const Frame& fresh) {
         const PointI at = Position();
         return renderer_.RenderAndPush(fresh, target_, POINT{at.x, at.y});
     });
@@ -105,6 +112,16 @@ void LayeredWindow::SetSpokenValue(const std::string& value) {
 }
 
 void LayeredWindow::Announce(const std::string& text) { spoken_.Announce(text); }
+
+void LayeredWindow::FollowContrast() {
+    const std::optional<ContrastColours> contrast = SystemHighContrast();
+    if (contrast == contrast_) return;
+    contrast_ = contrast;
+    shown_.Forget();
+    // Reads the monitors and ticks soon; the next second's frame shows the
+    // change.
+    if (events_) events_->OnDisplayChange();
+}
 
 void LayeredWindow::ShowPopupMenu(PointI screen) {
     UniqueMenu menu(CreatePopupMenu());
@@ -160,6 +177,10 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         case WM_GETOBJECT:
             if (const std::optional<LRESULT> answer = spoken_.Answer(wParam, lParam)) return *answer;
+            return WindowBase::HandleMessage(message, wParam, lParam);
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            FollowContrast();
             return WindowBase::HandleMessage(message, wParam, lParam);
         case WM_DISPLAYCHANGE:
             if (events_) events_->OnDisplayChange();

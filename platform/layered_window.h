@@ -10,6 +10,7 @@
 #include "face/shown_frame.h"
 #include "face/tick_period.h"
 #include "platform/accessible_value.h"
+#include "platform/system_contrast.h"
 #include "platform/frame_renderer.h"
 #include "platform/win32_handles.h"
 #include "platform/window_base.h"
@@ -49,6 +50,9 @@ protected:
 private:
     void MouseDown(MouseButton button, LPARAM lParam);
     void MouseUp(MouseButton button);
+    // High contrast turned on or off, or its colours changed: the next frame
+    // is shown afresh in the new colours.
+    void FollowContrast();
 
     DisplayEvents* events_ = nullptr;
     HDC screenDc_ = nullptr;   // GetDC(no window), kept for the window's life
@@ -61,6 +65,10 @@ private:
     bool timerRunning_ = false;
     AccessibleValue spoken_{nullptr};
     std::function<void()> spokenListener_;
+    // The system's colours while high contrast is on, read again when the
+    // system's settings or colours change; every frame is then shown in them.
+    std::optional<ContrastColours> contrast_;
+    Frame contrastFrame_;  // reused from frame to frame
 };
 
 }  // namespace zentrova::platform

@@ -129,6 +129,21 @@ LRESULT SettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             if (pages_) pages_->Relayout(DpiScale{HIWORD(wParam)});
             return 0;
         }
+        case WM_SYSCOLORCHANGE:
+            // The common controls learn of new system colours from their
+            // parent.
+            EnumChildWindows(
+                Handle(),
+                [](HWND child, LPARAM) -> BOOL {
+                    SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+                    return TRUE;
+                },
+                0);
+            [[fallthrough]];
+        case WM_SETTINGCHANGE:
+            // High contrast may have come or gone: everything repaints.
+            RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            break;
         case WM_CLOSE:
             // Closing only hides the window and puts the tray icon back.
             if (logic_) logic_->FormClose();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/system_contrast.h"
 #include "settings/scaled_place.h"
 
 namespace zentrova::platform {
@@ -44,9 +45,10 @@ LRESULT SettingsPageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {
-            // Labels, boxes and sliders: black text on the page's colour.
+            // Labels, boxes and sliders: black text on the page's colour, or
+            // the system's window text in high contrast.
             HDC dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, RGB(0, 0, 0));
+            SetTextColor(dc, SystemHighContrast() ? GetSysColor(COLOR_WINDOWTEXT) : RGB(0, 0, 0));
             SetBkColor(dc, GetSysColor(COLOR_WINDOW));
             return reinterpret_cast<LRESULT>(PageBrush());
         }
