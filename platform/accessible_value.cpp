@@ -1,5 +1,6 @@
 #include "platform/accessible_value.h"
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <utility>
@@ -15,12 +16,6 @@ std::wstring WideFromProgramText(const std::string& text) {
 
 namespace {
 
-std::wstring WindowCaption(HWND window) {
-    std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    caption.resize(static_cast<std::size_t>(GetWindowTextW(window, caption.data(), static_cast<int>(caption.size()))));
-    return caption;
-}
-
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 HRESULT ReturnText(const std::wstring& text, BSTR* out) {
@@ -29,12 +24,17 @@ HRESULT ReturnText(const std::wstring& text, BSTR* out) {
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
-// The standard client object with its name and value replaced; every other
+// What replaces the standard object's answers; a null text keeps its own.
+struct SpokenTexts {
+    std::shared_ptr<const std::wstring> name;
+    std::shared_ptr<const std::wstring> value;
+};
+
+// The standard client object with its name or value replaced; every other
 // question goes to the standard object.
 class SpokenAccessible final : public IAccessible {
 public:
-    SpokenAccessible(IAccessible* standard, HWND window, std::shared_ptr<std::wstring> value)
-        : standard_(standard), window_(window), value_(std::move(value)) {}
+    SpokenAccessible(IAccessible* standard, SpokenTexts texts) : standard_(standard), texts_(std::move(texts)) {}
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** out) override {
@@ -71,14 +71,14 @@ public:
         return standard_->Invoke(member, id, locale, flags, params, result, exception, argError);
     }
 
-    // IAccessible: name and value of the window itself are ours.
+    // IAccessible: the window's own name and value may be ours.
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        if (!IsSelf(child)) return standard_->get_accName(child, name);
-        return ReturnText(WindowCaption(window_), name);
+        if (!IsSelf(child) || !texts_.name) return standard_->get_accName(child, name);
+        return ReturnText(*texts_.name, name);
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
-        if (!IsSelf(child)) return standard_->get_accValue(child, value);
-        return ReturnText(*value_, value);
+        if (!IsSelf(child) || !texts_.value) return standard_->get_accValue(child, value);
+        return ReturnText(*texts_.value, value);
     }
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override { return standard_->get_accChildCount(count); }
@@ -125,11 +125,52 @@ private:
 
     LONG references_ = 1;
     IAccessible* standard_;  // one reference, ours
-    HWND window_;
-    std::shared_ptr<std::wstring> value_;
+    SpokenTexts texts_;
 };
 
+// WM_GETOBJECT for OBJID_CLIENT: the standard object with `texts`.
+std::optional<LRESULT> AnswerWith(HWND window, WPARAM wParam, LPARAM lParam, SpokenTexts texts) {
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT) return std::nullopt;
+    IAccessible* standard = nullptr;
+    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                         reinterpret_cast<void**>(&standard))) ||
+        !standard) {
+        return std::nullopt;
+    }
+    auto* spoken = new SpokenAccessible(standard, std::move(texts));
+    // LresultFromObject keeps its own reference for the reader.
+    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(spoken));
+    spoken->Release();
+    if (FAILED(static_cast<HRESULT>(result))) return std::nullopt;
+    return result;
+}
+
+constexpr UINT_PTR kLabelSubclassId = 0x5A4C;
+
+// A control's window procedure in front of its own, answering readers with
+// the label's name; `data` owns that name until the control goes.
+LRESULT CALLBACK LabelledControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                     DWORD_PTR data) {
+    auto* name = reinterpret_cast<std::shared_ptr<const std::wstring>*>(data);
+    if (message == WM_GETOBJECT) {
+        if (const std::optional<LRESULT> answer = AnswerWith(window, wParam, lParam, SpokenTexts{*name, nullptr}))
+            return *answer;
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, LabelledControlProc, kLabelSubclassId);
+        delete name;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 }  // namespace
+
+void NameByLabel(HWND control, const std::string& label) {
+    if (label.empty()) return;
+    auto* name = new std::shared_ptr<const std::wstring>(std::make_shared<const std::wstring>(WideFromProgramText(label)));
+    if (!SetWindowSubclass(control, LabelledControlProc, kLabelSubclassId, reinterpret_cast<DWORD_PTR>(name)))
+        delete name;
+}
 
 AccessibleValue::AccessibleValue(HWND window) : window_(window), value_(std::make_shared<std::wstring>()) {}
 
@@ -147,18 +188,7 @@ void AccessibleValue::Announce(const std::string& text) {
 }
 
 std::optional<LRESULT> AccessibleValue::Answer(WPARAM wParam, LPARAM lParam) const {
-    if (static_cast<LONG>(lParam) != OBJID_CLIENT) return std::nullopt;
-    IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(window_, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard))) ||
-        !standard) {
-        return std::nullopt;
-    }
-    auto* spoken = new SpokenAccessible(standard, window_, value_);
-    // LresultFromObject keeps its own reference for the reader.
-    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(spoken));
-    spoken->Release();
-    if (FAILED(static_cast<HRESULT>(result))) return std::nullopt;
-    return result;
+    return AnswerWith(window_, wParam, lParam, SpokenTexts{nullptr, value_});
 }
 
 ComApartment::ComApartment() { initialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)); }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/accessible_value.h"
 #include "platform/system_contrast.h"
 #include "settings/scaled_place.h"
 
@@ -161,6 +162,7 @@ void SettingsPages::AddLabel(const LabelEntry& entry) {
 SliderControl& SettingsPages::AddSlider(const SliderEntry& entry, ControlHandler onChange) {
     HWND handle = AddPageChild(entry.page, TRACKBAR_CLASSA, "", WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM,
                                entry.place, entry.name);
+    NameByLabel(handle, std::string(ControlLabel(entry.name)));
     return router_.Add(
         std::make_unique<Win32Slider>(handle, entry.minimum, entry.maximum, entry.start, std::move(onChange)));
 }
@@ -175,6 +177,7 @@ ListControl& SettingsPages::AddList(const ListEntry& entry, std::span<const std:
                                     ControlHandler onChange) {
     HWND handle = AddPageChild(entry.page, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
                                entry.place, entry.name);
+    NameByLabel(handle, std::string(ControlLabel(entry.name)));
     auto& list = router_.Add(std::make_unique<Win32List>(handle, entry.editable, std::move(onChange)));
     for (std::string_view item : items) list.Append(std::string(item));
     return list;

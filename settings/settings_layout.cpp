@@ -179,6 +179,18 @@ std::optional<std::size_t> NamedControl(const ControlPlace& label, const std::ve
 
 }  // namespace
 
+std::string_view ControlLabel(std::string_view controlName) {
+    for (SettingsPage page : {SettingsPage::Clock, SettingsPage::Countdown, SettingsPage::Calendar}) {
+        const std::vector<PlacedName> controls = PageControls(page);
+        for (const LabelEntry& label : kLabels) {
+            if (label.page != page) continue;
+            const std::optional<std::size_t> named = NamedControl(label.place, controls);
+            if (named && controls[*named].name == controlName) return label.caption;
+        }
+    }
+    return {};
+}
+
 std::vector<std::string_view> PageReadingOrder(SettingsPage page) {
     const std::vector<PlacedName> controls = PageControls(page);
     // Each control with the labels that name it; a label naming nothing

@@ -97,6 +97,10 @@ std::span<const std::string_view> DateFormatLabels();
 // to its right, else the control just below it that it stands over.
 std::vector<std::string_view> PageReadingOrder(SettingsPage page);
 
+// The caption of the label that names a page's control (as above), or
+// empty when no label names it.
+std::string_view ControlLabel(std::string_view controlName);
+
 // The display window a page's controls act on.
 DisplayWindowId WindowOfPage(SettingsPage page);
 

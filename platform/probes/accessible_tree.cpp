@@ -3,7 +3,8 @@
 //                             object, read through AccessibleObjectFromWindow
 //   accessible_tree tabs      for each settings page in order, "page N" and
 //                             then its controls in Z order (the Tab order)
-//                             as "CLASS|TEXT|tab" ("tab" when a Tab stop)
+//                             as "CLASS|TEXT", and for a Tab stop
+//                             "CLASS|TEXT|NAME" with the name readers get
 //   accessible_tree shown     the index of the settings page in front
 
 #include <windows.h>
@@ -41,6 +42,23 @@ std::string Take(BSTR text) {
     return out;
 }
 
+// The name a reader gives the window's client object; empty when it has none.
+std::string AccessibleName(HWND window) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object))) ||
+        !object) {
+        return "<no object>";
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    object->get_accName(self, &name);
+    object->Release();
+    return Take(name);
+}
+
 BOOL CALLBACK PrintGadget(HWND window, LPARAM) {
     if (ClassOf(window) != "ZentrovaDisplayWindow") return TRUE;
     IAccessible* object = nullptr;
@@ -73,7 +91,9 @@ void PrintTabs() {
         std::printf("page %d\n", page++);
         for (HWND control = GetWindow(child, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
             const bool stop = (GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) != 0;
-            std::printf("%s|%s|%s\n", ClassOf(control).c_str(), TextOf(control).c_str(), stop ? "tab" : "");
+            std::printf("%s|%s", ClassOf(control).c_str(), TextOf(control).c_str());
+            if (stop) std::printf("|%s", AccessibleName(control).c_str());
+            std::printf("\n");
         }
     }
 }

@@ -2,7 +2,8 @@
 # What a screen reader and a keyboard user get: each display window's
 # accessible object names it by its caption and gives what it shows as its
 # value; every settings page holds its controls in reading order, each label
-# right before the control it names; Ctrl+Tab and Ctrl+Shift+Tab turn the
+# right before the control it names, and readers name each slider and list
+# by that label; Ctrl+Tab and Ctrl+Shift+Tab turn the
 # pages; Escape hides the window and brings the tray icon back.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -34,63 +35,64 @@ tabs=$(probe tabs)
 echo "$tabs" > "$E2E_DIR/tabs.txt"
 expected_tabs=$(cat <<'TXT'
 page 0
-Static|Size|
-msctls_trackbar32||tab
-Static|Transparent|
-msctls_trackbar32||tab
-Static|Skin|
-msctls_trackbar32||tab
-Static|Clock face|
-Button|Tower|tab
-Button|Oval|tab
-Static|Time format|
-ComboBox||tab
-Static|Date format|
-ComboBox||tab
-Static|Font name|
-ComboBox||tab
-Button|Bold|tab
-Button|Show date|tab
-Button|Show clock|tab
-Button|Go clock|tab
+Static|Size
+msctls_trackbar32||Size
+Static|Transparent
+msctls_trackbar32||Transparent
+Static|Skin
+msctls_trackbar32||Skin
+Static|Clock face
+Button|Tower|Tower
+Button|Oval|Oval
+Static|Time format
+ComboBox||Time format
+Static|Date format
+ComboBox||Date format
+Static|Font name
+ComboBox||Font name
+Button|Bold|Bold
+Button|Show date|Show date
+Button|Show clock|Show clock
+Button|Go clock|Go clock
 page 1
-Static|Size|
-msctls_trackbar32||tab
-Static|Transparent|
-msctls_trackbar32||tab
-Static|Skin|
-msctls_trackbar32||tab
-Static|Countdown face|
-Button|Oval|tab
-Static|Title|
-ComboBox||tab
-Button|Add|tab
-Button|Delete|tab
-Static|Font name|
-ComboBox||tab
-Button|Bold|tab
-Button|Show countdown|tab
-Button|Go countdown|tab
+Static|Size
+msctls_trackbar32||Size
+Static|Transparent
+msctls_trackbar32||Transparent
+Static|Skin
+msctls_trackbar32||Skin
+Static|Countdown face
+Button|Oval|Oval
+Static|Title
+ComboBox||Title
+Button|Add|Add
+Button|Delete|Delete
+Static|Font name
+ComboBox||Font name
+Button|Bold|Bold
+Button|Show countdown|Show countdown
+Button|Go countdown|Go countdown
 page 2
-Static|Size|
-msctls_trackbar32||tab
-Static|Transparent|
-msctls_trackbar32||tab
-Static|Skin|
-msctls_trackbar32||tab
-Static|Calendar face|
-Button|Oval|tab
-Static|Time format|
-ComboBox||tab
-Static|Font name|
-ComboBox||tab
-Button|Bold|tab
-Button|Show calendar|tab
-Button|Show time|tab
-Button|Go calendar|tab
+Static|Size
+msctls_trackbar32||Size
+Static|Transparent
+msctls_trackbar32||Transparent
+Static|Skin
+msctls_trackbar32||Skin
+Static|Calendar face
+Button|Oval|Oval
+Static|Time format
+ComboBox||Time format
+Static|Font name
+ComboBox||Font name
+Button|Bold|Bold
+Button|Show calendar|Show calendar
+Button|Show time|Show time
+Button|Go calendar|Go calendar
 TXT
 )
-# (Another process reads no list's text: lists show as "ComboBox||".)
+# (Another process reads no list's text: lists show as "ComboBox||"; the
+# name after it is the one a reader gets.)
 e2e_expect_eq "$tabs" "$expected_tabs" "pages in Tab order"
 
 # Opened from the tray, which takes the icon away until the window hides.

@@ -34,6 +34,20 @@ TEST(SettingsLayoutTest, EachPageIsVisitedInReadingOrder) {
     for (const Row& row : rows) EXPECT_EQ(PageReadingOrder(row.page), row.order) << static_cast<int>(row.page);
 }
 
+// A reader names each slider and list by its label; check boxes and
+// buttons carry their own captions, and a box under a group's label takes
+// that label only as the first of the group.
+TEST(SettingsLayoutTest, SlidersAndListsAreNamedByTheirLabels) {
+    const std::pair<std::string_view, std::string_view> rows[] = {
+        {"TrackBar1", "Size"},        {"TrackBar3", "Transparent"}, {"TrackBar2", "Skin"},
+        {"ComboBox1", "Time format"}, {"ComboBox2", "Date format"}, {"ComboBox3", "Font name"},
+        {"TrackBar6", "Transparent"}, {"ComboBox4", "Title"},       {"ComboBox7", "Font name"},
+        {"CheckBox3", "Clock face"},  {"CheckBox5", ""},            {"CheckBox9", "Countdown face"},
+        {"Button5", ""},              {"CheckBox4", ""},            {"Button1", ""},
+    };
+    for (const auto& [control, label] : rows) EXPECT_EQ(ControlLabel(control), label) << control;
+}
+
 // Whatever the tables hold: every control of the page once, the window's
 // own buttons on no page, and no label last with nothing after it to name.
 TEST(SettingsLayoutTest, TheOrderHoldsEveryControlOfThePageOnce) {
