@@ -19,6 +19,11 @@ RECT OuterRect(int dpi) {
     return {0, 0, r.right - r.left, r.bottom - r.top};
 }
 
+BOOL CALLBACK ForwardSysColorChange(HWND child, LPARAM) {
+    SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
 }  // namespace
 
 SettingsForm::SettingsForm(HWND owner, HICON icon) {
@@ -132,13 +137,7 @@ LRESULT SettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_SYSCOLORCHANGE:
             // The common controls learn of new system colours from their
             // parent.
-            EnumChildWindows(
-                Handle(),
-                [](HWND child, LPARAM) -> BOOL {
-                    SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
-                    return TRUE;
-                },
-                0);
+            EnumChildWindows(Handle(), ForwardSysColorChange, 0);
             [[fallthrough]];
         case WM_SETTINGCHANGE:
             // High contrast may have come or gone: everything repaints.
