@@ -43,6 +43,8 @@ public:
     const std::string& ShownTitle() const { return shownTitle_; }
     bool Passed() const { return passed_; }
 
+    std::string SpokenValue() const override;
+
 protected:
     void Rebuild() override { CountForm(); }
     // Fits CountText to the face as it now is, marked when `passed_`.
@@ -56,6 +58,11 @@ private:
     CountdownFields now_;
     CountdownFields target_;
     int monthLength_ = 0;
+    CountdownFields event_;  // the selected entry's date and time, unborrowed
+    // Whether the last frame's event lay ahead; unknown after CountForm, so
+    // choosing a passed entry announces nothing.
+    bool aheadKnown_ = false;
+    bool ahead_ = false;
     std::array<std::string, 6> fieldTexts_;
     std::string shownTitle_;
     bool passed_ = false;
