@@ -3,6 +3,8 @@
 // on-screen window reports back. The platform implements the surface; the
 // clock, countdown and calendar windows implement the events.
 
+#include <string>
+
 #include "face/frame.h"
 #include "face/geometry.h"
 
@@ -48,6 +50,11 @@ public:
     virtual void OnDpiChanged(int dpi) = 0;
     // Monitors were added, removed or changed.
     virtual void OnDisplayChange() = 0;
+    // The tip shown while the pointer rests at a client point; none by default.
+    virtual std::string TipAt(PointI client) const {
+        (void)client;
+        return {};
+    }
 };
 
 }  // namespace zentrova
