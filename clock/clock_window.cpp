@@ -85,8 +85,9 @@ void TForm1::FormatTexts(const LocalTime& now) {
                                       : FormatDateTime(timeFormat_, now, locale_);
     texts_.date = dateFormat_.empty() ? FormatWindowsPicture(locale_.shortDatePicture, now, locale_)
                                       : FormatDateTime(dateFormat_, now, locale_);
-    // The label names the zone beside its time, in every layout.
-    if (zone_ && !clockSettings_.ClockZoneLabel.empty()) {
+    // The user's label stands before the time in every layout; it names
+    // the zone, or the place of a clock on local time.
+    if (!clockSettings_.ClockZoneLabel.empty()) {
         texts_.time = clockSettings_.ClockZoneLabel + " " + texts_.time;
     }
     texts_.weekday = FormatDateTime(kWeekdayPattern, now, locale_);

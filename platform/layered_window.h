@@ -8,6 +8,7 @@
 #include "face/shown_frame.h"
 #include "face/tick_period.h"
 #include "platform/frame_renderer.h"
+#include "platform/pointer_tip.h"
 #include "platform/win32_handles.h"
 #include "platform/window_base.h"
 
@@ -50,6 +51,7 @@ private:
     FrameRenderer renderer_;
     SizeI size_{1, 1};
     ShownFrame shown_;
+    PointerTip tip_{nullptr};
     int tickMs_ = kDisplayTimerMs;
     bool timerRunning_ = false;
 };

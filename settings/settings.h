@@ -39,7 +39,7 @@ struct Settings {
     int ClockLeft = 0;
     int ClockTop = 0;
     std::string ClockZone;       // a Time Zones key name; empty for local time
-    std::string ClockZoneLabel;  // shown with the time when a zone is set
+    std::string ClockZoneLabel;  // shown before the time when not empty
 
     // Countdown
     int CountSize = 0;

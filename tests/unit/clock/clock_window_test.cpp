@@ -187,7 +187,7 @@ TEST_F(ClockWindowTest, NewRegionalSettingsAreMeasuredAndDrawnAtTheNextTick) {
     EXPECT_GT(Clock().FaceSize().width, oldWidth);
 }
 
-TEST_F(ClockWindowTest, AnotherZoneShowsItsTimeAndDateWithTheLabelInEveryLayout) {
+TEST_F(ClockWindowTest, AnotherZoneShowsItsTimeAndDateAndTheLabelStandsInEveryLayout) {
     const TimeZoneRules tokyo{{-540, 0, 0, {}, {}}, 0, {}};
     settings.ClockZoneLabel = "Tokyo";
     Clock().SetZone(tokyo);
@@ -208,8 +208,12 @@ TEST_F(ClockWindowTest, AnotherZoneShowsItsTimeAndDateWithTheLabelInEveryLayout)
     Clock().OnTimer();
     EXPECT_EQ(Texts(surface.frames.back()), std::vector<std::string>{"Tokyo 5:00 AM"});
 
-    // Back to local time: no label, the local clock's reading.
+    // Back to local time: the local clock's reading, still with the label.
     Clock().SetZone(std::nullopt);
+    Clock().Dial();
+    Clock().OnTimer();
+    EXPECT_EQ(Texts(surface.frames.back()), std::vector<std::string>{"Tokyo 10:00 AM"});
+    settings.ClockZoneLabel.clear();
     Clock().Dial();
     Clock().OnTimer();
     EXPECT_EQ(Texts(surface.frames.back()), std::vector<std::string>{"10:00 AM"});
