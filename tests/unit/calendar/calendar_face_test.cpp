@@ -319,21 +319,6 @@ TEST_F(CalendarFrameTest, EventDaysCarryTheMarkOverTheirTileUntilSwitchedOff) {
     EXPECT_EQ(off.tiles.size(), 2u);
 }
 
-TEST_F(CalendarFaceTest, EventMarkIsABarUnderTheNumberInTheTextColour) {
-    const CalendarFace face = Build();
-    const FacePlanes& mark = face.tiles.EventMark;
-    ASSERT_EQ(mark.width, 30);
-    auto at = [&](int x, int y) { return static_cast<std::size_t>(y) * 30 + x; };
-    // Normalised y 0.44..0.54 is rows 22 and 23 of 30; x within 0.4 of the middle.
-    for (int y = 0; y < 30; ++y) {
-        for (int x = 0; x < 30; ++x) {
-            const bool onBar = (y == 22 || y == 23) && x >= 10 && x <= 21;
-            EXPECT_EQ(mark.alpha[at(x, y)], onBar ? 255 : 0) << x << "," << y;
-        }
-    }
-    EXPECT_EQ(mark.green[at(15, 22)], 255);  // skin 7's text colour
-}
-
 TEST_F(CalendarFrameTest, MondayFirstWithWeekNumbers) {
     settings.CalendarWeekStart = 0;
     settings.CalendarWeekNumbers = 1;
