@@ -76,6 +76,9 @@ PY
   printf '"CountMax"=dword:00000001\n"CountIndex"=dword:00000000\n'
   printf '"Count0"="Lecture"\n"CountDate0"=hex:%s\n"CountTime0"=hex:%s\n' \
     "$(zd_double_hex "$event_value")" "$(zd_double_hex 0)"
+  # The clock out of the way: a layered window beneath would show through
+  # the calendar's gaps.
+  printf '\n[HKEY_CURRENT_USER\\Software\\Zentrova\\Clock]\n"ClockLeft"=dword:00000258\n"ClockTop"=dword:00000190\n'
   printf '\n[HKEY_CURRENT_USER\\Software\\Zentrova\\Calendar]\n'
   for value in CalendarSkin=9 CalendarSize=5 CalendarOval=0 CalendarTransparent=0 CalendarTimeShow=0 \
     CalendarGo=0 CalendarShow=1 CalendarLeft=100 CalendarTop=100 CalendarWeekStart=0 CalendarWeekNumbers=1 \
@@ -108,6 +111,9 @@ else:
 def box(x0, y0, x1, y1):
     x0, y0, x1, y1 = math.ceil(x0) + 1, math.ceil(y0) + 1, math.floor(x1) - 1, math.floor(y1) - 1
     return f"{x0},{y0},{x1 - x0},{y1 - y0}"
+def bar(x0, y0, x1, y1):  # the bar is two pixels high: no inner margin
+    x0, y0, x1, y1 = math.ceil(x0), math.floor(y0), math.floor(x1), math.ceil(y1)
+    return f"{x0},{y0},{x1 - x0},{y1 - y0}"
 cw, ch = w / 7, h / 9
 print("column", k)
 row = 0
@@ -116,7 +122,7 @@ for d in range(1, calendar.monthrange(year, month)[1] + 1):
     x, y = k + col * cw, 2 * h / 9 + row * h / 9
     print("day", d, box(x, y, x + cw, y + ch * 0.22), box(x, y + ch * 0.78, x + cw, y + ch),
           box(x, y, x + cw * 0.18, y + ch), box(x + cw * 0.82, y, x + cw, y + ch),
-          box(x + cw * 0.3, y + ch * 0.71, x + cw * 0.7, y + ch * 0.78))
+          bar(x + cw * 0.3, y + ch * 0.69, x + cw * 0.7, y + ch * 0.8))
     last_row = row
     if col == 6:
         row += 1
