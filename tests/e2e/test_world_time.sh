@@ -111,8 +111,8 @@ else:
 def box(x0, y0, x1, y1):
     x0, y0, x1, y1 = math.ceil(x0) + 1, math.ceil(y0) + 1, math.floor(x1) - 1, math.floor(y1) - 1
     return f"{x0},{y0},{x1 - x0},{y1 - y0}"
-def bar(x0, y0, x1, y1):  # the bar is two pixels high: no inner margin
-    x0, y0, x1, y1 = math.ceil(x0), math.floor(y0), math.floor(x1), math.ceil(y1)
+def bar(x0, y0, x1, y1):  # two or three rows below the number, no inner margin
+    x0, y0, x1, y1 = math.ceil(x0), math.ceil(y0), math.floor(x1), math.ceil(y1)
     return f"{x0},{y0},{x1 - x0},{y1 - y0}"
 cw, ch = w / 7, h / 9
 print("column", k)
@@ -122,7 +122,7 @@ for d in range(1, calendar.monthrange(year, month)[1] + 1):
     x, y = k + col * cw, 2 * h / 9 + row * h / 9
     print("day", d, box(x, y, x + cw, y + ch * 0.22), box(x, y + ch * 0.78, x + cw, y + ch),
           box(x, y, x + cw * 0.18, y + ch), box(x + cw * 0.82, y, x + cw, y + ch),
-          bar(x + cw * 0.3, y + ch * 0.69, x + cw * 0.7, y + ch * 0.8))
+          bar(x + cw * 0.3, y + ch * 0.705, x + cw * 0.7, y + ch * 0.8))
     last_row = row
     if col == 6:
         row += 1
@@ -139,7 +139,8 @@ while read -r kind a b c d e f; do
       count=$(zd_text_count "$E2E_DIR/calendar.ppm" "$b" "$c" "$d" "$e")
       if ((count > best)); then second=$best best=$count best_day=$a; elif ((count > second)); then second=$count; fi
       bar=$(zd_text_count "$E2E_DIR/calendar.ppm" "$f")
-      if ((a == event_day)); then event_bar=$bar; elif ((bar > other_bars)); then other_bars=$bar; fi ;;
+      # Today's ring runs through the bar's place too.
+      if ((a == event_day)); then event_bar=$bar; elif ((a != day && bar > other_bars)); then other_bars=$bar; fi ;;
     week)
       if [[ "$a" == used ]]; then
         zd_expect_text "$E2E_DIR/calendar.ppm" 8 "the week number beside a used row ($b)" "$b"
