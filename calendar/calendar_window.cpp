@@ -4,6 +4,7 @@
 
 #include "calendar/calendar_events.h"
 #include "calendar/month_grid.h"
+#include "face/spoken_text.h"
 
 namespace zentrova {
 
@@ -50,6 +51,8 @@ std::string TForm4::TipAt(PointI client) const {
     const int day = DayAt(layout, client);
     return day == 0 ? std::string() : EventTitlesOn(options_, state_.ShownYear, state_.ShownMonth, day);
 }
+
+std::string TForm4::SpokenValue() const { return CalendarSpokenValue(state_, locale_); }
 
 void TForm4::OnLeftPress(PointI client) {
     const ArrowHit hit = HitTestArrows(client, face_.metrics);
