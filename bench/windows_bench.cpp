@@ -79,6 +79,7 @@ public:
     // Wednesday 30 September 2026, the longest weekday and month names, at
     // 12:59:59 PM, the widest 12-hour time.
     LocalTime Now() const override { return now; }
+    LocalTime UtcNow() const override { return now; }
     void NextSecond() { now.second = (now.second + 1) % 60; }
     LocalTime now{2026, 9, 30, 12, 59, 59, 0};
 };

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "calendar/calendar_events.h"
 #include "face/rounding.h"
 
 namespace zentrova {
@@ -21,13 +22,21 @@ constexpr double kSquareRingPhase = 0.01;
 constexpr double kCircleRingStart = 0.8;
 constexpr double kCircleRingFactor = 15.707963267948966;
 constexpr double kCircleRingPhase = 0.2;
+// The week numbers' column is narrower than a day: two digits fit in it.
+constexpr double kWeekColumnShare = 0.75;
+// The event mark: a bar under the day's number, in the tile's normalised
+// coordinates, clear of the cell's rim where today's ring runs.
+constexpr double kEventBarHalfWidth = 0.4;
+constexpr double kEventBarTop = 0.44;
+constexpr double kEventBarBottom = 0.54;
 
-CalendarMetrics MetricsForFaceWidth(int faceWidth, DpiScale scale) {
+CalendarMetrics MetricsForFaceWidth(int faceWidth, DpiScale scale, bool weekColumn) {
     CalendarMetrics metrics;
     const int tileCapacity = scale.Pixels(kTileCapacity);
     metrics.width = std::clamp(faceWidth, 1, kWeekdays * tileCapacity);
     metrics.height = RoundHalfEven(metrics.width + metrics.width / 8.0);
     metrics.cell = std::clamp(RoundHalfEven(metrics.width / 7.0), 1, tileCapacity);
+    metrics.weekColumn = weekColumn ? std::max(1, RoundHalfEven(metrics.cell * kWeekColumnShare)) : 0;
     return metrics;
 }
 
@@ -42,19 +51,19 @@ void MakeImage(const FacePlanes& planes, TileImage& image) {
 
 }  // namespace
 
-CalendarMetrics MetricsForHeaderWidth(int headerWidth, DpiScale scale) {
+CalendarMetrics MetricsForHeaderWidth(int headerWidth, DpiScale scale, bool weekColumn) {
     // The 96-DPI width scaled once; height and cell follow from it.
-    return MetricsForFaceWidth(scale.Pixels(RoundHalfEven(headerWidth * kWidthMargin)), scale);
+    return MetricsForFaceWidth(scale.Pixels(RoundHalfEven(headerWidth * kWidthMargin)), scale, weekColumn);
 }
 
-CalendarMetrics MeasureCalendar(TextMeasurer& measurer, int calendarSize, DpiScale scale) {
+CalendarMetrics MeasureCalendar(TextMeasurer& measurer, int calendarSize, DpiScale scale, bool weekColumn) {
     const SizeI extent = measurer.Measure(std::string(kMeasuringFamily), calendarSize + 8, std::string(CalendarHeader));
-    return MetricsForHeaderWidth(extent.width, scale);
+    return MetricsForHeaderWidth(extent.width, scale, weekColumn);
 }
 
-SizeI CalendarFaceCapacity(DpiScale scale) {
-    const CalendarMetrics largest = MetricsForFaceWidth(kWeekdays * scale.Pixels(kTileCapacity), scale);
-    return {largest.width, largest.height};
+SizeI CalendarFaceCapacity(DpiScale scale, bool weekColumn) {
+    const CalendarMetrics largest = MetricsForFaceWidth(kWeekdays * scale.Pixels(kTileCapacity), scale, weekColumn);
+    return {largest.FaceWidth(), largest.height};
 }
 
 std::optional<double> TodayRingStrength(FaceShape shape, double distance) {
@@ -73,16 +82,24 @@ void FillCalendarTiles(const WorkingBitmap& cell, FaceShape shape, int transpare
     const SizeI size{side, side};
     if (tiles.DayTile.width != side || tiles.DayTile.height != side) tiles.DayTile.Resize(size);
     if (tiles.TodayTile.width != side || tiles.TodayTile.height != side) tiles.TodayTile.Resize(size);
+    if (tiles.EventMark.width != side || tiles.EventMark.height != side) tiles.EventMark.Resize(size);
     const double opacity = FaceOpacity(transparency);
 
     FacePlanes& day = tiles.DayTile;
     FacePlanes& today = tiles.TodayTile;
+    FacePlanes& mark = tiles.EventMark;
     for (int y = 0; y < side; ++y) {
         const double ny = Normalised(y, side);
         const std::uint8_t* source = cell.Row(y);
         for (int x = 0; x < side; ++x) {
             const std::size_t i = static_cast<std::size_t>(y) * side + x;
-            const double d = FaceDistance(shape, Normalised(x, side), ny);
+            const double nx = Normalised(x, side);
+            const bool onBar = std::fabs(nx) <= kEventBarHalfWidth && ny >= kEventBarTop && ny <= kEventBarBottom;
+            mark.alpha[i] = onBar ? RoundHalfEven(255.0 * opacity) : 0;
+            mark.red[i] = textColor.r;
+            mark.green[i] = textColor.g;
+            mark.blue[i] = textColor.b;
+            const double d = FaceDistance(shape, nx, ny);
             if (d > 1.0) {
                 // Invisible in both tiles: the colour planes keep what they held.
                 day.alpha[i] = today.alpha[i] = 0;
@@ -110,7 +127,7 @@ void FillCalendarTiles(const WorkingBitmap& cell, FaceShape shape, int transpare
 void BuildCalendarFace(const Settings& settings, const SkinSet& skins, TextMeasurer& measurer, WorkingBitmap& cell,
                        CalendarFace& face, DpiScale scale) {
     face.scale = scale;
-    face.metrics = MeasureCalendar(measurer, settings.CalendarSize, scale);
+    face.metrics = MeasureCalendar(measurer, settings.CalendarSize, scale, settings.CalendarWeekNumbers != 0);
     const int side = face.metrics.cell;
     cell.Resize({side, side});
     if (const SkinImage* image = skins.Find(settings.CalendarSkin)) StretchSkin(*image, cell);
@@ -120,14 +137,30 @@ void BuildCalendarFace(const Settings& settings, const SkinSet& skins, TextMeasu
     FillCalendarTiles(cell, shape, settings.CalendarTransparent, face.SkinTextColor, face.tiles);
     MakeImage(face.tiles.DayTile, face.dayImage);
     MakeImage(face.tiles.TodayTile, face.todayImage);
+    MakeImage(face.tiles.EventMark, face.eventImage);
+}
+
+WeekLayout CalendarWeekLayout(const Settings& settings, const Locale& locale) {
+    WeekLayout weeks;
+    weeks.firstWeekday = CalendarFirstWeekday(settings.CalendarWeekStart, locale.firstWeekday);
+    weeks.numbering = settings.CalendarWeekNumbers == 1   ? WeekNumbering::Iso8601
+                      : settings.CalendarWeekNumbers == 2 ? WeekNumbering::AsInWindows
+                                                          : WeekNumbering::Off;
+    weeks.localeRule = locale.firstWeekRule >= 0 && locale.firstWeekRule <= 2
+                           ? static_cast<FirstWeekRule>(locale.firstWeekRule)
+                           : FirstWeekRule::ContainsJanuaryFirst;
+    return weeks;
 }
 
 void ComposeCalendarFrame(const CalendarFace& face, const CalendarState& state, const Settings& settings,
-                          const std::string& footerDate, Frame& frame) {
+                          const std::string& footerDate, Frame& frame, const Locale& locale) {
     const CalendarMetrics& metrics = face.metrics;
-    const MonthLayout layout = LayoutMonth(metrics, state.ShownYear, state.ShownMonth, MarkedDay(state));
+    const MonthLayout layout =
+        LayoutMonth(metrics, state.ShownYear, state.ShownMonth, MarkedDay(state), CalendarWeekLayout(settings, locale));
+    const EventDays events =
+        settings.CalendarEvents ? EventDaysOfMonth(settings, state.ShownYear, state.ShownMonth) : EventDays{};
 
-    frame.width = metrics.width;
+    frame.width = metrics.FaceWidth();
     frame.height = metrics.height;
     frame.pixels.clear();  // the face starts fully transparent
     frame.textColor = face.SkinTextColor;
@@ -135,9 +168,11 @@ void ComposeCalendarFrame(const CalendarFace& face, const CalendarState& state, 
     const int emPixels = face.scale.Pixels(settings.CalendarSize + 8);
     frame.fonts = {FontChoice{settings.CalendarFont, emPixels, settings.CalendarBold},
                    FontChoice{settings.CalendarFont, emPixels, true}};
-    frame.tiles.resize(2);
+    // The event mark goes into the frame only when a day of the month shows it.
+    frame.tiles.resize(events.any() ? 3 : 2);
     frame.tiles[kDayTileIndex] = face.dayImage;
     frame.tiles[kTodayTileIndex] = face.todayImage;
+    if (events.any()) frame.tiles[kEventTileIndex] = face.eventImage;
 
     auto& ops = frame.ops;
     ops.clear();
@@ -153,11 +188,18 @@ void ComposeCalendarFrame(const CalendarFace& face, const CalendarState& state, 
         tile(kDayTileIndex, layout.dayNameRow);  // one long rounded bar
     }
     text(state.CalendarTitle, layout.title);
-    for (std::size_t i = 0; i < kDayNames.size(); ++i) text(kDayNames[i], layout.dayNames[i]);
+    for (std::size_t i = 0; i < layout.dayNames.size(); ++i) {
+        text(HeaderDayName(locale, layout.dayNameWeekdays[i]), layout.dayNames[i]);
+    }
 
     for (const DayCell& day : layout.days) {
         tile(day.today ? kTodayTileIndex : kDayTileIndex, day.rect);
+        if (events.test(static_cast<std::size_t>(day.day))) tile(kEventTileIndex, day.rect);
         text(DayNumberText(day.day), day.rect);
+    }
+    for (const WeekNumberCell& week : layout.weekNumbers) {
+        tile(kDayTileIndex, week.rect);
+        text(DayNumberText(week.number), week.rect);
     }
 
     if (settings.CalendarTimeShow) {

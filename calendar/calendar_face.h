@@ -33,17 +33,22 @@ inline constexpr std::string_view CalendarHeader = "Su  Mo  Tu  We  Th  Fr  Sa";
 
 // W = Round(header width x 1.1) scaled by `scale`, H = Round(W + W/8),
 // C = Round(W/7). W is held to 1..kMaxCalendarWidth and C to
-// 1..kTileCapacity, both scaled.
-CalendarMetrics MetricsForHeaderWidth(int headerWidth, DpiScale scale = {});
+// 1..kTileCapacity, both scaled. With `weekColumn` the week numbers take
+// a column of Round(3/4 C) left of the grid.
+CalendarMetrics MetricsForHeaderWidth(int headerWidth, DpiScale scale = {}, bool weekColumn = false);
 // Measures CalendarHeader at calendarSize + 8 points (96 DPI) and scales.
-CalendarMetrics MeasureCalendar(TextMeasurer& measurer, int calendarSize, DpiScale scale = {});
+CalendarMetrics MeasureCalendar(TextMeasurer& measurer, int calendarSize, DpiScale scale = {},
+                                bool weekColumn = false);
 // The largest face MetricsForHeaderWidth can give at `scale`.
-SizeI CalendarFaceCapacity(DpiScale scale = {});
+SizeI CalendarFaceCapacity(DpiScale scale = {}, bool weekColumn = false);
 
-// DayTile and TodayTile, each C x C.
+// DayTile and TodayTile, each C x C, and the event mark laid over a day
+// with a countdown event: a bar in the text colour under the number,
+// transparent elsewhere, so it shows on either tile.
 struct CalendarTiles {
     FacePlanes DayTile;
     FacePlanes TodayTile;
+    FacePlanes EventMark;
 };
 
 // Strength g of today's ring at distance D, or nothing where the ring does
@@ -61,11 +66,12 @@ struct CalendarFace {
     CalendarTiles tiles;
     TileImage dayImage;    // ARGB of DayTile, made once per face building
     TileImage todayImage;  // ARGB of TodayTile
+    TileImage eventImage;  // ARGB of EventMark
     Rgb SkinTextColor;
     DpiScale scale;  // the window's when the face was built; sizes the fonts
 };
 
-// Metrics at `scale`, skin stretch into the cell bitmap (nothing for an
+// Metrics at `scale` (with the week column when week numbers are on), skin stretch into the cell bitmap (nothing for an
 // unknown skin, which also keeps the text colour), both tiles and their ARGB images.
 void BuildCalendarFace(const Settings& settings, const SkinSet& skins, TextMeasurer& measurer, WorkingBitmap& cell,
                        CalendarFace& face, DpiScale scale = {});
@@ -73,13 +79,19 @@ void BuildCalendarFace(const Settings& settings, const SkinSet& skins, TextMeasu
 // Indices into Frame::tiles and Frame::fonts of a calendar frame.
 constexpr int kDayTileIndex = 0;
 constexpr int kTodayTileIndex = 1;
+constexpr int kEventTileIndex = 2;
 constexpr int kTextFontIndex = 0;   // CalendarFont, bold by CalendarBold
 constexpr int kArrowFontIndex = 1;  // the same, always bold
 
+// How the calendar runs its weeks: the stored first day and numbering over
+// the region's own.
+WeekLayout CalendarWeekLayout(const Settings& settings, const Locale& locale);
+
 // The whole draw list of one frame over a fully transparent face: title,
-// day-name row, title and name texts, each day's tile and number, footer,
+// day-name row, title and name texts, each day's tile (with the event mark
+// on days with a countdown event) and number, the week numbers, footer,
 // arrows, then ">>" and "<<". `footerDate` is FooterDateText's result.
 void ComposeCalendarFrame(const CalendarFace& face, const CalendarState& state, const Settings& settings,
-                          const std::string& footerDate, Frame& frame);
+                          const std::string& footerDate, Frame& frame, const Locale& locale = EnglishUnitedStates());
 
 }  // namespace zentrova

@@ -11,8 +11,8 @@ namespace {
 
 constexpr std::string_view kTitlePattern = "mmmm yyyy";
 constexpr std::string_view kProvisionalTitlePattern = "mmmm dd";
-constexpr std::string_view kFooterPattern = "mm/dd/yyyy";
-constexpr std::string_view kFooterHalfPattern = "mm.dd.yyyy";
+constexpr char kLocaleSeparator = '/';
+constexpr char kDotSeparator = '.';
 constexpr std::string_view kTodayPrefix = "Today ";
 
 std::uint16_t Field(int value) { return static_cast<std::uint16_t>(std::clamp(value, 0, 0xFFFF)); }
@@ -105,11 +105,41 @@ bool PageForward(CalendarState& state) {
     return true;
 }
 
+std::string FooterDatePattern(std::string_view shortDatePicture, char separator) {
+    // Fields in the order the picture first names them; text in quotes is
+    // a literal, not a field.
+    std::string order;
+    bool quoted = false;
+    for (const char letter : shortDatePicture) {
+        if (letter == '\'') quoted = !quoted;
+        if (quoted) continue;
+        const char field = letter == 'd' ? 'd' : letter == 'M' ? 'm' : letter == 'y' ? 'y' : '\0';
+        if (field != '\0' && order.find(field) == std::string::npos) order += field;
+    }
+    for (const char field : {'m', 'd', 'y'}) {
+        if (order.find(field) == std::string::npos) order += field;
+    }
+    std::string pattern;
+    for (const char field : order) {
+        if (!pattern.empty()) pattern += separator;
+        pattern += field == 'd' ? "dd" : field == 'm' ? "mm" : "yyyy";
+    }
+    return pattern;
+}
+
 std::string FooterDateText(const LocalTime& now, bool timeShown, const Locale& locale) {
-    if (timeShown) return FormatDateTime(kFooterHalfPattern, now, locale);
+    const std::string pattern =
+        FooterDatePattern(locale.shortDatePicture, timeShown ? kDotSeparator : kLocaleSeparator);
+    if (timeShown) return FormatDateTime(pattern, now, locale);
     std::string text(kTodayPrefix);
-    text += FormatDateTime(kFooterPattern, now, locale);
+    text += FormatDateTime(pattern, now, locale);
     return text;
+}
+
+std::string_view HeaderDayName(const Locale& locale, int weekday) {
+    if (weekday < 1 || weekday > 7) return {};
+    const std::string& name = locale.shortestWeekdayNames[static_cast<std::size_t>(weekday - 1)];
+    return name.empty() ? kDayNames[static_cast<std::size_t>(weekday - 1)] : std::string_view(name);
 }
 
 std::string DayNumberText(int day) { return std::to_string(day); }

@@ -68,8 +68,18 @@ bool PageForward(CalendarState& state);
 
 // The footer's date: "Today " and "mm/dd/yyyy" (the locale's separator)
 // when the time is hidden, "mm.dd.yyyy" alone when the time takes the
-// right half.
+// right half. Day, month and year stand in the order of the locale's short
+// date picture, so "dd.mm.yyyy" for German and "yyyy/mm/dd" for Japanese.
 std::string FooterDateText(const LocalTime& now, bool timeShown, const Locale& locale);
+
+// The footer's pattern: two-digit day and month and the four-digit year in
+// the picture's order (month, day, year where the picture lacks a field),
+// joined by `separator`.
+std::string FooterDatePattern(std::string_view shortDatePicture, char separator);
+
+// The day name over a column showing `weekday` (1 = Sunday .. 7): the
+// locale's shortest name, or the calendar's own two letters.
+std::string_view HeaderDayName(const Locale& locale, int weekday);
 
 std::string DayNumberText(int day);
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "calendar/calendar_events.h"
 #include "calendar/month_grid.h"
 #include "face/spoken_text.h"
 
@@ -25,7 +26,8 @@ void TForm4::CalendarForm() {
     SelectTimeFormat(state_, options_.CalendarTimeIndex, context_.time.Now(), locale_);
     ForgetLastTime();
     BuildCalendarFace(options_, context_.skins, context_.measurer, context_.bitmaps.cell, face_, scale_);
-    SetFaceSize({face_.metrics.width, face_.metrics.height}, CalendarFaceCapacity(scale_));
+    SetFaceSize({face_.metrics.FaceWidth(), face_.metrics.height},
+                CalendarFaceCapacity(scale_, face_.metrics.weekColumn != 0));
 }
 
 void TForm4::CalendarDraw() { Draw(context_.time.Now()); }
@@ -42,6 +44,14 @@ void TForm4::Refresh(const LocalTime& now) {
     Draw(now);
 }
 
+std::string TForm4::TipAt(PointI client) const {
+    if (!options_.CalendarEvents) return {};
+    const MonthLayout layout = LayoutMonth(face_.metrics, state_.ShownYear, state_.ShownMonth, 0,
+                                           CalendarWeekLayout(options_, locale_));
+    const int day = DayAt(layout, client);
+    return day == 0 ? std::string() : EventTitlesOn(options_, state_.ShownYear, state_.ShownMonth, day);
+}
+
 std::string TForm4::SpokenValue() const { return CalendarSpokenValue(state_, locale_); }
 
 void TForm4::OnLeftPress(PointI client) {
@@ -54,7 +64,7 @@ void TForm4::OnLeftPress(PointI client) {
 // the two never straddle midnight.
 void TForm4::Draw(const LocalTime& now) {
     const std::string footerDate = FooterDateText(now, options_.CalendarTimeShow, locale_);
-    ComposeCalendarFrame(face_, state_, options_, footerDate, frame_);
+    ComposeCalendarFrame(face_, state_, options_, footerDate, frame_, locale_);
     context_.surface.Push(frame_);
 }
 

@@ -28,6 +28,9 @@ public:
     // are replaced and the face built anew with them.
     void ChangeLocale(Locale locale);
 
+    // The titles of the countdown events on the day under the pointer.
+    std::string TipAt(PointI client) const override;
+
     const CalendarState& State() const { return state_; }
     const CalendarFace& Face() const { return face_; }
 

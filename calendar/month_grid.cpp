@@ -15,7 +15,9 @@ double Over(long long numerator, int denominator) { return static_cast<double>(n
 
 }  // namespace
 
-MonthLayout LayoutMonth(const CalendarMetrics& metrics, int year, int month, int markedDay) {
+MonthLayout LayoutMonth(const CalendarMetrics& metrics, int year, int month, int markedDay,
+                        const WeekLayout& weeks) {
+    const int left = metrics.weekColumn;
     const int w = metrics.width;
     const int h = metrics.height;
     const int c = metrics.cell;
@@ -23,32 +25,52 @@ MonthLayout LayoutMonth(const CalendarMetrics& metrics, int year, int month, int
     const double column = Over(w, kWeekdays);
 
     MonthLayout layout;
-    layout.previousArrow = Rect(0, 0, c, rowHeight);
-    layout.nextArrow = Rect(w - c, 0, c, rowHeight);
-    layout.title = Rect(c, 0, w - 2 * c, rowHeight);
-    for (int i = 0; i < kWeekdays; ++i) layout.dayNames[i] = Rect(Over(w * i, kWeekdays), rowHeight, column, rowHeight);
-    layout.dayNameRow = Rect(0, rowHeight, w, rowHeight);
+    layout.previousArrow = Rect(left, 0, c, rowHeight);
+    layout.nextArrow = Rect(left + w - c, 0, c, rowHeight);
+    layout.title = Rect(left + c, 0, w - 2 * c, rowHeight);
+    for (int i = 0; i < kWeekdays; ++i) {
+        layout.dayNames[i] = Rect(left + Over(w * i, kWeekdays), rowHeight, column, rowHeight);
+        layout.dayNameWeekdays[i] = (weeks.firstWeekday - 1 + i) % kWeekdays + 1;
+    }
+    layout.dayNameRow = Rect(left, rowHeight, w, rowHeight);
 
     const double footerTop = h - rowHeight;
-    layout.footer = Rect(0, footerTop, w, rowHeight);
-    layout.footerLeft = Rect(0, footerTop, Over(w, 2), rowHeight);
-    layout.footerRight = Rect(Over(w, 2), footerTop, Over(w, 2), rowHeight);
+    layout.footer = Rect(left, footerTop, w, rowHeight);
+    layout.footerLeft = Rect(left, footerTop, Over(w, 2), rowHeight);
+    layout.footerRight = Rect(left + Over(w, 2), footerTop, Over(w, 2), rowHeight);
 
     const int days = DaysInMonth(year, month);
     layout.days.reserve(static_cast<std::size_t>(days));
     int row = 0;
     for (int day = 1; day <= days; ++day) {
         const int weekday = WeekdayOf(year, month, day);
-        const double x = Over(static_cast<long long>(weekday - 1) * w, kWeekdays);
+        const int col = (weekday - weeks.firstWeekday + kWeekdays) % kWeekdays;
+        const double x = left + Over(static_cast<long long>(col) * w, kWeekdays);
         const double y = Over(2LL * h, kFaceRows) + Over(static_cast<long long>(row) * h, kFaceRows);
-        layout.days.push_back({day, weekday, row, Rect(x, y, column, rowHeight), day == markedDay});
-        if (weekday == kWeekdays) ++row;
+        const RectF rect = Rect(x, y, column, rowHeight);
+        if (weeks.numbering != WeekNumbering::Off && (day == 1 || col == 0)) {
+            const CivilDate rowStart = AddDays({year, month, day}, -col);
+            layout.weekNumbers.push_back(
+                {RowWeekNumber(rowStart, weeks.numbering, weeks.localeRule), row, Rect(0, y, left, rowHeight)});
+        }
+        layout.days.push_back({day, weekday, col, row, rect, day == markedDay});
+        if (col == kWeekdays - 1) ++row;
     }
     return layout;
 }
 
+int DayAt(const MonthLayout& layout, PointI client) {
+    const float x = static_cast<float>(client.x);
+    const float y = static_cast<float>(client.y);
+    for (const DayCell& cell : layout.days) {
+        const RectF& r = cell.rect;
+        if (x >= r.x && x < r.x + r.width && y >= r.y && y < r.y + r.height) return cell.day;
+    }
+    return 0;
+}
+
 ArrowHit HitTestArrows(PointI client, const CalendarMetrics& metrics) {
-    const int x = client.x;
+    const int x = client.x - metrics.weekColumn;
     const int y = client.y;
     const int w = metrics.width;
     const int c = metrics.cell;

@@ -29,7 +29,7 @@ void TForm1::FormCreate() {
 
 void TForm1::Dial() {
     ChooseFormats();
-    FormatTexts(context_.time.Now());
+    FormatTexts(ClockTime(context_.time.Now()));
     SetFaceSize(ClockFaceSize(clockSettings_, texts_, context_.measurer, scale_), scale_.Pixels(kClockFaceCapacity));
     const FaceShape shape = clockSettings_.ClockRectOval ? FaceShape::Oval : FaceShape::RoundedRect;
     PrepareFace(context_.skins, clockSettings_.ClockSkin, faceSize_, shape, clockSettings_.ClockTransparent,
@@ -61,12 +61,18 @@ void TForm1::ChangeLocale(Locale locale) {
     Dial();
 }
 
+LocalTime TForm1::ClockTime(const LocalTime& localNow) const {
+    return zone_ ? ZoneTimeFromUtc(context_.time.UtcNow(), *zone_) : localNow;
+}
+
 void TForm1::OnKeyDown(int virtualKey) {
     if (virtualKey == kEscapeKey) context_.shell.EndProgram();
 }
 
+// The tick notices a new second on the local clock; another zone's second
+// turns at the same moment, as zones differ by whole minutes.
 void TForm1::Refresh(const LocalTime& now) {
-    FormatTexts(now);
+    FormatTexts(ClockTime(now));
     Draw();
 }
 
@@ -84,6 +90,11 @@ void TForm1::FormatTexts(const LocalTime& now) {
                                       : FormatDateTime(timeFormat_, now, locale_);
     texts_.date = dateFormat_.empty() ? FormatWindowsPicture(locale_.shortDatePicture, now, locale_)
                                       : FormatDateTime(dateFormat_, now, locale_);
+    // The user's label stands before the time in every layout; it names
+    // the zone, or the place of a clock on local time.
+    if (!clockSettings_.ClockZoneLabel.empty()) {
+        texts_.time = clockSettings_.ClockZoneLabel + " " + texts_.time;
+    }
     texts_.weekday = FormatDateTime(kWeekdayPattern, now, locale_);
     clockText_ = ComposeClockText(texts_, clockSettings_.DateIndex);
 }

@@ -2,10 +2,12 @@
 // The clock window's logic: time and date texts in the chosen formats, the
 // face sized to them, a frame once per second, Escape ends the program.
 
+#include <optional>
 #include <string>
 
 #include "clock/clock_face.h"
 #include "clock/locale.h"
+#include "clock/time_zone.h"
 #include "face/display_window.h"
 #include "face/face_planes.h"
 #include "settings/settings.h"
@@ -29,6 +31,11 @@ public:
     // The user's regional settings changed: the names, separators and
     // pictures are replaced and the face prepared anew with them.
     void ChangeLocale(Locale locale);
+    // The rules of ClockZone, or nothing for local time; the next Dial
+    // prepares the face for the zone's time and its label.
+    void SetZone(std::optional<TimeZoneRules> zone) { zone_ = std::move(zone); }
+    // The time the clock shows: the zone's, or `localNow` for local time.
+    LocalTime ClockTime(const LocalTime& localNow) const;
 
     void OnKeyDown(int virtualKey) override;
 
@@ -54,6 +61,7 @@ private:
 
     Settings& clockSettings_;  // the process-wide settings (the base keeps the motion ones)
     Locale locale_;
+    std::optional<TimeZoneRules> zone_;
     std::string timeFormat_;
     std::string dateFormat_;
     ClockTexts texts_;

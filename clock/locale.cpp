@@ -28,6 +28,7 @@ Locale EnglishUnitedStates() {
     locale.abbreviatedMonthNames = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     locale.abbreviatedWeekdayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    locale.shortestWeekdayNames = {"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
     return locale;
 }
 

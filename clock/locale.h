@@ -21,6 +21,13 @@ struct Locale {
     std::string longTimePicture = "h:mm:ss tt";
     std::string amDesignator = "AM";
     std::string pmDesignator = "PM";
+    // The shortest day names ("Su"), Sunday first; an empty entry falls back
+    // to the calendar's own two letters.
+    std::array<std::string, 7> shortestWeekdayNames;
+    // The week as the region runs it: its first day (1 = Sunday .. 7) and
+    // how the first week of a year is chosen (the system's 0..2).
+    int firstWeekday = 1;
+    int firstWeekRule = 0;
 };
 
 Locale EnglishUnitedStates();

@@ -55,6 +55,11 @@ public:
     virtual void OnDpiChanged(int dpi) = 0;
     // Monitors were added, removed or changed.
     virtual void OnDisplayChange() = 0;
+    // The tip shown while the pointer rests at a client point; none by default.
+    virtual std::string TipAt(PointI client) const {
+        (void)client;
+        return {};
+    }
 };
 
 }  // namespace zentrova

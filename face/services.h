@@ -48,6 +48,8 @@ class TimeSource {
 public:
     virtual ~TimeSource() = default;
     virtual LocalTime Now() const = 0;
+    // The universal time, from which another zone's time is worked out.
+    virtual LocalTime UtcNow() const = 0;
 };
 
 // What a display window asks of the application shell.

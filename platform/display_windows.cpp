@@ -2,6 +2,7 @@
 
 #include "app/program_names.h"
 #include "face/spoken_text.h"
+#include "platform/time_zones.h"
 #include "platform/win32_locale.h"
 #include "settings/settings_store.h"
 
@@ -37,6 +38,7 @@ void DisplayWindows::CreateDisplayWindows() {
     clock_ = std::make_unique<Parts<TForm1>>(kClockCaption, owner_, store_, settings, DisplayWindowId::Clock);
     clock_->logic = std::make_unique<TForm1>(ContextFor(*clock_), settings, locale, clock_->sink);
     clock_->surface.Attach(*clock_->logic);
+    clock_->logic->SetZone(ReadTimeZone(settings.ClockZone));
     clock_->surface.OnSpokenChange(spokenListener_);
     clock_->logic->FormCreate();
     clock_->surface.StartTimer();
@@ -60,7 +62,11 @@ void DisplayWindows::CreateDisplayWindows() {
 void DisplayWindows::Rebuild(DisplayWindowId window) {
     switch (window) {
         case DisplayWindowId::Clock:
-            if (clock_) clock_->logic->Dial();
+            if (clock_) {
+                // The zone may be among the changed settings.
+                clock_->logic->SetZone(ReadTimeZone(state_.settings.ClockZone));
+                clock_->logic->Dial();
+            }
             break;
         case DisplayWindowId::Countdown:
             if (countdown_) countdown_->logic->CountForm();

@@ -41,6 +41,7 @@ LayeredWindow::LayeredWindow(const char* caption, HWND owner) {
     target_.window = Handle();
     target_.screenDc = screenDc_;
     target_.memoryDc = memoryDc_.get();
+    tip_ = PointerTip(Handle());
     spoken_ = AccessibleValue(Handle());
     contrast_ = SystemHighContrast();
 }
@@ -165,7 +166,10 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_RBUTTONUP: MouseUp(MouseButton::Right); return 0;
         case WM_MBUTTONUP: MouseUp(MouseButton::Middle); return 0;
         case WM_MOUSEMOVE:
-            if (events_) events_->OnMouseMove();
+            if (events_) {
+                events_->OnMouseMove();
+                tip_.Follow(events_->TipAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
+            }
             return 0;
         case WM_KEYDOWN:
             if (events_) events_->OnKeyDown(static_cast<int>(wParam));

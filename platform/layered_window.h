@@ -12,6 +12,7 @@
 #include "platform/accessible_value.h"
 #include "platform/system_contrast.h"
 #include "platform/frame_renderer.h"
+#include "platform/pointer_tip.h"
 #include "platform/win32_handles.h"
 #include "platform/window_base.h"
 
@@ -61,6 +62,7 @@ private:
     FrameRenderer renderer_;
     SizeI size_{1, 1};
     ShownFrame shown_;
+    PointerTip tip_{nullptr};
     int tickMs_ = kDisplayTimerMs;
     bool timerRunning_ = false;
     AccessibleValue spoken_{nullptr};

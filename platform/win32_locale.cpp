@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "calendar/week_rules.h"
+
 namespace zentrova::platform {
 namespace {
 
@@ -9,6 +11,12 @@ std::string Info(LCTYPE type, const std::string& fallback) {
     char buffer[128] = {};
     int length = GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof(buffer));
     return length > 1 ? std::string(buffer) : fallback;
+}
+
+// A numeric entry ("0".."6"); `fallback` for anything else.
+int Number(LCTYPE type, int fallback) {
+    const std::string text = Info(type, "");
+    return text.size() == 1 && text[0] >= '0' && text[0] <= '9' ? text[0] - '0' : fallback;
 }
 
 }  // namespace
@@ -31,6 +39,12 @@ Locale UserLocale() {
     locale.longTimePicture = Info(LOCALE_STIMEFORMAT, locale.longTimePicture);
     locale.amDesignator = Info(LOCALE_S1159, locale.amDesignator);
     locale.pmDesignator = Info(LOCALE_S2359, locale.pmDesignator);
+    for (int i = 0; i < 7; ++i) {
+        const int system = (i + 6) % 7;
+        locale.shortestWeekdayNames[i] = Info(LOCALE_SSHORTESTDAYNAME1 + system, locale.shortestWeekdayNames[i]);
+    }
+    locale.firstWeekday = WeekdayFromSystemFirstDay(Number(LOCALE_IFIRSTDAYOFWEEK, 6));
+    locale.firstWeekRule = Number(LOCALE_IFIRSTWEEKOFYEAR, 0);
     return locale;
 }
 

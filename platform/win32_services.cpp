@@ -47,10 +47,24 @@ PointI Win32Desktop::CursorPos() const {
     return {p.x, p.y};
 }
 
+namespace {
+
+LocalTime FromSystemTime(const SYSTEMTIME& t) {
+    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+}
+
+}  // namespace
+
 LocalTime Win32TimeSource::Now() const {
     SYSTEMTIME t{};
     GetLocalTime(&t);
-    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond, t.wMilliseconds};
+    return FromSystemTime(t);
+}
+
+LocalTime Win32TimeSource::UtcNow() const {
+    SYSTEMTIME t{};
+    GetSystemTime(&t);
+    return FromSystemTime(t);
 }
 
 ClockSeededRandom::ClockSeededRandom() {

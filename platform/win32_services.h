@@ -24,6 +24,7 @@ private:
 class Win32TimeSource final : public TimeSource {
 public:
     LocalTime Now() const override;
+    LocalTime UtcNow() const override;
 };
 
 // Seeded from the system clock when made, as each display window does at

@@ -40,6 +40,8 @@ struct Settings {
     bool ClockRectOval = false;
     int ClockLeft = 0;
     int ClockTop = 0;
+    std::string ClockZone;       // a Time Zones key name; empty for local time
+    std::string ClockZoneLabel;  // shown before the time when not empty
 
     // Countdown
     int CountSize = 0;
@@ -73,6 +75,11 @@ struct Settings {
     bool CalendarBold = false;
     int CalendarLeft = 0;
     int CalendarTop = 0;
+    // -1 as in Windows, 0 = Monday .. 6 = Sunday; as in Windows until loaded,
+    // since 0 here is a real choice.
+    int CalendarWeekStart = -1;
+    int CalendarWeekNumbers = 0;  // 0 off, 1 ISO 8601, 2 as in Windows
+    bool CalendarEvents = false;  // countdown events marked on their days
 
     // In memory only: the title of the selected entry as the countdown draws it.
     std::string CountText;

@@ -45,6 +45,8 @@ constexpr LabelEntry kLabels[] = {
     {"StaticText19", P::Calendar, Label(218, 80, 118), "Calendar face"},
     {"StaticText17", P::Calendar, Label(8, 120, 74), "Time format"},
     {"StaticText18", P::Calendar, Label(8, 200, 74), "Font name"},
+    {"StaticText20", P::Calendar, Label(8, 152, 74), "Week starts"},
+    {"StaticText21", P::Calendar, Label(204, 152, 78), "Week numbers"},
 };
 
 constexpr SliderEntry kSliders[] = {
@@ -80,6 +82,8 @@ constexpr CheckEntry kCheckBoxes[] = {
     {"CheckBox14", P::Calendar, Check(160, 232, 120), "Show time", &Settings::CalendarTimeShow,
      CheckAction::Rebuild},
     {"CheckBox13", P::Calendar, Check(294, 232, 100), "Go calendar", &Settings::CalendarGo, CheckAction::FlagOnly},
+    {"CheckBox17", P::Calendar, Check(8, 177, 220), "Mark countdown events", &Settings::CalendarEvents,
+     CheckAction::Rebuild},
 };
 
 constexpr ListEntry kLists[] = {
@@ -91,6 +95,9 @@ constexpr ListEntry kLists[] = {
     {"ComboBox6", P::Calendar, List(84, 120, 300), ListKind::TimeFormat, &Settings::CalendarTimeIndex, nullptr,
      false},
     {"ComboBox7", P::Calendar, List(84, 200, 240), ListKind::FontName, nullptr, &Settings::CalendarFont, true},
+    {"ComboBox8", P::Calendar, List(84, 150, 110), ListKind::WeekStart, &Settings::CalendarWeekStart, nullptr, false},
+    {"ComboBox9", P::Calendar, List(284, 150, 100), ListKind::WeekNumbers, &Settings::CalendarWeekNumbers, nullptr,
+     false},
 };
 
 constexpr ButtonEntry kButtons[] = {
@@ -105,6 +112,10 @@ constexpr std::string_view kFontNames[] = {
     "Impact",        "Lucida Console", "Lucida Sans Unicode", "MV Boli",     "Palatino Linotype",
     "Symbol",        "Tahoma",         "Times New Roman",     "Verdana",
 };
+
+constexpr std::string_view kWeekStarts[] = {"As in Windows", "Monday", "Tuesday", "Wednesday",
+                                           "Thursday",      "Friday", "Saturday", "Sunday"};
+constexpr std::string_view kWeekNumberings[] = {"Off", "ISO 8601", "As in Windows"};
 
 template <typename Entry, std::size_t N>
 std::array<std::string_view, N> LabelsOf(std::span<const Entry> entries) {
@@ -121,6 +132,8 @@ std::span<const CheckEntry> SettingsCheckBoxes() { return kCheckBoxes; }
 std::span<const ListEntry> SettingsLists() { return kLists; }
 std::span<const ButtonEntry> SettingsButtons() { return kButtons; }
 std::span<const std::string_view> FontNames() { return kFontNames; }
+std::span<const std::string_view> WeekStartLabels() { return kWeekStarts; }
+std::span<const std::string_view> WeekNumberLabels() { return kWeekNumberings; }
 
 std::span<const std::string_view> TimeFormatLabels() {
     static const auto labels = LabelsOf<TimeFormatEntry, 4>(TimeFormats());

@@ -58,6 +58,8 @@ enum class ListKind {
     DateFormat,
     FontName,    // the text is the setting
     CountTitle,  // one line per countdown entry
+    WeekStart,   // "As in Windows", then Monday to Sunday: the setting is the index - 1
+    WeekNumbers, // the index is the setting
 };
 
 struct ListEntry {
@@ -65,7 +67,7 @@ struct ListEntry {
     SettingsPage page;
     ControlPlace place;  // height: the dropped-down list
     ListKind kind;
-    int Settings::*index;          // TimeFormat, DateFormat
+    int Settings::*index;          // TimeFormat, DateFormat, WeekStart, WeekNumbers
     std::string Settings::*font;   // FontName
     bool editable;                 // the field takes typing
 };
@@ -86,6 +88,10 @@ std::span<const ButtonEntry> SettingsButtons();
 
 // The fourteen font names of the three font lists.
 std::span<const std::string_view> FontNames();
+// The calendar's week lists: "As in Windows" and the days from Monday; the
+// numberings in their stored order.
+std::span<const std::string_view> WeekStartLabels();
+std::span<const std::string_view> WeekNumberLabels();
 // The time-format and date-format labels, in index order.
 std::span<const std::string_view> TimeFormatLabels();
 std::span<const std::string_view> DateFormatLabels();

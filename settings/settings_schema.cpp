@@ -15,6 +15,8 @@ constexpr IntRange kSizeSteps20{0, 20};
 constexpr IntRange kSkins{1, 15};
 constexpr IntRange kTransparency{0, 50};
 constexpr IntRange kListLength{1, kCountMaxEntries};
+constexpr IntRange kWeekStarts{-1, 6};
+constexpr IntRange kWeekNumberings{0, 2};
 constexpr std::string_view kDefaultFont = kFirstRunFont;
 
 constexpr SettingEntry Integer(G group, std::string_view name, int S::*field, FirstRunValue firstRun,
@@ -53,6 +55,8 @@ constexpr std::array kSchema = {
     Flag(G::Clock, "ClockRectOval", &S::ClockRectOval, KeepLoaded{}),
     Position(G::Clock, "ClockLeft", &S::ClockLeft, W::Clock, Edge::Left),
     Position(G::Clock, "ClockTop", &S::ClockTop, W::Clock, Edge::Top),
+    AddedLater(Text(G::Clock, "ClockZone", &S::ClockZone, "")),
+    AddedLater(Text(G::Clock, "ClockZoneLabel", &S::ClockZoneLabel, "")),
 
     Integer(G::Countdown, "CountSize", &S::CountSize, 3, kSizeSteps20),
     Integer(G::Countdown, "CountSkin", &S::CountSkin, 9, kSkins),
@@ -83,6 +87,9 @@ constexpr std::array kSchema = {
     Flag(G::Calendar, "CalendarBold", &S::CalendarBold, true),
     Position(G::Calendar, "CalendarLeft", &S::CalendarLeft, W::Calendar, Edge::Left),
     Position(G::Calendar, "CalendarTop", &S::CalendarTop, W::Calendar, Edge::Top),
+    AddedLater(Integer(G::Calendar, "CalendarWeekStart", &S::CalendarWeekStart, -1, kWeekStarts)),
+    AddedLater(Integer(G::Calendar, "CalendarWeekNumbers", &S::CalendarWeekNumbers, 0, kWeekNumberings)),
+    AddedLater(Flag(G::Calendar, "CalendarEvents", &S::CalendarEvents, true)),
 };
 
 // The rows of a key must be adjacent and the keys in load order.

@@ -23,7 +23,7 @@ constexpr std::string_view kFillOrder[] = {
     "CheckBox12", "CheckBox13", "CheckBox14", "CheckBox15", "CheckBox16",
     "TrackBar7",  "TrackBar8",  "TrackBar9",
     "ComboBox4",  kReadOnlyStep,
-    "ComboBox5",  "ComboBox6",  "ComboBox7",
+    "ComboBox5",  "ComboBox6",  "ComboBox7",  "ComboBox8",  "ComboBox9",  "CheckBox17",
 };
 
 std::span<const std::string_view> ItemsOf(ListKind kind) {
@@ -32,6 +32,8 @@ std::span<const std::string_view> ItemsOf(ListKind kind) {
         case ListKind::DateFormat: return DateFormatLabels();
         case ListKind::FontName: return FontNames();
         case ListKind::CountTitle: return {};
+        case ListKind::WeekStart: return WeekStartLabels();
+        case ListKind::WeekNumbers: return WeekNumberLabels();
     }
     return {};
 }
@@ -107,9 +109,13 @@ void TForm2::FillControl(std::string_view name) {
     switch (entry.kind) {
         case ListKind::TimeFormat:
         case ListKind::DateFormat:
+        case ListKind::WeekNumbers:
             // An index outside the items shows no selection; the stored
             // value stays until the user chooses.
             list.Select(settings_.*entry.index);
+            break;
+        case ListKind::WeekStart:
+            list.Select(settings_.*entry.index + 1);
             break;
         case ListKind::FontName:
             list.SetText(settings_.*entry.font);
@@ -153,7 +159,11 @@ void TForm2::ListChanged(const ListEntry& entry, const ListControl& list) {
     switch (entry.kind) {
         case ListKind::TimeFormat:
         case ListKind::DateFormat:
+        case ListKind::WeekNumbers:
             settings_.*entry.index = list.SelectedIndex();
+            break;
+        case ListKind::WeekStart:
+            settings_.*entry.index = list.SelectedIndex() - 1;
             break;
         case ListKind::FontName:
             // A name being typed is applied once it names a family the

@@ -52,6 +52,7 @@ private:
 class SteppingTime : public TimeSource {
 public:
     LocalTime Now() const override { return now; }
+    LocalTime UtcNow() const override { return now; }
     void NextSecond() { now.second = (now.second + 1) % 60; }
     LocalTime now{2026, 9, 30, 12, 59, 59, 0};
 };

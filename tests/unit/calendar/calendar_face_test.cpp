@@ -7,6 +7,7 @@
 #include <string>
 #include <variant>
 
+#include "calendar/calendar_events.h"
 #include "calendar/calendar_state.h"
 #include "calendar_test_support.h"
 #include "clock/locale.h"
@@ -292,6 +293,55 @@ TEST_F(CalendarFrameTest, CellsGoIntoTheirRectangles) {
                     actual.height == rect.height)
             << "op " << index;
     }
+}
+
+TEST_F(CalendarFrameTest, EventDaysCarryTheMarkOverTheirTileUntilSwitchedOff) {
+    settings.CountMax = 3;
+    settings.CountList[0] = {"Launch", EncodeDate(2026, 2, 14), 0};
+    settings.CountList[1] = {"Trip", EncodeDate(2026, 2, 14), 0.5};
+    settings.CountList[2] = {"Elsewhere", EncodeDate(2026, 3, 2), 0};
+    settings.CountList[3] = {"Not in use", EncodeDate(2026, 2, 20), 0};
+    settings.CalendarEvents = true;
+    // Today (the 14th) and an event: the ring's tile, then the mark.
+    const std::vector<std::string> ops = Sequence(Compose(2026, 2, 14));
+    const auto day14 = std::find(ops.begin(), ops.end(), "tile1");
+    ASSERT_NE(day14, ops.end());
+    EXPECT_EQ(*(day14 + 1), "tile2");
+    EXPECT_EQ(*(day14 + 2), "text:14");
+    EXPECT_EQ(std::count(ops.begin(), ops.end(), "tile2"), 1);
+    EXPECT_EQ(Compose(2026, 2, 14).tiles.size(), 3u);
+    EXPECT_EQ(EventTitlesOn(settings, 2026, 2, 14), "Launch\nTrip");
+    EXPECT_EQ(EventTitlesOn(settings, 2026, 2, 20), "");
+
+    settings.CalendarEvents = false;
+    const Frame off = Compose(2026, 2, 14);
+    EXPECT_EQ(Sequence(off), ExpectedSequence(28, 14, false, false));
+    EXPECT_EQ(off.tiles.size(), 2u);
+}
+
+TEST_F(CalendarFrameTest, MondayFirstWithWeekNumbers) {
+    settings.CalendarWeekStart = 0;
+    settings.CalendarWeekNumbers = 1;
+    Locale german = EnglishUnitedStates();
+    german.shortestWeekdayNames = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
+    const CalendarFace face = Build();
+    EXPECT_EQ(face.metrics.weekColumn, 22);
+    CalendarState state;
+    StartCalendar(state, LocalTime{2026, 3, 9, 0, 0, 0, 0});
+    Frame frame;
+    ComposeCalendarFrame(face, state, settings, "Footer", frame, german);
+    EXPECT_EQ(frame.width, 232);
+    const std::vector<std::string> ops = Sequence(frame);
+    const auto firstName = std::find(ops.begin(), ops.end(), "text:Mo");
+    ASSERT_NE(firstName, ops.end());
+    EXPECT_EQ(std::vector<std::string>(firstName, firstName + 7),
+              (std::vector<std::string>{"text:Mo", "text:Di", "text:Mi", "text:Do", "text:Fr", "text:Sa", "text:So"}));
+    // After day 31: a tile and the number for each of the six ISO weeks.
+    const auto day31 = std::find(ops.begin(), ops.end(), "text:31");
+    ASSERT_NE(day31, ops.end());
+    EXPECT_EQ(std::vector<std::string>(day31 + 1, day31 + 13),
+              (std::vector<std::string>{"tile0", "text:9", "tile0", "text:10", "tile0", "text:11", "tile0", "text:12",
+                                        "tile0", "text:13", "tile0", "text:14"}));
 }
 
 TEST_F(CalendarFrameTest, TransparentFaceTilesFontsAndColour) {

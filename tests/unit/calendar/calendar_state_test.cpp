@@ -198,6 +198,39 @@ TEST(FooterDate, PrefixAndSeparatorDependOnTheTimeHalf) {
     EXPECT_EQ(FooterDateText(now, true, locale), "05.07.2024");  // dots whatever the locale
 }
 
+TEST(FooterDate, FieldsInTheOrderOfTheShortDatePicture) {
+    struct Case {
+        const char* picture;
+        const char* separator;
+        const char* hidden;
+        const char* shown;
+    };
+    const LocalTime now = At(2026, 12, 9, 10);
+    for (const Case& c : {Case{"M/d/yyyy", "/", "Today 12/09/2026", "12.09.2026"},       // English (United States)
+                          Case{"dd.MM.yyyy", ".", "Today 09.12.2026", "09.12.2026"},     // German
+                          Case{"yyyy/MM/dd", "/", "Today 2026/12/09", "2026.12.09"},     // Japanese
+                          Case{"d/M/yy", "-", "Today 09-12-2026", "09.12.2026"},         // two-digit year still four
+                          Case{"dddd, d 'de' MMMM 'yy'", "/", "Today 09/12/2026", "09.12.2026"},  // quoted letters skipped
+                          Case{"", "/", "Today 12/09/2026", "12.09.2026"}}) {             // no picture: month first
+        Locale locale = EnglishUnitedStates();
+        locale.shortDatePicture = c.picture;
+        locale.dateSeparator = c.separator;
+        EXPECT_EQ(FooterDateText(now, false, locale), c.hidden) << c.picture;
+        EXPECT_EQ(FooterDateText(now, true, locale), c.shown) << c.picture;
+    }
+}
+
+TEST(CalendarTexts, HeaderNamesAreTheRegionsShortestOrTheCalendarsOwn) {
+    Locale locale = EnglishUnitedStates();
+    EXPECT_EQ(HeaderDayName(locale, 1), "Su");
+    EXPECT_EQ(HeaderDayName(locale, 7), "Sa");
+    locale.shortestWeekdayNames = {"So", "Mo", "Di", "Mi", "Do", "", "Sa"};
+    EXPECT_EQ(HeaderDayName(locale, 4), "Mi");
+    EXPECT_EQ(HeaderDayName(locale, 6), "Fr");  // not given: the calendar's own
+    EXPECT_EQ(HeaderDayName(locale, 0), "");
+    EXPECT_EQ(HeaderDayName(locale, 8), "");
+}
+
 TEST(CalendarTexts, DayNumbersHaveNoLeadingZero) {
     EXPECT_EQ(DayNumberText(7), "7");
     EXPECT_EQ(DayNumberText(31), "31");

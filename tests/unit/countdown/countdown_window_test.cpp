@@ -65,6 +65,7 @@ public:
 class SettableTime : public TimeSource {
 public:
     LocalTime Now() const override { return now; }
+    LocalTime UtcNow() const override { return now; }
     LocalTime now{2026, 12, 8, 10, 20, 30, 0};
 };
 

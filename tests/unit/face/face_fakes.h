@@ -93,6 +93,7 @@ private:
 class FakeTime : public TimeSource {
 public:
     LocalTime Now() const override { return now; }
+    LocalTime UtcNow() const override { return utc; }
     void Set(int hour, int minute, int second) {
         now.hour = hour;
         now.minute = minute;
@@ -100,6 +101,7 @@ public:
     }
 
     LocalTime now{2024, 5, 17, 10, 0, 0, 0};
+    LocalTime utc{2024, 5, 17, 8, 0, 0, 0};
 };
 
 class FakeShell : public ShellActions {

@@ -49,6 +49,9 @@ TEST(FirstRun, WritesEveryDefaultWithItsType) {
         {&kCalendarPath, "CalendarShow", 1}, {&kCalendarPath, "CalendarTimeShow", 0},
         {&kCalendarPath, "CalendarGo", 0}, {&kCalendarPath, "CalendarOval", 0}, {&kCalendarPath, "CalendarBold", 1},
         {&kCalendarPath, "CalendarLeft", 309}, {&kCalendarPath, "CalendarTop", 10},
+        {&kClockPath, "ClockZone", ""}, {&kClockPath, "ClockZoneLabel", ""},
+        {&kCalendarPath, "CalendarWeekStart", -1}, {&kCalendarPath, "CalendarWeekNumbers", 0},
+        {&kCalendarPath, "CalendarEvents", 1},
     };
     for (const ExpectedValue& e : expected) {
         if (const int* number = std::get_if<int>(&e.value)) {
@@ -104,7 +107,7 @@ TEST(FirstRun, WritesKeysAndValuesInLoadOrder) {
     EXPECT_EQ(WrittenNames(store, kClockPath),
               (std::vector<std::string>{"ClockSize", "ClockSkin", "ClockTransparent", "TimeIndex", "DateIndex",
                                         "ClockFont", "DateShow", "ClockShow", "ClockGo", "ClockSky", "ClockBorder",
-                                        "ClockRectOval", "ClockLeft", "ClockTop"}));
+                                        "ClockRectOval", "ClockLeft", "ClockTop", "ClockZone", "ClockZoneLabel"}));
     EXPECT_EQ(WrittenNames(store, kCountdownPath),
               (std::vector<std::string>{"CountSize", "CountSkin", "CountTransparent", "CountFont", "CountShow",
                                         "CountGo", "CountSky", "CountBorder", "CountRectOval", "CountLeft",
@@ -116,7 +119,8 @@ TEST(FirstRun, WritesKeysAndValuesInLoadOrder) {
               (std::vector<std::string>{"CalendarSize", "CalendarSkin", "CalendarTransparent", "CalendarTimeIndex",
                                         "CalendarDateIndex", "CalendarFont", "CalendarShow", "CalendarTimeShow",
                                         "CalendarGo", "CalendarOval", "CalendarBold", "CalendarLeft",
-                                        "CalendarTop"}));
+                                        "CalendarTop", "CalendarWeekStart", "CalendarWeekNumbers",
+                                        "CalendarEvents"}));
 }
 
 TEST(FirstRun, MarkStartedLeavesStartOne) {

@@ -67,6 +67,12 @@ TEST(StoreDamage, SaveAfterAMissingValueKeepsEveryOtherStoredValue) {
     start.Save();
     StoreSnapshot expected = before;
     expected[{kClockPath, "ClockShow"}] = {ValueType::Dword, {1, 0, 0, 0}};
+    // The options this store predates are written with their first values.
+    expected[{kClockPath, "ClockZone"}] = {ValueType::String, {0}};
+    expected[{kClockPath, "ClockZoneLabel"}] = {ValueType::String, {0}};
+    expected[{kCalendarPath, "CalendarWeekStart"}] = {ValueType::Dword, {0xff, 0xff, 0xff, 0xff}};
+    expected[{kCalendarPath, "CalendarWeekNumbers"}] = {ValueType::Dword, {0, 0, 0, 0}};
+    expected[{kCalendarPath, "CalendarEvents"}] = {ValueType::Dword, {1, 0, 0, 0}};
     EXPECT_EQ(Snapshot(start.store), expected);
     start.ExpectStoreShowsMemory("after Save");
 

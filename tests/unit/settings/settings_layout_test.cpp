@@ -28,7 +28,8 @@ TEST(SettingsLayoutTest, EachPageIsVisitedInReadingOrder) {
           "CheckBox10", "CheckBox11"}},
         {SettingsPage::Calendar,
          {"StaticText14", "TrackBar7", "StaticText16", "TrackBar9", "StaticText15", "TrackBar8", "StaticText19",
-          "CheckBox15", "StaticText17", "ComboBox6", "StaticText18", "ComboBox7", "CheckBox16", "CheckBox12",
+          "CheckBox15", "StaticText17", "ComboBox6", "StaticText20", "ComboBox8", "StaticText21", "ComboBox9",
+          "CheckBox17", "StaticText18", "ComboBox7", "CheckBox16", "CheckBox12",
           "CheckBox14", "CheckBox13"}},
     };
     for (const Row& row : rows) EXPECT_EQ(PageReadingOrder(row.page), row.order) << static_cast<int>(row.page);

@@ -49,8 +49,8 @@ TEST_F(Started, FirstRunControlsShowTheFirstRunValues) {
         EXPECT_EQ(c.Slider(transparent).Position(), 0) << transparent;
     for (const char* font : {"ComboBox3", "ComboBox5", "ComboBox7"}) EXPECT_EQ(c.List(font).Text(), "Tahoma") << font;
 
-    const std::vector<std::string> checked{"CheckBox1", "CheckBox4", "CheckBox6", "CheckBox8",
-                                           "CheckBox10", "CheckBox12", "CheckBox16"};
+    const std::vector<std::string> checked{"CheckBox1",  "CheckBox4",  "CheckBox6", "CheckBox8",
+                                           "CheckBox10", "CheckBox12", "CheckBox16", "CheckBox17"};
     for (const auto& [name, box] : c.checkBoxes) {
         const bool expected = std::find(checked.begin(), checked.end(), name) != checked.end();
         EXPECT_EQ(box->Checked(), expected) << name;
@@ -79,7 +79,7 @@ TEST(SettingsWindowFill, RunsTheHandlersOfChangedControlsAfterTheDisplayWindowsE
     const std::vector<std::string> expected{
         "rebuild clock",     "rebuild clock",     "show clock",        "rebuild clock",    "rebuild clock",
         "rebuild countdown", "show countdown",    "rebuild countdown", "rebuild countdown", "rebuild countdown",
-        "show calendar",     "rebuild calendar",  "rebuild calendar",  "rebuild calendar",
+        "show calendar",     "rebuild calendar",  "rebuild calendar",  "rebuild calendar", "rebuild calendar",
     };
     EXPECT_EQ(rig.displays.calls, expected);
 }
@@ -240,6 +240,19 @@ TEST_F(Started, FormatListsStoreTheChosenIndex) {
     EXPECT_EQ(displays.calls, (std::vector<std::string>{"rebuild clock", "rebuild calendar"}));
 }
 
+TEST_F(Started, WeekListsShowAndStoreTheCalendarsWeek) {
+    auto& c = controls();
+    EXPECT_EQ(c.List("ComboBox8").Text(), "As in Windows");  // -1
+    EXPECT_EQ(c.List("ComboBox9").Text(), "Off");
+    c.List("ComboBox8").UserChoose(1);
+    EXPECT_EQ(settings.CalendarWeekStart, 0);  // Monday
+    c.List("ComboBox8").UserChoose(7);
+    EXPECT_EQ(settings.CalendarWeekStart, 6);  // Sunday
+    c.List("ComboBox9").UserChoose(1);
+    EXPECT_EQ(settings.CalendarWeekNumbers, 1);
+    EXPECT_EQ(displays.calls, (std::vector<std::string>(3, "rebuild calendar")));
+}
+
 TEST_F(Started, SaveErrorStopsAtTheValueAndIsShown) {
     store.FailSet("ClockSkin");
     form.Button1Click();
@@ -279,7 +292,7 @@ TEST(SettingsWindowLayout, ControlsLieInsideTheWindowAndNamesAreUnique) {
     }
     std::sort(names.begin(), names.end());
     EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
-    EXPECT_EQ(names.size(), 9u + 15u + 7u + 4u);
+    EXPECT_EQ(names.size(), 9u + 16u + 9u + 4u);
     EXPECT_EQ(FontNames().size(), 14u);
     EXPECT_EQ(DateFormatLabels().back(), "Year-Month-Day(short)");
 }

@@ -173,6 +173,7 @@ class FixedTime : public TimeSource {
 public:
     LocalTime now{2026, 12, 9, 10, 0, 0, 0};
     LocalTime Now() const override { return now; }
+    LocalTime UtcNow() const override { return now; }
 };
 
 // Records what the settings window asks of the display windows. Their

@@ -1,0 +1,52 @@
+#include "platform/pointer_tip.h"
+
+namespace zentrova::platform {
+namespace {
+
+// Wide enough for a title on one line, and set at all so that '\n' breaks.
+constexpr int kMaxTipWidth = 400;
+
+std::wstring Widen(const std::string& text) {
+    if (text.empty()) return {};
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+}  // namespace
+
+TOOLINFOW PointerTip::ToolInfo(wchar_t* text) const {
+    TOOLINFOW info{};
+    info.cbSize = sizeof(info);
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = window_;
+    info.uId = reinterpret_cast<UINT_PTR>(window_);
+    info.lpszText = text;
+    return info;
+}
+
+bool PointerTip::Create() {
+    tip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
+                               GetModuleHandleW(nullptr), nullptr));
+    if (!tip_) return false;
+    wchar_t empty[] = L"";
+    TOOLINFOW info = ToolInfo(empty);
+    SendMessageW(tip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    SendMessageW(tip_.get(), TTM_SETMAXTIPWIDTH, 0, kMaxTipWidth);
+    return true;
+}
+
+void PointerTip::Follow(const std::string& text) {
+    if (text == shown_) return;
+    if (!tip_ && (text.empty() || !Create())) return;
+    shown_ = text;
+    std::wstring wide = Widen(text);
+    TOOLINFOW info = ToolInfo(wide.data());
+    SendMessageW(tip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+    // No text: no tip at all until the pointer reaches a day that has one.
+    SendMessageW(tip_.get(), TTM_ACTIVATE, text.empty() ? FALSE : TRUE, 0);
+}
+
+}  // namespace zentrova::platform
