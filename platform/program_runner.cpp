@@ -25,13 +25,13 @@ namespace {
 
 int RunMessageLoop() {
     MSG message{};
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Tab, Enter and Escape in the settings window and the dialogs; the
         // display windows take their keys themselves.
         HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-        if (WantsDialogKeys(root) && IsDialogMessageA(root, &message)) continue;
+        if (WantsDialogKeys(root) && IsDialogMessageW(root, &message)) continue;
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return 0;
 }
@@ -51,8 +51,8 @@ int RunProgram() {
     LoadSkins(state.skins);
     RegistryStore store;
     Win32TimeSource time;
-    UniqueIcon icon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
-                                                  MAKEINTRESOURCEA(ZENTROVA_IDI_PROGRAM), IMAGE_ICON, 32, 32, 0)));
+    UniqueIcon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                                  MAKEINTRESOURCEW(ZENTROVA_IDI_PROGRAM), IMAGE_ICON, 32, 32, 0)));
 
     ApplicationWindow application;
     SettingsForm settingsForm(application.Handle(), icon.get());

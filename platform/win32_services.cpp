@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "face/dpi_scale.h"
+#include "platform/wide_text.h"
 #include "platform/win32_handles.h"
 
 namespace zentrova::platform {
@@ -12,7 +13,7 @@ namespace {
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
-    if (!GetMonitorInfoA(monitor, &info)) return TRUE;
+    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
     auto& monitors = *reinterpret_cast<std::vector<RectI>*>(list);
     const RECT& r = info.rcMonitor;
     const RectI rect{r.left, r.top, r.right, r.bottom};
@@ -71,15 +72,17 @@ SizeI TextExtent(const std::string& family, int emPixels, bool bold, const std::
     ScreenDc screen;
     UniqueDc dc(CreateCompatibleDC(screen.get()));
     if (!dc) return {};
-    UniqueFont font(CreateFontA(-std::max(emPixels, 1), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+    const std::wstring face = Widen(FirstCodePoints(family, LF_FACESIZE - 1));
+    UniqueFont font(CreateFontW(-std::max(emPixels, 1), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_DONTCARE, family.substr(0, LF_FACESIZE - 1).c_str()));
+                                DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
     ScopedSelect select(dc.get(), font.get());
     SIZE size{};
-    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    const std::wstring wide = Widen(text);
+    GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
     if (text.empty()) {
-        TEXTMETRICA metrics{};
-        GetTextMetricsA(dc.get(), &metrics);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc.get(), &metrics);
         size.cy = metrics.tmHeight;
     }
     return {size.cx, size.cy};
