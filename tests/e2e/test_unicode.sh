@@ -112,3 +112,41 @@ e2e_expect_eq "$(exported "$list_key" deleted.reg | entries)" "$before" "the ent
 zd_settings_click 352 297  # Cancel
 e2e_wait_window_gone "Zentrova Settings" 5
 zd_close_by_tray "$pid"
+
+# --- "Start with Windows" from a folder named in Cyrillic --------------------
+run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
+folder="$WINEPREFIX/drive_c/users/Дмитрий/Программы"
+mkdir -p "$folder"
+cp "$ZENTROVA_EXE" "$folder/zentrova.exe"
+e2e_reg_delete "$run_key" Zentrova 2>/dev/null || true
+e2e_start_exe "$folder/zentrova.exe"
+pid=$E2E_PID
+e2e_wait_window Countdown 60 >/dev/null
+e2e_wait_tray 30 >/dev/null
+zd_tray_menu_choose "$ZD_TRAY_START_WITH_WINDOWS"
+sleep 1
+command=$(exported "$run_key" run.reg | grep '^"Zentrova"=') || e2e_fail "no Run value after Start with Windows"
+# The stored command is the quoted path; its file must exist.
+stored=$(python3 - "$command" "$WINEPREFIX" <<'PY'
+import os, sys
+line, prefix = sys.argv[1], sys.argv[2]
+value = line.split("=", 1)[1].encode().decode("unicode_escape").strip('"').replace('\\\\', '\\')
+path = value.strip('"')
+drive, rest = path[0].lower(), path[3:].replace("\\", "/")
+unix = os.path.join(prefix, "drive_c", rest) if drive == "c" else os.path.join("/", rest)
+print(("exists " if os.path.isfile(unix) else "missing ") + path)
+PY
+)
+[[ "$stored" == "exists "* ]] || e2e_fail "the Run value names a file that does not exist: $stored ($command)"
+[[ "$stored" == *Дмитрий* ]] || e2e_fail "the Run value does not name the Cyrillic folder: $stored"
+zd_close_by_tray "$pid"
+
+# --- Month names of a Russian user locale on an English system --------------
+# Wine takes the user locale from LC_MESSAGES and the code page from
+# LC_CTYPE; the Russian locale is compiled into the test folder.
+mkdir -p "$E2E_DIR/locales"
+localedef -i ru_RU -f UTF-8 "$E2E_DIR/locales/ru_RU.UTF-8" 2>/dev/null || e2e_fail "could not compile the ru_RU locale"
+january=$( (cd "$E2E_DIR" && env -u LC_ALL LOCPATH="$E2E_DIR/locales" LC_CTYPE=C.UTF-8 LC_MESSAGES=ru_RU.UTF-8 \
+  timeout 60 wine "$probe" months 2>/dev/null) | tr -d '\r' | head -n1 | xxd -r -p)
+[[ "$january" == январ* ]] || e2e_fail "the first month name with a Russian user locale is '$january'"
+e2e_pass
