@@ -101,6 +101,12 @@ bool FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& targe
             const std::size_t font = static_cast<std::size_t>(text->font);
             const TextLayerKey key{frame.fonts[font], frame.textColor, text->text, text->rect, text->oneLine};
             const TextLayer& layer = texts_.Get(key, canvasSize, [&](const TextLayerKey& k, TextLayer& fresh) {
+                // Drawn in the family it was measured in.
+                const std::string family = fallback_.FamilyFor(k.font.family, k.text);
+                if (family != k.font.family) {
+                    DrawTextLayer(k, MakeTextTools({family, k.font.emPixels, k.font.bold}), fresh);
+                    return;
+                }
                 if (!fonts[font]) fonts[font].emplace(MakeTextTools(frame.fonts[font]));
                 DrawTextLayer(k, *fonts[font], fresh);
             });

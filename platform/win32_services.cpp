@@ -94,11 +94,12 @@ SizeI GdiTextMeasurer::Measure(const std::string& family, int points, const std:
     // At 96 DPI, not the screen's: the window scales the result by the DPI
     // of its own monitor, which may differ from the screen's.
     constexpr int kPointsPerInch = 72;
-    return TextExtent(family, MulDiv(std::max(points, 1), kDesignDpi, kPointsPerInch), false, text);
+    return TextExtent(fallback_.FamilyFor(family, text), MulDiv(std::max(points, 1), kDesignDpi, kPointsPerInch), false,
+                      text);
 }
 
 SizeI GdiTextMeasurer::MeasurePixels(const std::string& family, int emPixels, bool bold, const std::string& text) {
-    return TextExtent(family, emPixels, bold, text);
+    return TextExtent(fallback_.FamilyFor(family, text), emPixels, bold, text);
 }
 
 }  // namespace zentrova::platform

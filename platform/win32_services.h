@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "face/services.h"
+#include "platform/font_fallback.h"
 
 namespace zentrova::platform {
 
@@ -38,11 +39,14 @@ private:
 };
 
 // Measures text with GDI on a screen-compatible canvas, sizes in points at
-// 96 DPI whatever the screen's DPI.
+// 96 DPI whatever the screen's DPI, in the family the text is drawn in.
 class GdiTextMeasurer final : public TextMeasurer {
 public:
     SizeI Measure(const std::string& family, int points, const std::string& text) override;
     SizeI MeasurePixels(const std::string& family, int emPixels, bool bold, const std::string& text) override;
+
+private:
+    FontFallback fallback_;
 };
 
 }  // namespace zentrova::platform

@@ -39,14 +39,14 @@ entries() { grep -E '^"Count(Date|Time)?[0-9]+"=' || true; }
 zd_seed_by_first_start
 
 # --- Titles imported as UTF-16 -------------------------------------------
-# Count3 holds "A", a lone high surrogate and "Z" as raw REG_SZ data.
-titles=("Новый год" "春节 🎆" "Ωmega Café")
+# Count4 holds "A", a lone high surrogate and "Z" as raw REG_SZ data.
+titles=("ქართული" "Новый год" "春节 🎆" "Ωmega Café")
 {
   printf '\xef\xbb\xbfWindows Registry Editor Version 5.00\r\n\r\n'
   printf '[HKEY_CURRENT_USER\\Software\\Zentrova\\Countdown\\CountTitle]\r\n'
-  printf '"CountMax"=dword:00000004\r\n"CountIndex"=dword:00000000\r\n'
-  for i in 0 1 2 3; do
-    if ((i < 3)); then printf '"Count%d"="%s"\r\n' "$i" "${titles[$i]}"; else printf '"Count3"=hex(1):41,00,3c,d8,5a,00,00,00\r\n'; fi
+  printf '"CountMax"=dword:00000005\r\n"CountIndex"=dword:00000000\r\n'
+  for i in 0 1 2 3 4; do
+    if ((i < 4)); then printf '"Count%d"="%s"\r\n' "$i" "${titles[$i]}"; else printf '"Count4"=hex(1):41,00,3c,d8,5a,00,00,00\r\n'; fi
     printf '"CountDate%d"=hex:00,00,00,00,00,c0,e6,40\r\n"CountTime%d"=hex:00,00,00,00,00,00,e0,3f\r\n' "$i" "$i"
   done
   printf '\r\n[HKEY_CURRENT_USER\\Software\\Zentrova\\Countdown]\r\n"CountSkin"=dword:00000009\r\n'
@@ -54,7 +54,7 @@ titles=("Новый год" "春节 🎆" "Ωmega Café")
 } | iconv -f UTF-8 -t UTF-16LE >"$E2E_DIR/titles.reg"
 (cd "$E2E_DIR" && timeout 60 wine reg import titles.reg >/dev/null 2>&1) || e2e_fail "could not import titles.reg"
 before=$(exported "$list_key" before.reg | entries)
-grep -q 'Count0"="\\u041d\\u043e\\u0432' <<<"$before" || e2e_fail "the import did not store the Cyrillic title: $before"
+grep -q 'Count1"="\\u041d\\u043e\\u0432' <<<"$before" || e2e_fail "the import did not store the Cyrillic title: $before"
 
 e2e_start_zentrova
 pid=$E2E_PID
@@ -63,7 +63,7 @@ e2e_wait_tray 30 >/dev/null
 sleep 1
 read -r _ _ w h <<<"$(e2e_window_geometry "$count")"
 zd_window_ppm "$count" face.ppm >/dev/null
-zd_expect_text "$E2E_DIR/face.ppm" 20 "the Cyrillic title" "$(zd_rect 0 0 "$w" $((h / 4)))"
+zd_expect_text "$E2E_DIR/face.ppm" 20 "the Georgian title, which Tahoma lacks," "$(zd_rect 0 0 "$w" $((h / 4)))"
 
 # The Title list holds each entry's line, its title as stored first.
 zd_tray_menu_choose 0
@@ -98,9 +98,9 @@ wide_text settext Zentrova Edit "$(hex "$typed")" >/dev/null || e2e_fail "could 
 e2e_key Return
 e2e_wait_window_gone Zentrova 5
 added=$(exported "$list_key" added.reg)
-grep -qx '"Count4"="\\u0414\\u043c\\u0438\\u0442\\u0440\\u0438\\u0439"' <<<"$added" ||
-  e2e_fail "the entered title is not stored as entered: $(grep '"Count4"' <<<"$added")"
-e2e_expect_eq "$(entries <<<"$added" | grep -vE '^"Count(Date|Time)?4"=')" "$before" "the other entries after Add"
+grep -qx '"Count5"="\\u0414\\u043c\\u0438\\u0442\\u0440\\u0438\\u0439"' <<<"$added" ||
+  e2e_fail "the entered title is not stored as entered: $(grep '"Count5"' <<<"$added")"
+e2e_expect_eq "$(entries <<<"$added" | grep -vE '^"Count(Date|Time)?5"=')" "$before" "the other entries after Add"
 
 # --- Delete the new entry: the whole list is written again ------------------
 click_button 152 146 70 25  # Delete
