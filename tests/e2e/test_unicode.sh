@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Text outside the code page under Wine (code page 1252, locale en-US):
-# countdown titles in Cyrillic, Chinese with an emoji, Greek and Latin with
-# an accent, and one holding a lone surrogate, imported as UTF-16, are the
-# Title list's items and the face draws the selected one; an Add and a Delete
+# countdown titles in Georgian, Cyrillic, Chinese with an emoji, Greek and
+# Latin with an accent, and one holding a lone surrogate, imported as UTF-16,
+# are the Title list's items; the face draws the selected Georgian one,
+# which its font lacks, in a family that has it; an Add and a Delete
 # rewrite the list, and every stored title comes back unchanged; a Cyrillic
 # title entered in the add dialog is stored as entered; "Start with Windows"
 # from a folder with a Cyrillic name stores a path that exists; with a
@@ -111,6 +112,20 @@ e2e_wait_window_gone Zentrova 5
 e2e_expect_eq "$(exported "$list_key" deleted.reg | entries)" "$before" "the entries after Delete"
 zd_settings_click 352 297  # Cancel
 e2e_wait_window_gone "Zentrova Settings" 5
+zd_close_by_tray "$pid"
+
+# --- The Georgian title is drawn in a fallback family -----------------------
+# Tahoma has no Georgian; characters that no font has show as empty boxes.
+# Had the title been drawn in Tahoma, it would look like seven such boxes.
+e2e_reg_add "$list_key" Count0 REG_SZ "$(printf '\uE000%.0s' 1 2 3 4 5 6 7)"
+e2e_start_zentrova
+pid=$E2E_PID
+count=$(e2e_wait_window Countdown 60)
+e2e_wait_tray 30 >/dev/null
+sleep 1
+zd_window_ppm "$count" boxes.ppm >/dev/null
+changed=$(zd_differing "$E2E_DIR/face.ppm" "$E2E_DIR/boxes.ppm" 2 "$(zd_rect 0 0 "$w" $((h / 4)))")
+((changed >= 30)) || e2e_fail "the Georgian title looks like the boxes of missing characters ($changed pixels differ)"
 zd_close_by_tray "$pid"
 
 # --- "Start with Windows" from a folder named in Cyrillic --------------------
