@@ -1,6 +1,7 @@
 #include "clock/date_time_format.h"
 
 #include <cstddef>
+#include "text/utf.h"
 
 namespace zentrova {
 namespace {
@@ -120,7 +121,7 @@ std::string FormatWindowsPicture(std::string_view picture, const LocalTime& time
         case 's': out += Digits(time.second, width); break;
         case 't': {
             const std::string& designator = IsMorning(time) ? locale.amDesignator : locale.pmDesignator;
-            out += run >= 2 ? designator : designator.substr(0, 1);
+            out += run >= 2 ? designator : std::string(FirstCharacter(designator));
             break;
         }
         case 'g': break;  // era: not shown for the Gregorian calendar

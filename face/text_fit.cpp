@@ -1,6 +1,9 @@
 #include "face/text_fit.h"
 
 #include <cstddef>
+#include <vector>
+
+#include "text/utf.h"
 
 namespace zentrova {
 namespace {
@@ -22,18 +25,20 @@ std::string FitOnOneLine(const std::string& text, const FontChoice& font, double
     };
     if (fits(text)) return framed(text);
     // A longer beginning is never narrower, so the longest that fits is
-    // found by halving: a dozen measurements even for a long title.
+    // found by halving over the places where a character ends: a dozen
+    // measurements even for a long title.
+    const std::vector<std::size_t> cuts = CutPoints(text);
     std::size_t fitting = 0;
-    std::size_t tooLong = text.size();
+    std::size_t tooLong = cuts.size() - 1;
     while (tooLong - fitting > 1) {
         const std::size_t middle = fitting + (tooLong - fitting) / 2;
-        if (fits(Cut(text, middle))) {
+        if (fits(Cut(text, cuts[middle]))) {
             fitting = middle;
         } else {
             tooLong = middle;
         }
     }
-    return framed(Cut(text, fitting));
+    return framed(Cut(text, cuts[fitting]));
 }
 
 }  // namespace zentrova

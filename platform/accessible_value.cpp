@@ -5,14 +5,9 @@
 
 #include <utility>
 
+#include "platform/wide_text.h"
+
 namespace zentrova::platform {
-std::wstring WideFromProgramText(const std::string& text) {
-    if (text.empty()) return {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
-    if (length > 0) MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
 
 namespace {
 
@@ -167,7 +162,7 @@ LRESULT CALLBACK LabelledControlProc(HWND window, UINT message, WPARAM wParam, L
 
 void NameByLabel(HWND control, const std::string& label) {
     if (label.empty()) return;
-    auto* name = new std::shared_ptr<const std::wstring>(std::make_shared<const std::wstring>(WideFromProgramText(label)));
+    auto* name = new std::shared_ptr<const std::wstring>(std::make_shared<const std::wstring>(Widen(label)));
     if (!SetWindowSubclass(control, LabelledControlProc, kLabelSubclassId, reinterpret_cast<DWORD_PTR>(name)))
         delete name;
 }
@@ -175,7 +170,7 @@ void NameByLabel(HWND control, const std::string& label) {
 AccessibleValue::AccessibleValue(HWND window) : window_(window), value_(std::make_shared<std::wstring>()) {}
 
 bool AccessibleValue::Set(const std::string& value) {
-    std::wstring wide = WideFromProgramText(value);
+    std::wstring wide = Widen(value);
     if (wide == *value_) return false;
     *value_ = std::move(wide);
     NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, window_, OBJID_CLIENT, CHILDID_SELF);
@@ -183,7 +178,7 @@ bool AccessibleValue::Set(const std::string& value) {
 }
 
 void AccessibleValue::Announce(const std::string& text) {
-    *value_ = WideFromProgramText(text);
+    *value_ = Widen(text);
     NotifyWinEvent(EVENT_SYSTEM_ALERT, window_, OBJID_CLIENT, CHILDID_SELF);
 }
 

@@ -12,9 +12,6 @@
 
 namespace zentrova::platform {
 
-// The program's text (the system code page) as the wide calls take it.
-std::wstring WideFromProgramText(const std::string& text);
-
 // Gives a control without a caption of its own (a slider, a list) the name
 // of the label beside it, as readers ask for it; nothing for an empty label.
 void NameByLabel(HWND control, const std::string& label);

@@ -6,7 +6,7 @@ namespace zentrova::platform {
 namespace {
 
 // WM_SETTINGCHANGE's section name for the regional settings.
-constexpr char kRegionalSection[] = "intl";
+constexpr wchar_t kRegionalSection[] = L"intl";
 
 bool IsResume(WPARAM event) {
     return event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND || event == PBT_APMRESUMECRITICAL;
@@ -56,8 +56,8 @@ LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
             // A time-zone change arrives here too, under a name that varies;
             // a catch-up costs no more than one frame per window, so every
             // other setting is treated as a possible jump of the clock.
-            const auto* section = reinterpret_cast<const char*>(lParam);
-            const bool regional = section && lstrcmpiA(section, kRegionalSection) == 0;
+            const auto* section = reinterpret_cast<const wchar_t*>(lParam);
+            const bool regional = section && lstrcmpiW(section, kRegionalSection) == 0;
             Report(regional ? SystemChange::Regional : SystemChange::Clock);
             break;
         }

@@ -4,6 +4,9 @@
 
 #include <algorithm>
 
+#include "platform/wide_text.h"
+#include "platform/win32_controls.h"
+
 namespace zentrova::platform {
 namespace {
 
@@ -14,12 +17,12 @@ const DialogControlEntry& SelectedTextEntry() {
 
 SYSTEMTIME PickerTime(HWND picker) {
     SYSTEMTIME time{};
-    if (SendMessageA(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time)) != GDT_VALID) GetLocalTime(&time);
+    if (SendMessageW(picker, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time)) != GDT_VALID) GetLocalTime(&time);
     return time;
 }
 
 void SetPickerTime(HWND picker, const SYSTEMTIME& time) {
-    SendMessageA(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+    SendMessageW(picker, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
 }
 
 }  // namespace
@@ -32,12 +35,7 @@ AddDialogWindow::AddDialogWindow(HWND owner, const CountListContext& context)
 }
 
 std::string AddDialogWindow::Title() const {
-    HWND edit = window_.Control("Edit1");
-    const int length = GetWindowTextLengthA(edit);
-    std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
-    const int copied = GetWindowTextA(edit, text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-    return text;
+    return WindowText(window_.Control("Edit1"));
 }
 
 CivilDate AddDialogWindow::Date() const {
@@ -79,7 +77,7 @@ DeleteDialogWindow::DeleteDialogWindow(HWND owner, const CountListContext& conte
 }
 
 void DeleteDialogWindow::SetSelectedText(const std::string& text) {
-    SetWindowTextA(window_.Control("StaticText1"), text.c_str());
+    SetWindowTextW(window_.Control("StaticText1"), Widen(text).c_str());
 }
 
 double DeleteDialogWindow::SelectedTextWidth() const {

@@ -11,7 +11,7 @@ namespace zentrova::platform {
 namespace {
 
 constexpr char kDialogClass[] = "ZentrovaDialog";
-constexpr char kDialogKeysProperty[] = "Zentrova.DialogKeys";
+constexpr wchar_t kDialogKeysProperty[] = L"Zentrova.DialogKeys";
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPARENT;
 
@@ -56,9 +56,9 @@ ChildStyle StyleOf(DialogControlKind kind) {
 
 }  // namespace
 
-void EnableDialogKeys(HWND window) { SetPropA(window, kDialogKeysProperty, reinterpret_cast<HANDLE>(1)); }
+void EnableDialogKeys(HWND window) { SetPropW(window, kDialogKeysProperty, reinterpret_cast<HANDLE>(1)); }
 
-bool WantsDialogKeys(HWND window) { return window && GetPropA(window, kDialogKeysProperty) != nullptr; }
+bool WantsDialogKeys(HWND window) { return window && GetPropW(window, kDialogKeysProperty) != nullptr; }
 
 int PageTurnOf(const MSG& message) {
     if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || GetKeyState(VK_CONTROL) >= 0) return 0;
@@ -115,7 +115,7 @@ void DialogWindow::ShowCentred() {
     SetForegroundWindow(Handle());
     // The first control of the tab order takes the focus.
     for (const NamedControl& control : controls_) {
-        if (GetWindowLongA(control.handle, GWL_STYLE) & WS_TABSTOP) {
+        if (GetWindowLongW(control.handle, GWL_STYLE) & WS_TABSTOP) {
             SetFocus(control.handle);
             break;
         }

@@ -7,19 +7,10 @@
 #include "face/tile_blend.h"
 #include "platform/font_families.h"
 #include "platform/gdiplus_objects.h"
+#include "platform/wide_text.h"
 #include "platform/win32_handles.h"
 
 namespace zentrova::platform {
-
-namespace gdip {
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) return {};
-    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
-}  // namespace gdip
 
 namespace {
 
@@ -46,7 +37,7 @@ struct TextTools {
 TextTools MakeTextTools(const FontChoice& entry) {
     TextTools tools;
     // A family the system lacks draws in the first-run font.
-    std::wstring name = gdip::Widen(DrawableFontFamily(entry.family));
+    std::wstring name = Widen(DrawableFontFamily(entry.family));
     tools.family.set_status(GdipCreateFontFamilyFromName(name.c_str(), nullptr, tools.family.out()));
     if (tools.family)
         tools.font.set_status(GdipCreateFont(tools.family.get(), static_cast<Gdiplus::REAL>(entry.emPixels),
@@ -77,7 +68,7 @@ void DrawTextLayer(const TextLayerKey& key, const TextTools& tools, TextLayer& l
     GdipSetStringFormatAlign(format.get(), Gdiplus::StringAlignmentCenter);
     GdipSetStringFormatLineAlign(format.get(), Gdiplus::StringAlignmentCenter);
     GdipSetTextRenderingHint(graphics.get(), Gdiplus::TextRenderingHintAntiAlias);
-    const std::wstring wide = gdip::Widen(key.text);
+    const std::wstring wide = Widen(key.text);
     // The layer's first pixel is the box's, so the rectangle keeps its
     // fraction of a pixel and the glyphs land where they would on the face.
     Gdiplus::RectF layout(key.rect.x - static_cast<float>(box.left), key.rect.y - static_cast<float>(box.top),
@@ -112,6 +103,12 @@ bool FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& targe
             const std::size_t font = static_cast<std::size_t>(text->font);
             const TextLayerKey key{frame.fonts[font], frame.textColor, text->text, text->rect, text->oneLine};
             const TextLayer& layer = texts_.Get(key, canvasSize, [&](const TextLayerKey& k, TextLayer& fresh) {
+                // Drawn in the family it was measured in.
+                const std::string family = fallback_.FamilyFor(DrawableFontFamily(k.font.family), k.text);
+                if (family != k.font.family) {
+                    DrawTextLayer(k, MakeTextTools({family, k.font.emPixels, k.font.bold}), fresh);
+                    return;
+                }
                 if (!fonts[font]) fonts[font].emplace(MakeTextTools(frame.fonts[font]));
                 DrawTextLayer(k, *fonts[font], fresh);
             });

@@ -6,6 +6,7 @@
 
 #include "face/frame.h"
 #include "face/text_layer.h"
+#include "platform/font_fallback.h"
 
 namespace zentrova::platform {
 
@@ -28,6 +29,7 @@ public:
 
 private:
     TextLayerCache texts_;
+    FontFallback fallback_;
 };
 
 }  // namespace zentrova::platform

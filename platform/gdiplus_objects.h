@@ -46,7 +46,4 @@ using Font = Owner<Gdiplus::GpFont, DeleteFont>;
 using Brush = Owner<Gdiplus::GpBrush, DeleteBrush>;
 using StringFormat = Owner<Gdiplus::GpStringFormat, DeleteFormat>;
 
-// Text in the system code page, widened for GDI+.
-std::wstring Widen(const std::string& text);
-
 }  // namespace zentrova::platform::gdip

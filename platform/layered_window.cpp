@@ -4,6 +4,7 @@
 
 #include "app/program_names.h"
 #include "platform/dpi.h"
+#include "platform/wide_text.h"
 #include "platform/win32_error.h"
 
 namespace zentrova::platform {
@@ -15,12 +16,12 @@ constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kStartTimerMessage = WM_APP + 1;
 enum PopupItem : UINT { kPopupSettings = 1, kPopupClose = 2 };
 
-// Adds WS_EX_LAYERED. SetWindowLongA returns the previous style, which may
+// Adds WS_EX_LAYERED. SetWindowLongW returns the previous style, which may
 // itself be 0, so failure is 0 together with a last error.
 void MakeLayered(HWND window) {
-    LONG style = GetWindowLongA(window, GWL_EXSTYLE);
+    LONG style = GetWindowLongW(window, GWL_EXSTYLE);
     SetLastError(0);
-    if (SetWindowLongA(window, GWL_EXSTYLE, style | WS_EX_LAYERED) == 0 && GetLastError() != 0)
+    if (SetWindowLongW(window, GWL_EXSTYLE, style | WS_EX_LAYERED) == 0 && GetLastError() != 0)
         ShowErrorBox(SystemErrorText(GetLastError()));
 }
 
@@ -59,7 +60,7 @@ LayeredWindow::~LayeredWindow() {
 // all aim at the same moment after the second changes, which keeps them in
 // step as well.
 void LayeredWindow::StartTimer() {
-    if (Handle()) PostMessageA(Handle(), kStartTimerMessage, 0, 0);
+    if (Handle()) PostMessageW(Handle(), kStartTimerMessage, 0, 0);
 }
 
 void LayeredWindow::ScheduleTicks(int delayMs) {
@@ -127,12 +128,12 @@ void LayeredWindow::FollowContrast() {
 void LayeredWindow::ShowPopupMenu(PointI screen) {
     UniqueMenu menu(CreatePopupMenu());
     if (!menu) return;
-    AppendMenuA(menu.get(), MF_STRING, kPopupSettings, kMenuSettings);
-    AppendMenuA(menu.get(), MF_STRING, kPopupClose, kMenuClose);
+    AppendMenuW(menu.get(), MF_STRING, kPopupSettings, Widen(kMenuSettings).c_str());
+    AppendMenuW(menu.get(), MF_STRING, kPopupClose, Widen(kMenuClose).c_str());
     SetForegroundWindow(Handle());
     UINT command = static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
                                                     screen.x, screen.y, 0, Handle(), nullptr));
-    PostMessageA(Handle(), WM_NULL, 0, 0);
+    PostMessageW(Handle(), WM_NULL, 0, 0);
     if (!events_) return;
     if (command == kPopupSettings) events_->OnPopupCommand(PopupCommand::Settings);
     if (command == kPopupClose) events_->OnPopupCommand(PopupCommand::Close);

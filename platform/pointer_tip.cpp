@@ -1,18 +1,12 @@
 #include "platform/pointer_tip.h"
 
+#include "platform/wide_text.h"
+
 namespace zentrova::platform {
 namespace {
 
 // Wide enough for a title on one line, and set at all so that '\n' breaks.
 constexpr int kMaxTipWidth = 400;
-
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
 
 }  // namespace
 

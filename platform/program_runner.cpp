@@ -26,17 +26,17 @@ namespace {
 
 int RunMessageLoop() {
     MSG message{};
-    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Tab, Enter and Escape in the settings window and the dialogs; the
         // display windows take their keys themselves.
         HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
         if (WantsDialogKeys(root)) {
             const int turn = PageTurnOf(message);
-            if (turn != 0 && SendMessageA(root, kTurnPageMessage, static_cast<WPARAM>(turn), 0) != 0) continue;
-            if (IsDialogMessageA(root, &message)) continue;
+            if (turn != 0 && SendMessageW(root, kTurnPageMessage, static_cast<WPARAM>(turn), 0) != 0) continue;
+            if (IsDialogMessageW(root, &message)) continue;
         }
         TranslateMessage(&message);
-        DispatchMessageA(&message);
+        DispatchMessageW(&message);
     }
     return 0;
 }
@@ -61,8 +61,8 @@ int RunProgram() {
     LoadSkins(state.skins);
     RegistryStore store;
     Win32TimeSource time;
-    UniqueIcon icon(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr),
-                                                  MAKEINTRESOURCEA(ZENTROVA_IDI_PROGRAM), IMAGE_ICON, 32, 32, 0)));
+    UniqueIcon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                                  MAKEINTRESOURCEW(ZENTROVA_IDI_PROGRAM), IMAGE_ICON, 32, 32, 0)));
 
     ApplicationWindow application;
     SettingsForm settingsForm(application.Handle(), icon.get());

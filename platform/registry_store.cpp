@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "platform/wide_text.h"
 #include "platform/win32_handles.h"
 
 namespace zentrova::platform {
@@ -9,26 +10,29 @@ namespace {
 
 // Key paths are written absolute ("\Software\Zentrova"); the registry wants
 // them relative to HKEY_CURRENT_USER.
-std::string RelativePath(const std::string& path) {
+std::wstring RelativePath(const std::string& path) {
     std::size_t start = path.find_first_not_of('\\');
-    return start == std::string::npos ? std::string() : path.substr(start);
+    return start == std::string::npos ? std::wstring() : Widen(std::string_view(path).substr(start));
 }
 
 class RegistryKey final : public StoreKey {
 public:
     explicit RegistryKey(HKEY key) : key_(key) {}
 
+    // String data is passed on as the wide calls give it: UTF-16LE, with
+    // whatever terminator it was stored with.
     QueryResult Query(const std::string& name, StoredValue& value, std::size_t maxBytes) override {
         if (!key_) return QueryResult::Failed;
+        const std::wstring wideName = Widen(name);
         DWORD type = 0;
         DWORD size = 0;
-        LONG status = RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, nullptr, &size);
+        LONG status = RegQueryValueExW(key_.get(), wideName.c_str(), nullptr, &type, nullptr, &size);
         if (status == ERROR_FILE_NOT_FOUND) return QueryResult::Missing;
         if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) return QueryResult::Failed;
         if (size > maxBytes) return QueryResult::Failed;
         value.type = static_cast<ValueType>(type);
         value.data.assign(size, 0);
-        status = RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type,
+        status = RegQueryValueExW(key_.get(), wideName.c_str(), nullptr, &type,
                                   value.data.empty() ? nullptr : value.data.data(), &size);
         if (status != ERROR_SUCCESS) return QueryResult::Failed;
         value.type = static_cast<ValueType>(type);
@@ -38,12 +42,12 @@ public:
 
     bool Set(const std::string& name, ValueType type, std::span<const std::uint8_t> data) override {
         if (!key_) return false;
-        return RegSetValueExA(key_.get(), name.c_str(), 0, static_cast<DWORD>(type), data.data(),
+        return RegSetValueExW(key_.get(), Widen(name).c_str(), 0, static_cast<DWORD>(type), data.data(),
                               static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
     }
 
     bool Delete(const std::string& name) override {
-        return key_ && RegDeleteValueA(key_.get(), name.c_str()) == ERROR_SUCCESS;
+        return key_ && RegDeleteValueW(key_.get(), Widen(name).c_str()) == ERROR_SUCCESS;
     }
 
     void Close() override { key_.reset(); }
@@ -56,14 +60,14 @@ private:
 
 std::unique_ptr<StoreKey> RegistryStore::OpenExisting(const std::string& path) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, RelativePath(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, RelativePath(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return nullptr;
     return std::make_unique<RegistryKey>(key);
 }
 
 std::unique_ptr<StoreKey> RegistryStore::Create(const std::string& path) {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, RelativePath(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, RelativePath(path).c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                         KEY_READ | KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
         return nullptr;
     return std::make_unique<RegistryKey>(key);

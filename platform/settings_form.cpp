@@ -4,6 +4,7 @@
 #include "platform/dialog_window.h"
 #include "platform/dpi.h"
 #include "platform/font_families.h"
+#include "platform/wide_text.h"
 #include "platform/win32_error.h"
 
 namespace zentrova::platform {
@@ -93,17 +94,21 @@ void SettingsForm::RunTrayMenu(PointI at, bool startWithWindows) {
 bool SettingsForm::FontInstalled(const std::string& family) const { return FontFamilyInstalled(family); }
 
 std::string SettingsForm::ProgramPath() const {
-    // A path longer than the buffer comes back cut and is not used.
-    char path[MAX_PATH * 4];
-    DWORD length = GetModuleFileNameA(nullptr, path, sizeof(path));
-    if (length == 0 || length >= sizeof(path)) return {};
-    return std::string(path, length);
+    // A path that fills the buffer may have been cut: the buffer grows
+    // up to the longest path Windows has.
+    for (DWORD capacity = MAX_PATH; capacity <= 32768; capacity *= 2) {
+        std::wstring path(capacity, L'\0');
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), capacity);
+        if (length == 0) return {};
+        if (length < capacity) return Narrow(std::wstring_view(path.data(), length));
+    }
+    return {};
 }
 
 void SettingsForm::ShowError(const std::string& text) { ShowErrorBox(text); }
 
 void SettingsForm::ShowMessage(const std::string& text) {
-    MessageBoxA(Handle(), text.c_str(), kApplicationTitle, MB_OK | MB_ICONINFORMATION | MB_TOPMOST);
+    MessageBoxW(Handle(), Widen(text).c_str(), Widen(kApplicationTitle).c_str(), MB_OK | MB_ICONINFORMATION | MB_TOPMOST);
 }
 
 void SettingsForm::EndMessageLoop() { PostQuitMessage(0); }

@@ -7,6 +7,7 @@
 
 #include "platform/accessible_value.h"
 #include "platform/system_contrast.h"
+#include "platform/wide_text.h"
 #include "settings/scaled_place.h"
 
 namespace zentrova::platform {
@@ -60,14 +61,14 @@ LRESULT SettingsPageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
 }
 
 SettingsPages::SettingsPages(HWND window, DpiScale scale) : window_(window), scale_(scale), font_(SettingsFont(scale)) {
-    tabs_ = CreateChild(window_, WC_TABCONTROLA, "", WS_CLIPSIBLINGS | WS_TABSTOP, ScaledPlace(kPagesPlace, scale_),
+    tabs_ = CreateChild(window_, "SysTabControl32", "", WS_CLIPSIBLINGS | WS_TABSTOP, ScaledPlace(kPagesPlace, scale_),
                         font_.get());
     for (std::size_t i = 0; i < std::size(kPageCaptions); ++i) {
-        std::string caption(kPageCaptions[i]);
-        TCITEMA item{};
+        std::wstring caption = Widen(kPageCaptions[i]);
+        TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = caption.data();
-        SendMessageA(tabs_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(tabs_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
     }
     const RECT display = PageRect();
     HWND previous = HWND_TOP;
@@ -85,7 +86,7 @@ SettingsPages::SettingsPages(HWND window, DpiScale scale) : window_(window), sca
 RECT SettingsPages::PageRect() const {
     const ControlPlace pages = ScaledPlace(kPagesPlace, scale_);
     RECT display{pages.left, pages.top, pages.left + pages.width, pages.top + pages.height};
-    SendMessageA(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
     return display;
 }
 
@@ -143,14 +144,14 @@ HWND SettingsPages::PageWindow(zentrova::SettingsPage page) const {
 }
 
 void SettingsPages::ShowPage(int index) {
-    SendMessageA(tabs_, TCM_SETCURSEL, index, 0);
+    SendMessageW(tabs_, TCM_SETCURSEL, index, 0);
     for (std::size_t i = 0; i < pages_.size(); ++i)
         ShowWindow(pages_[i]->Handle(), static_cast<int>(i) == index ? SW_SHOW : SW_HIDE);
 }
 
 void SettingsPages::TurnPage(int step) {
     const int count = static_cast<int>(pages_.size());
-    const int current = static_cast<int>(SendMessageA(tabs_, TCM_GETCURSEL, 0, 0));
+    const int current = static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0));
     ShowPage(((current + step) % count + count) % count);
     SetFocus(tabs_);
 }
@@ -160,7 +161,7 @@ void SettingsPages::AddLabel(const LabelEntry& entry) {
 }
 
 SliderControl& SettingsPages::AddSlider(const SliderEntry& entry, ControlHandler onChange) {
-    HWND handle = AddPageChild(entry.page, TRACKBAR_CLASSA, "", WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM,
+    HWND handle = AddPageChild(entry.page, "msctls_trackbar32", "", WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM,
                                entry.place, entry.name);
     NameByLabel(handle, std::string(ControlLabel(entry.name)));
     return router_.Add(
@@ -195,7 +196,7 @@ bool SettingsPages::Route(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NOTIFY) {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->hwndFrom != tabs_ || header->code != TCN_SELCHANGE) return false;
-        ShowPage(static_cast<int>(SendMessageA(tabs_, TCM_GETCURSEL, 0, 0)));
+        ShowPage(static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)));
         return true;
     }
     return router_.Route(message, wParam, lParam);

@@ -1,27 +1,30 @@
 #include "platform/single_instance.h"
 
 #include "app/program_names.h"
+#include "platform/wide_text.h"
 
 namespace zentrova::platform {
 namespace {
-constexpr char kMutexName[] = "Local\\Zentrova.SingleInstance";
+
+std::wstring GuardAtomName() { return Widen(kGuardAtomName); }
+constexpr wchar_t kMutexName[] = L"Local\\Zentrova.SingleInstance";
 }
 
 SingleInstanceGuard::SingleInstanceGuard() {
-    mutex_.reset(CreateMutexA(nullptr, FALSE, kMutexName));
-    bool otherCopy = mutex_ ? GetLastError() == ERROR_ALREADY_EXISTS : GlobalFindAtomA(kGuardAtomName) != 0;
+    mutex_.reset(CreateMutexW(nullptr, FALSE, kMutexName));
+    bool otherCopy = mutex_ ? GetLastError() == ERROR_ALREADY_EXISTS : GlobalFindAtomW(GuardAtomName().c_str()) != 0;
     if (otherCopy) {
         mutex_.reset();
         return;
     }
     first_ = true;
     // An atom without a living owner is a crashed run's leftover: reuse it.
-    if (!GlobalFindAtomA(kGuardAtomName)) GlobalAddAtomA(kGuardAtomName);
+    if (!GlobalFindAtomW(GuardAtomName().c_str())) GlobalAddAtomW(GuardAtomName().c_str());
 }
 
 SingleInstanceGuard::~SingleInstanceGuard() {
     if (!first_) return;
-    if (ATOM atom = GlobalFindAtomA(kGuardAtomName)) GlobalDeleteAtom(atom);
+    if (ATOM atom = GlobalFindAtomW(GuardAtomName().c_str())) GlobalDeleteAtom(atom);
 }
 
 }  // namespace zentrova::platform

@@ -10,9 +10,9 @@
 namespace zentrova::platform {
 
 void LoadSkins(SkinSet& skins) {
-    HMODULE module = GetModuleHandleA(nullptr);
+    HMODULE module = GetModuleHandleW(nullptr);
     for (int skin = 1; skin <= kSkinCount; ++skin) {
-        HRSRC info = FindResourceA(module, MAKEINTRESOURCEA(ZENTROVA_IDR_SKIN_BASE + skin), MAKEINTRESOURCEA(10));
+        HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(ZENTROVA_IDR_SKIN_BASE + skin), MAKEINTRESOURCEW(10));
         if (!info) continue;
         HGLOBAL loaded = LoadResource(module, info);
         const void* bytes = loaded ? LockResource(loaded) : nullptr;

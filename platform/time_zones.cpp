@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/win32_handles.h"
+#include "platform/wide_text.h"
 
 namespace zentrova::platform {
 namespace {
@@ -15,24 +16,6 @@ constexpr const wchar_t* kZonesPath = L"SOFTWARE\\Microsoft\\Windows NT\\Current
 constexpr const wchar_t* kYearRulesKey = L"Dynamic DST";
 // Key names hold at most 255 characters.
 constexpr DWORD kMaxKeyName = 256;
-
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
-
-std::string Narrow(const std::wstring& text) {
-    if (text.empty()) return {};
-    const int length =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), narrow.data(), length, nullptr,
-                        nullptr);
-    return narrow;
-}
 
 UniqueKey OpenRead(HKEY parent, const std::wstring& path) {
     HKEY key = nullptr;

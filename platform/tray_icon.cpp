@@ -9,6 +9,7 @@
 #include "app/program_names.h"
 #include "platform/accessible_value.h"
 #include "platform/menu_glyph.h"
+#include "platform/wide_text.h"
 #include "platform/win32_handles.h"
 
 namespace zentrova::platform {
@@ -25,7 +26,7 @@ TrayIcon::TrayIcon(HWND owner, HICON icon) {
 }
 
 void TrayIcon::SetTip(const std::string& tip) {
-    const std::wstring wide = WideFromProgramText(tip);
+    const std::wstring wide = Widen(tip);
     constexpr std::size_t kRoom = std::size(decltype(record_.szTip){}) - 1;
     std::size_t length = std::min(wide.size(), kRoom);
     // A high surrogate whose partner was cut off goes too.
@@ -57,17 +58,17 @@ void TrayIcon::OnShellRestarted() {
 }
 
 UINT TrayIcon::ShellRestartedMessage() {
-    static const UINT message = RegisterWindowMessageA("TaskbarCreated");
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
     return message;
 }
 
 UINT RunTrayMenu(HWND owner, POINT at, bool startWithWindows) {
     UniqueMenu menu(CreatePopupMenu());
     if (!menu) return 0;
-    AppendMenuA(menu.get(), MF_STRING, kTrayCommandSettings, kMenuSettings);
-    AppendMenuA(menu.get(), MF_STRING | (startWithWindows ? MF_CHECKED : MF_UNCHECKED), kTrayCommandStartWithWindows,
-                kMenuStartWithWindows);
-    AppendMenuA(menu.get(), MF_STRING, kTrayCommandClose, kMenuClose);
+    AppendMenuW(menu.get(), MF_STRING, kTrayCommandSettings, Widen(kMenuSettings).c_str());
+    AppendMenuW(menu.get(), MF_STRING | (startWithWindows ? MF_CHECKED : MF_UNCHECKED), kTrayCommandStartWithWindows,
+                Widen(kMenuStartWithWindows).c_str());
+    AppendMenuW(menu.get(), MF_STRING, kTrayCommandClose, Widen(kMenuClose).c_str());
     UniqueBitmap glyph = MakeCloseGlyph();
     if (glyph) SetMenuItemBitmaps(menu.get(), kTrayCommandClose, MF_BYCOMMAND, glyph.get(), glyph.get());
     // The owner must be in front, or the menu would not close when the user
@@ -75,7 +76,7 @@ UINT RunTrayMenu(HWND owner, POINT at, bool startWithWindows) {
     SetForegroundWindow(owner);
     UINT command = static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
                                                     at.x, at.y, 0, owner, nullptr));
-    PostMessageA(owner, WM_NULL, 0, 0);
+    PostMessageW(owner, WM_NULL, 0, 0);
     return command;
 }
 

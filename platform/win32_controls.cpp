@@ -4,22 +4,23 @@
 
 #include <algorithm>
 
+#include "platform/wide_text.h"
 #include "platform/win32_handles.h"
 
 namespace zentrova::platform {
 
 Win32Slider::Win32Slider(HWND handle, int minimum, int maximum, int start, ControlHandler onChange)
     : Win32Control(handle), minimum_(minimum), maximum_(maximum), reported_(start), onChange_(std::move(onChange)) {
-    SendMessageA(handle, TBM_SETRANGE, FALSE, MAKELPARAM(minimum, maximum));
-    SendMessageA(handle, TBM_SETPOS, TRUE, start);
+    SendMessageW(handle, TBM_SETRANGE, FALSE, MAKELPARAM(minimum, maximum));
+    SendMessageW(handle, TBM_SETPOS, TRUE, start);
 }
 
-int Win32Slider::Position() const { return static_cast<int>(SendMessageA(Handle(), TBM_GETPOS, 0, 0)); }
+int Win32Slider::Position() const { return static_cast<int>(SendMessageW(Handle(), TBM_GETPOS, 0, 0)); }
 
 void Win32Slider::SetPosition(int position) {
     position = std::clamp(position, minimum_, maximum_);
     if (position == Position()) return;
-    SendMessageA(Handle(), TBM_SETPOS, TRUE, position);
+    SendMessageW(Handle(), TBM_SETPOS, TRUE, position);
     reported_ = position;
     onChange_();
 }
@@ -36,11 +37,11 @@ void Win32Slider::OnScroll() {
 Win32CheckBox::Win32CheckBox(HWND handle, ControlHandler onChange)
     : Win32Control(handle), onChange_(std::move(onChange)) {}
 
-bool Win32CheckBox::Checked() const { return SendMessageA(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool Win32CheckBox::Checked() const { return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void Win32CheckBox::SetChecked(bool checked) {
     if (checked == Checked()) return;
-    SendMessageA(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
     onChange_();
 }
 
@@ -51,33 +52,34 @@ void Win32CheckBox::OnCommand(WORD code) {
 Win32List::Win32List(HWND handle, bool editable, ControlHandler onChange)
     : Win32Control(handle), editable_(editable), onChange_(std::move(onChange)) {}
 
-int Win32List::ItemCount() const { return static_cast<int>(SendMessageA(Handle(), CB_GETCOUNT, 0, 0)); }
+int Win32List::ItemCount() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCOUNT, 0, 0)); }
 
 void Win32List::Append(const std::string& item) {
-    SendMessageA(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageW(Handle(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(item).c_str()));
     // The drop-down grows to its longest line (the field keeps its place
     // and width), so long lines such as the titles' are not cut.
     const int width = DropDownWidthFor(item);
     if (width > droppedWidth_) {
         droppedWidth_ = width;
-        SendMessageA(Handle(), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(droppedWidth_), 0);
+        SendMessageW(Handle(), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(droppedWidth_), 0);
     }
 }
 
 void Win32List::Clear() {
     settingText_ = true;
-    SendMessageA(Handle(), CB_RESETCONTENT, 0, 0);
+    SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
     settingText_ = false;
     droppedWidth_ = 0;
-    SendMessageA(Handle(), CB_SETDROPPEDWIDTH, 0, 0);
+    SendMessageW(Handle(), CB_SETDROPPEDWIDTH, 0, 0);
 }
 
 int Win32List::DropDownWidthFor(const std::string& item) const {
     ScreenDc screen;
-    const auto font = reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0));
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
     ScopedSelect select(screen.get(), font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
     SIZE extent{};
-    GetTextExtentPoint32A(screen.get(), item.c_str(), static_cast<int>(item.size()), &extent);
+    const std::wstring wide = Widen(item);
+    GetTextExtentPoint32W(screen.get(), wide.c_str(), static_cast<int>(wide.size()), &extent);
     // The list's border, its items' inner margins and a scroll bar, which
     // appears once the list holds more lines than it shows.
     constexpr int kItemMargins = 8;
@@ -85,41 +87,35 @@ int Win32List::DropDownWidthFor(const std::string& item) const {
 }
 
 int Win32List::SelectedIndex() const {
-    const LRESULT index = SendMessageA(Handle(), CB_GETCURSEL, 0, 0);
+    const LRESULT index = SendMessageW(Handle(), CB_GETCURSEL, 0, 0);
     return index == CB_ERR ? -1 : static_cast<int>(index);
 }
 
 void Win32List::Select(int index) {
     settingText_ = true;
-    SendMessageA(Handle(), CB_SETCURSEL, index >= 0 && index < ItemCount() ? index : -1, 0);
+    SendMessageW(Handle(), CB_SETCURSEL, index >= 0 && index < ItemCount() ? index : -1, 0);
     settingText_ = false;
 }
 
-std::string Win32List::Text() const {
-    const int length = GetWindowTextLengthA(Handle());
-    std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
-    const int copied = GetWindowTextA(Handle(), text.data(), static_cast<int>(text.size()));
-    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
-    return text;
-}
+std::string Win32List::Text() const { return WindowText(Handle()); }
 
 void Win32List::SetText(const std::string& text) {
     settingText_ = true;
-    SetWindowTextA(Handle(), text.c_str());
+    SetWindowTextW(Handle(), Widen(text).c_str());
     settingText_ = false;
 }
 
 void Win32List::SetReadOnly(bool readOnly) {
-    if (HWND field = GetWindow(Handle(), GW_CHILD)) SendMessageA(field, EM_SETREADONLY, readOnly ? 1 : 0, 0);
+    if (HWND field = GetWindow(Handle(), GW_CHILD)) SendMessageW(field, EM_SETREADONLY, readOnly ? 1 : 0, 0);
 }
 
 std::string Win32List::ItemText(int index) const {
-    const LRESULT length = SendMessageA(Handle(), CB_GETLBTEXTLEN, index, 0);
+    const LRESULT length = SendMessageW(Handle(), CB_GETLBTEXTLEN, index, 0);
     if (length == CB_ERR) return {};
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(Handle(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(Handle(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == CB_ERR ? 0 : static_cast<std::size_t>(copied));
+    return Narrow(text);
 }
 
 void Win32List::OnCommand(WORD code) {
@@ -159,23 +155,31 @@ Win32Control* ControlRouter::Find(HWND handle) const {
 
 HWND CreateChild(HWND parent, const char* className, const std::string& text, DWORD style, const ControlPlace& place,
                  HFONT font, int id) {
-    HWND child = CreateWindowExA(0, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, place.left, place.top,
-                                 place.width, place.height, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+    HWND child = CreateWindowExW(0, Widen(className).c_str(), Widen(text).c_str(), WS_CHILD | WS_VISIBLE | style,
+                                 place.left, place.top, place.width, place.height, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                                  nullptr);
-    if (child && font) SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (child && font) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return child;
 }
 
 void PlaceChild(HWND control, const ControlPlace& place, HFONT font) {
     MoveWindow(control, place.left, place.top, place.width, place.height, TRUE);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 HFONT CreatePixelFont(const char* family, int pixels, bool bold) {
-    return CreateFontA(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    return CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                       family);
+                       Widen(family).c_str());
+}
+
+std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
+    const int copied = GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+    return Narrow(text);
 }
 
 }  // namespace zentrova::platform

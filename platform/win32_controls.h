@@ -114,4 +114,7 @@ void PlaceChild(HWND control, const ControlPlace& place, HFONT font);
 // A font of `pixels` character height.
 HFONT CreatePixelFont(const char* family, int pixels, bool bold = false);
 
+// A window's or control's text, as UTF-8.
+std::string WindowText(HWND window);
+
 }  // namespace zentrova::platform

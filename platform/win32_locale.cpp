@@ -2,15 +2,18 @@
 
 #include <windows.h>
 
+#include <iterator>
+
 #include "calendar/week_rules.h"
+#include "platform/wide_text.h"
 
 namespace zentrova::platform {
 namespace {
 
 std::string Info(LCTYPE type, const std::string& fallback) {
-    char buffer[128] = {};
-    int length = GetLocaleInfoA(LOCALE_USER_DEFAULT, type, buffer, sizeof(buffer));
-    return length > 1 ? std::string(buffer) : fallback;
+    wchar_t buffer[128] = {};
+    const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, static_cast<int>(std::size(buffer)));
+    return length > 1 ? Narrow(buffer) : fallback;
 }
 
 // A numeric entry ("0".."6"); `fallback` for anything else.

@@ -4,6 +4,7 @@
 
 #include "face/dpi_scale.h"
 #include "platform/font_families.h"
+#include "platform/wide_text.h"
 #include "platform/win32_handles.h"
 
 namespace zentrova::platform {
@@ -13,7 +14,7 @@ namespace {
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);
-    if (!GetMonitorInfoA(monitor, &info)) return TRUE;
+    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
     auto& monitors = *reinterpret_cast<std::vector<RectI>*>(list);
     const RECT& r = info.rcMonitor;
     const RectI rect{r.left, r.top, r.right, r.bottom};
@@ -86,15 +87,17 @@ SizeI TextExtent(const std::string& family, int emPixels, bool bold, const std::
     ScreenDc screen;
     UniqueDc dc(CreateCompatibleDC(screen.get()));
     if (!dc) return {};
-    UniqueFont font(CreateFontA(-std::max(emPixels, 1), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+    const std::wstring face = Widen(FirstCodePoints(family, LF_FACESIZE - 1));
+    UniqueFont font(CreateFontW(-std::max(emPixels, 1), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_DONTCARE, family.substr(0, LF_FACESIZE - 1).c_str()));
+                                DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
     ScopedSelect select(dc.get(), font.get());
     SIZE size{};
-    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    const std::wstring wide = Widen(text);
+    GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
     if (text.empty()) {
-        TEXTMETRICA metrics{};
-        GetTextMetricsA(dc.get(), &metrics);
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc.get(), &metrics);
         size.cy = metrics.tmHeight;
     }
     return {size.cx, size.cy};
@@ -106,15 +109,18 @@ SizeI GdiTextMeasurer::Measure(const std::string& family, int points, const std:
     // At 96 DPI, not the screen's: the window scales the result by the DPI
     // of its own monitor, which may differ from the screen's.
     constexpr int kPointsPerInch = 72;
-    return TextExtent(FamilyAsDrawn(family), MulDiv(std::max(points, 1), kDesignDpi, kPointsPerInch), false, text);
+    return TextExtent(FamilyAsDrawn(family, text), MulDiv(std::max(points, 1), kDesignDpi, kPointsPerInch), false,
+                      text);
 }
 
 SizeI GdiTextMeasurer::MeasurePixels(const std::string& family, int emPixels, bool bold, const std::string& text) {
-    return TextExtent(FamilyAsDrawn(family), emPixels, bold, text);
+    return TextExtent(FamilyAsDrawn(family, text), emPixels, bold, text);
 }
 
-std::string GdiTextMeasurer::FamilyAsDrawn(const std::string& family) const {
-    return drawnBy_ == DrawnBy::GdiPlus ? DrawableFontFamily(family) : family;
+// A family GDI+ lacks is drawn in the first-run font; characters the family
+// lacks in one that has them.
+std::string GdiTextMeasurer::FamilyAsDrawn(const std::string& family, const std::string& text) {
+    return fallback_.FamilyFor(drawnBy_ == DrawnBy::GdiPlus ? DrawableFontFamily(family) : family, text);
 }
 
 }  // namespace zentrova::platform

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "face/services.h"
+#include "platform/font_fallback.h"
 
 namespace zentrova::platform {
 
@@ -39,9 +40,10 @@ private:
 };
 
 // Measures text with GDI on a screen-compatible canvas, sizes in points at
-// 96 DPI whatever the screen's DPI. For text that GDI+ draws, a family GDI+
-// lacks is measured as the first-run font it is drawn in; text that GDI
-// itself draws (a dialog's) is measured in the family as GDI maps it.
+// 96 DPI whatever the screen's DPI, in the family the text is drawn in. For
+// text that GDI+ draws, a family GDI+ lacks is measured as the first-run font
+// it is drawn in; text that GDI itself draws (a dialog's) is measured in the
+// family as GDI maps it.
 class GdiTextMeasurer final : public TextMeasurer {
 public:
     enum class DrawnBy { GdiPlus, Gdi };
@@ -50,8 +52,9 @@ public:
     SizeI MeasurePixels(const std::string& family, int emPixels, bool bold, const std::string& text) override;
 
 private:
-    std::string FamilyAsDrawn(const std::string& family) const;
+    std::string FamilyAsDrawn(const std::string& family, const std::string& text);
     DrawnBy drawnBy_;
+    FontFallback fallback_;
 };
 
 }  // namespace zentrova::platform

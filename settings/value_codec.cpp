@@ -4,6 +4,8 @@
 #include <bit>
 #include <limits>
 
+#include "text/utf.h"
+
 namespace zentrova {
 namespace {
 
@@ -42,15 +44,29 @@ double DecodeDouble(std::span<const std::uint8_t, 8> bytes) {
 }
 
 std::vector<std::uint8_t> EncodeString(const std::string& text) {
-    std::vector<std::uint8_t> bytes(text.begin(), text.end());
-    bytes.push_back(0);
+    const std::u16string units = Utf8ToUtf16(text);
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(2 * (units.size() + 1));
+    for (char16_t unit : units) {
+        bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+        bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
+    }
+    bytes.insert(bytes.end(), {0, 0});
     return bytes;
 }
 
 std::string DecodeString(std::span<const std::uint8_t> bytes, std::size_t maxLength) {
-    auto end = std::find(bytes.begin(), bytes.end(), std::uint8_t{0});
-    std::size_t length = std::min(static_cast<std::size_t>(end - bytes.begin()), maxLength);
-    return std::string(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length));
+    // Enough units for maxLength code points and the ones after them that
+    // decide where a character ends.
+    const std::size_t unitLimit = 2 * std::min(maxLength, bytes.size()) + 4;
+    std::u16string units;
+    for (std::size_t at = 0; at + 1 < bytes.size() && units.size() < unitLimit; at += 2) {
+        const auto unit = static_cast<char16_t>(bytes[at] | (bytes[at + 1] << 8));
+        if (unit == 0) break;
+        units += unit;
+    }
+    const std::string text = Utf16ToUtf8(units);
+    return std::string(FirstCodePoints(text, maxLength));
 }
 
 }  // namespace zentrova

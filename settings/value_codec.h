@@ -1,7 +1,8 @@
 #pragma once
 // The byte forms of stored values, independent of the host's byte order:
 // integers as 4 bytes little-endian, date-time values as the 8 bytes of a
-// little-endian IEEE-754 double, strings with their terminating NUL.
+// little-endian IEEE-754 double, strings as UTF-16LE with a terminating NUL
+// unit (the registry's own form of REG_SZ data).
 
 #include <array>
 #include <cstddef>
@@ -19,10 +20,12 @@ std::int32_t DecodeDword(std::span<const std::uint8_t, 4> bytes);
 std::array<std::uint8_t, 8> EncodeDouble(double value);
 double DecodeDouble(std::span<const std::uint8_t, 8> bytes);
 
-// The characters followed by one NUL (length + 1 bytes).
+// UTF-8 `text` as UTF-16LE units followed by one NUL unit.
 std::vector<std::uint8_t> EncodeString(const std::string& text);
-// The characters up to the first NUL or the end of the data, whichever comes
-// first, and at most `maxLength` of them: stored data need not be terminated.
+// The UTF-16LE units up to the first NUL unit or the end of the data,
+// whichever comes first, as UTF-8 holding at most `maxLength` code points
+// and never cut inside a character. Stored data need not be terminated; a
+// last odd byte is half a unit and is left out.
 std::string DecodeString(std::span<const std::uint8_t> bytes, std::size_t maxLength);
 
 }  // namespace zentrova

@@ -22,6 +22,7 @@
 #include "platform/gdiplus_objects.h"
 #include "platform/gdiplus_session.h"
 #include "platform/layered_window.h"
+#include "platform/wide_text.h"
 #include "platform/skin_resources.h"
 #include "platform/win32_handles.h"
 #include "platform/win32_services.h"
@@ -152,7 +153,7 @@ void NaiveClockFrame(const TForm1& clock, const Settings& settings, HWND window,
         gdip::Graphics graphics;
         graphics.set_status(GdipGetImageGraphicsContext(bitmap.get(), graphics.out()));
         gdip::FontFamily family;
-        const std::wstring name = gdip::Widen(settings.ClockFont);
+        const std::wstring name = Widen(settings.ClockFont);
         family.set_status(GdipCreateFontFamilyFromName(name.c_str(), nullptr, family.out()));
         gdip::Font font;
         if (family)
@@ -168,7 +169,7 @@ void NaiveClockFrame(const TForm1& clock, const Settings& settings, HWND window,
         GdipSetStringFormatAlign(format.get(), Gdiplus::StringAlignmentCenter);
         GdipSetStringFormatLineAlign(format.get(), Gdiplus::StringAlignmentCenter);
         GdipSetTextRenderingHint(graphics.get(), Gdiplus::TextRenderingHintAntiAlias);
-        const std::wstring line = gdip::Widen(clock.ClockText());
+        const std::wstring line = Widen(clock.ClockText());
         Gdiplus::RectF layout(0, 0, static_cast<Gdiplus::REAL>(width), static_cast<Gdiplus::REAL>(height));
         if (font) GdipDrawString(graphics.get(), line.c_str(), -1, font.get(), &layout, format.get(), brush.get());
     }

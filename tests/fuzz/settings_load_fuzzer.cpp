@@ -1,8 +1,11 @@
 // Fuzzes loading the settings: arbitrary keys, value names, types, sizes and
 // bytes in an in-memory store, then Load and a Save of what was loaded. Any
 // crash, out-of-bounds access or hang is a fault, and so is a store that
-// does not load back after the Save to what was shown.
+// does not load back after the Save to what was shown. String data is often
+// made of awkward UTF-16 units, and each string's bytes must read back to
+// the same units when written again.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -13,6 +16,8 @@
 #include "settings/memory_store.h"
 #include "settings/settings_schema.h"
 #include "settings/settings_store.h"
+#include "settings/value_codec.h"
+#include "text/utf.h"
 
 namespace {
 
@@ -56,6 +61,45 @@ std::string PickName(Input& in) {
     }
 }
 
+// String data of whole UTF-16 units chosen to be awkward (surrogates of
+// either half, pairs, NULs, marks, joiners), with or without the terminator
+// and now and then half a unit more.
+std::vector<std::uint8_t> Utf16Data(Input& in) {
+    static constexpr char16_t kUnits[] = {0x0041, 0x0416, 0x0301, 0x200D, 0xD83C, 0xDF86,
+                                          0xDBFF, 0xDC00, 0x0000, 0xFFFD, 0x6625, 0xFE0F};
+    std::vector<std::uint8_t> data;
+    for (std::size_t n = in.Byte() % 40; n-- && !in.Empty();) {
+        const std::uint8_t pick = in.Byte();
+        const auto unit = pick < 192 ? kUnits[pick % std::size(kUnits)] : static_cast<char16_t>(pick << 8 | in.Byte());
+        data.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+        data.push_back(static_cast<std::uint8_t>(unit >> 8));
+    }
+    switch (in.Byte() % 3) {
+        case 0: data.insert(data.end(), {0, 0}); break;
+        case 1: data.push_back(in.Byte()); break;  // half a unit
+        default: break;                            // no terminator
+    }
+    return data;
+}
+
+// Read without a limit, the units up to the first NUL come back unchanged
+// when written; read with one, the text is a beginning of that, cut where a
+// character ends.
+void CheckStringCodec(const std::vector<std::uint8_t>& data) {
+    const std::string whole = zentrova::DecodeString(data, data.size());
+    std::vector<std::uint8_t> units;
+    for (std::size_t i = 0; i + 1 < data.size() && (data[i] | data[i + 1]); i += 2) {
+        units.push_back(data[i]);
+        units.push_back(data[i + 1]);
+    }
+    units.insert(units.end(), {0, 0});
+    if (zentrova::EncodeString(whole) != units) __builtin_trap();
+    const std::string cut = zentrova::DecodeString(data, 5);
+    if (whole.compare(0, cut.size(), cut) != 0) __builtin_trap();
+    const auto cuts = zentrova::CutPoints(whole);
+    if (!std::binary_search(cuts.begin(), cuts.end(), cut.size())) __builtin_trap();
+}
+
 // Every stored setting and the entries in use are equal.
 bool ShowSame(const zentrova::Settings& a, const zentrova::Settings& b) {
     for (const zentrova::SettingEntry& entry : zentrova::SettingsSchema()) {
@@ -89,10 +133,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string name = PickName(in);
         zentrova::StoredValue value;
         value.type = static_cast<zentrova::ValueType>(in.Byte() % 6);
-        std::size_t length = in.Byte();
-        if (length == 255) length = 64 * 1024 + in.Byte();  // now and then a huge value
-        value.data = in.Bytes(length);
-        if (length > 64 * 1024) value.data.resize(length, 'x');
+        const bool text = value.type == zentrova::ValueType::String || value.type == zentrova::ValueType::ExpandString;
+        if (text && in.Byte() % 2) {
+            value.data = Utf16Data(in);
+        } else {
+            std::size_t length = in.Byte();
+            if (length == 255) length = 64 * 1024 + in.Byte();  // now and then a huge value
+            value.data = in.Bytes(length);
+            if (length > 64 * 1024) value.data.resize(length, 'x');
+        }
+        if (text) CheckStringCodec(value.data);
         store.Put(path, name, std::move(value));
     }
     zentrova::Settings settings;

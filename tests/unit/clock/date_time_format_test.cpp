@@ -127,6 +127,9 @@ TEST(WindowsPicture, TimePictures) {
     EXPECT_EQ(FormatWindowsPicture("h:mm:ss tt", At(2027, 1, 1, 0, 0, 0), english), "12:00:00 AM");
     EXPECT_EQ(FormatWindowsPicture("h:mm:ss tt", At(2027, 1, 1, 15, 30, 0), english), "3:30:00 PM");
     EXPECT_EQ(FormatWindowsPicture("hh:mm t", At(2027, 1, 1, 7, 4, 0), english), "07:04 A");
+    Locale greek = english;
+    greek.amDesignator = "π.μ.";  // "t" keeps the whole first letter, two bytes here
+    EXPECT_EQ(FormatWindowsPicture("h t", At(2027, 1, 1, 7, 4, 0), greek), "7 π");
     EXPECT_EQ(FormatWindowsPicture("HH:mm:ss", At(2027, 1, 1, 13, 4, 5), english), "13:04:05");
     EXPECT_EQ(FormatWindowsPicture("H:m:s", At(2027, 1, 1, 9, 4, 5), english), "9:4:5");
 }

@@ -4,11 +4,15 @@
 
 #include <string>
 
+#include "text/utf.h"
+
 namespace zentrova {
 namespace {
 
-// Every character `advance` pixels wide per em pixel / 10; bold a pixel
+// Every character (with its marks) half an em pixel wide; bold a pixel
 // wider each; records the last font asked for.
+int Characters(const std::string& text) { return static_cast<int>(CutPoints(text).size()) - 1; }
+
 class AdvanceMeasurer : public TextMeasurer {
 public:
     SizeI Measure(const std::string&, int, const std::string&) override {
@@ -19,7 +23,7 @@ public:
         lastFamily = family;
         ++calls;
         const int perCharacter = emPixels / 2 + (bold ? 1 : 0);
-        return {static_cast<int>(text.size()) * perCharacter, emPixels};
+        return {Characters(text) * perCharacter, emPixels};
     }
     std::string lastFamily;
     int calls = 0;
@@ -52,13 +56,17 @@ TEST(FitOnOneLine, ATooLongTextIsCutToTheLongestBeginningThatFitsWithAnEllipsis)
         // Not even one character beside the dots.
         {"Holidays", {"Arial", 10, false}, 18, "..."},
         {"Holidays", {"Arial", 10, false}, 0, "..."},
+        // Cut between characters, never inside one or before its marks.
+        {"Новый год наступает", {"Arial", 10, false}, 35, "Новы..."},
+        {"Cafe\u0301 au lait", {"Arial", 10, false}, 35, "Cafe\u0301..."},
+        {"春节🎆🎆🎆🎆🎆🎆", {"Arial", 10, false}, 30, "春节🎆..."},
     };
     for (const Case& c : cases) {
         const std::string fitted = FitOnOneLine(c.text, c.font, c.width, measurer);
         EXPECT_EQ(fitted, c.fitted) << c.text << " in " << c.width;
         const int perCharacter = c.font.emPixels / 2 + (c.font.bold ? 1 : 0);
         if (fitted.size() > kEllipsis.size()) {
-            EXPECT_LE(static_cast<double>(fitted.size() * perCharacter), c.width) << c.text;
+            EXPECT_LE(static_cast<double>(Characters(fitted) * perCharacter), c.width) << c.text;
         }
     }
 }

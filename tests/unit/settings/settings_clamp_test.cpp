@@ -110,23 +110,42 @@ TEST(SettingsClamp, SizesSkinsAndTransparenciesAreHeldToTheirControls) {
     }
 }
 
+// Cut at 4,096 characters, never inside one.
 TEST(SettingsClamp, LongStringIsCut) {
-    MemoryStore store = FirstRunStore();
-    store.PutString(kCountTitlePath, "Count1", std::string(100 * 1024, 'x'));
-    Settings settings;
-    ASSERT_FALSE(LoadInto(store, settings).error);
-    EXPECT_EQ(settings.CountList[1].title, std::string(4096, 'x'));
-    EXPECT_EQ(settings.CountList[1].date, 46388.0);
+    const auto repeat = [](std::string_view piece, std::size_t times) {
+        std::string out;
+        while (times--) out += piece;
+        return out;
+    };
+    const struct {
+        std::string stored;
+        std::string kept;
+    } cases[] = {
+        {std::string(100 * 1024, 'x'), std::string(4096, 'x')},
+        {repeat("Ж", 5000), repeat("Ж", 4096)},
+        {std::string(4095, 'x') + "\U0001F386!", std::string(4095, 'x') + "\U0001F386"},  // a pair is one
+        {std::string(4095, 'x') + "e\u0301", std::string(4095, 'x')},  // the accent stays with its letter
+    };
+    for (const auto& c : cases) {
+        MemoryStore store = FirstRunStore();
+        store.PutString(kCountTitlePath, "Count1", c.stored);
+        Settings settings;
+        ASSERT_FALSE(LoadInto(store, settings).error);
+        EXPECT_EQ(settings.CountList[1].title, c.kept) << c.stored.substr(4090);
+        EXPECT_EQ(settings.CountList[1].date, 46388.0);
+    }
 }
 
 TEST(SettingsClamp, StringWithoutNulEndsWithItsData) {
     MemoryStore store = FirstRunStore();
-    store.Put(kClockPath, "ClockFont", {ValueType::String, {'A', 'r', 'i', 'a', 'l'}});
-    store.Put(kCountdownPath, "CountFont", {ValueType::String, {'V', 'e', 'r', 0, 'x'}});
+    store.Put(kClockPath, "ClockFont", {ValueType::String, {'A', 0, 'r', 0, 'i', 0, 'a', 0, 'l', 0}});
+    store.Put(kCountdownPath, "CountFont", {ValueType::String, {'V', 0, 'e', 0, 'r', 0, 0, 0, 'x', 0}});
+    store.Put(kCalendarPath, "CalendarFont", {ValueType::String, {'A', 0, 'r', 0, 'i'}});  // half a unit at the end
     Settings settings;
     ASSERT_FALSE(LoadInto(store, settings).error);
     EXPECT_EQ(settings.ClockFont, "Arial");
     EXPECT_EQ(settings.CountFont, "Ver");
+    EXPECT_EQ(settings.CalendarFont, "Ar");
 }
 
 TEST(SettingsClamp, NonFiniteAndFarDatesStayWithinTheCalendar) {

@@ -83,8 +83,7 @@ TEST(SettingsLoad, MissingStringReadsEmptyWithoutError) {
 
 TEST(SettingsLoad, ExpandStringIsAcceptedAsItIs) {
     MemoryStore store = FirstRunStore();
-    std::string text = "%FONT%";
-    store.Put(kClockPath, "ClockFont", {ValueType::ExpandString, {text.begin(), text.end()}});
+    store.Put(kClockPath, "ClockFont", {ValueType::ExpandString, EncodeString("%FONT%")});
     Settings settings;
     EXPECT_FALSE(LoadInto(store, settings).error);
     EXPECT_EQ(settings.ClockFont, "%FONT%");

@@ -49,9 +49,11 @@ inline std::optional<double> StoredDouble(const MemoryStore& store, const std::s
 inline std::optional<std::string> StoredString(const MemoryStore& store, const std::string& path,
                                                const std::string& name) {
     auto value = store.Get(path, name);
-    if (!value || value->type != ValueType::String || value->data.empty() || value->data.back() != 0)
+    // Written strings are whole UTF-16 units ending in one NUL unit.
+    if (!value || value->type != ValueType::String || value->data.size() < 2 || value->data.size() % 2 != 0 ||
+        value->data.end()[-1] != 0 || value->data.end()[-2] != 0)
         return std::nullopt;
-    return std::string(value->data.begin(), value->data.end() - 1);
+    return DecodeString(value->data, value->data.size());
 }
 
 // The names written into one key, in the order of writing.

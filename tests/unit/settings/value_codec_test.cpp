@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace zentrova {
@@ -44,26 +45,35 @@ TEST(ValueCodecDword, StoresSignedLittleEndian) {
     EXPECT_EQ(DecodeDword(minusFifty), -50);
 }
 
-TEST(ValueCodecString, WritesOneTerminatingNul) {
-    EXPECT_EQ(EncodeString("Tahoma"), (Bytes{'T', 'a', 'h', 'o', 'm', 'a', 0}));
-    EXPECT_EQ(EncodeString(""), (Bytes{0}));
-}
-
-TEST(ValueCodecString, ReadsUpToFirstNulOrEndAndCapsLength) {
+// Strings are stored as the registry's wide calls hold them: UTF-16LE with a
+// NUL unit. Each row's text is written as its bytes; reading those bytes
+// (or `read`, when given) within `cap` characters gives `text` back.
+TEST(ValueCodecString, WritesUtf16AndReadsItBack) {
     struct Case {
-        Bytes data;
-        std::size_t cap;
-        std::string expected;
+        std::string text;
+        Bytes bytes;
+        std::size_t cap = 100;
+        std::optional<Bytes> read;  // stored data that no write produces
     };
     const Case cases[] = {
-        {{'A', 'b', 0}, 10, "Ab"},
-        {{'A', 'b'}, 10, "Ab"},                // not terminated
-        {{'A', 0, 'x', 'y', 0}, 10, "A"},      // data after the NUL is ignored
-        {{}, 10, ""},
-        {{'a', 'b', 'c', 'd', 'e', 0}, 3, "abc"},
-        {{'a', 'b', 'c', 'd', 'e'}, 3, "abc"},
+        {"Tahoma", {'T', 0, 'a', 0, 'h', 0, 'o', 0, 'm', 0, 'a', 0, 0, 0}},
+        {"", {0, 0}},
+        {"Год", {0x13, 0x04, 0x3e, 0x04, 0x34, 0x04, 0, 0}},
+        {"🎆", {0x3c, 0xd8, 0x86, 0xdf, 0, 0}},
+        {"\xED\xA0\xBC", {0x3c, 0xd8, 0, 0}},  // a lone surrogate keeps its unit
+        {"Ab", {}, 100, Bytes{'A', 0, 'b', 0}},                  // not terminated
+        {"Ab", {}, 100, Bytes{'A', 0, 'b', 0, 'c'}},             // half a unit at the end
+        {"A", {}, 100, Bytes{'A', 0, 0, 0, 'x', 0, 0, 0}},       // data after the NUL is ignored
+        {"", {}, 100, Bytes{}},
+        {"", {}, 100, Bytes{'A'}},
+        {"abc", {}, 3, Bytes{'a', 0, 'b', 0, 'c', 0, 'd', 0, 0, 0}},
+        {"a🎆", {}, 2, Bytes{'a', 0, 0x3c, 0xd8, 0x86, 0xdf, 0, 0}},  // the pair is one character
+        {"a", {}, 2, Bytes{'a', 0, 'e', 0, 0x01, 0x03, 0, 0}},      // so is a letter with its accent
     };
-    for (const Case& c : cases) EXPECT_EQ(DecodeString(c.data, c.cap), c.expected);
+    for (const Case& c : cases) {
+        if (!c.read) EXPECT_EQ(EncodeString(c.text), c.bytes) << c.text;
+        EXPECT_EQ(DecodeString(c.read ? *c.read : c.bytes, c.cap), c.text);
+    }
 }
 
 }  // namespace

@@ -1,0 +1,36 @@
+#pragma once
+// The family that draws a text on this system: the chosen one, or one that
+// has the characters it lacks, from the system's font links for it and then
+// a list of families with wide coverage. What each family has is learnt once
+// per character, so texts that change every second cost map look-ups.
+
+#include <windows.h>
+
+#include <map>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace zentrova::platform {
+
+class FontFallback {
+public:
+    std::string FamilyFor(const std::string& family, const std::string& text);
+
+private:
+    struct Coverage {
+        std::optional<bool> installed;  // asked only of fallbacks
+        std::unordered_map<char16_t, bool> has;
+    };
+    // How many of `units` the family lacks; -1 for a fallback that is not
+    // installed. The chosen family is judged by whatever font GDI gives for
+    // its name, as that is the font it is drawn in.
+    int Missing(const std::string& family, const std::u16string& units, bool fallback);
+    const std::vector<std::string>& FallbacksOf(const std::string& family);
+
+    std::map<std::string, Coverage> coverage_;
+    std::map<std::string, std::vector<std::string>> fallbacks_;
+};
+
+}  // namespace zentrova::platform
