@@ -1,6 +1,7 @@
 #include "platform/application_window.h"
 
 #include "app/program_names.h"
+#include "platform/wide_text.h"
 
 namespace zentrova::platform {
 namespace {
@@ -21,19 +22,19 @@ ApplicationWindow::ApplicationWindow() {
     entry.style = WS_POPUP;
     entry.exStyle = WS_EX_TOOLWINDOW;
     CreateWindowFrom(entry);
-    showSettingsMessage_ = RegisterWindowMessageA(kShowSettingsMessage);
+    showSettingsMessage_ = RegisterWindowMessageW(Widen(kShowSettingsMessage).c_str());
 }
 
 bool HandOverToRunningCopy() {
-    HWND running = FindWindowA(kApplicationWindowClass, nullptr);
-    const UINT message = RegisterWindowMessageA(kShowSettingsMessage);
+    HWND running = FindWindowW(Widen(kApplicationWindowClass).c_str(), nullptr);
+    const UINT message = RegisterWindowMessageW(Widen(kShowSettingsMessage).c_str());
     if (!running || !message) return false;
     // Only the foreground process may give the foreground away; a second
     // start that the user has just launched is that process.
     DWORD process = 0;
     GetWindowThreadProcessId(running, &process);
     if (process) AllowSetForegroundWindow(process);
-    return PostMessageA(running, message, 0, 0) != 0;
+    return PostMessageW(running, message, 0, 0) != 0;
 }
 
 void ApplicationWindow::Report(SystemChange change) {
