@@ -41,6 +41,9 @@ struct MotionSettings {
     int& left;
     int& top;
     PositionSink& sink;
+    // Step aside, motionless, while a full-screen program covers the
+    // window's monitor.
+    const bool& hideFullScreen;
 };
 
 class DisplayWindow : public DisplayEvents {
@@ -58,6 +61,10 @@ public:
     // Reads the monitors again and ticks soon, so a window left on no
     // monitor starts creeping back at once.
     void OnDisplayChange() override;
+    // Looks at once whether the new window in front covers this one's
+    // monitor; the tick looks again each second, for a window that goes
+    // full screen without changing places.
+    void OnForegroundChange() override;
 
     // A setting the tick reads has changed (or the face was prepared anew):
     // the next tick comes within 30 ms rather than at the next second.
@@ -75,6 +82,7 @@ public:
     // A fresh wander velocity at the window's scale.
     void DrawVelocity() { motion_.DrawVelocity(context_.random, scale_.Factor()); }
     TimeOfDay LastTime() const { return last_; }
+    bool SteppedAside() const { return steppedAside_; }
 
 protected:
     // Placement at the saved position, the scale of the monitor there and
@@ -106,6 +114,13 @@ protected:
 private:
     // `catchingUp`: redraw even in the same second, and restart the ticks.
     void Tick(bool catchingUp);
+    // Hides or shows the window as the window in front covers `monitor` or
+    // not; true while it is hidden that way.
+    bool StepAsideFor(const RectI& monitor, std::span<const RectI> monitors);
+    // One step of wandering or of the still creep; true when the window moved.
+    bool Move(const RectI& monitor);
+
+    bool steppedAside_ = false;
 };
 
 }  // namespace zentrova

@@ -85,6 +85,7 @@ private:
     GdiTextMeasurer measurer_;
     Win32Desktop desktop_;
     Win32TimeSource time_;
+    ForegroundHook foregroundHook_;
     std::unique_ptr<Parts<TForm1>> clock_;
     std::unique_ptr<Parts<TForm3>> countdown_;
     std::unique_ptr<Parts<TForm4>> calendar_;

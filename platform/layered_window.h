@@ -31,6 +31,7 @@ public:
     int Dpi() const override;
     void MoveTo(PointI leftTop) override;
     void SetVisible(bool visible) override;
+    void StepAside(bool aside) override;
     void Push(const Frame& frame) override;
     void ShowPopupMenu(PointI screen) override;
     void ScheduleTicks(int delayMs) override;
@@ -42,6 +43,8 @@ protected:
 private:
     void MouseDown(MouseButton button, LPARAM lParam);
     void MouseUp(MouseButton button);
+    // Shown when the settings show it and nothing full screen covers it.
+    void ApplyVisibility();
 
     DisplayEvents* events_ = nullptr;
     HDC screenDc_ = nullptr;   // GetDC(no window), kept for the window's life
@@ -52,6 +55,19 @@ private:
     ShownFrame shown_;
     int tickMs_ = kDisplayTimerMs;
     bool timerRunning_ = false;
+    bool shownBySettings_ = false;
+    bool steppedAside_ = false;
+};
+
+// Tells the display windows of this thread when another window comes to the
+// front, so that they step aside for a full-screen program at once rather
+// than on their next tick. Kept for the program's run.
+class ForegroundHook {
+public:
+    ForegroundHook();
+
+private:
+    UniqueWinEventHook hook_;
 };
 
 }  // namespace zentrova::platform

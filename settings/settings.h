@@ -72,6 +72,9 @@ struct Settings {
     int CalendarLeft = 0;
     int CalendarTop = 0;
 
+    // General
+    bool HideFullScreen = false;  // display windows step aside for full-screen programs
+
     // In memory only: the title of the selected entry as the countdown draws it.
     std::string CountText;
 

@@ -77,6 +77,10 @@ constexpr CheckEntry kCheckBoxes[] = {
     {"CheckBox14", P::Calendar, Check(160, 232, 120), "Show time", &Settings::CalendarTimeShow,
      CheckAction::Rebuild},
     {"CheckBox13", P::Calendar, Check(294, 232, 100), "Go calendar", &Settings::CalendarGo, CheckAction::FlagOnly},
+
+    {"CheckBox17", P::General, Check(8, 10, 380), "Hide over full-screen programs", &Settings::HideFullScreen,
+     CheckAction::WakeDisplays},
+    {"CheckBox18", P::General, Check(8, 40, 380), "Start with Windows", nullptr, CheckAction::StartWithWindows},
 };
 
 constexpr ListEntry kLists[] = {
@@ -138,6 +142,7 @@ DisplayWindowId WindowOfPage(SettingsPage page) {
         case SettingsPage::Clock: return DisplayWindowId::Clock;
         case SettingsPage::Countdown: return DisplayWindowId::Countdown;
         case SettingsPage::Calendar: return DisplayWindowId::Calendar;
+        case SettingsPage::General: break;
     }
     return DisplayWindowId::Clock;
 }

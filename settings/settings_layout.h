@@ -17,7 +17,7 @@ namespace zentrova {
 
 inline constexpr std::string_view kSettingsFontFamily = "Arial";
 inline constexpr int kSettingsFontPixels = 13;
-inline constexpr std::string_view kPageCaptions[] = {"Clock", "Countdown", "Calendar"};
+inline constexpr std::string_view kPageCaptions[] = {"Clock", "Countdown", "Calendar", "General"};
 
 struct LabelEntry {
     std::string_view name;
@@ -41,6 +41,8 @@ enum class CheckAction {
     ShowOrHide,        // the page's window visible when checked
     NewClockVelocity,  // draw a new wander velocity for the clock
     FlagOnly,          // nothing beyond the flag
+    WakeDisplays,      // every display window looks at the flag at once
+    StartWithWindows,  // the sign-in entry itself, not a stored setting
 };
 
 struct CheckEntry {
@@ -48,7 +50,7 @@ struct CheckEntry {
     SettingsPage page;
     ControlPlace place;
     std::string_view caption;
-    bool Settings::*flag;
+    bool Settings::*flag;  // none for StartWithWindows
     CheckAction action;
 };
 
@@ -77,6 +79,9 @@ struct ButtonEntry {
     std::string_view caption;
 };
 
+// The General tab's box that shows and turns over the sign-in entry.
+inline constexpr std::string_view kStartWithWindowsBox = "CheckBox18";
+
 std::span<const LabelEntry> SettingsLabels();
 std::span<const SliderEntry> SettingsSliders();
 std::span<const CheckEntry> SettingsCheckBoxes();
@@ -89,7 +94,7 @@ std::span<const std::string_view> FontNames();
 std::span<const std::string_view> TimeFormatLabels();
 std::span<const std::string_view> DateFormatLabels();
 
-// The display window a page's controls act on.
+// The display window a page's controls act on (General's act on none).
 DisplayWindowId WindowOfPage(SettingsPage page);
 
 // The client area of the tab control above the bottom buttons.

@@ -83,6 +83,8 @@ constexpr std::array kSchema = {
     Flag(G::Calendar, "CalendarBold", &S::CalendarBold, true),
     Position(G::Calendar, "CalendarLeft", &S::CalendarLeft, W::Calendar, Edge::Left),
     Position(G::Calendar, "CalendarTop", &S::CalendarTop, W::Calendar, Edge::Top),
+
+    AddedLater(Flag(G::General, "HideFullScreen", &S::HideFullScreen, true)),
 };
 
 // The rows of a key must be adjacent and the keys in load order.
@@ -161,6 +163,7 @@ std::string GroupPath(SettingsGroup group) {
         case G::Countdown: return "\\Software\\Zentrova\\Countdown";
         case G::CountTitle: return "\\Software\\Zentrova\\Countdown\\CountTitle";
         case G::Calendar: return "\\Software\\Zentrova\\Calendar";
+        case G::General: return "\\Software\\Zentrova\\General";
     }
     return {};
 }

@@ -56,15 +56,25 @@ void TForm2::TrayCallback(unsigned mouseMessage) {
 }
 
 void TForm2::OptionsClick() {
+    // The installer may have turned the entry over meanwhile.
+    ShowStartWithWindows();
     links_.host.DeleteTrayIcon();
     links_.host.ShowInFront();
 }
 
-void TForm2::StartWithWindowsClick() {
-    const bool on = !StartsWithWindows(links_.store);
-    if (StoreError error = SetStartWithWindows(links_.store, on, links_.host.ProgramPath()))
-        links_.host.ShowError(*error);
+void TForm2::StartWithWindowsClick() { SetStartWithWindowsFromBox(!StartsWithWindows(links_.store)); }
+
+// The tray item and the General tab's box turn the same entry over; the box
+// then shows what the entry holds, also after a failed write.
+void TForm2::SetStartWithWindowsFromBox(bool on) {
+    if (on != StartsWithWindows(links_.store)) {
+        if (StoreError error = SetStartWithWindows(links_.store, on, links_.host.ProgramPath()))
+            links_.host.ShowError(*error);
+    }
+    ShowStartWithWindows();
 }
+
+void TForm2::ShowStartWithWindows() { CheckBox(kStartWithWindowsBox).SetChecked(StartsWithWindows(links_.store)); }
 
 void TForm2::Close1Click() {
     links_.host.DeleteTrayIcon();
@@ -95,7 +105,10 @@ void TForm2::Button5Click() {
 
 void TForm2::Button6Click() { links_.dialogs.OpenDeleteDialog(ListContext()); }
 
-void TForm2::ShowFromDisplayMenu() { links_.host.ShowInFront(); }
+void TForm2::ShowFromDisplayMenu() {
+    ShowStartWithWindows();
+    links_.host.ShowInFront();
+}
 
 void TForm2::RegionalSettingsChanged() {
     ListControl& titles = List("ComboBox4");

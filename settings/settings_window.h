@@ -81,6 +81,11 @@ private:
     void ListChanged(const ListEntry& entry, const ListControl& list);
     void ButtonClicked(std::string_view name);
 
+    // Turns the sign-in entry on or off when it differs, then shows it.
+    void SetStartWithWindowsFromBox(bool on);
+    // The General tab's box from the sign-in entry.
+    void ShowStartWithWindows();
+
     CountListContext ListContext();
     void HideToTray();
 
