@@ -95,15 +95,31 @@ TEST_F(TrayTable, MenuShowsStartWithWindowsAsTheRunKeyHasIt) {
     EXPECT_TRUE(host.menuStartWithWindows);
 }
 
+// The tray item and the General tab's box turn the same entry over, and
+// the box always shows what the entry holds.
 TEST_F(TrayTable, StartWithWindowsTurnsTheEntryOverAndLeavesWindowAndIcon) {
+    CheckControl& box = form.CheckBox(kStartWithWindowsBox);
+    EXPECT_FALSE(box.Checked());
     form.StartWithWindowsClick();
     auto value = store.Get(kRunKeyPath, kRunValueName);
     ASSERT_TRUE(value);
     EXPECT_EQ(value->data, EncodeString("\"" + host.programPath + "\""));
+    EXPECT_TRUE(box.Checked());
     form.StartWithWindowsClick();
     EXPECT_FALSE(store.Get(kRunKeyPath, kRunValueName));
+    EXPECT_FALSE(box.Checked());
+    box.SetChecked(true);
+    EXPECT_TRUE(StartsWithWindows(store));
+    box.SetChecked(false);
+    EXPECT_FALSE(StartsWithWindows(store));
     EXPECT_TRUE(host.calls.empty());
     EXPECT_TRUE(host.trayShown);
+
+    // Turned on elsewhere (the installer): the box shows it when the window
+    // is shown.
+    store.PutString(kRunKeyPath, kRunValueName, "\"C:\\z.exe\"");
+    form.OptionsClick();
+    EXPECT_TRUE(box.Checked());
 }
 
 TEST_F(TrayTable, StartWithWindowsThatCannotBeWrittenIsReported) {
@@ -111,6 +127,11 @@ TEST_F(TrayTable, StartWithWindowsThatCannotBeWrittenIsReported) {
     form.StartWithWindowsClick();
     EXPECT_EQ(host.calls, (std::vector<std::string>{"error:Failed to set data for 'Zentrova'"}));
     EXPECT_FALSE(StartsWithWindows(store));
+    // The box checked by the user goes back to what the entry holds.
+    CheckControl& box = form.CheckBox(kStartWithWindowsBox);
+    box.SetChecked(true);
+    EXPECT_FALSE(box.Checked());
+    EXPECT_EQ(host.calls.size(), 2u);
 }
 
 TEST_F(TrayTable, OtherMouseMessagesAreIgnored) {
