@@ -128,6 +128,14 @@ void DisplayWindow::PlaceAtSavedPosition() {
     DrawVelocity();
 }
 
+void DisplayWindow::PlaceAt(PointI leftTop) {
+    settings_.left = leftTop.x;
+    settings_.top = leftTop.y;
+    context_.surface.MoveTo(leftTop);
+    motion_.Place(leftTop);
+    settings_.sink.WritePosition();
+}
+
 void DisplayWindow::SetFaceSize(SizeI size, SizeI capacity) {
     faceSize_ = ClampFaceSize(size, capacity);
     context_.surface.SetClientSize(faceSize_);

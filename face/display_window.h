@@ -79,6 +79,8 @@ public:
     const WindowMotion& Motion() const { return motion_; }
     SizeI FaceSize() const { return faceSize_; }
     DpiScale Scale() const { return scale_; }
+    // A new resting position, stored at once (the first start's fitting).
+    void PlaceAt(PointI leftTop);
     // A fresh wander velocity at the window's scale.
     void DrawVelocity() { motion_.DrawVelocity(context_.random, scale_.Factor()); }
     TimeOfDay LastTime() const { return last_; }

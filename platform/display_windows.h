@@ -46,6 +46,8 @@ public:
     void SetVisible(DisplayWindowId window, bool visible) override;
     void NewClockVelocity() override;
     void Wake(DisplayWindowId window) override;
+    SizeI FaceSize(DisplayWindowId window) const override;
+    void PlaceAt(DisplayWindowId window, PointI leftTop) override;
 
     // The system's clock jumped: every window redraws at once and its ticks
     // start afresh.

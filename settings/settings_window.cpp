@@ -3,6 +3,7 @@
 #include "app/program_names.h"
 #include "app/start_with_windows.h"
 #include "settings/first_run.h"
+#include "settings/first_run_fit.h"
 #include "settings/settings_store.h"
 
 namespace zentrova {
@@ -38,6 +39,28 @@ void TForm2::FormCreate() {
     settings_.CountText = settings_.SelectedEntry().title;
     links_.displays.CreateDisplayWindows();
     FillControls();
+    if (firstRun_) FitDisplayWindows(context);
+}
+
+// The faces are prepared now, so their sizes are known.
+void TForm2::FitDisplayWindows(const FirstRunContext& context) {
+    using W = DisplayWindowId;
+    DisplayWindowControl& displays = links_.displays;
+    FirstRunGroup group;
+    group.workArea = links_.host.WorkArea();
+    group.settingsWindow =
+        RectI::At(SettingsWindowPosition(context.screen, context.settingsWindow), context.settingsWindow);
+    group.clock = displays.FaceSize(W::Clock);
+    group.countdown = displays.FaceSize(W::Countdown);
+    group.calendar = displays.FaceSize(W::Calendar);
+    group.wanted = {{settings_.ClockLeft, settings_.ClockTop},
+                    {settings_.CountLeft, settings_.CountTop},
+                    {settings_.CalendarLeft, settings_.CalendarTop}};
+    group.scale = context.scale;
+    const GroupPlacement placed = FitFirstRunGroup(group);
+    if (placed.clock != group.wanted.clock) displays.PlaceAt(W::Clock, placed.clock);
+    if (placed.countdown != group.wanted.countdown) displays.PlaceAt(W::Countdown, placed.countdown);
+    if (placed.calendar != group.wanted.calendar) displays.PlaceAt(W::Calendar, placed.calendar);
 }
 
 void TForm2::TrayCallback(unsigned mouseMessage) {

@@ -11,6 +11,7 @@
 #include "countdown/count_list_dialogs.h"
 #include "face/services.h"
 #include "settings/key_value_store.h"
+#include "settings/first_run.h"
 #include "settings/settings.h"
 #include "settings/settings_controls.h"
 #include "settings/settings_layout.h"
@@ -71,6 +72,9 @@ public:
 
 private:
     void CreateControls();
+    // A first start: the display windows placed afresh where the first-run
+    // arrangement does not fit the screen.
+    void FitDisplayWindows(const FirstRunContext& context);
     // Sets every control from the settings in the fixed order, so that the
     // handlers of changed sliders and check boxes run as a user's change would.
     void FillControls();
