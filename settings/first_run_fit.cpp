@@ -85,9 +85,13 @@ GroupPlacement FitFirstRunGroup(const FirstRunGroup& group) {
     std::vector<RectI> taken;
     GroupPlacement placed;
     placed.clock = PlaceOne(group.wanted.clock, group.clock, group, taken);
-    // The countdown keeps its place under the clock.
-    const PointI underClock{placed.clock.x, placed.clock.y + group.clock.height + group.scale.Pixels(kGap)};
-    placed.countdown = PlaceOne(underClock, group.countdown, group, taken);
+    // The countdown moves with the clock, and stays under it rather than
+    // over it.
+    PointI countdown{group.wanted.countdown.x + placed.clock.x - group.wanted.clock.x,
+                     group.wanted.countdown.y + placed.clock.y - group.wanted.clock.y};
+    if (Overlap(RectI::At(countdown, group.countdown), taken.front()))
+        countdown = {placed.clock.x, placed.clock.y + group.clock.height + group.scale.Pixels(kGap)};
+    placed.countdown = PlaceOne(countdown, group.countdown, group, taken);
     placed.calendar = PlaceOne(group.wanted.calendar, group.calendar, group, taken);
     return placed;
 }

@@ -27,10 +27,11 @@ struct FirstRunGroup {
 
 // The wanted positions when every window lies in the work area (with the
 // still windows' 2-pixel right margin), clear of the settings window and of
-// the others; otherwise the clock, the countdown below it and the calendar,
-// in that order, each where it is inside and clear of those placed before,
-// as near as can be to where it was wanted. A window that finds no such
-// spot (a screen too small for all four) is kept inside the work area.
+// the others; otherwise the clock, the countdown (moved with the clock, and
+// under it where it would cover it) and the calendar, in that order, each
+// where it is inside and clear of those placed before, as near as can be to
+// where it was wanted. A window that finds no such spot (a screen too small
+// for all four) is kept inside the work area.
 GroupPlacement FitFirstRunGroup(const FirstRunGroup& group);
 
 }  // namespace zentrova

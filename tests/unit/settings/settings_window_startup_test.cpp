@@ -36,6 +36,29 @@ TEST_F(StartupFixture, FirstRunShowsWindowAddsTrayAndCreatesDisplaysInOrder) {
     EXPECT_EQ(start->data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
 }
 
+// The first start moves only the windows whose first-run place does not
+// fit (here a calendar tall enough to reach the settings window), and
+// stores where they went; later starts leave the stored places alone.
+TEST_F(StartupFixture, FirstRunPlacesAfreshOnlyWhatDoesNotFit) {
+    form.FormCreate();
+    EXPECT_EQ(displays.Count("place clock") + displays.Count("place countdown") + displays.Count("place calendar"), 0);
+
+    SettingsWindowRig tall;
+    tall.displays.faceSizes[2] = {182, 300};
+    tall.form.FormCreate();
+    EXPECT_EQ(tall.displays.Count("place calendar"), 1);
+    EXPECT_EQ(tall.displays.Count("place clock") + tall.displays.Count("place countdown"), 0);
+    // Beside the settings window (at 309, 298), on the screen.
+    const PointI at = tall.displays.placedAt[2];
+    EXPECT_TRUE(at.x + 182 <= 309 || at.y + 300 <= 298) << at.x << "," << at.y;
+    EXPECT_TRUE(at.x >= 0 && at.y >= 0 && at.y + 300 <= 768) << at.x << "," << at.y;
+
+    LaterStart later(store);
+    later.displays.faceSizes[2] = {182, 300};
+    later.form.FormCreate();
+    EXPECT_EQ(later.displays.Count("place calendar"), 0);
+}
+
 TEST_F(StartupFixture, LaterRunStaysHiddenWithTrayIcon) {
     form.FormCreate();
     LaterStart second(store);
