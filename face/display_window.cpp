@@ -25,7 +25,10 @@ void DisplayWindow::Tick(bool catchingUp) {
 
     // Drawn while stepped aside too, and at once on coming back, so that
     // the window shows the current texts.
-    if (catchingUp || time != last_ || (wasAside && !aside)) Refresh(now);
+    if (catchingUp || time != last_ || (wasAside && !aside)) {
+        Refresh(now);
+        TellSpokenValue(time);
+    }
     // Out of the way of a full-screen program it neither wanders nor saves,
     // so it comes back where it was.
     const bool moving = !aside && Move(monitor);
@@ -139,6 +142,16 @@ void DisplayWindow::PlaceAt(PointI leftTop) {
 void DisplayWindow::SetFaceSize(SizeI size, SizeI capacity) {
     faceSize_ = ClampFaceSize(size, capacity);
     context_.surface.SetClientSize(faceSize_);
+}
+
+void DisplayWindow::TellSpokenValue(TimeOfDay time) {
+    if (spokenOnce_ && time == spokenAt_) return;
+    std::string value = SpokenValue();
+    if (spokenOnce_ && value == spoken_) return;
+    spoken_ = std::move(value);
+    spokenAt_ = time;
+    spokenOnce_ = true;
+    context_.surface.SetSpokenValue(spoken_);
 }
 
 }  // namespace zentrova

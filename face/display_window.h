@@ -85,6 +85,9 @@ public:
     void DrawVelocity() { motion_.DrawVelocity(context_.random, scale_.Factor()); }
     TimeOfDay LastTime() const { return last_; }
     bool SteppedAside() const { return steppedAside_; }
+    // What a screen reader hears as the window's value, from the texts the
+    // last Refresh formatted.
+    virtual std::string SpokenValue() const = 0;
 
 protected:
     // Placement at the saved position, the scale of the monitor there and
@@ -123,6 +126,13 @@ private:
     bool Move(const RectI& monitor);
 
     bool steppedAside_ = false;
+    // Hands a changed spoken value to the surface, at most once a second: a
+    // change within the second already told waits for the next refresh.
+    void TellSpokenValue(TimeOfDay time);
+
+    std::string spoken_;
+    TimeOfDay spokenAt_;
+    bool spokenOnce_ = false;
 };
 
 }  // namespace zentrova
