@@ -184,7 +184,8 @@ std::optional<std::size_t> NamedControl(const ControlPlace& label, const std::ve
 }  // namespace
 
 std::string_view ControlLabel(std::string_view controlName) {
-    for (SettingsPage page : {SettingsPage::Clock, SettingsPage::Countdown, SettingsPage::Calendar}) {
+    for (SettingsPage page :
+         {SettingsPage::Clock, SettingsPage::Countdown, SettingsPage::Calendar, SettingsPage::General}) {
         const std::vector<PlacedName> controls = PageControls(page);
         for (const LabelEntry& label : kLabels) {
             if (label.page != page) continue;

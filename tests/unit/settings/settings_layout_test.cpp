@@ -51,7 +51,8 @@ TEST(SettingsLayoutTest, SlidersAndListsAreNamedByTheirLabels) {
 // Whatever the tables hold: every control of the page once, the window's
 // own buttons on no page, and no label last with nothing after it to name.
 TEST(SettingsLayoutTest, TheOrderHoldsEveryControlOfThePageOnce) {
-    for (SettingsPage page : {SettingsPage::Clock, SettingsPage::Countdown, SettingsPage::Calendar}) {
+    for (SettingsPage page :
+         {SettingsPage::Clock, SettingsPage::Countdown, SettingsPage::Calendar, SettingsPage::General}) {
         std::multiset<std::string_view> expected;
         const auto add = [&](const auto& entries) {
             for (const auto& entry : entries) {
