@@ -46,6 +46,7 @@ public:
     int Dpi() const override { return dpi; }
     void MoveTo(PointI leftTop) override { position = leftTop; }
     void SetVisible(bool) override {}
+    void StepAside(bool) override {}
     void Push(const Frame& frame) override { benchmark::DoNotOptimize(frame.pixels.data()); }
     void ShowPopupMenu(PointI) override {}
     void ScheduleTicks(int) override {}

@@ -14,7 +14,8 @@ constexpr int kEscapeKey = 27;
 }  // namespace
 
 TForm1::TForm1(DisplayContext context, Settings& settings, Locale locale, PositionSink& positionSink)
-    : DisplayWindow(context, MotionSettings{settings.ClockGo, settings.ClockLeft, settings.ClockTop, positionSink}),
+    : DisplayWindow(context, MotionSettings{settings.ClockGo, settings.ClockLeft, settings.ClockTop, positionSink,
+                                                   settings.HideFullScreen}),
       clockSettings_(settings),
       locale_(std::move(locale)) {}
 

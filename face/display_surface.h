@@ -23,6 +23,11 @@ public:
     virtual int Dpi() const = 0;
     virtual void MoveTo(PointI leftTop) = 0;
     virtual void SetVisible(bool visible) = 0;
+    // Hides the window while a full-screen program covers its monitor and
+    // shows it again, without the focus, when `aside` is false. The
+    // visibility SetVisible gave it is kept: a window hidden by the settings
+    // stays hidden.
+    virtual void StepAside(bool aside) = 0;
     // Renders the frame and pushes it at the window's current position.
     virtual void Push(const Frame& frame) = 0;
     // Opens the window's "Settings"/"Close" menu at a screen point; the chosen
@@ -60,6 +65,8 @@ public:
         (void)client;
         return {};
     }
+    // Another window came to the front.
+    virtual void OnForegroundChange() = 0;
 };
 
 }  // namespace zentrova

@@ -1,5 +1,6 @@
 #include "face/display_window.h"
 
+#include "face/full_screen.h"
 #include "face/monitor_layout.h"
 
 namespace zentrova {
@@ -12,34 +13,26 @@ void DisplayWindow::OnTimer() { Tick(false); }
 void DisplayWindow::Tick(bool catchingUp) {
     const LocalTime now = context_.time.Now();
     const TimeOfDay time{now.hour, now.minute, now.second};
-    if (catchingUp || time != last_) {
+
+    // A wandering window's floating position tells its monitor without
+    // asking the window.
+    const PointI at = settings_.go ? PointI{RoundHalfEven(motion_.posX), RoundHalfEven(motion_.posY)}
+                                   : context_.surface.Position();
+    const std::span<const RectI> monitors = context_.desktop.Monitors();
+    const RectI monitor = MonitorOf(monitors, RectI::At(at, faceSize_));
+    const bool wasAside = steppedAside_;
+    const bool aside = StepAsideFor(monitor, monitors);
+
+    // Drawn while stepped aside too, and at once on coming back, so that
+    // the window shows the current texts.
+    if (catchingUp || time != last_ || (wasAside && !aside)) {
         Refresh(now);
         TellSpokenValue(time);
     }
+    // Out of the way of a full-screen program it neither wanders nor saves,
+    // so it comes back where it was.
+    const bool moving = !aside && Move(monitor);
 
-    const std::span<const RectI> monitors = context_.desktop.Monitors();
-    bool moving = settings_.go || motion_.dragging;
-    if (settings_.go) {
-        // The floating position tells the monitor without asking the window.
-        const PointI at{RoundHalfEven(motion_.posX), RoundHalfEven(motion_.posY)};
-        const RectI monitor = MonitorOf(monitors, RectI::At(at, faceSize_));
-        context_.surface.MoveTo(motion_.WanderTick(faceSize_, monitor, context_.random, scale_.Factor()));
-    } else {
-        const PointI position = context_.surface.Position();
-        const RectI monitor = MonitorOf(monitors, RectI::At(position, faceSize_));
-        const WindowMotion::StillStep step =
-            motion_.StillTick(position, faceSize_, monitor, PointI{settings_.left, settings_.top});
-        if (step.position != position) {
-            context_.surface.MoveTo(step.position);
-            moving = true;
-        }
-        if (step.save) {
-            settings_.left = step.position.x;
-            settings_.top = step.position.y;
-            settings_.sink.WritePosition();
-            moving = true;
-        }
-    }
     last_ = time;
     const int delay = moving ? kDisplayTimerMs : RestingTickDelay(now.millisecond);
     if (catchingUp) {
@@ -47,6 +40,38 @@ void DisplayWindow::Tick(bool catchingUp) {
     } else {
         context_.surface.ScheduleTicks(delay);
     }
+}
+
+bool DisplayWindow::StepAsideFor(const RectI& monitor, std::span<const RectI> monitors) {
+    const bool aside = settings_.hideFullScreen && !motion_.dragging &&
+                       CoversMonitor(context_.desktop.Foreground(), monitor, monitors);
+    if (aside != steppedAside_) {
+        steppedAside_ = aside;
+        context_.surface.StepAside(aside);
+    }
+    return aside;
+}
+
+bool DisplayWindow::Move(const RectI& monitor) {
+    if (settings_.go) {
+        context_.surface.MoveTo(motion_.WanderTick(faceSize_, monitor, context_.random, scale_.Factor()));
+        return true;
+    }
+    const PointI position = context_.surface.Position();
+    const WindowMotion::StillStep step =
+        motion_.StillTick(position, faceSize_, monitor, PointI{settings_.left, settings_.top});
+    bool moving = motion_.dragging;
+    if (step.position != position) {
+        context_.surface.MoveTo(step.position);
+        moving = true;
+    }
+    if (step.save) {
+        settings_.left = step.position.x;
+        settings_.top = step.position.y;
+        settings_.sink.WritePosition();
+        moving = true;
+    }
+    return moving;
 }
 
 void DisplayWindow::OnMouseDown(MouseButton button, PointI client) {
@@ -93,12 +118,25 @@ void DisplayWindow::OnDisplayChange() {
     Wake();
 }
 
+void DisplayWindow::OnForegroundChange() {
+    context_.desktop.ForegroundChanged();
+    Tick(false);
+}
+
 void DisplayWindow::PlaceAtSavedPosition() {
     const PointI saved{settings_.left, settings_.top};
     context_.surface.MoveTo(saved);
     scale_ = DpiScale{context_.surface.Dpi()};
     motion_.Place(saved);
     DrawVelocity();
+}
+
+void DisplayWindow::PlaceAt(PointI leftTop) {
+    settings_.left = leftTop.x;
+    settings_.top = leftTop.y;
+    context_.surface.MoveTo(leftTop);
+    motion_.Place(leftTop);
+    settings_.sink.WritePosition();
 }
 
 void DisplayWindow::SetFaceSize(SizeI size, SizeI capacity) {

@@ -41,6 +41,9 @@ struct MotionSettings {
     int& left;
     int& top;
     PositionSink& sink;
+    // Step aside, motionless, while a full-screen program covers the
+    // window's monitor.
+    const bool& hideFullScreen;
 };
 
 class DisplayWindow : public DisplayEvents {
@@ -58,6 +61,10 @@ public:
     // Reads the monitors again and ticks soon, so a window left on no
     // monitor starts creeping back at once.
     void OnDisplayChange() override;
+    // Looks at once whether the new window in front covers this one's
+    // monitor; the tick looks again each second, for a window that goes
+    // full screen without changing places.
+    void OnForegroundChange() override;
 
     // A setting the tick reads has changed (or the face was prepared anew):
     // the next tick comes within 30 ms rather than at the next second.
@@ -72,9 +79,12 @@ public:
     const WindowMotion& Motion() const { return motion_; }
     SizeI FaceSize() const { return faceSize_; }
     DpiScale Scale() const { return scale_; }
+    // A new resting position, stored at once (the first start's fitting).
+    void PlaceAt(PointI leftTop);
     // A fresh wander velocity at the window's scale.
     void DrawVelocity() { motion_.DrawVelocity(context_.random, scale_.Factor()); }
     TimeOfDay LastTime() const { return last_; }
+    bool SteppedAside() const { return steppedAside_; }
     // What a screen reader hears as the window's value, from the texts the
     // last Refresh formatted.
     virtual std::string SpokenValue() const = 0;
@@ -109,6 +119,13 @@ protected:
 private:
     // `catchingUp`: redraw even in the same second, and restart the ticks.
     void Tick(bool catchingUp);
+    // Hides or shows the window as the window in front covers `monitor` or
+    // not; true while it is hidden that way.
+    bool StepAsideFor(const RectI& monitor, std::span<const RectI> monitors);
+    // One step of wandering or of the still creep; true when the window moved.
+    bool Move(const RectI& monitor);
+
+    bool steppedAside_ = false;
     // Hands a changed spoken value to the surface, at most once a second: a
     // change within the second already told waits for the next refresh.
     void TellSpokenValue(TimeOfDay time);

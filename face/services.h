@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 
+#include "face/full_screen.h"
 #include "face/geometry.h"
 #include "settings/date_time.h"
 
@@ -36,6 +37,11 @@ public:
     virtual PointI CursorPos() const = 0;
     // The monitors were added, removed, moved or resized: read them again.
     virtual void DisplayChanged() = 0;
+    // The window in front and what the system says of full-screen programs.
+    // A desktop that cannot tell has nothing in front.
+    virtual ForegroundWindow Foreground() const { return {}; }
+    // Another window came to the front: Foreground must look again.
+    virtual void ForegroundChanged() {}
 };
 
 class RandomSource {

@@ -104,6 +104,19 @@ void DisplayWindows::Wake(DisplayWindowId window) {
     WithParts(window, [](auto& parts) { parts.logic->Wake(); });
 }
 
+SizeI DisplayWindows::FaceSize(DisplayWindowId window) const {
+    switch (window) {
+        case DisplayWindowId::Clock: return clock_ ? clock_->logic->FaceSize() : SizeI{};
+        case DisplayWindowId::Countdown: return countdown_ ? countdown_->logic->FaceSize() : SizeI{};
+        case DisplayWindowId::Calendar: return calendar_ ? calendar_->logic->FaceSize() : SizeI{};
+    }
+    return {};
+}
+
+void DisplayWindows::PlaceAt(DisplayWindowId window, PointI leftTop) {
+    WithParts(window, [leftTop](auto& parts) { parts.logic->PlaceAt(leftTop); });
+}
+
 void DisplayWindows::CatchUp() {
     for (DisplayWindowId window : {DisplayWindowId::Clock, DisplayWindowId::Countdown, DisplayWindowId::Calendar})
         WithParts(window, [](auto& parts) { parts.logic->CatchUp(); });

@@ -48,6 +48,8 @@ public:
     void SetVisible(DisplayWindowId window, bool visible) override;
     void NewClockVelocity() override;
     void Wake(DisplayWindowId window) override;
+    SizeI FaceSize(DisplayWindowId window) const override;
+    void PlaceAt(DisplayWindowId window, PointI leftTop) override;
 
     // The system's clock jumped: every window redraws at once and its ticks
     // start afresh.
@@ -93,6 +95,7 @@ private:
     GdiTextMeasurer measurer_;
     Win32Desktop desktop_;
     Win32TimeSource time_;
+    ForegroundHook foregroundHook_;
     std::unique_ptr<Parts<TForm1>> clock_;
     std::unique_ptr<Parts<TForm3>> countdown_;
     std::unique_ptr<Parts<TForm4>> calendar_;

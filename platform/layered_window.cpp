@@ -14,6 +14,8 @@ constexpr char kDisplayClass[] = "ZentrovaDisplayWindow";
 constexpr UINT_PTR kTimerId = 1;
 // Posted by StartTimer; see there.
 constexpr UINT kStartTimerMessage = WM_APP + 1;
+// Posted by the foreground hook.
+constexpr UINT kForegroundChangedMessage = WM_APP + 2;
 enum PopupItem : UINT { kPopupSettings = 1, kPopupClose = 2 };
 
 // Adds WS_EX_LAYERED. SetWindowLongW returns the previous style, which may
@@ -91,6 +93,17 @@ void LayeredWindow::MoveTo(PointI leftTop) {
 }
 
 void LayeredWindow::SetVisible(bool visible) {
+    shownBySettings_ = visible;
+    ApplyVisibility();
+}
+
+void LayeredWindow::StepAside(bool aside) {
+    steppedAside_ = aside;
+    ApplyVisibility();
+}
+
+void LayeredWindow::ApplyVisibility() {
+    const bool visible = shownBySettings_ && !steppedAside_;
     // A window shown again gets its frame pushed afresh.
     shown_.Forget();
     ShowWindow(Handle(), visible ? SW_SHOWNOACTIVATE : SW_HIDE);
@@ -190,6 +203,9 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_DISPLAYCHANGE:
             if (events_) events_->OnDisplayChange();
             return 0;
+        case kForegroundChangedMessage:
+            if (events_) events_->OnForegroundChange();
+            return 0;
         case WM_CLOSE:
             // Display windows are closed only through their logic (which ends
             // the program from the clock); Alt+F4 asks the same.
@@ -199,5 +215,26 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return WindowBase::HandleMessage(message, wParam, lParam);
     }
 }
+
+namespace {
+
+BOOL CALLBACK PostForegroundChanged(HWND window, LPARAM) {
+    char className[sizeof(kDisplayClass)] = {};
+    if (GetClassNameA(window, className, sizeof(className)) && lstrcmpA(className, kDisplayClass) == 0)
+        PostMessageA(window, kForegroundChangedMessage, 0, 0);
+    return TRUE;
+}
+
+// Out of context, the system calls this on the thread that set the hook,
+// between its messages; the display windows are that thread's.
+void CALLBACK ForegroundChanged(HWINEVENTHOOK, DWORD, HWND, LONG, LONG, DWORD, DWORD) {
+    EnumThreadWindows(GetCurrentThreadId(), &PostForegroundChanged, 0);
+}
+
+}  // namespace
+
+ForegroundHook::ForegroundHook()
+    : hook_(SetWinEventHook(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, nullptr, &ForegroundChanged, 0, 0,
+                            WINEVENT_OUTOFCONTEXT)) {}
 
 }  // namespace zentrova::platform

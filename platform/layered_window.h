@@ -38,6 +38,7 @@ public:
     int Dpi() const override;
     void MoveTo(PointI leftTop) override;
     void SetVisible(bool visible) override;
+    void StepAside(bool aside) override;
     void Push(const Frame& frame) override;
     void ShowPopupMenu(PointI screen) override;
     void ScheduleTicks(int delayMs) override;
@@ -51,6 +52,8 @@ protected:
 private:
     void MouseDown(MouseButton button, LPARAM lParam);
     void MouseUp(MouseButton button);
+    // Shown when the settings show it and nothing full screen covers it.
+    void ApplyVisibility();
     // High contrast turned on or off, or its colours changed: the next frame
     // is shown afresh in the new colours.
     void FollowContrast();
@@ -65,12 +68,25 @@ private:
     PointerTip tip_{nullptr};
     int tickMs_ = kDisplayTimerMs;
     bool timerRunning_ = false;
+    bool shownBySettings_ = false;
+    bool steppedAside_ = false;
     AccessibleValue spoken_{nullptr};
     std::function<void()> spokenListener_;
     // The system's colours while high contrast is on, read again when the
     // system's settings or colours change; every frame is then shown in them.
     std::optional<ContrastColours> contrast_;
     Frame contrastFrame_;  // reused from frame to frame
+};
+
+// Tells the display windows of this thread when another window comes to the
+// front, so that they step aside for a full-screen program at once rather
+// than on their next tick. Kept for the program's run.
+class ForegroundHook {
+public:
+    ForegroundHook();
+
+private:
+    UniqueWinEventHook hook_;
 };
 
 }  // namespace zentrova::platform

@@ -57,6 +57,12 @@ SizeI SettingsForm::ScreenSize() const {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+RectI SettingsForm::WorkArea() const {
+    RECT r{};
+    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0)) r = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    return {r.left, r.top, r.right, r.bottom};
+}
+
 PointI SettingsForm::CursorPos() const {
     POINT p{};
     GetCursorPos(&p);

@@ -22,6 +22,7 @@ public:
     // SettingsWindowHost
     SizeI OuterSize() const override;
     SizeI ScreenSize() const override;
+    RectI WorkArea() const override;
     int Dpi() const override;
     PointI CursorPos() const override;
     void MoveTo(PointI leftTop) override;

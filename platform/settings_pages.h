@@ -78,7 +78,7 @@ private:
     std::vector<PlacedControl> placed_;
     HWND tabs_ = nullptr;
     ControlRouter router_;
-    std::array<std::unique_ptr<SettingsPageWindow>, 3> pages_;
+    std::array<std::unique_ptr<SettingsPageWindow>, std::size(kPageCaptions)> pages_;
 };
 
 }  // namespace zentrova::platform

@@ -41,6 +41,7 @@ struct KeyTraits { static void Free(HKEY h) { RegCloseKey(h); } };
 struct IconTraits { static void Free(HICON h) { DestroyIcon(h); } };
 struct MenuTraits { static void Free(HMENU h) { DestroyMenu(h); } };
 struct KernelHandleTraits { static void Free(HANDLE h) { CloseHandle(h); } };
+struct WinEventHookTraits { static void Free(HWINEVENTHOOK h) { UnhookWinEvent(h); } };
 
 using UniqueBitmap = UniqueHandle<HBITMAP, BitmapTraits>;
 using UniqueFont = UniqueHandle<HFONT, FontTraits>;
@@ -49,6 +50,7 @@ using UniqueKey = UniqueHandle<HKEY, KeyTraits>;
 using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using UniqueKernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+using UniqueWinEventHook = UniqueHandle<HWINEVENTHOOK, WinEventHookTraits>;
 
 // A screen DC obtained with GetDC(nullptr), released on destruction.
 class ScreenDc {

@@ -4,6 +4,7 @@
 
 #include "face/dpi_scale.h"
 #include "platform/font_families.h"
+#include "platform/foreground_window.h"
 #include "platform/wide_text.h"
 #include "platform/win32_handles.h"
 
@@ -29,17 +30,50 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
 }  // namespace
 
 // Every display window asks for its monitor on each tick, while monitors
-// change only with the display settings, which every top-level window hears
-// of at once (WM_DISPLAYCHANGE). Asking the system each time would cost
-// round trips to the window system (under Wine several server requests per
-// call), most of the idle program's CPU; the list is therefore kept until
-// the display changes.
+// change only with the display settings. Asking the system each time would
+// cost round trips to the window system (under Wine several server requests
+// per call), most of the idle program's CPU; the list is therefore kept
+// until the display changes. Every top-level window hears of most changes
+// at once (WM_DISPLAYCHANGE), but not of all: Wine sends nothing when an
+// output is switched off. So once a second the monitor count and the
+// virtual screen, two cheap metrics, are compared with those of the list.
 std::span<const RectI> Win32Desktop::Monitors() const {
+    constexpr ULONGLONG kSignatureCheckMs = 1000;
+    const ULONGLONG now = GetTickCount64();
+    if (now - signatureCheckedAt_ >= kSignatureCheckMs) {
+        signatureCheckedAt_ = now;
+        const DisplaySignature current = CurrentSignature();
+        if (!(current == signature_)) monitors_.clear();
+        signature_ = current;
+    }
     if (monitors_.empty()) {
         EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors_));
         if (monitors_.empty()) monitors_.push_back({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
     }
     return monitors_;
+}
+
+Win32Desktop::DisplaySignature Win32Desktop::CurrentSignature() {
+    DisplaySignature signature;
+    signature.monitors = GetSystemMetrics(SM_CMONITORS);
+    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    signature.virtualScreen = RECT{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                                   top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    return signature;
+}
+
+// The three windows tick within the same millisecond; one look serves them
+// all, and a new window in front makes the next call look again.
+ForegroundWindow Win32Desktop::Foreground() const {
+    constexpr ULONGLONG kForegroundFreshMs = 200;
+    const ULONGLONG now = GetTickCount64();
+    if (!foregroundKnown_ || now - foregroundReadAt_ >= kForegroundFreshMs) {
+        foreground_ = ReadForegroundWindow();
+        foregroundKnown_ = true;
+        foregroundReadAt_ = now;
+    }
+    return foreground_;
 }
 
 PointI Win32Desktop::CursorPos() const {

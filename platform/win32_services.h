@@ -13,13 +13,31 @@ namespace zentrova::platform {
 
 class Win32Desktop final : public Desktop {
 public:
-    // Read once and kept until DisplayChanged: see the definition.
+    // Read once and kept until the display changes: see the definition.
     std::span<const RectI> Monitors() const override;
     PointI CursorPos() const override;
     void DisplayChanged() override { monitors_.clear(); }
+    // Looked at once for all three windows' ticks of a second.
+    ForegroundWindow Foreground() const override;
+    void ForegroundChanged() override { foregroundKnown_ = false; }
 
 private:
+    // What is compared once a second to notice a monitor come or go.
+    struct DisplaySignature {
+        int monitors = 0;
+        RECT virtualScreen{};
+        friend bool operator==(const DisplaySignature& a, const DisplaySignature& b) {
+            return a.monitors == b.monitors && EqualRect(&a.virtualScreen, &b.virtualScreen);
+        }
+    };
+    static DisplaySignature CurrentSignature();
+
     mutable std::vector<RectI> monitors_;
+    mutable DisplaySignature signature_;
+    mutable ULONGLONG signatureCheckedAt_ = 0;
+    mutable ForegroundWindow foreground_;
+    mutable bool foregroundKnown_ = false;
+    mutable ULONGLONG foregroundReadAt_ = 0;
 };
 
 class Win32TimeSource final : public TimeSource {

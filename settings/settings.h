@@ -81,6 +81,9 @@ struct Settings {
     int CalendarWeekNumbers = 0;  // 0 off, 1 ISO 8601, 2 as in Windows
     bool CalendarEvents = false;  // countdown events marked on their days
 
+    // General
+    bool HideFullScreen = false;  // display windows step aside for full-screen programs
+
     // In memory only: the title of the selected entry as the countdown draws it.
     std::string CountText;
 

@@ -47,8 +47,8 @@ public:
     virtual void SetReadOnly(bool readOnly) = 0;
 };
 
-// The three tab pages, in tab order.
-enum class SettingsPage { Clock, Countdown, Calendar };
+// The tab pages, in tab order.
+enum class SettingsPage { Clock, Countdown, Calendar, General };
 
 // Left, top, width, height in client pixels of the page (or of the window,
 // for controls that lie on no page).

@@ -84,6 +84,10 @@ constexpr CheckEntry kCheckBoxes[] = {
     {"CheckBox13", P::Calendar, Check(294, 232, 100), "Go calendar", &Settings::CalendarGo, CheckAction::FlagOnly},
     {"CheckBox17", P::Calendar, Check(8, 177, 220), "Mark countdown events", &Settings::CalendarEvents,
      CheckAction::Rebuild},
+
+    {"CheckBox18", P::General, Check(8, 10, 380), "Hide over full-screen programs", &Settings::HideFullScreen,
+     CheckAction::WakeDisplays},
+    {"CheckBox19", P::General, Check(8, 40, 380), "Start with Windows", nullptr, CheckAction::StartWithWindows},
 };
 
 constexpr ListEntry kLists[] = {
@@ -193,7 +197,8 @@ std::optional<std::size_t> NamedControl(const ControlPlace& label, const std::ve
 }  // namespace
 
 std::string_view ControlLabel(std::string_view controlName) {
-    for (SettingsPage page : {SettingsPage::Clock, SettingsPage::Countdown, SettingsPage::Calendar}) {
+    for (SettingsPage page :
+         {SettingsPage::Clock, SettingsPage::Countdown, SettingsPage::Calendar, SettingsPage::General}) {
         const std::vector<PlacedName> controls = PageControls(page);
         for (const LabelEntry& label : kLabels) {
             if (label.page != page) continue;
@@ -240,6 +245,7 @@ DisplayWindowId WindowOfPage(SettingsPage page) {
         case SettingsPage::Clock: return DisplayWindowId::Clock;
         case SettingsPage::Countdown: return DisplayWindowId::Countdown;
         case SettingsPage::Calendar: return DisplayWindowId::Calendar;
+        case SettingsPage::General: break;
     }
     return DisplayWindowId::Clock;
 }

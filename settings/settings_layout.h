@@ -18,7 +18,7 @@ namespace zentrova {
 
 inline constexpr std::string_view kSettingsFontFamily = "Arial";
 inline constexpr int kSettingsFontPixels = 13;
-inline constexpr std::string_view kPageCaptions[] = {"Clock", "Countdown", "Calendar"};
+inline constexpr std::string_view kPageCaptions[] = {"Clock", "Countdown", "Calendar", "General"};
 
 struct LabelEntry {
     std::string_view name;
@@ -42,6 +42,8 @@ enum class CheckAction {
     ShowOrHide,        // the page's window visible when checked
     NewClockVelocity,  // draw a new wander velocity for the clock
     FlagOnly,          // nothing beyond the flag
+    WakeDisplays,      // every display window looks at the flag at once
+    StartWithWindows,  // the sign-in entry itself, not a stored setting
 };
 
 struct CheckEntry {
@@ -49,7 +51,7 @@ struct CheckEntry {
     SettingsPage page;
     ControlPlace place;
     std::string_view caption;
-    bool Settings::*flag;
+    bool Settings::*flag;  // none for StartWithWindows
     CheckAction action;
 };
 
@@ -80,6 +82,9 @@ struct ButtonEntry {
     std::string_view caption;
 };
 
+// The General tab's box that shows and turns over the sign-in entry.
+inline constexpr std::string_view kStartWithWindowsBox = "CheckBox19";
+
 std::span<const LabelEntry> SettingsLabels();
 std::span<const SliderEntry> SettingsSliders();
 std::span<const CheckEntry> SettingsCheckBoxes();
@@ -107,7 +112,7 @@ std::vector<std::string_view> PageReadingOrder(SettingsPage page);
 // empty when no label names it.
 std::string_view ControlLabel(std::string_view controlName);
 
-// The display window a page's controls act on.
+// The display window a page's controls act on (General's act on none).
 DisplayWindowId WindowOfPage(SettingsPage page);
 
 // The client area of the tab control above the bottom buttons.

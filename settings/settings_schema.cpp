@@ -90,6 +90,8 @@ constexpr std::array kSchema = {
     AddedLater(Integer(G::Calendar, "CalendarWeekStart", &S::CalendarWeekStart, -1, kWeekStarts)),
     AddedLater(Integer(G::Calendar, "CalendarWeekNumbers", &S::CalendarWeekNumbers, 0, kWeekNumberings)),
     AddedLater(Flag(G::Calendar, "CalendarEvents", &S::CalendarEvents, true)),
+
+    AddedLater(Flag(G::General, "HideFullScreen", &S::HideFullScreen, true)),
 };
 
 // The rows of a key must be adjacent and the keys in load order.
@@ -168,6 +170,7 @@ std::string GroupPath(SettingsGroup group) {
         case G::Countdown: return "\\Software\\Zentrova\\Countdown";
         case G::CountTitle: return "\\Software\\Zentrova\\Countdown\\CountTitle";
         case G::Calendar: return "\\Software\\Zentrova\\Calendar";
+        case G::General: return "\\Software\\Zentrova\\General";
     }
     return {};
 }

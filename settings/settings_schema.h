@@ -14,11 +14,12 @@
 
 namespace zentrova {
 
-enum class SettingsGroup { Root, Clock, Countdown, CountTitle, Calendar };
+enum class SettingsGroup { Root, Clock, Countdown, CountTitle, Calendar, General };
 
 // The keys in the order in which Load reads them.
 inline constexpr std::array kSettingsGroups = {SettingsGroup::Root, SettingsGroup::Clock, SettingsGroup::Countdown,
-                                               SettingsGroup::CountTitle, SettingsGroup::Calendar};
+                                               SettingsGroup::CountTitle, SettingsGroup::Calendar,
+                                               SettingsGroup::General};
 
 // Absolute key path, e.g. "\Software\Zentrova\Clock".
 std::string GroupPath(SettingsGroup group);

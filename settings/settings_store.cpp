@@ -52,7 +52,8 @@ StoreError Save(KeyValueStore& store, Settings& settings, int selectedCountIndex
                                           : WriteSelectedIndex(key, settings, selectedCountIndex);
     });
     if (error) return error;
-    return WriteGroup(store, SettingsGroup::Calendar, settings);
+    if (auto error = WriteGroup(store, SettingsGroup::Calendar, settings)) return error;
+    return WriteGroup(store, SettingsGroup::General, settings);
 }
 
 StoreError WritePosition(KeyValueStore& store, Settings& settings, DisplayWindowId window) {

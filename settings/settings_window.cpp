@@ -3,6 +3,7 @@
 #include "app/program_names.h"
 #include "app/start_with_windows.h"
 #include "settings/first_run.h"
+#include "settings/first_run_fit.h"
 #include "settings/settings_store.h"
 
 namespace zentrova {
@@ -38,6 +39,28 @@ void TForm2::FormCreate() {
     settings_.CountText = settings_.SelectedEntry().title;
     links_.displays.CreateDisplayWindows();
     FillControls();
+    if (firstRun_) FitDisplayWindows(context);
+}
+
+// The faces are prepared now, so their sizes are known.
+void TForm2::FitDisplayWindows(const FirstRunContext& context) {
+    using W = DisplayWindowId;
+    DisplayWindowControl& displays = links_.displays;
+    FirstRunGroup group;
+    group.workArea = links_.host.WorkArea();
+    group.settingsWindow =
+        RectI::At(SettingsWindowPosition(context.screen, context.settingsWindow), context.settingsWindow);
+    group.clock = displays.FaceSize(W::Clock);
+    group.countdown = displays.FaceSize(W::Countdown);
+    group.calendar = displays.FaceSize(W::Calendar);
+    group.wanted = {{settings_.ClockLeft, settings_.ClockTop},
+                    {settings_.CountLeft, settings_.CountTop},
+                    {settings_.CalendarLeft, settings_.CalendarTop}};
+    group.scale = context.scale;
+    const GroupPlacement placed = FitFirstRunGroup(group);
+    if (placed.clock != group.wanted.clock) displays.PlaceAt(W::Clock, placed.clock);
+    if (placed.countdown != group.wanted.countdown) displays.PlaceAt(W::Countdown, placed.countdown);
+    if (placed.calendar != group.wanted.calendar) displays.PlaceAt(W::Calendar, placed.calendar);
 }
 
 void TForm2::TrayCallback(unsigned mouseMessage) {
@@ -56,15 +79,25 @@ void TForm2::TrayCallback(unsigned mouseMessage) {
 }
 
 void TForm2::OptionsClick() {
+    // The installer may have turned the entry over meanwhile.
+    ShowStartWithWindows();
     links_.host.DeleteTrayIcon();
     links_.host.ShowInFront();
 }
 
-void TForm2::StartWithWindowsClick() {
-    const bool on = !StartsWithWindows(links_.store);
-    if (StoreError error = SetStartWithWindows(links_.store, on, links_.host.ProgramPath()))
-        links_.host.ShowError(*error);
+void TForm2::StartWithWindowsClick() { SetStartWithWindowsFromBox(!StartsWithWindows(links_.store)); }
+
+// The tray item and the General tab's box turn the same entry over; the box
+// then shows what the entry holds, also after a failed write.
+void TForm2::SetStartWithWindowsFromBox(bool on) {
+    if (on != StartsWithWindows(links_.store)) {
+        if (StoreError error = SetStartWithWindows(links_.store, on, links_.host.ProgramPath()))
+            links_.host.ShowError(*error);
+    }
+    ShowStartWithWindows();
 }
+
+void TForm2::ShowStartWithWindows() { CheckBox(kStartWithWindowsBox).SetChecked(StartsWithWindows(links_.store)); }
 
 void TForm2::Close1Click() {
     links_.host.DeleteTrayIcon();
@@ -95,7 +128,10 @@ void TForm2::Button5Click() {
 
 void TForm2::Button6Click() { links_.dialogs.OpenDeleteDialog(ListContext()); }
 
-void TForm2::ShowFromDisplayMenu() { links_.host.ShowInFront(); }
+void TForm2::ShowFromDisplayMenu() {
+    ShowStartWithWindows();
+    links_.host.ShowInFront();
+}
 
 void TForm2::RegionalSettingsChanged() {
     ListControl& titles = List("ComboBox4");

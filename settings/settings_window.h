@@ -11,6 +11,7 @@
 #include "countdown/count_list_dialogs.h"
 #include "face/services.h"
 #include "settings/key_value_store.h"
+#include "settings/first_run.h"
 #include "settings/settings.h"
 #include "settings/settings_controls.h"
 #include "settings/settings_layout.h"
@@ -72,6 +73,9 @@ public:
 
 private:
     void CreateControls();
+    // A first start: the display windows placed afresh where the first-run
+    // arrangement does not fit the screen.
+    void FitDisplayWindows(const FirstRunContext& context);
     // Sets every control from the settings in the fixed order, so that the
     // handlers of changed sliders and check boxes run as a user's change would.
     void FillControls();
@@ -81,6 +85,11 @@ private:
     void CheckBoxChanged(const CheckEntry& entry, const CheckControl& box);
     void ListChanged(const ListEntry& entry, const ListControl& list);
     void ButtonClicked(std::string_view name);
+
+    // Turns the sign-in entry on or off when it differs, then shows it.
+    void SetStartWithWindowsFromBox(bool on);
+    // The General tab's box from the sign-in entry.
+    void ShowStartWithWindows();
 
     CountListContext ListContext();
     void HideToTray();

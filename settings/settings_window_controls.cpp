@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "app/start_with_windows.h"
 #include "settings/settings_window.h"
 
 namespace zentrova {
@@ -24,6 +25,7 @@ constexpr std::string_view kFillOrder[] = {
     "TrackBar7",  "TrackBar8",  "TrackBar9",
     "ComboBox4",  kReadOnlyStep,
     "ComboBox5",  "ComboBox6",  "ComboBox7",  "ComboBox8",  "ComboBox9",  "CheckBox17",
+    "CheckBox18", "CheckBox19",
 };
 
 std::span<const std::string_view> ItemsOf(ListKind kind) {
@@ -99,7 +101,8 @@ void TForm2::FillControl(std::string_view name) {
         return;
     }
     if (int i = IndexOf(SettingsCheckBoxes(), name); i >= 0) {
-        checkBoxes_[i]->SetChecked(settings_.*SettingsCheckBoxes()[i].flag);
+        const CheckEntry& entry = SettingsCheckBoxes()[i];
+        checkBoxes_[i]->SetChecked(entry.flag ? settings_.*entry.flag : StartsWithWindows(links_.store));
         return;
     }
     const int i = IndexOf(SettingsLists(), name);
@@ -134,7 +137,7 @@ void TForm2::SliderChanged(const SliderEntry& entry, const SliderControl& slider
 
 void TForm2::CheckBoxChanged(const CheckEntry& entry, const CheckControl& box) {
     const bool checked = box.Checked();
-    settings_.*entry.flag = checked;
+    if (entry.flag) settings_.*entry.flag = checked;
     switch (entry.action) {
         case CheckAction::Rebuild:
             links_.displays.Rebuild(WindowOfPage(entry.page));
@@ -151,6 +154,13 @@ void TForm2::CheckBoxChanged(const CheckEntry& entry, const CheckControl& box) {
             // The window reads the flag on its next tick; the box is felt
             // at once rather than when the second next changes.
             links_.displays.Wake(WindowOfPage(entry.page));
+            break;
+        case CheckAction::WakeDisplays:
+            for (DisplayWindowId window : {DisplayWindowId::Clock, DisplayWindowId::Countdown, DisplayWindowId::Calendar})
+                links_.displays.Wake(window);
+            break;
+        case CheckAction::StartWithWindows:
+            SetStartWithWindowsFromBox(checked);
             break;
     }
 }

@@ -15,6 +15,7 @@ public:
     virtual ~SettingsWindowHost() = default;
     virtual SizeI OuterSize() const = 0;   // the settings window with its frame
     virtual SizeI ScreenSize() const = 0;  // primary screen
+    virtual RectI WorkArea() const = 0;    // the primary screen less the taskbar
     virtual int Dpi() const = 0;           // of the monitor the window is on
     virtual PointI CursorPos() const = 0;
     virtual void MoveTo(PointI leftTop) = 0;
@@ -53,6 +54,10 @@ public:
     // A setting the window's tick reads has changed: a window at rest ticks
     // only once a second, so its next tick is brought near.
     virtual void Wake(DisplayWindowId window) = 0;
+    // The window's face size in pixels, as last prepared.
+    virtual SizeI FaceSize(DisplayWindowId window) const = 0;
+    // Moves the window to a new resting position and stores it there.
+    virtual void PlaceAt(DisplayWindowId window, PointI leftTop) = 0;
 };
 
 // Opens a new add or delete dialog of the countdown list, each press another

@@ -41,6 +41,7 @@ public:
     void OnPopupCommand(PopupCommand) override { PostQuitMessage(0); }
     void OnDpiChanged(int) override {}
     void OnDisplayChange() override {}
+    void OnForegroundChange() override {}
 
     void Show(SizeI face) {
         face_ = face;

@@ -127,9 +127,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zentrova::MemoryStore store;
     const zentrova::SettingsGroup groups[] = {zentrova::SettingsGroup::Root, zentrova::SettingsGroup::Clock,
                                               zentrova::SettingsGroup::Countdown, zentrova::SettingsGroup::CountTitle,
-                                              zentrova::SettingsGroup::Calendar};
+                                              zentrova::SettingsGroup::Calendar, zentrova::SettingsGroup::General};
     while (!in.Empty()) {
-        const std::string path = zentrova::GroupPath(groups[in.Byte() % 5]);
+        const std::string path = zentrova::GroupPath(groups[in.Byte() % std::size(groups)]);
         const std::string name = PickName(in);
         zentrova::StoredValue value;
         value.type = static_cast<zentrova::ValueType>(in.Byte() % 6);

@@ -21,6 +21,7 @@ public:
     int Dpi() const override { return 96; }
     void MoveTo(PointI leftTop) override { position = leftTop; }
     void SetVisible(bool value) override { visible = value; }
+    void StepAside(bool) override {}
     void Push(const Frame& frame) override { frames.push_back(frame); }
     void ShowPopupMenu(PointI) override {}
     void ScheduleTicks(int) override {}

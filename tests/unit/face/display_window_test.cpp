@@ -42,7 +42,7 @@ protected:
 
 class DisplayWindowTest : public ::testing::Test {
 protected:
-    DisplayWindowTest() : window(services.Context(), MotionSettings{go, left, top, sink}) {
+    DisplayWindowTest() : window(services.Context(), MotionSettings{go, left, top, sink, hideFullScreen}) {
         window.SetFaceSize({200, 100}, {1601, 401});
     }
 
@@ -51,6 +51,7 @@ protected:
     int left = 100;
     int top = 100;
     CountingSink sink;
+    bool hideFullScreen = true;
     CountingWindow window;
 };
 
@@ -351,6 +352,56 @@ TEST_F(DisplayWindowTest, AMonitorRemovedUnderAStillWindowSendsItOntoTheNearest)
     EXPECT_EQ(services.surface.position, (PointI{798, 300}));  // 1000 - 200 - 2
     EXPECT_EQ(left, 798);
     EXPECT_EQ(sink.writes, 1);
+}
+
+// A full-screen program comes to the front on the window's monitor: the
+// window hides without moving or saving, keeps drawing its texts, and comes
+// back where it was when the program leaves; on another monitor, or with
+// the option off, it stays.
+TEST_F(DisplayWindowTest, StepsAsideMotionlessWhileAFullScreenProgramCoversItsMonitor) {
+    services.desktop.monitors = {RectI{0, 0, 1000, 800}, RectI{1000, 0, 2000, 800}};
+    services.surface.position = {-5, 300};  // off screen: it would creep and save
+    ForegroundWindow video;
+    video.exists = video.visible = true;
+    video.window = video.client = services.desktop.monitors[0];
+    services.desktop.foreground = video;
+    services.time.Set(10, 0, 0);
+
+    window.OnForegroundChange();
+    EXPECT_EQ(services.desktop.foregroundChanges, 1);
+    EXPECT_TRUE(services.surface.steppedAside);
+    EXPECT_TRUE(window.SteppedAside());
+    go = true;
+    window.Motion().velX = 1.0;
+    for (int second = 1; second <= 3; ++second) {
+        services.time.Set(10, 0, second);
+        window.OnTimer();
+        EXPECT_GT(services.surface.TickPeriod(), kDisplayTimerMs);  // at rest, once a second
+    }
+    EXPECT_TRUE(services.surface.moves.empty());
+    EXPECT_EQ(sink.writes, 0);
+    EXPECT_EQ(window.refreshes, 4);
+
+    // The program leaves the front: back at once, where it was, and moving.
+    go = false;
+    services.desktop.foreground = {};
+    window.OnForegroundChange();
+    EXPECT_FALSE(services.surface.steppedAside);
+    EXPECT_EQ(window.refreshes, 5);  // drawn afresh on coming back
+    EXPECT_EQ(services.surface.moves, (std::vector<PointI>{{-4, 300}}));
+
+    // The same program on the other monitor, or with the option off.
+    services.desktop.foreground = video;
+    services.desktop.foreground.window = services.desktop.foreground.client = services.desktop.monitors[1];
+    window.OnTimer();
+    EXPECT_FALSE(services.surface.steppedAside);
+    services.desktop.foreground = video;
+    hideFullScreen = false;
+    window.OnTimer();
+    EXPECT_FALSE(services.surface.steppedAside);
+    hideFullScreen = true;
+    window.OnTimer();
+    EXPECT_TRUE(services.surface.steppedAside);
 }
 
 }  // namespace

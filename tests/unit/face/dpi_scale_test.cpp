@@ -111,7 +111,8 @@ TEST(ScaledSettingsWindow, ControlsOverlapAtNoScaleWhereTheyDoNotAt96AndStayInsi
         const SizeI client = SettingsClientSize(scale);
         EXPECT_EQ(client, scale.Pixels(SizeI{400, 320}));
         const ControlPlace pages = ScaledPlace(kPagesPlace, scale);
-        for (SettingsPage page : {SettingsPage::Clock, SettingsPage::Countdown, SettingsPage::Calendar}) {
+        for (SettingsPage page :
+         {SettingsPage::Clock, SettingsPage::Countdown, SettingsPage::Calendar, SettingsPage::General}) {
             const std::vector<ControlPlace> places = PlacesOnPage(page);
             for (std::size_t i = 0; i < places.size(); ++i) {
                 const ControlPlace scaled = ScaledPlace(places[i], scale);

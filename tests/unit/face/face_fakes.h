@@ -25,6 +25,7 @@ public:
         moves.push_back(leftTop);
     }
     void SetVisible(bool value) override { visible = value; }
+    void StepAside(bool aside) override { steppedAside = aside; }
     void Push(const Frame&) override { ++pushes; }
     void ShowPopupMenu(PointI screen) override { menus.push_back(screen); }
     void ScheduleTicks(int delayMs) override { tickDelays.push_back(delayMs); }
@@ -40,6 +41,7 @@ public:
     PointI position;
     int dpi = 96;
     bool visible = false;
+    bool steppedAside = false;
     int pushes = 0;
     std::vector<SizeI> clientSizes;
     std::vector<PointI> moves;
@@ -55,12 +57,16 @@ public:
     std::span<const RectI> Monitors() const override { return monitors; }
     PointI CursorPos() const override { return cursor; }
     void DisplayChanged() override { ++displayChanges; }
+    ForegroundWindow Foreground() const override { return foreground; }
+    void ForegroundChanged() override { ++foregroundChanges; }
     // One screen of `size` at the origin, as most tests have it.
     void SetScreen(SizeI size) { monitors = {RectI{0, 0, size.width, size.height}}; }
 
     std::vector<RectI> monitors{RectI{0, 0, 1920, 1080}};
     PointI cursor;
     int displayChanges = 0;
+    ForegroundWindow foreground;
+    int foregroundChanges = 0;
 };
 
 // Hands out scripted values and records the bounds asked for; running dry

@@ -102,7 +102,8 @@ TEST(FirstRun, WritesKeysAndValuesInLoadOrder) {
     std::vector<std::string> pathOrder;
     for (const auto& op : store.Journal())
         if (pathOrder.empty() || pathOrder.back() != op.path) pathOrder.push_back(op.path);
-    EXPECT_EQ(pathOrder, (std::vector<std::string>{kRootPath, kClockPath, kCountdownPath, kCountTitlePath, kCalendarPath}));
+    EXPECT_EQ(pathOrder, (std::vector<std::string>{kRootPath, kClockPath, kCountdownPath, kCountTitlePath, kCalendarPath,
+                                                    kGeneralPath}));
 
     EXPECT_EQ(WrittenNames(store, kClockPath),
               (std::vector<std::string>{"ClockSize", "ClockSkin", "ClockTransparent", "TimeIndex", "DateIndex",

@@ -31,6 +31,7 @@ TEST(SettingsLayoutTest, EachPageIsVisitedInReadingOrder) {
           "CheckBox15", "StaticText17", "ComboBox6", "StaticText20", "ComboBox8", "StaticText21", "ComboBox9",
           "CheckBox17", "StaticText18", "ComboBox7", "CheckBox16", "CheckBox12",
           "CheckBox14", "CheckBox13"}},
+        {SettingsPage::General, {"CheckBox18", "CheckBox19"}},
     };
     for (const Row& row : rows) EXPECT_EQ(PageReadingOrder(row.page), row.order) << static_cast<int>(row.page);
 }
@@ -52,7 +53,8 @@ TEST(SettingsLayoutTest, SlidersAndListsAreNamedByTheirLabels) {
 // Whatever the tables hold: every control of the page once, the window's
 // own buttons on no page, and no label last with nothing after it to name.
 TEST(SettingsLayoutTest, TheOrderHoldsEveryControlOfThePageOnce) {
-    for (SettingsPage page : {SettingsPage::Clock, SettingsPage::Countdown, SettingsPage::Calendar}) {
+    for (SettingsPage page :
+         {SettingsPage::Clock, SettingsPage::Countdown, SettingsPage::Calendar, SettingsPage::General}) {
         std::multiset<std::string_view> expected;
         const auto add = [&](const auto& entries) {
             for (const auto& entry : entries) {

@@ -5,6 +5,7 @@
 // display windows, and dialogs driven by hand.
 
 #include <algorithm>
+#include <array>
 #include <deque>
 #include <functional>
 #include <map>
@@ -144,9 +145,11 @@ public:
     bool menuStartWithWindows = false;  // as the last tray menu showed it
     std::string programPath = "C:\\Users\\Ann Lee\\AppData\\Local\\Programs\\Zentrova\\zentrova.exe";
     FakeControls controls;
+    RectI workArea{0, 0, 1024, 768};
 
     SizeI OuterSize() const override { return {406, 346}; }
     SizeI ScreenSize() const override { return {1024, 768}; }
+    RectI WorkArea() const override { return workArea; }
     int Dpi() const override { return 96; }
     PointI CursorPos() const override { return cursor; }
     void MoveTo(PointI p) override { movedTo = p; calls.push_back("move"); }
@@ -195,10 +198,18 @@ public:
         calls.push_back(created ? "velocity" : "early velocity");
     }
     void Wake(DisplayWindowId window) override { Record("wake", window); }
+    SizeI FaceSize(DisplayWindowId window) const override { return faceSizes[static_cast<int>(window)]; }
+    void PlaceAt(DisplayWindowId window, PointI leftTop) override {
+        Record("place", window);
+        placedAt[static_cast<int>(window)] = leftTop;
+    }
     int Count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
 
     bool created = false;
     std::vector<std::string> calls;
+    // Clock, countdown, calendar: the first start's faces at 96 DPI.
+    std::array<SizeI, 3> faceSizes{SizeI{196, 28}, SizeI{208, 64}, SizeI{182, 200}};
+    std::array<PointI, 3> placedAt{};
 
 private:
     void Record(const char* what, DisplayWindowId window) {

@@ -36,6 +36,29 @@ TEST_F(StartupFixture, FirstRunShowsWindowAddsTrayAndCreatesDisplaysInOrder) {
     EXPECT_EQ(start->data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
 }
 
+// The first start moves only the windows whose first-run place does not
+// fit (here a calendar tall enough to reach the settings window), and
+// stores where they went; later starts leave the stored places alone.
+TEST_F(StartupFixture, FirstRunPlacesAfreshOnlyWhatDoesNotFit) {
+    form.FormCreate();
+    EXPECT_EQ(displays.Count("place clock") + displays.Count("place countdown") + displays.Count("place calendar"), 0);
+
+    SettingsWindowRig tall;
+    tall.displays.faceSizes[2] = {182, 300};
+    tall.form.FormCreate();
+    EXPECT_EQ(tall.displays.Count("place calendar"), 1);
+    EXPECT_EQ(tall.displays.Count("place clock") + tall.displays.Count("place countdown"), 0);
+    // Beside the settings window (at 309, 298), on the screen.
+    const PointI at = tall.displays.placedAt[2];
+    EXPECT_TRUE(at.x + 182 <= 309 || at.y + 300 <= 298) << at.x << "," << at.y;
+    EXPECT_TRUE(at.x >= 0 && at.y >= 0 && at.y + 300 <= 768) << at.x << "," << at.y;
+
+    LaterStart later(store);
+    later.displays.faceSizes[2] = {182, 300};
+    later.form.FormCreate();
+    EXPECT_EQ(later.displays.Count("place calendar"), 0);
+}
+
 TEST_F(StartupFixture, LaterRunStaysHiddenWithTrayIcon) {
     form.FormCreate();
     LaterStart second(store);
@@ -95,15 +118,31 @@ TEST_F(TrayTable, MenuShowsStartWithWindowsAsTheRunKeyHasIt) {
     EXPECT_TRUE(host.menuStartWithWindows);
 }
 
+// The tray item and the General tab's box turn the same entry over, and
+// the box always shows what the entry holds.
 TEST_F(TrayTable, StartWithWindowsTurnsTheEntryOverAndLeavesWindowAndIcon) {
+    CheckControl& box = form.CheckBox(kStartWithWindowsBox);
+    EXPECT_FALSE(box.Checked());
     form.StartWithWindowsClick();
     auto value = store.Get(kRunKeyPath, kRunValueName);
     ASSERT_TRUE(value);
     EXPECT_EQ(value->data, EncodeString("\"" + host.programPath + "\""));
+    EXPECT_TRUE(box.Checked());
     form.StartWithWindowsClick();
     EXPECT_FALSE(store.Get(kRunKeyPath, kRunValueName));
+    EXPECT_FALSE(box.Checked());
+    box.SetChecked(true);
+    EXPECT_TRUE(StartsWithWindows(store));
+    box.SetChecked(false);
+    EXPECT_FALSE(StartsWithWindows(store));
     EXPECT_TRUE(host.calls.empty());
     EXPECT_TRUE(host.trayShown);
+
+    // Turned on elsewhere (the installer): the box shows it when the window
+    // is shown.
+    store.PutString(kRunKeyPath, kRunValueName, "\"C:\\z.exe\"");
+    form.OptionsClick();
+    EXPECT_TRUE(box.Checked());
 }
 
 TEST_F(TrayTable, StartWithWindowsThatCannotBeWrittenIsReported) {
@@ -111,6 +150,11 @@ TEST_F(TrayTable, StartWithWindowsThatCannotBeWrittenIsReported) {
     form.StartWithWindowsClick();
     EXPECT_EQ(host.calls, (std::vector<std::string>{"error:Failed to set data for 'Zentrova'"}));
     EXPECT_FALSE(StartsWithWindows(store));
+    // The box checked by the user goes back to what the entry holds.
+    CheckControl& box = form.CheckBox(kStartWithWindowsBox);
+    box.SetChecked(true);
+    EXPECT_FALSE(box.Checked());
+    EXPECT_EQ(host.calls.size(), 2u);
 }
 
 TEST_F(TrayTable, OtherMouseMessagesAreIgnored) {

@@ -49,7 +49,8 @@ TEST(SettingsSave, WritesOnlyCountIndexInTheListKey) {
     std::vector<std::string> pathOrder;
     for (const auto& op : store.Journal())
         if (pathOrder.empty() || pathOrder.back() != op.path) pathOrder.push_back(op.path);
-    EXPECT_EQ(pathOrder, (std::vector<std::string>{kClockPath, kCountdownPath, kCountTitlePath, kCalendarPath}));
+    EXPECT_EQ(pathOrder,
+              (std::vector<std::string>{kClockPath, kCountdownPath, kCountTitlePath, kCalendarPath, kGeneralPath}));
 }
 
 TEST(SettingsSave, StopsAtAValueThatCannotBeWritten) {

@@ -23,6 +23,7 @@ inline const std::string kClockPath = "\\Software\\Zentrova\\Clock";
 inline const std::string kCountdownPath = "\\Software\\Zentrova\\Countdown";
 inline const std::string kCountTitlePath = "\\Software\\Zentrova\\Countdown\\CountTitle";
 inline const std::string kCalendarPath = "\\Software\\Zentrova\\Calendar";
+inline const std::string kGeneralPath = "\\Software\\Zentrova\\General";
 
 // "Count" and 3 -> "Count3".
 inline std::string Numbered(const char* prefix, int number) {
