@@ -26,7 +26,7 @@ TEST(FirstRun, WritesEveryDefaultWithItsType) {
     LoadResult load = LoadInto(store, settings);
     ASSERT_TRUE(load.firstRun);
     ASSERT_FALSE(load.error);
-    ASSERT_FALSE(WriteFirstRunDefaults(store, settings, Context2026()));
+    ASSERT_FALSE(FirstStart(store, settings));
 
     const ExpectedValue expected[] = {
         {&kRootPath, "Start_1", 0},
@@ -67,7 +67,7 @@ TEST(FirstRun, WritesEveryDefaultWithItsType) {
 TEST(FirstRun, SeedsChristmasAndNewYearAsEightByteDoubles) {
     MemoryStore store;
     Settings settings;
-    ASSERT_FALSE(WriteFirstRunDefaults(store, settings, Context2026()));
+    ASSERT_FALSE(FirstStart(store, settings));
 
     const std::vector<std::uint8_t> christmas{0x00, 0x00, 0x00, 0x00, 0xa0, 0xa5, 0xe6, 0x40};
     const std::vector<std::uint8_t> newYear{0x00, 0x00, 0x00, 0x00, 0x80, 0xa6, 0xe6, 0x40};
@@ -93,7 +93,7 @@ TEST(FirstRun, SeedsChristmasAndNewYearAsEightByteDoubles) {
 TEST(FirstRun, WritesKeysAndValuesInLoadOrder) {
     MemoryStore store;
     Settings settings;
-    ASSERT_FALSE(WriteFirstRunDefaults(store, settings, Context2026()));
+    ASSERT_FALSE(FirstStart(store, settings));
 
     std::vector<std::string> pathOrder;
     for (const auto& op : store.Journal())
@@ -122,7 +122,7 @@ TEST(FirstRun, MarkStartedLeavesStartOne) {
     MemoryStore store;
     Settings settings;
     ASSERT_TRUE(LoadInto(store, settings).firstRun);
-    ASSERT_FALSE(WriteFirstRunDefaults(store, settings, Context2026()));
+    ASSERT_FALSE(FirstStart(store, settings));
     EXPECT_EQ(StoredDword(store, kRootPath, "Start_1"), 0);
     ASSERT_FALSE(MarkStarted(store, settings));
     EXPECT_EQ(StoredDword(store, kRootPath, "Start_1"), 1);
@@ -141,7 +141,7 @@ TEST(FirstRun, StoredStartZeroKeepsOnlyTheUnsetValues) {
     store.PutDword(kCalendarPath, "CalendarDateIndex", 7);
     Settings settings;
     ASSERT_TRUE(LoadInto(store, settings).firstRun);
-    ASSERT_FALSE(WriteFirstRunDefaults(store, settings, Context2026()));
+    ASSERT_FALSE(FirstStart(store, settings));
 
     EXPECT_EQ(settings.TimeIndex, 2);
     EXPECT_TRUE(settings.ClockGo);

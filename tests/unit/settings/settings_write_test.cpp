@@ -223,7 +223,7 @@ TEST(SettingsFirstRunWrite, ValueThatCannotBeWrittenStopsButMemoryHasDefaults) {
     MemoryStore store;
     store.FailSet("CountFont");
     Settings settings;
-    EXPECT_EQ(WriteFirstRunDefaults(store, settings, Context2026()), "Failed to set data for 'CountFont'");
+    EXPECT_EQ(FirstStart(store, settings), "Failed to set data for 'CountFont'");
     EXPECT_EQ(StoredDword(store, kCountdownPath, "CountTransparent"), 0);
     EXPECT_FALSE(store.HasKey(kCalendarPath));
     EXPECT_EQ(settings.CalendarSize, 5);
@@ -234,7 +234,7 @@ TEST(SettingsFirstRunWrite, KeyThatCannotBeCreatedIsSkipped) {
     MemoryStore store;
     store.FailCreate(kClockPath);
     Settings settings;
-    EXPECT_FALSE(WriteFirstRunDefaults(store, settings, Context2026()));
+    EXPECT_FALSE(FirstStart(store, settings));
     EXPECT_TRUE(store.ValueNames(kClockPath).empty());
     EXPECT_EQ(StoredDword(store, kCalendarPath, "CalendarSize"), 5);
     EXPECT_EQ(settings.ClockSize, 6);
