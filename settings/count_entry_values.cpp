@@ -40,7 +40,7 @@ std::span<const CountEntryValue> CountEntryValues() { return kEntryValues; }
 bool SlotHoldsAnything(StoreKey& key, int slot) {
     for (const CountEntryValue& value : kEntryValues) {
         StoredValue ignored;
-        if (key.Query(value.name(slot), ignored, kValueReadLimit) != QueryResult::Missing) return true;
+        if (key.Query(value.name(slot), ignored, kValueReadLimit) == QueryResult::Found) return true;
     }
     return false;
 }

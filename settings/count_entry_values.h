@@ -22,7 +22,7 @@ struct CountEntryValue {
 
 std::span<const CountEntryValue> CountEntryValues();
 
-// Whether the slot holds any value of an entry.
+// Whether the slot holds any value of an entry that can be read.
 bool SlotHoldsAnything(StoreKey& key, int slot);
 
 // Writes `entry` into slot `to`: a stored entry as the exact values of its

@@ -108,9 +108,11 @@ TEST(FirstRun, WritesKeysAndValuesInLoadOrder) {
               (std::vector<std::string>{"CountSize", "CountSkin", "CountTransparent", "CountFont", "CountShow",
                                         "CountGo", "CountSky", "CountBorder", "CountRectOval", "CountLeft",
                                         "CountTop"}));
+    // Each entry joins the list, through its slot order, only once whole.
     EXPECT_EQ(WrittenNames(store, kCountTitlePath),
-              (std::vector<std::string>{"Count0", "CountDate0", "CountTime0", "Count1", "CountDate1", "CountTime1",
-                                        "CountIndex", "CountMax"}));
+              (std::vector<std::string>{"CountOrder", "Count0", "CountDate0", "CountTime0", "CountOrder", "Count1",
+                                        "CountDate1", "CountTime1", "CountOrder", "CountIndex", "CountMax"}));
+    EXPECT_FALSE(store.Get(kCountTitlePath, "CountOrder"));
     EXPECT_EQ(WrittenNames(store, kCalendarPath),
               (std::vector<std::string>{"CalendarSize", "CalendarSkin", "CalendarTransparent", "CalendarTimeIndex",
                                         "CalendarDateIndex", "CalendarFont", "CalendarShow", "CalendarTimeShow",
@@ -132,23 +134,24 @@ TEST(FirstRun, MarkStartedLeavesStartOne) {
     EXPECT_FALSE(LoadInto(store, again).firstRun);
 }
 
-TEST(FirstRun, StoredStartZeroKeepsOnlyTheUnsetValues) {
-    MemoryStore store = FirstRunStore();
+// A first run that did not finish leaves Start_1 at 0 over values the user
+// may have saved since; the next start writes only what is missing.
+TEST(FirstRun, StoredStartZeroWritesOnlyTheMissingValues) {
+    MemoryStore store = CustomStore();
     store.PutDword(kRootPath, "Start_1", 0);
-    store.PutDword(kClockPath, "TimeIndex", 2);
-    store.PutDword(kClockPath, "ClockGo", 1);
-    store.PutDword(kClockPath, "ClockSize", 20);
-    store.PutDword(kCalendarPath, "CalendarDateIndex", 7);
+    store.Remove(kClockPath, "ClockFont");
+    store.Remove(kCalendarPath, "CalendarTop");
+    StoreSnapshot expected = Snapshot(store);
     Settings settings;
     ASSERT_TRUE(LoadInto(store, settings).firstRun);
     ASSERT_FALSE(FirstStart(store, settings));
 
-    EXPECT_EQ(settings.TimeIndex, 2);
-    EXPECT_TRUE(settings.ClockGo);
-    EXPECT_EQ(settings.CalendarDateIndex, 7);
-    EXPECT_EQ(settings.ClockSize, 6);
-    EXPECT_EQ(StoredDword(store, kClockPath, "TimeIndex"), 2);
-    EXPECT_EQ(StoredDword(store, kClockPath, "ClockSize"), 6);
+    EXPECT_EQ(settings.ClockSize, 12);
+    EXPECT_EQ(settings.CountMax, 3);
+    expected[{kClockPath, "ClockFont"}] = {ValueType::String, EncodeString("Tahoma")};
+    expected[{kCalendarPath, "CalendarTop"}] = {ValueType::Dword, {10, 0, 0, 0}};
+    EXPECT_EQ(Snapshot(store), expected);
+    EXPECT_TRUE(FirstRunDefaultsStored(settings));
 }
 
 TEST(FirstRunPositions, FollowTheSettingsWindow) {
