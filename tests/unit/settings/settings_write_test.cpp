@@ -166,6 +166,7 @@ StoreError AddDelta(MemoryStore& store, Settings& settings) {
     const int added = settings.CountMax;
     settings.CountList.at(static_cast<std::size_t>(added)) = {"Delta", 46999.0, 0.5};
     settings.CountMax = added + 1;
+    settings.CountIndex = added;
     return WriteListAfterAdd(store, settings, added);
 }
 StoreError DeleteFirst(MemoryStore& store, Settings& settings) {
@@ -174,7 +175,11 @@ StoreError DeleteFirst(MemoryStore& store, Settings& settings) {
     settings.CountIndex = 0;
     return WriteListAfterDelete(store, settings);
 }
-StoreError SaveAll(MemoryStore& store, Settings& settings) { return Save(store, settings, settings.CountIndex); }
+StoreError SaveAll(MemoryStore& store, Settings& settings) {
+    settings.ClockSize = 30;
+    settings.CalendarSize = 11;
+    return Save(store, settings, settings.CountIndex);
+}
 
 std::string FailedToSet(std::initializer_list<const char*> names) {
     std::string box;
@@ -193,12 +198,15 @@ TEST(SettingsFailedWrite, IsReportedOnceAndTheNextWriteOfItsKeyCompletesIt) {
         std::function<void(MemoryStore&)> fail;
         Write write;
         std::string error;
-        bool reportedAgain;  // a list write reports each time it is asked for
+        bool listWrite;  // each list write is the user's own, reported on its own
         Write retry;
     };
     const auto failSet = [](const char* name) { return [=](MemoryStore& s) { s.FailSet(name); }; };
     const auto failCreate = [](const std::string& path) { return [=](MemoryStore& s) { s.FailCreate(path); }; };
-    const Write moveClock = [](MemoryStore& s, Settings& m) { return WritePosition(s, m, DisplayWindowId::Clock); };
+    const Write moveClock = [](MemoryStore& s, Settings& m) {
+        m.ClockLeft += 40;
+        return WritePosition(s, m, DisplayWindowId::Clock);
+    };
     const Write markStarted = [](MemoryStore& s, Settings& m) { return MarkStarted(s, m); };
     const Write firstRun = [](MemoryStore& s, Settings& m) { return WriteFirstRunDefaults(s, m, Context2026()); };
     const Case cases[] = {
@@ -225,13 +233,9 @@ TEST(SettingsFailedWrite, IsReportedOnceAndTheNextWriteOfItsKeyCompletesIt) {
     for (const Case& c : cases) {
         MemoryStore store = c.firstRun ? MemoryStore{} : CustomStore();
         Settings settings = Loaded(store);
-        settings.ClockSize = 30;
-        settings.CalendarSize = 11;
-        settings.ClockLeft = 40;
         c.fail(store);
         EXPECT_EQ(c.write(store, settings), c.error) << c.label;
-        const std::string again = c.reportedAgain ? c.error : "";
-        EXPECT_EQ(c.write(store, settings).value_or(""), again) << c.label << ": a failure is reported once";
+        if (!c.listWrite) EXPECT_FALSE(c.write(store, settings)) << c.label << ": a failure is reported once";
 
         store.ClearFailures();
         EXPECT_FALSE(c.retry(store, settings)) << c.label;
