@@ -49,8 +49,9 @@ bool DeleteIfPresent(StoreKey& key, const std::string& name) {
     StoredValue ignored;
     const QueryResult found = key.Query(name, ignored, kValueReadLimit);
     if (found == QueryResult::Missing) return true;
-    // A value that cannot be read is removed all the same.
-    return key.Delete(name);
+    // A value that cannot be read is removed all the same; one found gone
+    // by then needs no removing.
+    return key.Delete(name) || key.Query(name, ignored, kValueReadLimit) == QueryResult::Missing;
 }
 
 StoreError CopyEntryInto(StoreKey& key, const CountEntry& entry, int to) {

@@ -6,11 +6,14 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "settings/date_time.h"
 #include "settings/settings_schema.h"
 #include "settings_window_fakes.h"
 #include "store_test_support.h"
@@ -22,11 +25,16 @@ using namespace test;
 
 // A start of the program over `earlier`, with its own window and fakes.
 struct Start : SettingsWindowRig {
-    explicit Start(const MemoryStore& earlier) {
+    // `fault`, when given, is set on the store for the start-up alone.
+    explicit Start(const MemoryStore& earlier, const std::function<void(MemoryStore&)>& fault = {}) {
         store = earlier;
         store.ClearFailures();
+        if (fault) fault(store);
         form.FormCreate();
+        stoppedAtStart = store.Stopped();
+        store.ClearFailures();
     }
+    bool stoppedAtStart = false;
     std::vector<std::string> Errors() const {
         std::vector<std::string> errors;
         for (const std::string& call : host.calls)
@@ -322,6 +330,147 @@ TEST(StoreDamage, RandomDamageNeverCostsAValueOrPutsTheListOutOfStep) {
                 ASSERT_NE(found, now.end()) << at << ": " << where.second << " lost";
                 EXPECT_EQ(found->second, value) << at << ": " << where.second << " altered";
             }
+        }
+    }
+}
+
+// The titles of the list, in order.
+std::vector<std::string> Titles(const Settings& settings) {
+    std::vector<std::string> titles;
+    for (int i = 0; i < settings.CountMax; ++i) titles.push_back(settings.CountList.at(i).title);
+    return titles;
+}
+
+// Writes fail once, or the program stops after some write, at random points
+// of first runs, Add, Delete, Save and moves. After every restart the list
+// loads with every entry the user saw and did not delete, no entry the user
+// never saw or deleted without a box, none twice and none mixing two
+// events; no readable value the user did not change differs; and a list
+// write that reported nothing left the store holding exactly the list shown.
+TEST(StoreFaults, RandomFailuresAndStopsNeverLoseOrMixAnEntry) {
+    const MemoryStore custom = CustomStore();
+    const StoreSnapshot customValues = Snapshot(custom);
+    for (unsigned seed = 1; seed <= 250; ++seed) {
+        std::mt19937 random(seed);
+        const auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+        const bool fresh = pick(4) == 0;
+        MemoryStore store = fresh ? MemoryStore{} : custom;
+        // Every event the user ever saw, by title, with its date and time.
+        std::map<std::string, std::pair<double, double>> events = {
+            {"Christmas Countdown", {46381.0, 0.0}}, {"New Year Countdown", {46388.0, 0.0}}};
+        for (int i = 0; i < 3; ++i) events[kTitles[i]] = {46500.0 + 100 * i, 0.25 * (i + 1)};
+        std::set<std::string> mustStay;     // stored as far as the user was told
+        std::set<std::string> deleted;      // deletions that reported nothing
+        std::set<std::pair<std::string, std::string>> changed;  // by the user, or shown as unreadable
+        if (!fresh) mustStay = {kTitles[0], kTitles[1], kTitles[2]};
+        int added = 0;
+
+        const auto faultFor = [&]() -> std::function<void(MemoryStore&)> {
+            switch (pick(3)) {
+                case 0: return {};
+                case 1: return [n = 1 + pick(60)](MemoryStore& s) { s.FailCall(static_cast<std::size_t>(n)); };
+                default: return [n = pick(30)](MemoryStore& s) { s.StopAfterWrites(static_cast<std::size_t>(n)); };
+            }
+        };
+        const auto checkStored = [&](const MemoryStore& current, const std::string& at) {
+            Settings reloaded;
+            MemoryStore copy = current;
+            const LoadResult load = LoadInto(copy, reloaded);
+            const std::vector<std::string> titles = Titles(reloaded);
+            for (const std::string& title : mustStay)
+                EXPECT_NE(std::find(titles.begin(), titles.end(), title), titles.end()) << at << ": " << title << " lost";
+            std::set<std::string> distinct;
+            for (int i = 0; i < reloaded.CountMax; ++i) {
+                const CountEntry& entry = reloaded.CountList.at(i);
+                const auto event = events.find(entry.title);
+                ASSERT_NE(event, events.end()) << at << ": '" << entry.title << "' never seen";
+                EXPECT_FALSE(deleted.contains(entry.title)) << at << ": " << entry.title << " deleted";
+                EXPECT_TRUE(distinct.insert(entry.title).second) << at << ": " << entry.title << " twice";
+                if (entry.date != event->second.first || entry.time != event->second.second)
+                    EXPECT_TRUE(load.error) << at << ": " << entry.title << " mixed without a box";
+            }
+            if (fresh) return;
+            const StoreSnapshot now = Snapshot(current);
+            for (const auto& [where, value] : customValues) {
+                if (where.first == kCountTitlePath || where.first == kRootPath || changed.contains(where)) continue;
+                const auto found = now.find(where);
+                ASSERT_NE(found, now.end()) << at << ": " << where.second << " lost";
+                EXPECT_EQ(found->second, value) << at << ": " << where.second << " altered";
+            }
+        };
+
+        for (int run = 0; run < 4; ++run) {
+            const std::string trace = "seed " + std::to_string(seed) + ", run " + std::to_string(run);
+            Start start(store, faultFor());
+            for (const std::string& box : start.Errors()) {
+                for (std::size_t from = 0; from < box.size();) {
+                    const std::size_t end = std::min(box.find('\n', from), box.size());
+                    const std::string name = NameInLine(box.substr(from, end - from));
+                    changed.insert({KeyOfValue(name), name});
+                    from = end + 1;
+                }
+            }
+            bool stopped = start.stoppedAtStart;
+            // What a box named as unreadable shows a fallback, the store its own value.
+            const bool boxedAtStart = !start.Errors().empty();
+            for (int step = 0; step < 6 && !stopped; ++step) {
+                const auto fault = faultFor();
+                if (fault) fault(start.store);
+                const std::size_t boxes = start.Errors().size();
+                std::string what;
+                std::optional<std::string> gone;  // the title a Delete removes
+                switch (pick(4)) {
+                    case 0:
+                        what = start.settings.CountMax < kCountMaxEntries ? "Add" : "nothing";
+                        if (what == "nothing") break;
+                        start.Add("New " + std::to_string(++added));
+                        events["New " + std::to_string(added)] = {EncodeDate(2027, 3, 1), EncodeTime(18, 30, 0)};
+                        break;
+                    case 1:
+                        what = "Delete";
+                        // By its stored title: one that could not be read shows empty.
+                        if (start.settings.CountMax > 1) {
+                            const CountEntry& selected = start.settings.SelectedEntry();
+                            gone = selected.slot < 0 ? selected.title
+                                                     : StoredString(start.store, kCountTitlePath,
+                                                                    Numbered("Count", selected.slot)).value_or("");
+                        }
+                        start.Delete();
+                        break;
+                    case 2:
+                        what = "Save";
+                        start.Save();
+                        break;
+                    default: {
+                        what = "Move";
+                        const auto window = static_cast<DisplayWindowId>(pick(3));
+                        const SettingEntry& left = PositionEntry(window, Edge::Left);
+                        start.settings.*std::get<int Settings::*>(left.field) += 7;
+                        (void)WritePosition(start.store, start.settings, window);
+                        changed.insert({GroupPath(left.group), std::string(left.name)});
+                        break;
+                    }
+                }
+                stopped = start.store.Stopped();
+                start.store.ClearFailures();
+                const std::string at = trace + ", step " + std::to_string(step) + " " + what;
+                const bool clean = !stopped && start.Errors().size() == boxes;
+                if (gone) {
+                    mustStay.erase(*gone);
+                    if (clean) deleted.insert(*gone);
+                }
+                if (clean && !boxedAtStart && (what == "Add" || what == "Delete")) {
+                    const std::vector<std::string> shown = Titles(start.settings);
+                    mustStay.insert(shown.begin(), shown.end());
+                    Settings reloaded;
+                    MemoryStore copy = start.store;
+                    LoadInto(copy, reloaded);
+                    EXPECT_EQ(Titles(reloaded), shown) << at << ": the list shown is not the list stored";
+                }
+                checkStored(start.store, at);
+                if (HasFatalFailure()) return;
+            }
+            store = start.store;
         }
     }
 }
