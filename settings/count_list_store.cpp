@@ -211,7 +211,9 @@ void WriteCountList(StoreKey& key, Settings& settings, int countIndex, StoreProb
 
 void WriteListSelection(StoreKey& key, Settings& settings, int countIndex, StoreProblems& problems) {
     WriteSelectedIndex(key, settings, countIndex, problems);
-    if (InPlace(settings) && settings.StoredListCount != ListLength(settings)) FinishInPlace(key, settings, problems);
+    const bool leftovers = AwaitsRepair(settings, CountListRow());
+    if (InPlace(settings) && (settings.StoredListCount != ListLength(settings) || leftovers))
+        FinishInPlace(key, settings, problems);
 }
 
 bool ListInStep(const Settings& settings) {
