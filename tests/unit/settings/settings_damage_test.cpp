@@ -10,6 +10,7 @@
 #include <optional>
 #include <random>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -199,9 +200,15 @@ std::string KeyOfValue(const std::string& name) {
     return kCountTitlePath;  // the entries
 }
 
-std::string NameInLine(const std::string& line) {
-    const auto open = line.find('\'');
-    return line.substr(open + 1, line.rfind('\'') - open - 1);
+// The value names an error box quotes, a line each.
+std::vector<std::string> NamesInBox(const std::string& box) {
+    std::vector<std::string> names;
+    std::istringstream lines(box);
+    for (std::string line; std::getline(lines, line);) {
+        const auto open = line.find('\'');
+        names.push_back(line.substr(open + 1, line.rfind('\'') - open - 1));
+    }
+    return names;
 }
 
 // Damages a full custom store at random (values deleted, retyped, resized;
@@ -312,16 +319,12 @@ TEST(StoreDamage, RandomDamageNeverCostsAValueOrPutsTheListOutOfStep) {
             LoadResult load = LoadInto(start.store, reloaded);
             EXPECT_EQ(Shown(reloaded), Shown(start.settings)) << at;
             EXPECT_EQ(start.controls().List("ComboBox4").ItemCount(), start.settings.CountMax) << at;
-            std::string lines = load.error.value_or("");
-            for (std::size_t from = 0; from < lines.size();) {
-                const std::size_t end = std::min(lines.find('\n', from), lines.size());
-                const std::string name = NameInLine(lines.substr(from, end - from));
+            for (const std::string& name : NamesInBox(load.error.value_or(""))) {
                 // Entries keep their stored values until deleted; the count is
                 // written with the list.
                 const bool entryValue = KeyOfValue(name) == kCountTitlePath && name != "CountIndex";
                 const bool repaired = entryValue ? listWritten && name == "CountMax" : written.contains(KeyOfValue(name));
                 EXPECT_FALSE(repaired) << at << ": " << name << " still damaged";
-                from = end + 1;
             }
             const StoreSnapshot now = Snapshot(start.store);
             for (const auto& [where, value] : custom) {
@@ -402,14 +405,8 @@ TEST(StoreFaults, RandomFailuresAndStopsNeverLoseOrMixAnEntry) {
         for (int run = 0; run < 4; ++run) {
             const std::string trace = "seed " + std::to_string(seed) + ", run " + std::to_string(run);
             Start start(store, faultFor());
-            for (const std::string& box : start.Errors()) {
-                for (std::size_t from = 0; from < box.size();) {
-                    const std::size_t end = std::min(box.find('\n', from), box.size());
-                    const std::string name = NameInLine(box.substr(from, end - from));
-                    changed.insert({KeyOfValue(name), name});
-                    from = end + 1;
-                }
-            }
+            for (const std::string& box : start.Errors())
+                for (const std::string& name : NamesInBox(box)) changed.insert({KeyOfValue(name), name});
             bool stopped = start.stoppedAtStart;
             // What a box named as unreadable shows a fallback, the store its own value.
             const bool boxedAtStart = !start.Errors().empty();
