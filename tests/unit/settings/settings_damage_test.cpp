@@ -389,8 +389,9 @@ TEST(StoreFaults, RandomFailuresAndStopsNeverLoseOrMixAnEntry) {
                 ASSERT_NE(event, events.end()) << at << ": '" << entry.title << "' never seen";
                 EXPECT_FALSE(deleted.contains(entry.title)) << at << ": " << entry.title << " deleted";
                 EXPECT_TRUE(distinct.insert(entry.title).second) << at << ": " << entry.title << " twice";
-                if (entry.date != event->second.first || entry.time != event->second.second)
+                if (entry.date != event->second.first || entry.time != event->second.second) {
                     EXPECT_TRUE(load.error) << at << ": " << entry.title << " mixed without a box";
+                }
             }
             if (fresh) return;
             const StoreSnapshot now = Snapshot(current);

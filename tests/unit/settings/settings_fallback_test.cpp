@@ -86,7 +86,9 @@ TEST(SettingsFallback, EntryWithAnUnreadableDateStaysAndKeepsItsStoredValues) {
         ASSERT_FALSE(Save(store, settings, settings.CountIndex)) << c.label;
         StoreSnapshot after = Snapshot(store);
         for (const auto& [where, value] : before)
-            if (where.first == kCountTitlePath) EXPECT_EQ(after[where], value) << c.label << " " << where.second;
+            if (where.first == kCountTitlePath) {
+                EXPECT_EQ(after[where], value) << c.label << " " << where.second;
+            }
     }
 }
 

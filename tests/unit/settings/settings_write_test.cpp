@@ -275,7 +275,9 @@ TEST(SettingsFailedWrite, IsReportedOnceAndTheNextWriteOfItsKeyCompletesIt) {
         Settings settings = Loaded(store);
         c.fail(store);
         EXPECT_EQ(c.write(store, settings), c.error) << c.label;
-        if (!c.listWrite) EXPECT_FALSE(c.write(store, settings)) << c.label << ": a failure is reported once";
+        if (!c.listWrite) {
+            EXPECT_FALSE(c.write(store, settings)) << c.label << ": a failure is reported once";
+        }
 
         store.ClearFailures();
         EXPECT_FALSE(c.retry(store, settings)) << c.label;
