@@ -50,6 +50,8 @@ public:
     void ShowPopupMenu(PointI) override {}
     void ScheduleTicks(int) override {}
     void RestartTicks(int) override {}
+    void SetSpokenValue(const std::string&) override {}
+    void Announce(const std::string&) override {}
     PointI position{100, 100};
     int dpi = kDesignDpi;
 };

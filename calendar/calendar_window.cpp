@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "calendar/month_grid.h"
+#include "face/spoken_text.h"
 
 namespace zentrova {
 
@@ -40,6 +41,8 @@ void TForm4::Refresh(const LocalTime& now) {
     RefreshCalendar(state_, now, locale_);
     Draw(now);
 }
+
+std::string TForm4::SpokenValue() const { return CalendarSpokenValue(state_, locale_); }
 
 void TForm4::OnLeftPress(PointI client) {
     const ArrowHit hit = HitTestArrows(client, face_.metrics);

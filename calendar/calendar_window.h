@@ -31,6 +31,8 @@ public:
     const CalendarState& State() const { return state_; }
     const CalendarFace& Face() const { return face_; }
 
+    std::string SpokenValue() const override;
+
 protected:
     void Rebuild() override { CalendarForm(); }
     void Refresh(const LocalTime& now) override;

@@ -4,6 +4,7 @@
 
 #include "clock/clock_formats.h"
 #include "clock/date_time_format.h"
+#include "face/spoken_text.h"
 
 namespace zentrova {
 namespace {
@@ -49,6 +50,10 @@ void TForm1::Draw() {
         frame_.ops.emplace_back(std::move(item));
     }
     context_.surface.Push(frame_);
+}
+
+std::string TForm1::SpokenValue() const {
+    return ClockSpokenValue(texts_, clockSettings_.DateShow, clockSettings_.DateIndex);
 }
 
 void TForm1::ChangeLocale(Locale locale) {

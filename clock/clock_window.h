@@ -41,6 +41,8 @@ public:
     Rgb SkinTextColor() const { return skinTextColor_; }
     const FacePlanes& Planes() const { return planes_; }
 
+    std::string SpokenValue() const override;
+
 protected:
     void Rebuild() override { Dial(); }
     // The tick's redraw when the second has changed: fresh texts, then Draw.

@@ -5,7 +5,7 @@ file(GLOB ZENTROVA_PLATFORM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platfo
 add_library(zentrova_platform STATIC ${ZENTROVA_PLATFORM_SOURCES})
 target_link_libraries(zentrova_platform PUBLIC zentrova_core)
 target_compile_definitions(zentrova_platform PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
-target_link_libraries(zentrova_platform PUBLIC gdiplus comctl32 shell32 advapi32 gdi32 user32 kernel32)
+target_link_libraries(zentrova_platform PUBLIC gdiplus comctl32 shell32 advapi32 gdi32 user32 kernel32 oleacc ole32 oleaut32 uuid)
 
 # The project's version, for the version resource and the release files;
 # a missing part of it counts as 0.

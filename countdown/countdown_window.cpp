@@ -5,6 +5,7 @@
 
 #include "countdown/countdown_face.h"
 #include "countdown/countdown_layout.h"
+#include "face/spoken_text.h"
 
 namespace zentrova {
 
@@ -26,6 +27,7 @@ void TForm3::FormCreate() {
 
 void TForm3::CountForm() {
     ForgetLastTime();
+    aheadKnown_ = false;
     SetFaceSize(CountdownFaceSize(context_.measurer, options_.CountSize, options_.CountRectOval, scale_),
                 scale_.Pixels(kCountPlaneCapacity));
     PrepareFace(context_.skins, options_.CountSkin, faceSize_,
@@ -46,8 +48,13 @@ void TForm3::CountDraw() {
     // SelectedEntry keeps a CountIndex from an edited store inside the list.
     const CountEntry& entry = options_.SelectedEntry();
     monthLength_ = zentrova::MonthLength(now_);
-    target_ = ApplyBorrows(DecodeTarget(entry.date, entry.time), now_, monthLength_);
+    event_ = DecodeTarget(entry.date, entry.time);
+    target_ = ApplyBorrows(event_, now_, monthLength_);
     fieldTexts_ = CountdownNumberTexts(Differences(target_, now_));
+    const bool ahead = CountdownAhead(now_, event_);
+    if (aheadKnown_ && ahead_ && !ahead) context_.surface.Announce(CountdownReachedText(options_.CountText));
+    ahead_ = ahead;
+    aheadKnown_ = true;
 
     const CountdownFonts fonts = MakeCountdownFonts(options_.CountFont, options_.CountSize, options_.CountBorder, scale_);
     frame_.textColor = textColor_;
@@ -62,6 +69,10 @@ void TForm3::CountDraw() {
         frame_.ops.emplace_back(std::move(item));
     }
     context_.surface.Push(frame_);
+}
+
+std::string TForm3::SpokenValue() const {
+    return CountdownSpokenValue(options_.CountText, now_, event_);
 }
 
 void TForm3::Refresh(const LocalTime& now) {

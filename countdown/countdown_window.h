@@ -42,6 +42,8 @@ public:
     // when too long for it.
     const std::string& ShownTitle() const { return shownTitle_; }
 
+    std::string SpokenValue() const override;
+
 protected:
     void Rebuild() override { CountForm(); }
     void Refresh(const LocalTime& now) override;
@@ -53,6 +55,11 @@ private:
     CountdownFields now_;
     CountdownFields target_;
     int monthLength_ = 0;
+    CountdownFields event_;  // the selected entry's date and time, unborrowed
+    // Whether the last frame's event lay ahead; unknown after CountForm, so
+    // choosing a passed entry announces nothing.
+    bool aheadKnown_ = false;
+    bool ahead_ = false;
     std::array<std::string, 6> fieldTexts_;
     std::string shownTitle_;
 };

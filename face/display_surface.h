@@ -3,6 +3,8 @@
 // on-screen window reports back. The platform implements the surface; the
 // clock, countdown and calendar windows implement the events.
 
+#include <string>
+
 #include "face/frame.h"
 #include "face/geometry.h"
 
@@ -33,6 +35,11 @@ public:
     // As ScheduleTicks, but the timer is set afresh even for the period
     // already set, so the next tick comes `delayMs` from now.
     virtual void RestartTicks(int delayMs) = 0;
+    // The window's value as a screen reader reads it (its name is its
+    // caption); listening readers are told that it changed.
+    virtual void SetSpokenValue(const std::string& value) = 0;
+    // Said once by a screen reader without being asked.
+    virtual void Announce(const std::string& text) = 0;
 };
 
 class DisplayEvents {

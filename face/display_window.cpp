@@ -12,7 +12,10 @@ void DisplayWindow::OnTimer() { Tick(false); }
 void DisplayWindow::Tick(bool catchingUp) {
     const LocalTime now = context_.time.Now();
     const TimeOfDay time{now.hour, now.minute, now.second};
-    if (catchingUp || time != last_) Refresh(now);
+    if (catchingUp || time != last_) {
+        Refresh(now);
+        TellSpokenValue(time);
+    }
 
     const std::span<const RectI> monitors = context_.desktop.Monitors();
     bool moving = settings_.go || motion_.dragging;
@@ -101,6 +104,16 @@ void DisplayWindow::PlaceAtSavedPosition() {
 void DisplayWindow::SetFaceSize(SizeI size, SizeI capacity) {
     faceSize_ = ClampFaceSize(size, capacity);
     context_.surface.SetClientSize(faceSize_);
+}
+
+void DisplayWindow::TellSpokenValue(TimeOfDay time) {
+    if (spokenOnce_ && time == spokenAt_) return;
+    std::string value = SpokenValue();
+    if (spokenOnce_ && value == spoken_) return;
+    spoken_ = std::move(value);
+    spokenAt_ = time;
+    spokenOnce_ = true;
+    context_.surface.SetSpokenValue(spoken_);
 }
 
 }  // namespace zentrova

@@ -75,6 +75,9 @@ public:
     // A fresh wander velocity at the window's scale.
     void DrawVelocity() { motion_.DrawVelocity(context_.random, scale_.Factor()); }
     TimeOfDay LastTime() const { return last_; }
+    // What a screen reader hears as the window's value, from the texts the
+    // last Refresh formatted.
+    virtual std::string SpokenValue() const = 0;
 
 protected:
     // Placement at the saved position, the scale of the monitor there and
@@ -106,6 +109,13 @@ protected:
 private:
     // `catchingUp`: redraw even in the same second, and restart the ticks.
     void Tick(bool catchingUp);
+    // Hands a changed spoken value to the surface, at most once a second: a
+    // change within the second already told waits for the next refresh.
+    void TellSpokenValue(TimeOfDay time);
+
+    std::string spoken_;
+    TimeOfDay spokenAt_;
+    bool spokenOnce_ = false;
 };
 
 }  // namespace zentrova

@@ -57,6 +57,11 @@ void EnableDialogKeys(HWND window) { SetPropA(window, kDialogKeysProperty, reint
 
 bool WantsDialogKeys(HWND window) { return window && GetPropA(window, kDialogKeysProperty) != nullptr; }
 
+int PageTurnOf(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || GetKeyState(VK_CONTROL) >= 0) return 0;
+    return GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+}
+
 DialogWindow::DialogWindow(HWND owner, const DialogLayout& layout, std::function<void()> onOk,
                            std::function<void()> onCancel)
     : layout_(layout),

@@ -20,6 +20,13 @@ namespace zentrova::platform {
 void EnableDialogKeys(HWND window);
 bool WantsDialogKeys(HWND window);
 
+// Ctrl+Tab (wParam 1) and Ctrl+Shift+Tab (wParam -1), sent to such a window
+// before the dialog manager sees the key; a window with pages answers 1 when
+// it has turned the page.
+inline constexpr UINT kTurnPageMessage = WM_APP + 40;
+// The step a key message asks of kTurnPageMessage; 0 for any other message.
+int PageTurnOf(const MSG& message);
+
 class DialogWindow final : public WindowBase {
 public:
     DialogWindow(HWND owner, const DialogLayout& layout, std::function<void()> onOk, std::function<void()> onCancel);

@@ -1,6 +1,7 @@
 #include "platform/display_windows.h"
 
 #include "app/program_names.h"
+#include "face/spoken_text.h"
 #include "platform/win32_locale.h"
 #include "settings/settings_store.h"
 
@@ -21,6 +22,12 @@ DisplayContext DisplayWindows::ContextFor(Parts<Logic>& parts) {
                           state_.bitmaps};
 }
 
+std::string DisplayWindows::TrayTip() const {
+    const std::string time = clock_ ? clock_->logic->TimeText() : std::string();
+    const std::string countdown = countdown_ ? countdown_->logic->SpokenValue() : std::string();
+    return TrayTipText(time, countdown);
+}
+
 void DisplayWindows::CreateDisplayWindows() {
     Settings& settings = state_.settings;
     const Locale locale = UserLocale();
@@ -30,6 +37,7 @@ void DisplayWindows::CreateDisplayWindows() {
     clock_ = std::make_unique<Parts<TForm1>>(kClockCaption, owner_, store_, settings, DisplayWindowId::Clock);
     clock_->logic = std::make_unique<TForm1>(ContextFor(*clock_), settings, locale, clock_->sink);
     clock_->surface.Attach(*clock_->logic);
+    clock_->surface.OnSpokenChange(spokenListener_);
     clock_->logic->FormCreate();
     clock_->surface.StartTimer();
 
@@ -37,6 +45,7 @@ void DisplayWindows::CreateDisplayWindows() {
                                                  DisplayWindowId::Countdown);
     countdown_->logic = std::make_unique<TForm3>(ContextFor(*countdown_), settings, countdown_->sink);
     countdown_->surface.Attach(*countdown_->logic);
+    countdown_->surface.OnSpokenChange(spokenListener_);
     countdown_->logic->FormCreate();
     countdown_->surface.StartTimer();
 

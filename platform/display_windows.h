@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "app/program_state.h"
 #include "calendar/calendar_window.h"
@@ -58,6 +60,12 @@ public:
     void ShowSettingsWindow() override;
     void EndProgram() override;
 
+    // Runs whenever the clock's or the countdown's spoken value changes;
+    // set it before the windows are made.
+    void OnSpokenChange(std::function<void()> listener) { spokenListener_ = std::move(listener); }
+    // The tray icon's tip from the clock's time and the countdown's value.
+    std::string TrayTip() const;
+
     TForm1* Clock() { return clock_ ? clock_->logic.get() : nullptr; }
     TForm3* Countdown() { return countdown_ ? countdown_->logic.get() : nullptr; }
     TForm4* Calendar() { return calendar_ ? calendar_->logic.get() : nullptr; }
@@ -88,6 +96,7 @@ private:
     std::unique_ptr<Parts<TForm1>> clock_;
     std::unique_ptr<Parts<TForm3>> countdown_;
     std::unique_ptr<Parts<TForm4>> calendar_;
+    std::function<void()> spokenListener_;
 };
 
 }  // namespace zentrova::platform

@@ -41,6 +41,8 @@ LayeredWindow::LayeredWindow(const char* caption, HWND owner) {
     target_.window = Handle();
     target_.screenDc = screenDc_;
     target_.memoryDc = memoryDc_.get();
+    spoken_ = AccessibleValue(Handle());
+    contrast_ = SystemHighContrast();
 }
 
 LayeredWindow::~LayeredWindow() {
@@ -93,10 +95,32 @@ void LayeredWindow::SetVisible(bool visible) {
 }
 
 void LayeredWindow::Push(const Frame& frame) {
-    shown_.Show(frame, [this](const Frame& fresh) {
+    const Frame* shown = &frame;
+    if (contrast_) {
+        contrastFrame_ = frame;
+        ApplyHighContrast(contrastFrame_, *contrast_);
+        shown = &contrastFrame_;
+    }
+    shown_.Show(*shown, [this](const Frame& fresh) {
         const PointI at = Position();
         return renderer_.RenderAndPush(fresh, target_, POINT{at.x, at.y});
     });
+}
+
+void LayeredWindow::SetSpokenValue(const std::string& value) {
+    if (spoken_.Set(value) && spokenListener_) spokenListener_();
+}
+
+void LayeredWindow::Announce(const std::string& text) { spoken_.Announce(text); }
+
+void LayeredWindow::FollowContrast() {
+    const std::optional<ContrastColours> contrast = SystemHighContrast();
+    if (contrast == contrast_) return;
+    contrast_ = contrast;
+    shown_.Forget();
+    // Reads the monitors and ticks soon; the next second's frame shows the
+    // change.
+    if (events_) events_->OnDisplayChange();
 }
 
 void LayeredWindow::ShowPopupMenu(PointI screen) {
@@ -151,6 +175,13 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             // the suggested rectangle is not taken, the face decides the size.
             if (events_) events_->OnDpiChanged(HIWORD(wParam));
             return 0;
+        case WM_GETOBJECT:
+            if (const std::optional<LRESULT> answer = spoken_.Answer(wParam, lParam)) return *answer;
+            return WindowBase::HandleMessage(message, wParam, lParam);
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            FollowContrast();
+            return WindowBase::HandleMessage(message, wParam, lParam);
         case WM_DISPLAYCHANGE:
             if (events_) events_->OnDisplayChange();
             return 0;

@@ -4,9 +4,13 @@
 // that logic, and the "Settings"/"Close" popup menu. Shared by all three
 // display windows.
 
+#include <functional>
+
 #include "face/display_surface.h"
 #include "face/shown_frame.h"
 #include "face/tick_period.h"
+#include "platform/accessible_value.h"
+#include "platform/system_contrast.h"
 #include "platform/frame_renderer.h"
 #include "platform/win32_handles.h"
 #include "platform/window_base.h"
@@ -21,6 +25,8 @@ public:
     ~LayeredWindow() override;
 
     void Attach(DisplayEvents& events) { events_ = &events; }
+    // Runs after the spoken value has changed.
+    void OnSpokenChange(std::function<void()> listener) { spokenListener_ = std::move(listener); }
     // Starts the timer once the message loop runs, at the period the logic
     // last asked for; it runs until the program ends, shown or not.
     void StartTimer();
@@ -35,6 +41,8 @@ public:
     void ShowPopupMenu(PointI screen) override;
     void ScheduleTicks(int delayMs) override;
     void RestartTicks(int delayMs) override;
+    void SetSpokenValue(const std::string& value) override;
+    void Announce(const std::string& text) override;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -42,6 +50,9 @@ protected:
 private:
     void MouseDown(MouseButton button, LPARAM lParam);
     void MouseUp(MouseButton button);
+    // High contrast turned on or off, or its colours changed: the next frame
+    // is shown afresh in the new colours.
+    void FollowContrast();
 
     DisplayEvents* events_ = nullptr;
     HDC screenDc_ = nullptr;   // GetDC(no window), kept for the window's life
@@ -52,6 +63,12 @@ private:
     ShownFrame shown_;
     int tickMs_ = kDisplayTimerMs;
     bool timerRunning_ = false;
+    AccessibleValue spoken_{nullptr};
+    std::function<void()> spokenListener_;
+    // The system's colours while high contrast is on, read again when the
+    // system's settings or colours change; every frame is then shown in them.
+    std::optional<ContrastColours> contrast_;
+    Frame contrastFrame_;  // reused from frame to frame
 };
 
 }  // namespace zentrova::platform

@@ -5,6 +5,7 @@
 
 #include "app/program_state.h"
 #include "assets/resource_ids.h"
+#include "platform/accessible_value.h"
 #include "platform/application_window.h"
 #include "platform/count_dialog_windows.h"
 #include "platform/dialog_window.h"
@@ -29,7 +30,11 @@ int RunMessageLoop() {
         // Tab, Enter and Escape in the settings window and the dialogs; the
         // display windows take their keys themselves.
         HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-        if (WantsDialogKeys(root) && IsDialogMessageA(root, &message)) continue;
+        if (WantsDialogKeys(root)) {
+            const int turn = PageTurnOf(message);
+            if (turn != 0 && SendMessageA(root, kTurnPageMessage, static_cast<WPARAM>(turn), 0) != 0) continue;
+            if (IsDialogMessageA(root, &message)) continue;
+        }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
@@ -42,6 +47,7 @@ int RunProgram() {
     SingleInstanceGuard guard;
     if (!guard.First()) return 0;  // another copy runs: end at once, silently
     DeclareDpiAwareness();
+    ComApartment com;
 
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
@@ -65,6 +71,8 @@ int RunProgram() {
     TForm2 settingsLogic(SettingsWindowLinks{state.settings, store, settingsForm, time, displays, dialogs, locale});
     settingsForm.Attach(settingsLogic);
     displays.AttachSettings(settingsLogic);
+    // The tray tip follows the clock's time and the countdown.
+    displays.OnSpokenChange([&] { settingsForm.Tray().SetTip(displays.TrayTip()); });
     application.OnSystemChange([&](SystemChange change) {
         if (change == SystemChange::Regional) {
             locale = UserLocale();

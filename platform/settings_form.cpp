@@ -19,6 +19,11 @@ RECT OuterRect(int dpi) {
     return {0, 0, r.right - r.left, r.bottom - r.top};
 }
 
+BOOL CALLBACK ForwardSysColorChange(HWND child, LPARAM) {
+    SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
 }  // namespace
 
 SettingsForm::SettingsForm(HWND owner, HICON icon) {
@@ -118,6 +123,10 @@ LRESULT SettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
                 return 0;
             }
             break;
+        case kTurnPageMessage:
+            if (!pages_) return 0;
+            pages_->TurnPage(static_cast<int>(static_cast<INT_PTR>(wParam)));
+            return 1;
         case kDpiChangedMessage: {
             // Moved onto a monitor of another DPI: the suggested rectangle
             // keeps the window's physical size; the controls follow.
@@ -125,6 +134,15 @@ LRESULT SettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             if (pages_) pages_->Relayout(DpiScale{HIWORD(wParam)});
             return 0;
         }
+        case WM_SYSCOLORCHANGE:
+            // The common controls learn of new system colours from their
+            // parent.
+            EnumChildWindows(Handle(), ForwardSysColorChange, 0);
+            [[fallthrough]];
+        case WM_SETTINGCHANGE:
+            // High contrast may have come or gone: everything repaints.
+            RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+            break;
         case WM_CLOSE:
             // Closing only hides the window and puts the tray icon back.
             if (logic_) logic_->FormClose();

@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
+#include "platform/accessible_value.h"
+#include "platform/system_contrast.h"
 #include "settings/scaled_place.h"
 
 namespace zentrova::platform {
@@ -43,9 +46,10 @@ LRESULT SettingsPageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
         }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: {
-            // Labels, boxes and sliders: black text on the page's colour.
+            // Labels, boxes and sliders: black text on the page's colour, or
+            // the system's window text in high contrast.
             HDC dc = reinterpret_cast<HDC>(wParam);
-            SetTextColor(dc, RGB(0, 0, 0));
+            SetTextColor(dc, SystemHighContrast() ? GetSysColor(COLOR_WINDOWTEXT) : RGB(0, 0, 0));
             SetBkColor(dc, GetSysColor(COLOR_WINDOW));
             return reinterpret_cast<LRESULT>(PageBrush());
         }
@@ -66,10 +70,13 @@ SettingsPages::SettingsPages(HWND window, DpiScale scale) : window_(window), sca
         SendMessageA(tabs_, TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
     }
     const RECT display = PageRect();
+    HWND previous = HWND_TOP;
     for (auto& page : pages_) {
         page = std::make_unique<SettingsPageWindow>(window_, display, router_);
-        // Above the tab control, which would otherwise paint over it.
-        SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        // Above the tab control, which would otherwise paint over it, and in
+        // the tabs' order.
+        SetWindowPos(page->Handle(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        previous = page->Handle();
     }
     ShowPage(0);  // "Clock" in front
 }
@@ -83,10 +90,36 @@ RECT SettingsPages::PageRect() const {
 }
 
 HWND SettingsPages::AddChild(HWND parent, const char* className, const std::string& text, DWORD style,
-                             const ControlPlace& design) {
+                             const ControlPlace& design, std::string_view name) {
     HWND handle = CreateChild(parent, className, text, style, ScaledPlace(design, scale_), font_.get());
-    placed_.push_back({handle, design});
+    placed_.push_back({handle, design, name});
     return handle;
+}
+
+HWND SettingsPages::AddPageChild(zentrova::SettingsPage page, const char* className, const std::string& text,
+                                 DWORD style, const ControlPlace& design, std::string_view name) {
+    HWND handle = AddChild(PageWindow(page), className, text, style, design, name);
+    PlaceInTabOrder(page, handle, name);
+    return handle;
+}
+
+void SettingsPages::PlaceInTabOrder(zentrova::SettingsPage page, HWND handle, std::string_view name) {
+    const std::vector<std::string_view> order = PageReadingOrder(page);
+    const auto rank = [&](std::string_view control) {
+        return std::find(order.begin(), order.end(), control) - order.begin();
+    };
+    const auto mine = rank(name);
+    HWND after = HWND_TOP;
+    auto afterRank = mine;
+    for (const PlacedControl& control : placed_) {
+        if (control.handle == handle || GetParent(control.handle) != PageWindow(page)) continue;
+        const auto theirs = rank(control.name);
+        if (theirs < mine && (after == HWND_TOP || theirs > afterRank)) {
+            after = control.handle;
+            afterRank = theirs;
+        }
+    }
+    SetWindowPos(handle, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void SettingsPages::Relayout(DpiScale scale) {
@@ -115,35 +148,46 @@ void SettingsPages::ShowPage(int index) {
         ShowWindow(pages_[i]->Handle(), static_cast<int>(i) == index ? SW_SHOW : SW_HIDE);
 }
 
+void SettingsPages::TurnPage(int step) {
+    const int count = static_cast<int>(pages_.size());
+    const int current = static_cast<int>(SendMessageA(tabs_, TCM_GETCURSEL, 0, 0));
+    ShowPage(((current + step) % count + count) % count);
+    SetFocus(tabs_);
+}
+
 void SettingsPages::AddLabel(const LabelEntry& entry) {
-    AddChild(PageWindow(entry.page), "STATIC", std::string(entry.caption), SS_LEFT | SS_NOPREFIX, entry.place);
+    AddPageChild(entry.page, "STATIC", std::string(entry.caption), SS_LEFT | SS_NOPREFIX, entry.place, entry.name);
 }
 
 SliderControl& SettingsPages::AddSlider(const SliderEntry& entry, ControlHandler onChange) {
-    HWND handle = AddChild(PageWindow(entry.page), TRACKBAR_CLASSA, "",
-                           WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM, entry.place);
+    HWND handle = AddPageChild(entry.page, TRACKBAR_CLASSA, "", WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM,
+                               entry.place, entry.name);
+    NameByLabel(handle, std::string(ControlLabel(entry.name)));
     return router_.Add(
         std::make_unique<Win32Slider>(handle, entry.minimum, entry.maximum, entry.start, std::move(onChange)));
 }
 
 CheckControl& SettingsPages::AddCheckBox(const CheckEntry& entry, ControlHandler onChange) {
-    HWND handle = AddChild(PageWindow(entry.page), "BUTTON", std::string(entry.caption),
-                           WS_TABSTOP | BS_AUTOCHECKBOX, entry.place);
+    HWND handle = AddPageChild(entry.page, "BUTTON", std::string(entry.caption), WS_TABSTOP | BS_AUTOCHECKBOX,
+                               entry.place, entry.name);
     return router_.Add(std::make_unique<Win32CheckBox>(handle, std::move(onChange)));
 }
 
 ListControl& SettingsPages::AddList(const ListEntry& entry, std::span<const std::string_view> items,
                                     ControlHandler onChange) {
-    HWND handle = AddChild(PageWindow(entry.page), "COMBOBOX", "",
-                           WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, entry.place);
+    HWND handle = AddPageChild(entry.page, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+                               entry.place, entry.name);
+    NameByLabel(handle, std::string(ControlLabel(entry.name)));
     auto& list = router_.Add(std::make_unique<Win32List>(handle, entry.editable, std::move(onChange)));
     for (std::string_view item : items) list.Append(std::string(item));
     return list;
 }
 
 void SettingsPages::AddButton(const ButtonEntry& entry, ControlHandler onClick) {
-    HWND parent = entry.onPage ? PageWindow(entry.page) : window_;
-    HWND handle = AddChild(parent, "BUTTON", std::string(entry.caption), WS_TABSTOP | BS_PUSHBUTTON, entry.place);
+    const std::string caption(entry.caption);
+    constexpr DWORD kStyle = WS_TABSTOP | BS_PUSHBUTTON;
+    HWND handle = entry.onPage ? AddPageChild(entry.page, "BUTTON", caption, kStyle, entry.place, entry.name)
+                               : AddChild(window_, "BUTTON", caption, kStyle, entry.place, entry.name);
     router_.Add(std::make_unique<Win32Button>(handle, std::move(onClick)));
 }
 

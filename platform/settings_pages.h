@@ -48,16 +48,28 @@ public:
     // Places every control and the font again at a new scale.
     void Relayout(DpiScale scale);
 
+    // The next (1) or previous (-1) page in front, round the end; the keyboard
+    // goes to the tabs, since the control that had it is now hidden.
+    void TurnPage(int step);
+
 private:
     struct PlacedControl {
         HWND handle;
         ControlPlace design;  // at 96 DPI
+        std::string_view name;
     };
     HWND PageWindow(zentrova::SettingsPage page) const;
     void ShowPage(int index);
-    // Creates a control at its scaled place and remembers it for relayout.
+    // Creates a control at its scaled place and remembers it for relayout;
+    // one on a page takes its place in the page's Tab order.
     HWND AddChild(HWND parent, const char* className, const std::string& text, DWORD style,
-                  const ControlPlace& design);
+                  const ControlPlace& design, std::string_view name);
+    HWND AddPageChild(zentrova::SettingsPage page, const char* className, const std::string& text, DWORD style,
+                      const ControlPlace& design, std::string_view name);
+    // Puts a page's new control in the Z order (which is the Tab order and
+    // where a reader looks for a label) after the controls made so far that
+    // come before it in reading order.
+    void PlaceInTabOrder(zentrova::SettingsPage page, HWND handle, std::string_view name);
     RECT PageRect() const;
 
     HWND window_;

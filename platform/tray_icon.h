@@ -5,6 +5,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <string>
+
 namespace zentrova::platform {
 
 class TrayIcon {
@@ -16,6 +18,9 @@ public:
 
     void Add();
     void Delete();
+    // A new tip, cut to the field (127 characters, never inside a pair of
+    // surrogates); a shown icon takes it at once.
+    void SetTip(const std::string& tip);
     // The shell restarted ("TaskbarCreated"): put the icon back if it was shown.
     void OnShellRestarted();
     bool IsShown() const { return shown_; }
@@ -23,7 +28,7 @@ public:
     static UINT ShellRestartedMessage();
 
 private:
-    NOTIFYICONDATAA record_{};
+    NOTIFYICONDATAW record_{};
     bool shown_ = false;
 };
 

@@ -1,6 +1,9 @@
 #include "settings/settings_layout.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
+#include <tuple>
 
 #include "app/program_names.h"
 #include "clock/clock_formats.h"
@@ -127,6 +130,92 @@ std::span<const std::string_view> TimeFormatLabels() {
 std::span<const std::string_view> DateFormatLabels() {
     static const auto labels = LabelsOf<DateFormatEntry, 13>(DateFormats());
     return labels;
+}
+
+namespace {
+
+struct PlacedName {
+    std::string_view name;
+    ControlPlace place;
+};
+
+// The page's controls other than labels, in no particular order.
+std::vector<PlacedName> PageControls(SettingsPage page) {
+    std::vector<PlacedName> controls;
+    const auto collect = [&](const auto& entries) {
+        for (const auto& entry : entries) {
+            if (entry.page == page) controls.push_back({entry.name, entry.place});
+        }
+    };
+    collect(kSliders);
+    collect(kCheckBoxes);
+    collect(kLists);
+    for (const ButtonEntry& button : kButtons) {
+        if (button.onPage && button.page == page) controls.push_back({button.name, button.place});
+    }
+    return controls;
+}
+
+constexpr int kRowTolerance = 2;   // a label and its control share a row
+constexpr int kLabelReach = 30;    // a label over a control stands this close
+
+// The index of the control `label` names, if any.
+std::optional<std::size_t> NamedControl(const ControlPlace& label, const std::vector<PlacedName>& controls) {
+    std::optional<std::size_t> right;
+    std::optional<std::size_t> below;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const ControlPlace& c = controls[i].place;
+        const bool sameRow = c.top - label.top <= kRowTolerance && label.top - c.top <= kRowTolerance;
+        if (sameRow && c.left >= label.left + label.width - kRowTolerance &&
+            (!right || c.left < controls[*right].place.left)) {
+            right = i;
+        }
+        const bool over = c.top > label.top && c.top - label.top <= kLabelReach && c.left <= label.left &&
+                          label.left < c.left + c.width;
+        if (over && (!below || c.top < controls[*below].place.top)) below = i;
+    }
+    return right ? right : below;
+}
+
+}  // namespace
+
+std::string_view ControlLabel(std::string_view controlName) {
+    for (SettingsPage page : {SettingsPage::Clock, SettingsPage::Countdown, SettingsPage::Calendar}) {
+        const std::vector<PlacedName> controls = PageControls(page);
+        for (const LabelEntry& label : kLabels) {
+            if (label.page != page) continue;
+            const std::optional<std::size_t> named = NamedControl(label.place, controls);
+            if (named && controls[*named].name == controlName) return label.caption;
+        }
+    }
+    return {};
+}
+
+std::vector<std::string_view> PageReadingOrder(SettingsPage page) {
+    const std::vector<PlacedName> controls = PageControls(page);
+    // Each control with the labels that name it; a label naming nothing
+    // stands alone at its own place.
+    struct Unit {
+        ControlPlace place;
+        std::vector<std::string_view> names;
+    };
+    std::vector<Unit> units;
+    for (const PlacedName& control : controls) units.push_back({control.place, {}});
+    for (const LabelEntry& label : kLabels) {
+        if (label.page != page) continue;
+        if (const std::optional<std::size_t> named = NamedControl(label.place, controls)) {
+            units[*named].names.push_back(label.name);
+        } else {
+            units.push_back({label.place, {label.name}});
+        }
+    }
+    for (std::size_t i = 0; i < controls.size(); ++i) units[i].names.push_back(controls[i].name);
+    std::stable_sort(units.begin(), units.end(), [](const Unit& a, const Unit& b) {
+        return std::tie(a.place.top, a.place.left) < std::tie(b.place.top, b.place.left);
+    });
+    std::vector<std::string_view> order;
+    for (const Unit& unit : units) order.insert(order.end(), unit.names.begin(), unit.names.end());
+    return order;
 }
 
 SizeI SettingsClientSize(DpiScale scale) {

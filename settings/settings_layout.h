@@ -7,6 +7,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "face/dpi_scale.h"
 #include "settings/settings.h"
@@ -88,6 +89,17 @@ std::span<const std::string_view> FontNames();
 // The time-format and date-format labels, in index order.
 std::span<const std::string_view> TimeFormatLabels();
 std::span<const std::string_view> DateFormatLabels();
+
+// Every control of a page (labels included) in the order Tab visits it:
+// reading order, top to bottom and left to right by each control's place,
+// with the label that names a control right before it, where a screen
+// reader looks for its name. A label names the nearest control on its row
+// to its right, else the control just below it that it stands over.
+std::vector<std::string_view> PageReadingOrder(SettingsPage page);
+
+// The caption of the label that names a page's control (as above), or
+// empty when no label names it.
+std::string_view ControlLabel(std::string_view controlName);
 
 // The display window a page's controls act on.
 DisplayWindowId WindowOfPage(SettingsPage page);

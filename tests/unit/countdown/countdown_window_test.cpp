@@ -23,8 +23,12 @@ public:
     void ShowPopupMenu(PointI) override {}
     void ScheduleTicks(int) override {}
     void RestartTicks(int) override {}
+    void SetSpokenValue(const std::string& value) override { spokenValues.push_back(value); }
+    void Announce(const std::string& text) override { announcements.push_back(text); }
 
     SizeI clientSize;
+    std::vector<std::string> spokenValues;
+    std::vector<std::string> announcements;
     PointI position;
     bool visible = false;
     std::vector<Frame> frames;
@@ -207,6 +211,32 @@ TEST_F(CountdownWindowTest, NewSelectionIsDrawnAtTheNextTick) {
     const Frame& frame = surface.frames.back();
     EXPECT_EQ(Texts(frame).front(), "Holiday");
     EXPECT_EQ(Numbers(frame), (std::vector<std::string>{"00", "00", "16", "07", "39", "30"}));
+}
+
+// The value follows the seconds' redraws but changes only with its words;
+// reaching the event is announced once, and choosing a passed entry is not.
+TEST_F(CountdownWindowTest, SpeaksTheTimeLeftAndAnnouncesTheEventOnce) {
+    settings.CountList[0] = {"New Year", EncodeDate(2026, 12, 8), EncodeTime(10, 21, 0)};
+    Window().FormCreate();
+    Window().OnTimer();
+    ASSERT_EQ(surface.spokenValues, (std::vector<std::string>{"Shown title: 30 seconds"}));
+    SetTime(10, 20, 59);
+    Window().OnTimer();
+    EXPECT_TRUE(surface.announcements.empty());
+    SetTime(10, 21, 0);
+    Window().OnTimer();
+    SetTime(10, 21, 1);
+    Window().OnTimer();
+    EXPECT_EQ(surface.spokenValues, (std::vector<std::string>{"Shown title: 30 seconds", "Shown title: 1 second",
+                                                              "Shown title: now", "Shown title: 1 second ago"}));
+    EXPECT_EQ(surface.announcements, (std::vector<std::string>{"Shown title: now"}));
+
+    // Another passed entry: nothing more to announce.
+    settings.CountIndex = 1;
+    Window().CountForm();
+    SetTime(10, 21, 2);
+    Window().OnTimer();
+    EXPECT_EQ(surface.announcements.size(), 1u);
 }
 
 // A title too long for its line would be wrapped, and the centred box,

@@ -24,6 +24,9 @@ public:
     LocalTime lastRefresh;
     std::vector<PointI> leftPresses;
     bool draggingDuringPress = true;
+    std::string spoken = "first";
+
+    std::string SpokenValue() const override { return spoken; }
 
 protected:
     void Rebuild() override { ++rebuilds; }
@@ -50,6 +53,22 @@ protected:
     CountingSink sink;
     CountingWindow window;
 };
+
+// A screen reader hears of a change once: a repeated value is not told
+// again, and a second change within the second waits for the next one.
+TEST_F(DisplayWindowTest, TellsAChangedSpokenValueAtMostOnceASecond) {
+    services.time.Set(10, 0, 0);
+    window.OnTimer();
+    window.spoken = "second";
+    window.ForgetLastTime();  // a rebuild redraws within the same second
+    window.OnTimer();
+    EXPECT_EQ(services.surface.spokenValues, (std::vector<std::string>{"first"}));
+    services.time.Set(10, 0, 1);
+    window.OnTimer();
+    services.time.Set(10, 0, 2);
+    window.OnTimer();
+    EXPECT_EQ(services.surface.spokenValues, (std::vector<std::string>{"first", "second"}));
+}
 
 TEST_F(DisplayWindowTest, RedrawsOnlyWhenTheSecondChanges) {
     services.surface.position = {100, 100};

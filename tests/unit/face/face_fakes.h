@@ -32,6 +32,8 @@ public:
         tickDelays.push_back(delayMs);
         restarts.push_back(delayMs);
     }
+    void SetSpokenValue(const std::string& value) override { spokenValues.push_back(value); }
+    void Announce(const std::string& text) override { announcements.push_back(text); }
     // The period the window's ticks run at now.
     int TickPeriod() const { return tickDelays.empty() ? 0 : tickDelays.back(); }
 
@@ -44,6 +46,8 @@ public:
     std::vector<PointI> menus;
     std::vector<int> tickDelays;
     std::vector<int> restarts;  // the RestartTicks calls alone
+    std::vector<std::string> spokenValues;
+    std::vector<std::string> announcements;
 };
 
 class FakeDesktop : public Desktop {
