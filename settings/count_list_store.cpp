@@ -4,9 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "settings/count_entry_values.h"
+#include "settings/date_time.h"
 #include "settings/setting_io.h"
 #include "settings/settings_sanitise.h"
 #include "settings/settings_schema.h"
+#include "settings/value_codec.h"
 #include "settings/value_io.h"
 
 namespace zentrova {
@@ -15,111 +18,206 @@ namespace {
 const SettingEntry& CountMaxRow() { return *FindEntry(&Settings::CountMax); }
 const SettingEntry& CountIndexRow() { return *FindEntry(&Settings::CountIndex); }
 
-bool Present(StoreKey& key, const std::string& name) {
-    StoredValue ignored;
-    return key.Query(name, ignored, kValueReadLimit) != QueryResult::Missing;
+int ListLength(const Settings& settings) { return ClampListLength(settings.CountMax); }
+
+CountEntry& EntryAt(Settings& settings, int index) { return settings.CountList.at(static_cast<std::size_t>(index)); }
+const CountEntry& EntryAt(const Settings& settings, int index) {
+    return settings.CountList.at(static_cast<std::size_t>(index));
 }
 
-bool SlotHoldsAnything(StoreKey& key, int index) {
-    return Present(key, EntryTitleName(index)) || Present(key, EntryDateName(index)) ||
-           Present(key, EntryTimeName(index));
+// The slots a readable order names: distinct, rising, each one an entry's.
+std::optional<std::vector<int>> ReadOrder(StoreKey& key, StoreProblems& problems) {
+    StoredValue stored;
+    switch (key.Query(kCountOrderName, stored, kValueReadLimit)) {
+        case QueryResult::Missing: return std::nullopt;
+        case QueryResult::Failed: problems.Add(FailedToGetMessage(kCountOrderName)); return std::nullopt;
+        case QueryResult::Found: break;
+    }
+    std::vector<int> slots(stored.data.begin(), stored.data.end());
+    const bool usable = stored.type == ValueType::Binary && slots.size() <= kCountMaxEntries &&
+                        std::adjacent_find(slots.begin(), slots.end(), std::greater_equal<>()) == slots.end() &&
+                        std::all_of(slots.begin(), slots.end(), [](int slot) { return slot < kCountMaxEntries; });
+    if (!usable) {
+        problems.Add(InvalidTypeMessage(kCountOrderName));
+        return std::nullopt;
+    }
+    return slots;
 }
 
-// Reads entry `index` in the order title, date, time, reporting any value
-// that cannot be read; false when its date cannot be read.
-bool ReadCountEntry(StoreKey& key, int index, CountEntry& entry, StoreProblems& problems) {
-    const auto read = [&](StoreError error) {
-        if (error) problems.Add(std::move(*error));
-        return !error;
-    };
-    if (!read(ReadString(key, EntryTitleName(index), entry.title))) entry.title.clear();
-    const bool dated = read(ReadDateTime(key, EntryDateName(index), entry.date));
-    if (!read(ReadDateTime(key, EntryTimeName(index), entry.time))) entry.time = 0.0;
-    if (Present(key, EntryYearlyName(index)) && !read(ReadFlag(key, EntryYearlyName(index), entry.yearly)))
-        entry.yearly = false;
+// The slots of the list when no order is stored; sets how it is counted.
+std::vector<int> CountedSlots(StoreKey& key, Settings& settings, StoreProblems& problems) {
+    int count = 0;
+    if (StoreError error = ReadInteger(key, std::string(kCountMaxName), count)) problems.Add(std::move(*error));
+    std::vector<int> slots;
+    if (count >= 1 && count <= kCountMaxEntries) {
+        settings.StoredListCount = count;
+        for (int slot = 0; slot < count; ++slot) slots.push_back(slot);
+        return slots;
+    }
+    // Without a usable count every slot is looked at, and empty ones passed over.
+    for (int slot = 0; slot < kCountMaxEntries; ++slot)
+        if (SlotHoldsAnything(key, slot)) slots.push_back(slot);
+    return slots;
+}
+
+CountEntry ReadEntry(StoreKey& key, int slot, const FirstRunContext& context, StoreProblems& problems) {
+    CountEntry entry;
+    entry.date = EncodeDate(context.year, 1, 1);
+    entry.slot = slot;
+    for (const CountEntryValue& value : CountEntryValues()) {
+        if (StoreError error = value.read(key, value.name(slot), entry)) problems.Add(std::move(*error));
+    }
     entry.date = ClampDateTime(entry.date);
     entry.time = ClampDateTime(entry.time);
-    return dated;
+    return entry;
+}
+
+// The order naming the slots of the stored entries, in list order.
+StoredValue OrderOf(const Settings& settings) {
+    StoredValue order{ValueType::Binary, {}};
+    for (int i = 0; i < ListLength(settings); ++i) {
+        const int slot = EntryAt(settings, i).slot;
+        if (slot >= 0) order.data.push_back(static_cast<std::uint8_t>(slot));
+    }
+    return order;
+}
+
+bool WriteOrder(StoreKey& key, const Settings& settings) {
+    const StoredValue order = OrderOf(settings);
+    return key.Set(kCountOrderName, order.type, order.data);
+}
+
+bool InPlace(const Settings& settings) {
+    for (int i = 0; i < ListLength(settings); ++i)
+        if (EntryAt(settings, i).slot != i) return false;
+    return true;
+}
+
+bool SlotTaken(const Settings& settings, int slot) {
+    for (int i = 0; i < ListLength(settings); ++i)
+        if (EntryAt(settings, i).slot == slot) return true;
+    return false;
+}
+
+// Entries lie in their slots, and those still to be written lie past the
+// stored count, where loading does not look: writing CountMax alone then
+// takes the new list in.
+bool AppendsPastStoredList(const Settings& settings) {
+    if (settings.StoredListCount == 0) return false;
+    for (int i = 0; i < ListLength(settings); ++i) {
+        const int slot = EntryAt(settings, i).slot;
+        if (slot != i && !(slot < 0 && i >= settings.StoredListCount)) return false;
+    }
+    return true;
+}
+
+// The stored slot of the entry `countIndex` selects, as CountIndex names it.
+int SelectedSlot(const Settings& settings, int countIndex) {
+    if (countIndex < 0 || countIndex >= ListLength(settings)) return countIndex;
+    const int slot = EntryAt(settings, countIndex).slot;
+    return slot >= 0 ? slot : countIndex;
+}
+
+void WriteSelectedIndex(StoreKey& key, Settings& settings, int countIndex, StoreProblems& problems) {
+    const int memory = settings.CountIndex;
+    settings.CountIndex = SelectedSlot(settings, countIndex);
+    WriteRow(key, CountIndexRow(), settings, problems);
+    settings.CountIndex = memory;
+}
+
+// With every entry in its slot: CountMax, then the order is dropped and
+// what lies past the end removed. Nothing here changes the list loaded.
+void FinishInPlace(StoreKey& key, Settings& settings, StoreProblems& problems) {
+    const int length = ListLength(settings);
+    if (settings.StoredListCount != length) {
+        if (WriteInteger(key, std::string(kCountMaxName), length)) {
+            problems.Add(FailedToSetMessage(std::string(kCountMaxName)));
+            return;
+        }
+        settings.StoredListCount = length;
+    }
+    if (!DeleteIfPresent(key, kCountOrderName)) {
+        problems.Add(FailedToSetMessage(kCountOrderName));
+        settings.StoredListCount = 0;  // the order still names the list
+        return;
+    }
+    StoreProblems leftovers;
+    for (int slot = length; slot < kCountSlots; ++slot) ClearSlot(key, slot, leftovers);
+    // Values past CountMax are not loaded; the next write of the list tries again.
+    if (leftovers.Count() == 0) MarkRepaired(settings, CountListRow());
+    else MarkForRepair(settings, CountListRow());
+    if (auto box = leftovers.BoxText()) problems.Add(*box);
+    MarkRepaired(settings, CountMaxRow());
 }
 
 }  // namespace
 
 void LoadCountList(StoreKey& key, Settings& settings, const FirstRunContext& context, StoreProblems& problems) {
-    const std::size_t problemsBefore = problems.Count();
-    // Without a count, every slot is looked at and empty ones are passed over.
-    StoreError countError = ReadSetting(key, CountMaxRow(), settings);
-    const bool counted = !countError;
-    if (countError) problems.Add(std::move(*countError));
-    const int slots = counted ? ClampListLength(settings.CountMax) : kCountMaxEntries;
-    // A count that is missing, unreadable or out of range is written anew.
-    if (slots != settings.CountMax) MarkForRepair(settings, CountMaxRow());
+    settings.StoredListCount = 0;
+    std::optional<std::vector<int>> order = ReadOrder(key, problems);
+    const std::vector<int> slots = order ? *order : CountedSlots(key, settings, problems);
 
-    std::vector<int> storedIndices;  // of the entries kept, in order
-    for (int i = 0; i < slots; ++i) {
-        if (!counted && !SlotHoldsAnything(key, i)) continue;
-        CountEntry entry;
-        if (!ReadCountEntry(key, i, entry, problems)) continue;
-        settings.CountList[storedIndices.size()] = std::move(entry);
-        storedIndices.push_back(i);
-    }
+    for (std::size_t i = 0; i < slots.size(); ++i)
+        settings.CountList[i] = ReadEntry(key, slots[i], context, problems);
+    settings.CountMax = static_cast<int>(slots.size());
 
-    // CountIndex is written with every write of the list, so it alone never
-    // calls for rewriting the entries.
-    bool inStep = problems.Count() == problemsBefore;
-    const bool indexRead = LoadSetting(key, CountIndexRow(), settings, context, problems);
-    if (storedIndices.empty()) {
+    StoreProblems indexProblems;  // CountIndex alone never calls for rewriting the list
+    const bool indexRead = LoadSetting(key, CountIndexRow(), settings, context, indexProblems);
+    if (auto box = indexProblems.BoxText()) problems.Add(*box);
+    if (slots.empty()) {
         SeedCountList(settings, context.year);
         settings.CountIndex = 0;
-        inStep = false;
     } else {
-        settings.CountMax = static_cast<int>(storedIndices.size());
         const int stored = indexRead ? settings.CountIndex : 0;
-        const auto next = std::lower_bound(storedIndices.begin(), storedIndices.end(), stored);
-        settings.CountIndex = std::clamp(static_cast<int>(next - storedIndices.begin()), 0, settings.CountMax - 1);
+        const auto next = std::lower_bound(slots.begin(), slots.end(), stored);
+        settings.CountIndex = std::clamp(static_cast<int>(next - slots.begin()), 0, settings.CountMax - 1);
     }
-    if (!inStep) MarkForRepair(settings, CountListRow());
 }
 
-StoreError WriteCountEntry(StoreKey& key, const Settings& settings, int index) {
-    const CountEntry& entry = settings.CountList.at(static_cast<std::size_t>(index));
-    if (auto error = WriteString(key, EntryTitleName(index), entry.title)) return error;
-    if (auto error = WriteDateTime(key, EntryDateName(index), entry.date)) return error;
-    if (auto error = WriteDateTime(key, EntryTimeName(index), entry.time)) return error;
-    return WriteFlag(key, EntryYearlyName(index), entry.yearly);
-}
-
-StoreError WriteWholeCountList(StoreKey& key, Settings& settings, int countIndex) {
-    const int length = ClampListLength(settings.CountMax);
-    for (int i = 0; i < length; ++i) {
-        if (auto error = WriteCountEntry(key, settings, i)) return error;
+void WriteCountList(StoreKey& key, Settings& settings, int countIndex, StoreProblems& problems) {
+    const bool appending = AppendsPastStoredList(settings);
+    // Otherwise the order takes over the list as stored, and each entry
+    // joins it only once it is whole in its slot.
+    if (!appending) {
+        if (!WriteOrder(key, settings)) {
+            problems.Add(FailedToSetMessage(kCountOrderName));
+            return;
+        }
+        settings.StoredListCount = 0;
     }
-    // Whatever lies beyond, a value that is not there is already what we want.
-    for (int i = length; i < kCountSlots; ++i) {
-        key.Delete(EntryTitleName(i));
-        key.Delete(EntryDateName(i));
-        key.Delete(EntryTimeName(i));
-        key.Delete(EntryYearlyName(i));
+    for (int i = 0; i < ListLength(settings); ++i) {
+        CountEntry& entry = EntryAt(settings, i);
+        if (entry.slot == i) continue;
+        // Entries keep their order in the slots, so slot i is free by now.
+        if (SlotTaken(settings, i)) {
+            problems.Add(FailedToSetMessage(EntryTitleName(i)));
+            return;
+        }
+        if (StoreError error = CopyEntryInto(key, entry, i)) {
+            problems.Add(std::move(*error));
+            return;
+        }
+        const int from = entry.slot;
+        entry.slot = i;
+        if (!appending && !WriteOrder(key, settings)) {
+            entry.slot = from;
+            problems.Add(FailedToSetMessage(kCountOrderName));
+            return;
+        }
     }
-    if (auto error = WriteListCounters(key, settings, countIndex)) return error;
-    MarkRepaired(settings, CountListRow());
-    return std::nullopt;
+    WriteSelectedIndex(key, settings, countIndex, problems);
+    FinishInPlace(key, settings, problems);
 }
 
-StoreError WriteListCounters(StoreKey& key, Settings& settings, int countIndex) {
-    if (auto error = WriteSelectedIndex(key, settings, countIndex)) return error;
-    if (auto error = WriteInteger(key, std::string(kCountMaxName), ClampListLength(settings.CountMax))) return error;
-    MarkRepaired(settings, CountMaxRow());
-    return std::nullopt;
+void WriteListSelection(StoreKey& key, Settings& settings, int countIndex, StoreProblems& problems) {
+    WriteSelectedIndex(key, settings, countIndex, problems);
+    const bool leftovers = AwaitsRepair(settings, CountListRow());
+    if (InPlace(settings) && (settings.StoredListCount != ListLength(settings) || leftovers))
+        FinishInPlace(key, settings, problems);
 }
 
-StoreError WriteSelectedIndex(StoreKey& key, Settings& settings, int countIndex) {
-    if (auto error = WriteInteger(key, std::string(kCountIndexName), countIndex)) return error;
-    MarkRepaired(settings, CountIndexRow());
-    return std::nullopt;
-}
-
-bool ListAwaitsRepair(const Settings& settings) {
-    return AwaitsRepair(settings, CountMaxRow()) || AwaitsRepair(settings, CountListRow());
+bool ListInStep(const Settings& settings) {
+    return settings.StoredListCount == ListLength(settings) && InPlace(settings);
 }
 
 }  // namespace zentrova

@@ -1,6 +1,11 @@
 #pragma once
-// The countdown list in its key: entry i as "Count<i>", "CountDate<i>" and
-// "CountTime<i>", beside "CountIndex" and "CountMax".
+// The countdown list in its key: entry i in the values of slot i (see
+// count_entry_values.h), beside "CountIndex" and "CountMax". While the list
+// is being rewritten, "CountOrder" names the slots that hold it, in order.
+//
+// Every rewrite is safe to stop between any two writes: the slots it writes
+// are outside the list as loaded until one write (the order or CountMax)
+// takes them in, so a restart finds either the old list or the new one.
 
 #include "settings/first_run.h"
 #include "settings/key_value_store.h"
@@ -9,30 +14,33 @@
 
 namespace zentrova {
 
-// Reads CountMax, the entries below it and CountIndex, reporting every value
-// that cannot be read, and keeps what can be used:
-// - a CountMax outside 1..10 is held to it; one that cannot be read gives no
-//   count, so every slot is looked at and the slots holding nothing at all
-//   are passed over;
-// - an entry whose date cannot be read is left out and the entries after
-//   it move up; a title that cannot be read shows empty, a time midnight;
-// - with no entry left, the list holds the two first-run entries;
-// - CountIndex keeps selecting the entry it selected, or the next one left.
-// When memory and the stored list then differ, the list awaits repair.
+inline constexpr char kCountOrderName[] = "CountOrder";
+
+// Reads the list, reporting every value that cannot be read:
+// - a readable "CountOrder" gives the slots of the list, in order;
+// - otherwise a CountMax within 1..10 gives slots 0..CountMax-1, and one
+//   that is unreadable or outside that range makes every slot be looked at,
+//   passing over those that hold nothing;
+// - no entry is left out: a value that cannot be read shows a fallback (an
+//   empty title, 1 January of `context.year`, midnight) and stays stored as
+//   it is until the entry is deleted;
+// - with no entry at all, the list holds the two first-run entries, which
+//   are not yet stored;
+// - CountIndex keeps selecting the entry in the slot it names, or the next.
 void LoadCountList(StoreKey& key, Settings& settings, const FirstRunContext& context, StoreProblems& problems);
 
-// Writes the title, date and time of entry `index`.
-StoreError WriteCountEntry(StoreKey& key, const Settings& settings, int index);
-// The list as a whole: entries 0..CountMax-1, removal of every slot after
-// them, then "CountIndex" = `countIndex` and "CountMax". Once written, the
-// list no longer awaits repair.
-StoreError WriteWholeCountList(StoreKey& key, Settings& settings, int countIndex);
-// Writes "CountIndex" = `countIndex`, then "CountMax".
-StoreError WriteListCounters(StoreKey& key, Settings& settings, int countIndex);
-// Writes "CountIndex" = `countIndex` alone.
-StoreError WriteSelectedIndex(StoreKey& key, Settings& settings, int countIndex);
-// Whether the stored list or its count differs from memory, so that the
-// next write of the list writes it whole.
-bool ListAwaitsRepair(const Settings& settings);
+// Makes the store hold memory's list with `countIndex` selected: entries not
+// stored are written, entries out of place moved, then CountIndex and
+// CountMax written and what lies past the end removed. Stops at the first
+// entry that cannot be written, leaving the list as far as it got in step
+// with memory (see CountEntry::slot).
+void WriteCountList(StoreKey& key, Settings& settings, int countIndex, StoreProblems& problems);
+
+// Save's part: CountIndex for `countIndex`, and CountMax when every entry
+// already lies in its slot. Writes no entry.
+void WriteListSelection(StoreKey& key, Settings& settings, int countIndex, StoreProblems& problems);
+
+// Whether the stored list loads to memory's, entry for entry.
+bool ListInStep(const Settings& settings);
 
 }  // namespace zentrova

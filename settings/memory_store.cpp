@@ -47,6 +47,7 @@ public:
 
     QueryResult Query(const std::string& name, StoredValue& value, std::size_t maxBytes) override {
         Values* values = Open();
+        if (!store_ || !store_->CallSucceeds()) return QueryResult::Failed;
         if (!values || store_->failingQueries_.contains(name)) return QueryResult::Failed;
         auto found = values->find(name);
         if (found == values->end()) return QueryResult::Missing;
@@ -57,7 +58,8 @@ public:
 
     bool Set(const std::string& name, ValueType type, std::span<const std::uint8_t> data) override {
         Values* values = Open();
-        if (!values || !writable_ || store_->failingSets_.contains(name)) return false;
+        if (!store_ || !store_->CallSucceeds()) return false;
+        if (!values || !writable_ || store_->failingSets_.contains(name) || !store_->WriteSurvives()) return false;
         (*values)[name] = StoredValue{type, {data.begin(), data.end()}};
         store_->journal_.push_back({Operation::Kind::Set, path_, name});
         return true;
@@ -65,8 +67,11 @@ public:
 
     bool Delete(const std::string& name) override {
         Values* values = Open();
-        if (!values || !writable_ || store_->failingDeletes_.contains(name) || values->erase(name) == 0)
+        if (!store_ || !store_->CallSucceeds()) return false;
+        if (!values || !writable_ || store_->failingDeletes_.contains(name) || !values->contains(name) ||
+            !store_->WriteSurvives())
             return false;
+        values->erase(name);
         store_->journal_.push_back({Operation::Kind::Delete, path_, name});
         return true;
     }
@@ -91,8 +96,18 @@ std::unique_ptr<StoreKey> MemoryStore::OpenExisting(const std::string& path) {
     return std::make_unique<Key>(*this, path, false);
 }
 
+bool MemoryStore::CallSucceeds() { return ++calls_ != failingCall_; }
+
+bool MemoryStore::WriteSurvives() {
+    if (!writesLeft_) return true;
+    if (*writesLeft_ == 0) return false;
+    --*writesLeft_;
+    return true;
+}
+
 std::unique_ptr<StoreKey> MemoryStore::Create(const std::string& path) {
-    if (path.empty() || failingCreates_.contains(path)) return nullptr;
+    if (!CallSucceeds() || path.empty() || failingCreates_.contains(path)) return nullptr;
+    if (!HasKey(path) && !WriteSurvives()) return nullptr;
     AddKey(path);
     return std::make_unique<Key>(*this, path, true);
 }

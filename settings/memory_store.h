@@ -48,11 +48,20 @@ public:
     void FailSet(const std::string& name) { failingSets_.insert(name); }
     void FailQuery(const std::string& name) { failingQueries_.insert(name); }
     void FailDelete(const std::string& name) { failingDeletes_.insert(name); }
+    // The `n`-th call from now (1 for the next) of Create, Query, Set or
+    // Delete fails, whatever it names.
+    void FailCall(std::size_t n) { failingCall_ = calls_ + n; }
+    // After `n` more writes (Set, Delete or the creation of a key that did
+    // not exist) every later write is lost, as if the program had ended.
+    void StopAfterWrites(std::size_t n) { writesLeft_ = n; }
+    bool Stopped() const { return writesLeft_ == 0; }
     void ClearFailures() {
         failingCreates_.clear();
         failingSets_.clear();
         failingQueries_.clear();
         failingDeletes_.clear();
+        failingCall_.reset();
+        writesLeft_.reset();
     }
 
     // Inspection.
@@ -69,6 +78,10 @@ private:
     using NameSet = std::set<std::string, CaseInsensitiveLess>;
 
     Values* FindValues(const std::string& path);
+    // Counts a call; false when it is the one chosen to fail.
+    bool CallSucceeds();
+    // Takes one write of those left; false once the program has "ended".
+    bool WriteSurvives();
 
     std::map<std::string, Values, CaseInsensitiveLess> keys_;
     NameSet failingCreates_;
@@ -76,6 +89,9 @@ private:
     NameSet failingQueries_;
     NameSet failingDeletes_;
     std::vector<Operation> journal_;
+    std::size_t calls_ = 0;
+    std::optional<std::size_t> failingCall_;
+    std::optional<std::size_t> writesLeft_;
 };
 
 }  // namespace zentrova

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "settings/overloaded.h"
+#include "settings/value_codec.h"
 #include "settings/value_io.h"
 
 namespace zentrova {
@@ -24,7 +25,14 @@ StoreError ReadSetting(StoreKey& key, const SettingEntry& entry, Settings& setti
     return std::visit(Overloaded{
                           [&](int Settings::*field) { return ReadInteger(key, name, settings.*field); },
                           [&](bool Settings::*field) { return ReadFlag(key, name, settings.*field); },
-                          [&](std::string Settings::*field) { return ReadString(key, name, settings.*field); },
+                          [&](std::string Settings::*field) {
+                              StoredValue raw;
+                              StoreError error = ReadString(key, name, settings.*field, &raw);
+                              auto& loaded = settings.LoadedStrings.at(SchemaIndex(entry));
+                              if (!error && raw.type != ValueType::None) loaded = std::move(raw);
+                              else loaded.reset();
+                              return error;
+                          },
                           [](std::monostate) -> StoreError { return std::nullopt; },
                       },
                       entry.field);
@@ -35,7 +43,12 @@ StoreError WriteSetting(StoreKey& key, const SettingEntry& entry, const Settings
     return std::visit(Overloaded{
                           [&](int Settings::*field) { return WriteInteger(key, name, settings.*field); },
                           [&](bool Settings::*field) { return WriteFlag(key, name, settings.*field); },
-                          [&](std::string Settings::*field) { return WriteString(key, name, settings.*field); },
+                          [&](std::string Settings::*field) {
+                              const auto& loaded = settings.LoadedStrings.at(SchemaIndex(entry));
+                              if (loaded && DecodeString(loaded->data, kMaxStringLength) == settings.*field)
+                                  return WriteStored(key, name, *loaded);
+                              return WriteString(key, name, settings.*field);
+                          },
                           [](std::monostate) -> StoreError { return std::nullopt; },
                       },
                       entry.field);
@@ -62,51 +75,89 @@ void FallBackSetting(const SettingEntry& entry, Settings& settings, const FirstR
     MarkForRepair(settings, entry);
 }
 
-StoreError WriteRow(StoreKey& key, const SettingEntry& entry, Settings& settings) {
-    StoreError error = WriteSetting(key, entry, settings);
-    if (!error) MarkRepaired(settings, entry);
-    return error;
+bool AwaitsWrite(const Settings& settings, const SettingEntry& entry) {
+    const std::size_t row = SchemaIndex(entry);
+    return settings.PendingWrites.test(row) || settings.PendingRepairs.test(row);
 }
 
-StoreError WriteGroup(KeyValueStore& store, SettingsGroup group, Settings& settings) {
-    auto key = store.Create(GroupPath(group));
-    if (!key) return std::nullopt;
-    StoreError error;
-    for (const SettingEntry& entry : GroupSchema(group)) {
-        error = WriteRow(*key, entry, settings);
-        if (error) break;
+void RecordFailedWrite(const SettingEntry& entry, Settings& settings, StoreProblems& problems) {
+    const std::size_t row = SchemaIndex(entry);
+    settings.PendingWrites.set(row);
+    if (!settings.ReportedFailures.test(row)) problems.Add(FailedToSetMessage(std::string(entry.name)));
+    settings.ReportedFailures.set(row);
+}
+
+namespace {
+
+// A row that has reached the store awaits nothing.
+void RecordWritten(const SettingEntry& entry, Settings& settings) {
+    const std::size_t row = SchemaIndex(entry);
+    settings.PendingWrites.reset(row);
+    settings.PendingRepairs.reset(row);
+    settings.ReportedFailures.reset(row);
+}
+
+// What a row awaiting repair is written with.
+StoreError WriteRepairValue(StoreKey& key, const SettingEntry& entry, const Settings& settings) {
+    if (std::holds_alternative<ComputedPosition>(entry.firstRun)) return WriteSetting(key, entry, settings);
+    // A KeepLoaded row fell back to its initial value, as in fresh settings.
+    Settings fallback;
+    ApplyFirstRunValue(entry, fallback, FirstRunContext{});
+    return WriteSetting(key, entry, fallback);
+}
+
+}  // namespace
+
+bool WriteRow(StoreKey& key, const SettingEntry& entry, Settings& settings, StoreProblems& problems) {
+    if (WriteSetting(key, entry, settings)) {
+        RecordFailedWrite(entry, settings, problems);
+        return false;
     }
-    key->Close();
-    return error;
+    RecordWritten(entry, settings);
+    return true;
 }
 
-StoreError WriteRepairs(StoreKey& key, SettingsGroup group, Settings& settings) {
+void WriteGroup(KeyValueStore& store, SettingsGroup group, Settings& settings, StoreProblems& problems) {
+    auto key = store.Create(GroupPath(group));
     for (const SettingEntry& entry : GroupSchema(group)) {
-        if (!AwaitsRepair(settings, entry)) continue;
-        StoreError error;
-        if (std::holds_alternative<ComputedPosition>(entry.firstRun)) {
-            error = WriteSetting(key, entry, settings);
-        } else {
-            // A KeepLoaded row fell back to its initial value, as in fresh settings.
-            Settings fallback;
-            ApplyFirstRunValue(entry, fallback, FirstRunContext{});
-            error = WriteSetting(key, entry, fallback);
+        if (key) WriteRow(*key, entry, settings, problems);
+        else RecordFailedWrite(entry, settings, problems);
+    }
+    if (key) key->Close();
+}
+
+void WriteRepairs(StoreKey& key, SettingsGroup group, Settings& settings, StoreProblems& problems) {
+    for (const SettingEntry& entry : GroupSchema(group)) {
+        const std::size_t row = SchemaIndex(entry);
+        if (settings.PendingWrites.test(row)) {
+            WriteRow(key, entry, settings, problems);
+        } else if (settings.PendingRepairs.test(row)) {
+            if (!WriteRepairValue(key, entry, settings)) {
+                RecordWritten(entry, settings);
+            } else if (!settings.ReportedFailures.test(row)) {
+                settings.ReportedFailures.set(row);
+                problems.Add(FailedToSetMessage(std::string(entry.name)));
+            }
         }
-        if (error) return error;
-        MarkRepaired(settings, entry);
     }
-    return std::nullopt;
 }
 
-StoreError WriteRepairs(KeyValueStore& store, SettingsGroup group, Settings& settings) {
+void WriteRepairs(KeyValueStore& store, SettingsGroup group, Settings& settings, StoreProblems& problems) {
     const auto rows = GroupSchema(group);
-    if (std::none_of(rows.begin(), rows.end(), [&](const SettingEntry& entry) { return AwaitsRepair(settings, entry); }))
-        return std::nullopt;
+    if (std::none_of(rows.begin(), rows.end(), [&](const SettingEntry& entry) { return AwaitsWrite(settings, entry); }))
+        return;
     auto key = store.Create(GroupPath(group));
-    if (!key) return std::nullopt;
-    StoreError error = WriteRepairs(*key, group, settings);
+    if (!key) {
+        for (const SettingEntry& entry : rows) {
+            const std::size_t row = SchemaIndex(entry);
+            if (!AwaitsWrite(settings, entry) || settings.ReportedFailures.test(row)) continue;
+            settings.ReportedFailures.set(row);
+            problems.Add(FailedToSetMessage(std::string(entry.name)));
+        }
+        return;
+    }
+    WriteRepairs(*key, group, settings, problems);
     key->Close();
-    return error;
 }
 
 }  // namespace zentrova

@@ -16,7 +16,8 @@ bool AwaitsRepair(const Settings& settings, const SettingEntry& entry);
 
 // Reads the value of a row into its field (the list row reads nothing).
 StoreError ReadSetting(StoreKey& key, const SettingEntry& entry, Settings& settings);
-// Writes the field of a row (the list row writes nothing).
+// Writes the field of a row (the list row writes nothing); a string as it
+// was loaded, byte for byte, while memory holds what was read from it.
 StoreError WriteSetting(StoreKey& key, const SettingEntry& entry, const Settings& settings);
 
 // True when the row's value is absent from the key (not merely unreadable).
@@ -31,20 +32,25 @@ bool LoadSetting(StoreKey& key, const SettingEntry& entry, Settings& settings, c
 // The row's first-run value, for a row whose key is missing.
 void FallBackSetting(const SettingEntry& entry, Settings& settings, const FirstRunContext& context);
 
-// Writes the field of a row; once written, the row no longer awaits repair.
-StoreError WriteRow(StoreKey& key, const SettingEntry& entry, Settings& settings);
+// Writes the field of a row; once written, the row awaits nothing. A row
+// that cannot be written awaits its write, which the next write of its key
+// retries, and is reported in `problems` unless its failure already was.
+bool WriteRow(StoreKey& key, const SettingEntry& entry, Settings& settings, StoreProblems& problems);
+// Records that the row could not be written (its key could not be created).
+void RecordFailedWrite(const SettingEntry& entry, Settings& settings, StoreProblems& problems);
 
-// Writes every row of a key in order, creating the key. A key that cannot
-// be created is skipped silently; the first value that cannot be written
-// ends the writing with its message.
-StoreError WriteGroup(KeyValueStore& store, SettingsGroup group, Settings& settings);
+// Writes every row of a key in order, creating the key; every row that
+// cannot be written is recorded and reported.
+void WriteGroup(KeyValueStore& store, SettingsGroup group, Settings& settings, StoreProblems& problems);
 
-// Writes the rows of a display window's key that await repair with the
-// first-run values loading gave them, not with what the user may have
-// changed since without saving; positions, which persist at once anyway,
-// with where the window is.
-StoreError WriteRepairs(StoreKey& key, SettingsGroup group, Settings& settings);
-// The same in the key of `group`, created only when a row awaits repair.
-StoreError WriteRepairs(KeyValueStore& store, SettingsGroup group, Settings& settings);
+// Writes the rows of a key that await a write with what memory holds, and
+// those that await repair with the first-run values loading gave them, not
+// with what the user may have changed since without saving; positions,
+// which persist at once anyway, with where the window is.
+void WriteRepairs(StoreKey& key, SettingsGroup group, Settings& settings, StoreProblems& problems);
+// The same in the key of `group`, created only when a row awaits anything.
+void WriteRepairs(KeyValueStore& store, SettingsGroup group, Settings& settings, StoreProblems& problems);
+// Whether a row awaits a write or a repair.
+bool AwaitsWrite(const Settings& settings, const SettingEntry& entry);
 
 }  // namespace zentrova

@@ -6,7 +6,10 @@
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <optional>
 #include <string>
+
+#include "settings/key_value_store.h"
 
 namespace zentrova {
 
@@ -19,7 +22,13 @@ struct CountEntry {
     double date = 0;  // whole day number
     double time = 0;  // fraction of a day
     bool yearly = false;  // once passed, counts to the same day next year
-    friend bool operator==(const CountEntry&, const CountEntry&) = default;
+    // In memory only: the slot whose values store this entry, or -1 while
+    // the store holds it nowhere (an entry whose write has not succeeded).
+    int slot = -1;
+    // The same event, wherever it is stored.
+    friend bool operator==(const CountEntry& a, const CountEntry& b) {
+        return a.title == b.title && a.date == b.date && a.time == b.time && a.yearly == b.yearly;
+    }
 };
 
 struct Settings {
@@ -93,6 +102,20 @@ struct Settings {
     // the first run. The countdown list's row stands for its entries. The
     // next write of their key writes them too, which repairs the store.
     std::bitset<kMaxSettingRows> PendingRepairs;
+    // In memory only: rows a Save could not write; the next write of their
+    // key writes what memory holds.
+    std::bitset<kMaxSettingRows> PendingWrites;
+    // In memory only: rows whose last write failed and was reported, so
+    // that retries failing again add no further box.
+    std::bitset<kMaxSettingRows> ReportedFailures;
+    // In memory only: the count the stored list is loaded by, its readable
+    // CountMax; 0 while it is loaded by a slot order or by looking at every
+    // slot. The list is in step when this equals CountMax and every entry
+    // lies in the slot of its index.
+    int StoredListCount = 0;
+    // In memory only: the exact stored form of each string row as loaded,
+    // so that a string the user has not changed is written back unaltered.
+    std::array<std::optional<StoredValue>, kMaxSettingRows> LoadedStrings;
 
     // The selected entry, or the first slot when CountIndex lies outside the
     // list, so that no caller can index outside CountList.

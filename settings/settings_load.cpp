@@ -9,12 +9,17 @@ namespace zentrova {
 namespace {
 
 void LoadGroup(StoreKey& key, SettingsGroup group, Settings& settings, const FirstRunContext& context,
-               StoreProblems& problems) {
+               bool firstRun, StoreProblems& problems) {
     if (group == SettingsGroup::CountTitle) {
         LoadCountList(key, settings, context, problems);
         return;
     }
-    for (const SettingEntry& entry : GroupSchema(group)) LoadSetting(key, entry, settings, context, problems);
+    for (const SettingEntry& entry : GroupSchema(group)) {
+        // A first run that did not finish writes what is still missing, a
+        // string included, and keeps everything stored since.
+        if (firstRun && IsMissing(key, entry)) FallBackSetting(entry, settings, context);
+        else LoadSetting(key, entry, settings, context, problems);
+    }
 }
 
 }  // namespace
@@ -33,7 +38,7 @@ LoadResult Load(KeyValueStore& store, Settings& settings, const FirstRunContext&
             continue;
         }
         const std::size_t problemsBefore = problems.Count();
-        LoadGroup(*key, group, settings, context, problems);
+        LoadGroup(*key, group, settings, context, startRead && settings.Start_1 == 0, problems);
         key->Close();
         if (group == SettingsGroup::Root) startRead = problems.Count() == problemsBefore;
     }

@@ -10,87 +10,115 @@
 namespace zentrova {
 namespace {
 
-// Runs `write` in the list's key, created when missing; a key that cannot
-// be created writes nothing, silently.
+const SettingEntry& StartRow() { return *FindEntry(&Settings::Start_1); }
+
+// Runs `write` in the list's key, created when missing.
 template <typename Write>
-StoreError WriteInListKey(KeyValueStore& store, Settings& settings, Write write) {
+void WriteInListKey(KeyValueStore& store, Settings& settings, StoreProblems& problems, Write write) {
     // Creating the list's key creates the countdown's key above it when that
     // is missing; its values go in first, or later starts find it empty.
-    if (StoreError error = WriteRepairs(store, SettingsGroup::Countdown, settings)) return error;
+    WriteRepairs(store, SettingsGroup::Countdown, settings, problems);
     auto key = store.Create(GroupPath(SettingsGroup::CountTitle));
-    if (!key) return std::nullopt;
-    StoreError error = write(*key);
+    if (!key) {
+        RecordFailedWrite(*FindEntry(&Settings::CountIndex), settings, problems);
+        return;
+    }
+    write(*key);
     key->Close();
-    return error;
 }
 
-StoreError WriteWholeList(KeyValueStore& store, Settings& settings, int countIndex) {
-    return WriteInListKey(store, settings, [&](StoreKey& key) { return WriteWholeCountList(key, settings, countIndex); });
+void WriteStart(KeyValueStore& store, Settings& settings, StoreProblems& problems) {
+    auto key = store.Create(GroupPath(StartRow().group));
+    if (!key) {
+        RecordFailedWrite(StartRow(), settings, problems);
+        return;
+    }
+    WriteRow(*key, StartRow(), settings, problems);
+    key->Close();
+}
+
+// A first run whose values did not all reach the store is marked by the
+// write that completes them, whichever that is.
+StoreError Finish(KeyValueStore& store, Settings& settings, StoreProblems& problems) {
+    const bool startUnmarked = settings.Start_1 == 0 || settings.PendingWrites.test(SchemaIndex(StartRow()));
+    if (startUnmarked && FirstRunDefaultsStored(settings)) {
+        settings.Start_1 = 1;
+        WriteStart(store, settings, problems);
+    }
+    return problems.BoxText();
 }
 
 }  // namespace
 
-StoreError WriteFirstRunDefaults(KeyValueStore& store, Settings& settings, const FirstRunContext& context) {
-    // Everything awaits repair until it is written.
-    for (const SettingEntry& entry : SettingsSchema()) FallBackSetting(entry, settings, context);
-
+StoreError WriteFirstRunDefaults(KeyValueStore& store, Settings& settings, const FirstRunContext& /*context*/) {
+    StoreProblems problems;
     for (SettingsGroup group : kSettingsGroups) {
-        StoreError error = group == SettingsGroup::CountTitle ? WriteWholeList(store, settings, settings.CountIndex)
-                                                              : WriteGroup(store, group, settings);
-        if (error) return error;
+        if (group != SettingsGroup::CountTitle) {
+            WriteRepairs(store, group, settings, problems);
+        } else if (!ListInStep(settings) || AwaitsWrite(settings, *FindEntry(&Settings::CountIndex))) {
+            WriteInListKey(store, settings, problems,
+                           [&](StoreKey& key) { WriteCountList(key, settings, settings.CountIndex, problems); });
+        }
     }
-    return std::nullopt;
+    return problems.BoxText();
 }
 
-bool FirstRunDefaultsStored(const Settings& settings) { return settings.PendingRepairs.none(); }
+bool FirstRunDefaultsStored(const Settings& settings) {
+    for (const SettingEntry& entry : SettingsSchema()) {
+        if (&entry == &StartRow() || entry.group == SettingsGroup::CountTitle) continue;
+        if (AwaitsWrite(settings, entry)) return false;
+    }
+    return ListInStep(settings) && !AwaitsWrite(settings, *FindEntry(&Settings::CountIndex));
+}
 
 StoreError Save(KeyValueStore& store, Settings& settings, int selectedCountIndex) {
-    if (auto error = WriteGroup(store, SettingsGroup::Clock, settings)) return error;
-    if (auto error = WriteGroup(store, SettingsGroup::Countdown, settings)) return error;
-    StoreError error = WriteInListKey(store, settings, [&](StoreKey& key) {
-        return ListAwaitsRepair(settings) ? WriteWholeCountList(key, settings, selectedCountIndex)
-                                          : WriteSelectedIndex(key, settings, selectedCountIndex);
-    });
-    if (error) return error;
-    if (auto error = WriteGroup(store, SettingsGroup::Calendar, settings)) return error;
-    return WriteGroup(store, SettingsGroup::General, settings);
+    StoreProblems problems;
+    WriteGroup(store, SettingsGroup::Clock, settings, problems);
+    WriteGroup(store, SettingsGroup::Countdown, settings, problems);
+    WriteInListKey(store, settings, problems,
+                   [&](StoreKey& key) { WriteListSelection(key, settings, selectedCountIndex, problems); });
+    WriteGroup(store, SettingsGroup::Calendar, settings, problems);
+    WriteGroup(store, SettingsGroup::General, settings, problems);
+    return Finish(store, settings, problems);
 }
 
 StoreError WritePosition(KeyValueStore& store, Settings& settings, DisplayWindowId window) {
+    StoreProblems problems;
     const SettingEntry& left = PositionEntry(window, Edge::Left);
     const SettingEntry& top = PositionEntry(window, Edge::Top);
     auto key = store.Create(GroupPath(left.group));
-    if (!key) return std::nullopt;
-    StoreError error = WriteRow(*key, left, settings);
-    if (!error) error = WriteRow(*key, top, settings);
-    if (!error) error = WriteRepairs(*key, left.group, settings);
+    if (!key) {
+        RecordFailedWrite(left, settings, problems);
+        RecordFailedWrite(top, settings, problems);
+        return problems.BoxText();
+    }
+    WriteRow(*key, left, settings, problems);
+    WriteRow(*key, top, settings, problems);
+    WriteRepairs(*key, left.group, settings, problems);
     key->Close();
-    return error;
+    return Finish(store, settings, problems);
 }
 
 StoreError WriteListAfterAdd(KeyValueStore& store, Settings& settings, int addedIndex) {
-    const int length = ClampListLength(settings.CountMax);
-    if (addedIndex < 0 || addedIndex >= length) return std::nullopt;
-    return WriteInListKey(store, settings, [&](StoreKey& key) {
-        if (ListAwaitsRepair(settings)) return WriteWholeCountList(key, settings, addedIndex);
-        StoreError error = WriteCountEntry(key, settings, addedIndex);
-        if (!error) error = WriteListCounters(key, settings, addedIndex);
-        return error;
-    });
+    if (addedIndex < 0 || addedIndex >= ClampListLength(settings.CountMax)) return std::nullopt;
+    StoreProblems problems;
+    WriteInListKey(store, settings, problems,
+                   [&](StoreKey& key) { WriteCountList(key, settings, addedIndex, problems); });
+    return Finish(store, settings, problems);
 }
 
 StoreError WriteListAfterDelete(KeyValueStore& store, Settings& settings) {
-    return WriteWholeList(store, settings, settings.CountIndex);
+    StoreProblems problems;
+    WriteInListKey(store, settings, problems,
+                   [&](StoreKey& key) { WriteCountList(key, settings, settings.CountIndex, problems); });
+    return Finish(store, settings, problems);
 }
 
 StoreError MarkStarted(KeyValueStore& store, Settings& settings) {
+    StoreProblems problems;
     settings.Start_1 = 1;
-    const SettingEntry* start = FindEntry(&Settings::Start_1);
-    auto key = store.Create(GroupPath(start->group));
-    if (!key) return std::nullopt;
-    StoreError error = WriteRow(*key, *start, settings);
-    key->Close();
-    return error;
+    WriteStart(store, settings, problems);
+    return problems.BoxText();
 }
 
 }  // namespace zentrova

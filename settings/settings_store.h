@@ -5,9 +5,10 @@
 // time, works through it in its fixed order and closes it before the next.
 //
 // Every operation returns the message for the user's error box, or nothing.
-// A key that cannot be created makes that key's writing a silent no-op; a
-// value that cannot be written ends the operation, leaving the values
-// before it written.
+// A value that cannot be written, removed, or whose key cannot be created,
+// is reported once and awaits its write, which the next write of its key
+// retries; the operation goes on with the rest. Memory records what has not
+// reached the store, so a later write never takes it as stored.
 
 #include "settings/first_run.h"
 #include "settings/key_value_store.h"
@@ -33,38 +34,37 @@ struct LoadResult {
 // the first-run positions and list used for what cannot be read.
 LoadResult Load(KeyValueStore& store, Settings& settings, const FirstRunContext& context);
 
-// Assigns the first-run values in memory, seeds the countdown list for
-// `context.year` and writes all five keys (Start_1 still 0). What does not
-// reach the store awaits repair.
+// After a Load that found a first run: writes what loading found missing
+// (or could not read), which holds its first-run value, and the countdown
+// list when it is not stored as shown. Values the store holds are kept.
 StoreError WriteFirstRunDefaults(KeyValueStore& store, Settings& settings, const FirstRunContext& context);
-// Whether the store holds every first-run value, so the start may be marked.
+// Whether the store holds every value as memory shows it, so the start may
+// be marked. Until then every later write that completes it marks it.
 bool FirstRunDefaultsStored(const Settings& settings);
 
 // Every write below also writes, in the key it opens, the values awaiting
-// repair, so the store never keeps a damaged value or a list out of step
-// with memory while a value the user has not changed is never rewritten
-// with anything but what was read.
+// repair, so the store never keeps a damaged setting, while a value the
+// user has not changed is never rewritten with anything but what was read.
 
-// The Save button: the Clock and Countdown keys in full, CountIndex alone
-// in the CountTitle key (the whole list when it awaits repair), then the
-// Calendar key.
+// The Save button: the Clock and Countdown keys in full, CountIndex in the
+// CountTitle key (and CountMax when every entry already lies in its slot;
+// entries are never written here), then the Calendar key.
 StoreError Save(KeyValueStore& store, Settings& settings, int selectedCountIndex);
 
 // A still window's new resting position: its left, then its top.
 StoreError WritePosition(KeyValueStore& store, Settings& settings, DisplayWindowId window);
 
 // The add dialog: the new entry `addedIndex`, then CountIndex = addedIndex
-// and CountMax (the whole list when it awaits repair). An index outside
-// 0..CountMax-1 writes nothing, so the store never names an entry that
-// loading would not read.
+// and CountMax (see WriteCountList). An index outside 0..CountMax-1 writes
+// nothing, so the store never names an entry that loading would not read.
 StoreError WriteListAfterAdd(KeyValueStore& store, Settings& settings, int addedIndex);
 
-// The delete dialog: entries 0..CountMax-1, removal of the values of every
-// slot after them (the old last entry among them), then CountIndex and
-// CountMax.
+// The delete dialog: the entries after the deleted one move up a slot each,
+// then CountIndex and CountMax, and the old last slot is removed.
 StoreError WriteListAfterDelete(KeyValueStore& store, Settings& settings);
 
-// Sets Start_1 to 1 and writes it into the root key.
+// Sets Start_1 to 1 and writes it into the root key; a failed write is
+// retried by the next write that finds everything else stored.
 StoreError MarkStarted(KeyValueStore& store, Settings& settings);
 
 }  // namespace zentrova

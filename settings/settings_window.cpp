@@ -16,16 +16,16 @@ void TForm2::FormCreate() {
     // Every value that could not be read is shown in one box, and start-up
     // goes on with first-run values for those alone, so the program is never
     // left without windows.
-    // A first run writes every value anew, so nothing it could not read is
-    // lost, and a first run retried after failed writes shows no box for them.
+    // A first run writes what is missing, so a first run retried after
+    // failed writes shows no box for what it still has to write.
     LoadResult loaded = Load(links_.store, settings_, context);
     firstRun_ = loaded.firstRun;
     if (loaded.error && !firstRun_) host.ShowError(*loaded.error);
     bool markStart = true;
     if (firstRun_) {
         if (StoreError error = WriteFirstRunDefaults(links_.store, settings_, context)) host.ShowError(*error);
-        // A first run whose defaults did not all reach the store is a first
-        // run again next time.
+        // A first run whose values did not all reach the store is marked by
+        // the later write that completes them, or is a first run again.
         markStart = FirstRunDefaultsStored(settings_);
     }
 

@@ -44,15 +44,19 @@ StoreError ReadFlag(StoreKey& key, const std::string& name, bool& value) {
     return std::nullopt;
 }
 
-StoreError ReadString(StoreKey& key, const std::string& name, std::string& value) {
+StoreError ReadString(StoreKey& key, const std::string& name, std::string& value, StoredValue* raw) {
     StoredValue stored;
     switch (key.Query(name, stored, kValueReadLimit)) {
-        case QueryResult::Missing: value.clear(); return std::nullopt;
+        case QueryResult::Missing:
+            value.clear();
+            if (raw) *raw = StoredValue{};
+            return std::nullopt;
         case QueryResult::Failed: return FailedToGetMessage(name);
         case QueryResult::Found: break;
     }
     if (stored.type != ValueType::String && stored.type != ValueType::ExpandString) return InvalidTypeMessage(name);
     value = DecodeString(stored.data, kMaxStringLength);
+    if (raw) *raw = std::move(stored);
     return std::nullopt;
 }
 
@@ -78,6 +82,10 @@ StoreError WriteString(StoreKey& key, const std::string& name, const std::string
 
 StoreError WriteDateTime(StoreKey& key, const std::string& name, double value) {
     return Set(key, name, ValueType::Binary, EncodeDouble(value));
+}
+
+StoreError WriteStored(StoreKey& key, const std::string& name, const StoredValue& value) {
+    return Set(key, name, value.type, value.data);
 }
 
 }  // namespace zentrova

@@ -25,7 +25,8 @@ StoreError ReadInteger(StoreKey& key, const std::string& name, int& value);
 // As an integer; any non-zero value is true.
 StoreError ReadFlag(StoreKey& key, const std::string& name, bool& value);
 // REG_SZ or REG_EXPAND_SZ (taken as it is, unexpanded); missing reads empty.
-StoreError ReadString(StoreKey& key, const std::string& name, std::string& value);
+// `raw`, when given, receives the value as stored (type None when missing).
+StoreError ReadString(StoreKey& key, const std::string& name, std::string& value, StoredValue* raw = nullptr);
 // REG_BINARY of exactly 8 bytes; missing is an error.
 StoreError ReadDateTime(StoreKey& key, const std::string& name, double& value);
 
@@ -33,5 +34,7 @@ StoreError WriteInteger(StoreKey& key, const std::string& name, int value);
 StoreError WriteFlag(StoreKey& key, const std::string& name, bool value);  // 0 or 1
 StoreError WriteString(StoreKey& key, const std::string& name, const std::string& value);
 StoreError WriteDateTime(StoreKey& key, const std::string& name, double value);
+// Writes a value with the type and bytes it was read with.
+StoreError WriteStored(StoreKey& key, const std::string& name, const StoredValue& value);
 
 }  // namespace zentrova

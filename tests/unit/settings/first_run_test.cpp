@@ -26,7 +26,7 @@ TEST(FirstRun, WritesEveryDefaultWithItsType) {
     LoadResult load = LoadInto(store, settings);
     ASSERT_TRUE(load.firstRun);
     ASSERT_FALSE(load.error);
-    ASSERT_FALSE(WriteFirstRunDefaults(store, settings, Context2026()));
+    ASSERT_FALSE(FirstStart(store, settings));
 
     const ExpectedValue expected[] = {
         {&kRootPath, "Start_1", 0},
@@ -71,7 +71,7 @@ TEST(FirstRun, WritesEveryDefaultWithItsType) {
 TEST(FirstRun, SeedsChristmasAndNewYearAsEightByteDoubles) {
     MemoryStore store;
     Settings settings;
-    ASSERT_FALSE(WriteFirstRunDefaults(store, settings, Context2026()));
+    ASSERT_FALSE(FirstStart(store, settings));
 
     const std::vector<std::uint8_t> christmas{0x00, 0x00, 0x00, 0x00, 0xa0, 0xa5, 0xe6, 0x40};
     const std::vector<std::uint8_t> newYear{0x00, 0x00, 0x00, 0x00, 0x80, 0xa6, 0xe6, 0x40};
@@ -97,7 +97,7 @@ TEST(FirstRun, SeedsChristmasAndNewYearAsEightByteDoubles) {
 TEST(FirstRun, WritesKeysAndValuesInLoadOrder) {
     MemoryStore store;
     Settings settings;
-    ASSERT_FALSE(WriteFirstRunDefaults(store, settings, Context2026()));
+    ASSERT_FALSE(FirstStart(store, settings));
 
     std::vector<std::string> pathOrder;
     for (const auto& op : store.Journal())
@@ -113,9 +113,12 @@ TEST(FirstRun, WritesKeysAndValuesInLoadOrder) {
               (std::vector<std::string>{"CountSize", "CountSkin", "CountTransparent", "CountFont", "CountShow",
                                         "CountGo", "CountSky", "CountBorder", "CountRectOval", "CountLeft",
                                         "CountTop"}));
+    // Each entry joins the list, through its slot order, only once whole.
     EXPECT_EQ(WrittenNames(store, kCountTitlePath),
-              (std::vector<std::string>{"Count0", "CountDate0", "CountTime0", "CountYearly0", "Count1", "CountDate1",
-                                        "CountTime1", "CountYearly1", "CountIndex", "CountMax"}));
+              (std::vector<std::string>{"CountOrder", "Count0", "CountDate0", "CountTime0", "CountYearly0",
+                                        "CountOrder", "Count1", "CountDate1", "CountTime1", "CountYearly1",
+                                        "CountOrder", "CountIndex", "CountMax"}));
+    EXPECT_FALSE(store.Get(kCountTitlePath, "CountOrder"));
     EXPECT_EQ(WrittenNames(store, kCalendarPath),
               (std::vector<std::string>{"CalendarSize", "CalendarSkin", "CalendarTransparent", "CalendarTimeIndex",
                                         "CalendarDateIndex", "CalendarFont", "CalendarShow", "CalendarTimeShow",
@@ -128,7 +131,7 @@ TEST(FirstRun, MarkStartedLeavesStartOne) {
     MemoryStore store;
     Settings settings;
     ASSERT_TRUE(LoadInto(store, settings).firstRun);
-    ASSERT_FALSE(WriteFirstRunDefaults(store, settings, Context2026()));
+    ASSERT_FALSE(FirstStart(store, settings));
     EXPECT_EQ(StoredDword(store, kRootPath, "Start_1"), 0);
     ASSERT_FALSE(MarkStarted(store, settings));
     EXPECT_EQ(StoredDword(store, kRootPath, "Start_1"), 1);
@@ -138,23 +141,24 @@ TEST(FirstRun, MarkStartedLeavesStartOne) {
     EXPECT_FALSE(LoadInto(store, again).firstRun);
 }
 
-TEST(FirstRun, StoredStartZeroKeepsOnlyTheUnsetValues) {
-    MemoryStore store = FirstRunStore();
+// A first run that did not finish leaves Start_1 at 0 over values the user
+// may have saved since; the next start writes only what is missing.
+TEST(FirstRun, StoredStartZeroWritesOnlyTheMissingValues) {
+    MemoryStore store = CustomStore();
     store.PutDword(kRootPath, "Start_1", 0);
-    store.PutDword(kClockPath, "TimeIndex", 2);
-    store.PutDword(kClockPath, "ClockGo", 1);
-    store.PutDword(kClockPath, "ClockSize", 20);
-    store.PutDword(kCalendarPath, "CalendarDateIndex", 7);
+    store.Remove(kClockPath, "ClockFont");
+    store.Remove(kCalendarPath, "CalendarTop");
+    StoreSnapshot expected = Snapshot(store);
     Settings settings;
     ASSERT_TRUE(LoadInto(store, settings).firstRun);
-    ASSERT_FALSE(WriteFirstRunDefaults(store, settings, Context2026()));
+    ASSERT_FALSE(FirstStart(store, settings));
 
-    EXPECT_EQ(settings.TimeIndex, 2);
-    EXPECT_TRUE(settings.ClockGo);
-    EXPECT_EQ(settings.CalendarDateIndex, 7);
-    EXPECT_EQ(settings.ClockSize, 6);
-    EXPECT_EQ(StoredDword(store, kClockPath, "TimeIndex"), 2);
-    EXPECT_EQ(StoredDword(store, kClockPath, "ClockSize"), 6);
+    EXPECT_EQ(settings.ClockSize, 12);
+    EXPECT_EQ(settings.CountMax, 3);
+    expected[{kClockPath, "ClockFont"}] = {ValueType::String, EncodeString("Tahoma")};
+    expected[{kCalendarPath, "CalendarTop"}] = {ValueType::Dword, {10, 0, 0, 0}};
+    EXPECT_EQ(Snapshot(store), expected);
+    EXPECT_TRUE(FirstRunDefaultsStored(settings));
 }
 
 TEST(FirstRunPositions, FollowTheSettingsWindow) {

@@ -27,12 +27,13 @@ MemoryStore StoreWithEntries(int count, int countMax) {
     return store;
 }
 
-TEST(SettingsClamp, CountMaxIsHeldToOneThroughTenBeforeReading) {
+// A count outside 1..10 is no count: every slot is looked at, slot 10 never.
+TEST(SettingsClamp, CountMaxOutsideOneThroughTenLooksAtEverySlot) {
     struct Case {
         int stored;
         int expected;
     };
-    for (Case c : {Case{0, 1}, Case{-1, 1}, Case{11, 10}, Case{50, 10}, Case{10, 10}, Case{1, 1}}) {
+    for (Case c : {Case{0, 10}, Case{-1, 10}, Case{11, 10}, Case{50, 10}, Case{10, 10}, Case{1, 1}}) {
         MemoryStore store = StoreWithEntries(12, c.stored);
         Settings settings;
         LoadResult load = LoadInto(store, settings);
@@ -48,13 +49,7 @@ TEST(SettingsClamp, CountMaxAboveTheStoredEntriesKeepsThoseEntries) {
     MemoryStore store = StoreWithEntries(3, 50);
     Settings settings;
     LoadResult load = LoadInto(store, settings);
-    // Held to ten, the count names seven entries that are not there.
-    std::string expected;
-    for (int i = 3; i < 10; ++i) {
-        expected += (i > 3 ? "\n" : "") + std::string("Failed to get data for '") + Numbered("CountDate", i) + "'";
-        expected += "\nFailed to get data for '" + Numbered("CountTime", i) + "'";
-    }
-    EXPECT_EQ(load.error, expected);
+    EXPECT_FALSE(load.error);
     EXPECT_EQ(settings.CountMax, 3);
     EXPECT_EQ(settings.CountList[2].title, "E2");
 }

@@ -55,29 +55,41 @@ TEST(SettingsFallback, EveryFailingValueIsReportedInLoadOrder) {
               }));
 }
 
-TEST(SettingsFallback, EntryWithoutItsDateIsLeftOutAndTheRestMoveUp) {
-    MemoryStore store = CustomStore();
-    store.Remove(kCountTitlePath, "CountDate0");
-    Settings settings;
-    LoadResult load = LoadInto(store, settings);
-    EXPECT_EQ(load.error, "Failed to get data for 'CountDate0'");
-    EXPECT_EQ(settings.CountMax, 2);
-    EXPECT_EQ(settings.CountList[0].title, "Trip");
-    EXPECT_EQ(settings.CountList[1].title, "Party");
-    EXPECT_EQ(settings.SelectedEntry().title, "Party");  // still the entry stored as selected
-    EXPECT_EQ(settings.CalendarSkin, 4);
-}
+// An entry whose date cannot be read stays in the list, counting to a
+// fallback date, and Save leaves its stored values as they are.
+TEST(SettingsFallback, EntryWithAnUnreadableDateStaysAndKeepsItsStoredValues) {
+    struct Case {
+        const char* label;
+        std::function<void(MemoryStore&)> damage;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"date missing", [](MemoryStore& s) { s.Remove(kCountTitlePath, "CountDate0"); },
+         "Failed to get data for 'CountDate0'"},
+        {"date of another type",
+         [](MemoryStore& s) { s.Put(kCountTitlePath, "CountDate0", {ValueType{11}, std::vector<std::uint8_t>(8, 1)}); },
+         "Invalid data type for 'CountDate0'"},
+    };
+    for (const Case& c : cases) {
+        MemoryStore store = CustomStore();
+        c.damage(store);
+        const StoreSnapshot before = Snapshot(store);
+        Settings settings;
+        LoadResult load = LoadInto(store, settings);
+        EXPECT_EQ(load.error, c.error) << c.label;
+        ASSERT_EQ(settings.CountMax, 3) << c.label;
+        EXPECT_EQ(settings.CountList[0].title, "Exam") << c.label;
+        EXPECT_EQ(settings.CountList[0].date, 46023.0) << c.label;  // 1 January 2026
+        EXPECT_EQ(settings.CountList[0].time, 0.25) << c.label;
+        EXPECT_EQ(settings.SelectedEntry().title, "Party") << c.label;
 
-TEST(SettingsFallback, ListWithNoUsableEntryShowsTheFirstRunEntries) {
-    MemoryStore store = CustomStore();
-    for (int i = 0; i < 3; ++i) store.PutString(kCountTitlePath, Numbered("CountDate", i), "soon");
-    Settings settings;
-    LoadInto(store, settings);
-    EXPECT_EQ(settings.CountMax, 2);
-    EXPECT_EQ(settings.CountIndex, 0);
-    EXPECT_EQ(settings.CountList[0].title, "Christmas Countdown");
-    EXPECT_EQ(settings.CountList[0].date, 46381.0);
-    EXPECT_EQ(settings.CountList[1].title, "New Year Countdown");
+        ASSERT_FALSE(Save(store, settings, settings.CountIndex)) << c.label;
+        StoreSnapshot after = Snapshot(store);
+        for (const auto& [where, value] : before)
+            if (where.first == kCountTitlePath) {
+                EXPECT_EQ(after[where], value) << c.label << " " << where.second;
+            }
+    }
 }
 
 TEST(SettingsFallback, UnreadableCountLooksAtEverySlot) {
@@ -90,8 +102,9 @@ TEST(SettingsFallback, UnreadableCountLooksAtEverySlot) {
               "Invalid data type for 'CountMax'\n"
               "Failed to get data for 'CountDate5'\n"
               "Failed to get data for 'CountTime5'");
-    EXPECT_EQ(settings.CountMax, 3);
+    EXPECT_EQ(settings.CountMax, 4);  // a readable title is never left out
     EXPECT_EQ(settings.CountList[2].title, "Party");
+    EXPECT_EQ(settings.CountList[3].title, "Stray");
     EXPECT_EQ(settings.CountIndex, 2);
 }
 

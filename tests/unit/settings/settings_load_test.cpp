@@ -132,14 +132,20 @@ TEST(SettingsLoad, ReadsEntriesOnlyUpToCountMax) {
     EXPECT_EQ(settings.CountList[1].title, "");
 }
 
-TEST(SettingsLoad, StartZeroIsFirstRunEvenWithLaterError) {
+// A first run that did not finish: what is missing is still to be written,
+// which is no error.
+TEST(SettingsLoad, StartZeroIsFirstRunAndAMissingValueTakesItsFirstRunValue) {
     MemoryStore store = FirstRunStore();
     store.PutDword(kRootPath, "Start_1", 0);
     store.Remove(kClockPath, "ClockSize");
+    store.Remove(kClockPath, "ClockFont");
     Settings settings;
     LoadResult load = LoadInto(store, settings);
     EXPECT_TRUE(load.firstRun);
-    EXPECT_EQ(load.error, "Failed to get data for 'ClockSize'");
+    EXPECT_FALSE(load.error);
+    EXPECT_EQ(settings.ClockSize, 6);
+    EXPECT_EQ(settings.ClockFont, "Tahoma");
+    EXPECT_FALSE(FirstRunDefaultsStored(settings));
 }
 
 // An option of a later version, absent from a store that an earlier one

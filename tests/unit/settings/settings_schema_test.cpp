@@ -67,7 +67,7 @@ TEST(SettingsSchema, FullFallbackStaysWithinLoadRanges) {
     LoadResult load = Load(store, settings, {2026, {1024, 768}, {406, 346}});
     ASSERT_TRUE(load.error);
     EXPECT_EQ(load.error->substr(0, load.error->find('\n')), "Failed to get data for 'Start_1'");
-    EXPECT_NE(load.error->find("Failed to get data for 'CountDate9'"), std::string::npos);
+    EXPECT_NE(load.error->find("Failed to get data for 'CountMax'"), std::string::npos);
     // A value added later that cannot be read is reported like any other.
     EXPECT_TRUE(load.error->ends_with("Failed to get data for 'HideFullScreen'"));
     EXPECT_FALSE(load.firstRun);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "store_test_support.h"
 
 namespace zentrova {
@@ -53,33 +55,6 @@ TEST(SettingsSave, WritesOnlyCountIndexInTheListKey) {
               (std::vector<std::string>{kClockPath, kCountdownPath, kCountTitlePath, kCalendarPath, kGeneralPath}));
 }
 
-TEST(SettingsSave, StopsAtAValueThatCannotBeWritten) {
-    MemoryStore store = FirstRunStore();
-    Settings settings = Loaded(store);
-    settings.ClockSize = 30;
-    settings.CountSize = 10;
-    store.FailSet("ClockShow");
-    EXPECT_EQ(Save(store, settings, 0), "Failed to set data for 'ClockShow'");
-    EXPECT_EQ(WrittenNames(store, kClockPath),
-              (std::vector<std::string>{"ClockSize", "ClockSkin", "ClockTransparent", "TimeIndex", "DateIndex",
-                                        "ClockFont", "DateShow"}));
-    EXPECT_EQ(StoredDword(store, kClockPath, "ClockSize"), 30);
-    EXPECT_TRUE(WrittenNames(store, kCountdownPath).empty());
-    EXPECT_EQ(StoredDword(store, kCountdownPath, "CountSize"), 3);
-    EXPECT_TRUE(WrittenNames(store, kCalendarPath).empty());
-}
-
-TEST(SettingsSave, KeyThatCannotBeCreatedIsSkipped) {
-    MemoryStore store = FirstRunStore();
-    Settings settings = Loaded(store);
-    settings.CountSize = 10;
-    settings.CalendarSize = 11;
-    store.FailCreate(kCountdownPath);
-    EXPECT_FALSE(Save(store, settings, 0));
-    EXPECT_EQ(StoredDword(store, kCountdownPath, "CountSize"), 3);
-    EXPECT_EQ(StoredDword(store, kCalendarPath, "CalendarSize"), 11);
-}
-
 TEST(SettingsPosition, WritesOnlyTheWindowsLeftThenTop) {
     struct Case {
         DisplayWindowId window;
@@ -102,17 +77,6 @@ TEST(SettingsPosition, WritesOnlyTheWindowsLeftThenTop) {
         EXPECT_EQ(StoredDword(store, *c.path, c.names[0]), 101);
         EXPECT_EQ(StoredDword(store, *c.path, c.names[1]), -7);
     }
-}
-
-TEST(SettingsPosition, KeyThatCannotBeCreatedWritesNothingSilently) {
-    MemoryStore store;
-    store.FailCreate(kClockPath);
-    Settings settings;
-    settings.ClockLeft = 40;
-    EXPECT_FALSE(WritePosition(store, settings, DisplayWindowId::Clock));
-    EXPECT_EQ(store.WriteCount(), 0u);
-    EXPECT_FALSE(store.HasKey(kClockPath));
-    EXPECT_EQ(settings.ClockLeft, 40);
 }
 
 TEST(SettingsPosition, TopThatCannotBeWrittenIsReportedAfterLeft) {
@@ -180,9 +144,10 @@ TEST(SettingsList, DeleteRewritesTheListAndRemovesTheOldLast) {
     std::vector<std::string> order;
     for (const auto& op : store.Journal())
         order.push_back((op.kind == MemoryStore::Operation::Kind::Delete ? "-" : "") + op.name);
-    EXPECT_EQ(order, (std::vector<std::string>{"Count0", "CountDate0", "CountTime0", "CountYearly0", "Count1",
-                                               "CountDate1", "CountTime1", "CountYearly1", "-Count2", "-CountDate2",
-                                               "-CountTime2", "-CountYearly2", "CountIndex", "CountMax"}));
+    // The order drops Beta at once; Gamma joins it in slot 1 only once whole.
+    EXPECT_EQ(order, (std::vector<std::string>{"CountOrder", "Count1", "CountDate1", "CountTime1", "CountYearly1",
+                                               "CountOrder", "CountIndex", "CountMax", "-CountOrder", "-Count2",
+                                               "-CountDate2", "-CountTime2", "-CountYearly2"}));
 }
 
 TEST(SettingsList, DeleteOnASingleEntryKeepsItAndRemovesIndexOne) {
@@ -196,58 +161,134 @@ TEST(SettingsList, DeleteOnASingleEntryKeepsItAndRemovesIndexOne) {
     EXPECT_EQ(StoredDword(store, kCountTitlePath, "CountMax"), 1);
 }
 
-TEST(SettingsList, KeyThatCannotBeCreatedLeavesStoreAndMemory) {
-    MemoryStore store = FirstRunStore();
-    Settings settings = Loaded(store);
-    store.FailCreate(kCountTitlePath);
-    SetEntries(settings, {"Alpha", "Beta", "Gamma"});
-    settings.CountIndex = 2;
-    EXPECT_FALSE(WriteListAfterAdd(store, settings, 2));
-    EXPECT_FALSE(WriteListAfterDelete(store, settings));
-    EXPECT_EQ(store.WriteCount(), 0u);
-    EXPECT_EQ(StoredDword(store, kCountTitlePath, "CountMax"), 2);
-    EXPECT_EQ(settings.CountMax, 3);
-    EXPECT_EQ(settings.CountList[2].title, "Gamma");
+StoreError DeleteFirst(MemoryStore& store, Settings& settings);
+
+// Values the program does not change keep their type and bytes through
+// every later write: an entry moved up by a Delete, a font through Save.
+TEST(SettingsList, ValuesTheProgramDoesNotChangeKeepTheirExactForm) {
+    std::vector<std::uint8_t> longTitle(5000, 'x');
+    longTitle.push_back(0);
+    const struct {
+        const char* label;
+        const char* name;  // of entry 1 (Trip), or of the Clock key
+        StoredValue value;
+    } cases[] = {
+        {"title over 4096 characters", "Count1", {ValueType::String, longTitle}},
+        {"title with an embedded NUL", "Count1", {ValueType::String, {'T', 'r', 0, 'i', 'p', 0}}},
+        {"title as REG_EXPAND_SZ", "Count1", {ValueType::ExpandString, {'%', 'T', '%', 0}}},
+        {"date of another type", "CountDate1", {ValueType{11}, {0, 0, 0, 0, 0, 0xa0, 0xe6, 0x40}}},
+        {"font as REG_EXPAND_SZ", "ClockFont", {ValueType::ExpandString, {'A', 'r', 'i', 'a', 'l', 0}}},
+    };
+    for (const auto& c : cases) {
+        MemoryStore store = CustomStore();
+        const bool entry = std::string(c.name) != "ClockFont";
+        store.Put(entry ? kCountTitlePath : kClockPath, c.name, c.value);
+        Settings settings = Loaded(store);
+        ASSERT_FALSE(Save(store, settings, 1)) << c.label;
+        if (!entry) {
+            EXPECT_EQ(store.Get(kClockPath, c.name)->data, c.value.data) << c.label;
+            EXPECT_EQ(store.Get(kClockPath, c.name)->type, c.value.type) << c.label;
+            continue;
+        }
+        DeleteFirst(store, settings);  // Trip moves up to slot 0
+        const std::string prefix = std::string(c.name).substr(0, std::string(c.name).size() - 1);
+        const std::string moved = prefix + "0";
+        const auto stored = store.Get(kCountTitlePath, moved);
+        ASSERT_TRUE(stored) << c.label;
+        EXPECT_EQ(stored->type, c.value.type) << c.label;
+        EXPECT_EQ(stored->data, c.value.data) << c.label;
+        EXPECT_FALSE(store.Get(kCountTitlePath, prefix + "2")) << c.label;  // the old last slot is gone
+    }
 }
 
-TEST(SettingsList, ValueThatCannotBeWrittenStopsTheListWrite) {
-    MemoryStore store = FirstRunStore();
-    Settings settings = Loaded(store);
-    SetEntries(settings, {"Alpha", "Beta", "Gamma"});
-    store.FailSet("CountDate1");
-    EXPECT_EQ(WriteListAfterDelete(store, settings), "Failed to set data for 'CountDate1'");
-    EXPECT_EQ(WrittenNames(store, kCountTitlePath), (std::vector<std::string>{"Count0", "CountDate0", "CountTime0", "CountYearly0", "Count1"}));
-    EXPECT_EQ(StoredDword(store, kCountTitlePath, "CountMax"), 2);
+// Memory after the add dialog appended "Delta" and the delete dialog
+// removed the first entry.
+StoreError AddDelta(MemoryStore& store, Settings& settings) {
+    const int added = settings.CountMax;
+    settings.CountList.at(static_cast<std::size_t>(added)) = {"Delta", 46999.0, 0.5};
+    settings.CountMax = added + 1;
+    settings.CountIndex = added;
+    return WriteListAfterAdd(store, settings, added);
+}
+StoreError DeleteFirst(MemoryStore& store, Settings& settings) {
+    for (int i = 0; i + 1 < settings.CountMax; ++i) settings.CountList.at(i) = settings.CountList.at(i + 1);
+    settings.CountMax -= 1;
+    settings.CountIndex = 0;
+    return WriteListAfterDelete(store, settings);
+}
+StoreError SaveAll(MemoryStore& store, Settings& settings) {
+    settings.ClockSize = 30;
+    settings.CalendarSize = 11;
+    return Save(store, settings, settings.CountIndex);
 }
 
-TEST(SettingsFirstRunWrite, ValueThatCannotBeWrittenStopsButMemoryHasDefaults) {
-    MemoryStore store;
-    store.FailSet("CountFont");
-    Settings settings;
-    EXPECT_EQ(WriteFirstRunDefaults(store, settings, Context2026()), "Failed to set data for 'CountFont'");
-    EXPECT_EQ(StoredDword(store, kCountdownPath, "CountTransparent"), 0);
-    EXPECT_FALSE(store.HasKey(kCalendarPath));
-    EXPECT_EQ(settings.CalendarSize, 5);
-    EXPECT_EQ(settings.CountList[1].title, "New Year Countdown");
+std::string FailedToSet(std::initializer_list<const char*> names) {
+    std::string box;
+    for (const char* name : names) box += (box.empty() ? "" : "\n") + std::string("Failed to set data for '") + name + "'";
+    return box;
 }
 
-TEST(SettingsFirstRunWrite, KeyThatCannotBeCreatedIsSkipped) {
-    MemoryStore store;
-    store.FailCreate(kClockPath);
-    Settings settings;
-    EXPECT_FALSE(WriteFirstRunDefaults(store, settings, Context2026()));
-    EXPECT_TRUE(store.ValueNames(kClockPath).empty());
-    EXPECT_EQ(StoredDword(store, kCalendarPath, "CalendarSize"), 5);
-    EXPECT_EQ(settings.ClockSize, 6);
-}
+// A write that fails is reported once, goes on with what it can, and is
+// retried by the next write of its key; then the store loads back to
+// exactly what memory shows.
+TEST(SettingsFailedWrite, IsReportedOnceAndTheNextWriteOfItsKeyCompletesIt) {
+    using Write = std::function<StoreError(MemoryStore&, Settings&)>;
+    struct Case {
+        const char* label;
+        bool firstRun;  // over an empty store; else over CustomStore()
+        std::function<void(MemoryStore&)> fail;
+        Write write;
+        std::string error;
+        bool listWrite;  // each list write is the user's own, reported on its own
+        Write retry;
+    };
+    const auto failSet = [](const char* name) { return [=](MemoryStore& s) { s.FailSet(name); }; };
+    const auto failCreate = [](const std::string& path) { return [=](MemoryStore& s) { s.FailCreate(path); }; };
+    const Write moveClock = [](MemoryStore& s, Settings& m) {
+        m.ClockLeft += 40;
+        return WritePosition(s, m, DisplayWindowId::Clock);
+    };
+    const Write markStarted = [](MemoryStore& s, Settings& m) { return MarkStarted(s, m); };
+    const Write firstRun = [](MemoryStore& s, Settings& m) { return WriteFirstRunDefaults(s, m, Context2026()); };
+    const Case cases[] = {
+        {"Save, one value", false, failSet("ClockShow"), SaveAll, FailedToSet({"ClockShow"}), false, moveClock},
+        {"Save, a key", false, failCreate(kCalendarPath), SaveAll,
+         FailedToSet({"CalendarSize", "CalendarSkin", "CalendarTransparent", "CalendarTimeIndex", "CalendarDateIndex",
+                      "CalendarFont", "CalendarShow", "CalendarTimeShow", "CalendarGo", "CalendarOval",
+                      "CalendarBold", "CalendarLeft", "CalendarTop", "CalendarWeekStart", "CalendarWeekNumbers",
+                       "CalendarEvents"}),
+         false, SaveAll},
+        {"position, its key", false, failCreate(kClockPath), moveClock, FailedToSet({"ClockLeft", "ClockTop"}), false,
+         SaveAll},
+        {"Add, the list key", false, failCreate(kCountTitlePath), AddDelta, FailedToSet({"CountIndex"}), false,
+         DeleteFirst},
+        {"Add, the new date", false, failSet("CountDate3"), AddDelta, FailedToSet({"CountDate3"}), true, DeleteFirst},
+        {"Add, CountMax", false, failSet("CountMax"), AddDelta, FailedToSet({"CountMax"}), true, DeleteFirst},
+        {"Delete, a moved title", false, failSet("Count1"), DeleteFirst, FailedToSet({"Count1"}), true, AddDelta},
+        {"Delete, the slot order", false, failSet("CountOrder"), DeleteFirst, FailedToSet({"CountOrder"}), true,
+         AddDelta},
+        {"Delete, removing the old last", false, [](MemoryStore& s) { s.FailDelete("CountTime2"); }, DeleteFirst,
+         FailedToSet({"CountTime2"}), true, AddDelta},
+        {"start marker", false, failCreate(kRootPath), markStarted, FailedToSet({"Start_1"}), false, SaveAll},
+        {"first run, one value", true, failSet("CountFont"), firstRun, FailedToSet({"CountFont"}), false, SaveAll},
+    };
+    for (const Case& c : cases) {
+        MemoryStore store = c.firstRun ? MemoryStore{} : CustomStore();
+        Settings settings = Loaded(store);
+        c.fail(store);
+        EXPECT_EQ(c.write(store, settings), c.error) << c.label;
+        if (!c.listWrite) {
+            EXPECT_FALSE(c.write(store, settings)) << c.label << ": a failure is reported once";
+        }
 
-TEST(SettingsMarkStarted, KeyThatCannotBeCreatedStillMarksMemory) {
-    MemoryStore store;
-    store.FailCreate(kRootPath);
-    Settings settings;
-    EXPECT_FALSE(MarkStarted(store, settings));
-    EXPECT_EQ(settings.Start_1, 1);
-    EXPECT_EQ(store.WriteCount(), 0u);
+        store.ClearFailures();
+        EXPECT_FALSE(c.retry(store, settings)) << c.label;
+        Settings reloaded;
+        EXPECT_FALSE(LoadInto(store, reloaded).error) << c.label;
+        EXPECT_EQ(Shown(reloaded), Shown(settings)) << c.label;
+        EXPECT_EQ(StoredDword(store, kRootPath, "Start_1"), 1) << c.label;
+        EXPECT_FALSE(store.Get(kCountTitlePath, "CountOrder")) << c.label;
+    }
 }
 
 }  // namespace

@@ -65,11 +65,17 @@ inline std::vector<std::string> WrittenNames(const MemoryStore& store, const std
     return names;
 }
 
+// A first start in 2026 over `store`: loading, then the first-run writes.
+inline StoreError FirstStart(MemoryStore& store, Settings& settings) {
+    Load(store, settings, Context2026());
+    return WriteFirstRunDefaults(store, settings, Context2026());
+}
+
 // A store as a finished first run in 2026 leaves it.
 inline MemoryStore FirstRunStore() {
     MemoryStore store;
     Settings settings;
-    WriteFirstRunDefaults(store, settings, Context2026());
+    FirstStart(store, settings);
     MarkStarted(store, settings);
     store.ClearJournal();
     return store;
