@@ -267,7 +267,8 @@ TEST(AddDialog, EveryYearIsStoredKeptAndReadBack) {
     rig.titleList().UserChoose(0);
     rig.Delete();  // Alpha goes; Birthday moves to index 1
     EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountYearly1"), 1);
-    EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountYearly0"), 0);
+    // Beta was stored before events could repeat and moves as it was stored.
+    EXPECT_FALSE(rig.store.Get(kCountTitlePath, "CountYearly0"));
     EXPECT_FALSE(rig.store.Get(kCountTitlePath, "CountYearly2"));
 
     SettingsWindowRig later;

@@ -157,6 +157,7 @@ TEST(FirstRun, StoredStartZeroWritesOnlyTheMissingValues) {
     EXPECT_EQ(settings.CountMax, 3);
     expected[{kClockPath, "ClockFont"}] = {ValueType::String, EncodeString("Tahoma")};
     expected[{kCalendarPath, "CalendarTop"}] = {ValueType::Dword, {10, 0, 0, 0}};
+    AddOptionsAddedLater(expected);
     EXPECT_EQ(Snapshot(store), expected);
     EXPECT_TRUE(FirstRunDefaultsStored(settings));
 }

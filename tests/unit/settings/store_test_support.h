@@ -13,6 +13,8 @@
 
 #include "settings/memory_store.h"
 #include "settings/overloaded.h"
+#include "settings/setting_io.h"
+#include "settings/settings_schema.h"
 #include "settings/settings_store.h"
 #include "settings/value_codec.h"
 
@@ -137,17 +139,34 @@ inline std::vector<std::string> Shown(const Settings& settings) {
     return lines;
 }
 
-// Every value of the five keys, by key path and value name.
+// Every value of the six keys, by key path and value name.
 using StoreSnapshot = std::map<std::pair<std::string, std::string>, std::pair<ValueType, std::vector<std::uint8_t>>>;
 inline StoreSnapshot Snapshot(const MemoryStore& store) {
     StoreSnapshot values;
-    for (const std::string* path : {&kRootPath, &kClockPath, &kCountdownPath, &kCountTitlePath, &kCalendarPath}) {
+    for (const std::string* path :
+         {&kRootPath, &kClockPath, &kCountdownPath, &kCountTitlePath, &kCalendarPath, &kGeneralPath}) {
         for (const std::string& name : store.ValueNames(*path)) {
             const StoredValue value = *store.Get(*path, name);
             values[{*path, name}] = {value.type, value.data};
         }
     }
     return values;
+}
+
+// The options a store written before them lacks, as the next write of
+// their keys stores them: their first values.
+inline void AddOptionsAddedLater(StoreSnapshot& expected) {
+    for (const SettingEntry& entry : SettingsSchema()) {
+        if (!entry.addedLater || expected.count({GroupPath(entry.group), std::string(entry.name)})) continue;
+        Settings fresh;
+        ApplyFirstRunValue(entry, fresh, Context2026());
+        MemoryStore written;
+        auto key = written.Create(GroupPath(entry.group));
+        WriteSetting(*key, entry, fresh);
+        key->Close();
+        const StoredValue value = *written.Get(GroupPath(entry.group), std::string(entry.name));
+        expected[{GroupPath(entry.group), std::string(entry.name)}] = {value.type, value.data};
+    }
 }
 
 // Loads `store` into fresh settings.
