@@ -83,12 +83,20 @@ Static|Calendar face
 Button|Oval|Oval
 Static|Time format
 ComboBox||Time format
+Static|Week starts
+ComboBox||Week starts
+Static|Week numbers
+ComboBox||Week numbers
+Button|Mark countdown events|Mark countdown events
 Static|Font name
 ComboBox||Font name
 Button|Bold|Bold
 Button|Show calendar|Show calendar
 Button|Show time|Show time
 Button|Go calendar|Go calendar
+page 3
+Button|Hide over full-screen programs|Hide over full-screen programs
+Button|Start with Windows|Start with Windows
 TXT
 )
 # (Another process reads no list's text: lists show as "ComboBox||"; the
