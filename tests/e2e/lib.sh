@@ -502,15 +502,23 @@ e2e_list_windows() {
 
 # e2e_wait_menu [TIMEOUT=5]: prints "ID X Y W H" of an open popup menu.
 e2e_wait_menu() {
-  local timeout="${1:-5}" deadline line
+  local timeout="${1:-5}" deadline line again
   deadline=$(_e2e_deadline "$timeout")
+  # A tooltip (the tray icon's tip, two lines) is a captionless popup too:
+  # the menu is the tallest one, and it stays open while a tip comes and goes.
+  _e2e_tallest_popup() {
+    e2e_list_windows | awk 'NF == 6 && $6 == "yes" && $5 >= 30 && $5 > best { best = $5; line = $1 " " $2 " " $3 " " $4 " " $5 }
+      END { if (line != "") print line }'
+  }
   while :; do
-    # A tooltip (the tray icon's tip) is a captionless popup too, but one
-    # line high; a menu of two items is taller.
-    line=$(e2e_list_windows | awk 'NF == 6 && $6 == "yes" && $5 >= 30 { print $1, $2, $3, $4, $5; exit }')
+    line=$(_e2e_tallest_popup)
     if [[ -n "$line" ]]; then
-      echo "$line"
-      return 0
+      sleep 0.3
+      again=$(_e2e_tallest_popup)
+      if [[ "$again" == "$line" ]]; then
+        echo "$line"
+        return 0
+      fi
     fi
     _e2e_before "$deadline" || e2e_fail "no popup menu after ${timeout} s"
     sleep 0.1
@@ -566,8 +574,22 @@ e2e_tray_icon_xy() {
 # e2e_tray_click [BUTTON=1] [INDEX=0]
 e2e_tray_click() {
   local x y
+  _e2e_no_tray_tip
   read -r x y <<<"$(e2e_tray_icon_xy "${2:-0}")"
   e2e_click "$x" "$y" "${1:-1}"
+}
+
+# The tray icon's tip (two lines) is a captionless popup like a menu: the
+# pointer leaves the icon until no tip is up, so that a menu opened next is
+# the only popup.
+_e2e_no_tray_tip() {
+  local deadline
+  deadline=$(_e2e_deadline 3)
+  xdotool mousemove 600 700 2>/dev/null || true
+  while e2e_list_windows | awk 'NF == 6 && $6 == "yes" { found = 1 } END { exit !found }'; do
+    _e2e_before "$deadline" || return 0
+    sleep 0.1
+  done
 }
 
 e2e_tray_double_click() {

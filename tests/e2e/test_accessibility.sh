@@ -110,7 +110,7 @@ settings=$(e2e_wait_window "Zentrova Settings" 10)
 
 # Ctrl+Tab turns to the next page, round the end; Ctrl+Shift+Tab back.
 e2e_focus "$settings"
-for step in "ctrl+Tab 1" "ctrl+Tab 2" "ctrl+Tab 0" "ctrl+shift+Tab 2" "ctrl+shift+Tab 1"; do
+for step in "ctrl+Tab 1" "ctrl+Tab 2" "ctrl+Tab 3" "ctrl+Tab 0" "ctrl+shift+Tab 3" "ctrl+shift+Tab 2"; do
   e2e_key "${step% *}"
   sleep 0.5
   e2e_expect_eq "$(probe shown)" "${step#* }" "page in front after $step"
