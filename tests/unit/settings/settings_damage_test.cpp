@@ -154,6 +154,17 @@ TEST(StoreDamage, UnusableListShowsFirstRunEntriesAndAddStoresThemAll) {
     }
 }
 
+// The value names an error box quotes, a line each.
+std::vector<std::string> NamesInBox(const std::string& box) {
+    std::vector<std::string> names;
+    std::istringstream lines(box);
+    for (std::string line; std::getline(lines, line);) {
+        const auto open = line.find('\'');
+        names.push_back(line.substr(open + 1, line.rfind('\'') - open - 1));
+    }
+    return names;
+}
+
 // A first run whose writes fail is reported; the user's own later writes
 // complete it and mark the start, and no later start overwrites them.
 TEST(StoreDamage, FirstRunWhoseWritesFailIsCompletedWithoutLosingTheUsersSettings) {
@@ -168,17 +179,14 @@ TEST(StoreDamage, FirstRunWhoseWritesFailIsCompletedWithoutLosingTheUsersSetting
         {"key not created", [](MemoryStore& s) { s.FailCreate(kCalendarPath); }, 16, false},
     };
     for (const Case& c : cases) {
-        SettingsWindowRig first;
-        c.fail(first.store);
-        first.form.FormCreate();
+        Start first(MemoryStore{}, c.fail);
         ASSERT_TRUE(first.form.FirstRun()) << c.label;
         std::size_t lines = 0;
-        for (const std::string& call : first.host.calls)
-            if (call.starts_with("error:")) lines += 1 + static_cast<std::size_t>(std::count(call.begin(), call.end(), '\n'));
+        for (const std::string& box : first.Errors()) lines += NamesInBox(box).size();
         EXPECT_EQ(lines, c.errorLines) << c.label;
         EXPECT_NE(StoredDword(first.store, kRootPath, "Start_1"), 1) << c.label;
 
-        if (c.markedBySave) first.store.ClearFailures();
+        if (!c.markedBySave) c.fail(first.store);
         first.settings.ClockSize = 20;
         first.controls().Press("Button1");  // Save
         EXPECT_EQ(StoredDword(first.store, kRootPath, "Start_1") == 1, c.markedBySave) << c.label;
@@ -200,17 +208,6 @@ std::string KeyOfValue(const std::string& name) {
     for (const SettingEntry& entry : SettingsSchema())
         if (entry.name == name) return GroupPath(entry.group);
     return kCountTitlePath;  // the entries
-}
-
-// The value names an error box quotes, a line each.
-std::vector<std::string> NamesInBox(const std::string& box) {
-    std::vector<std::string> names;
-    std::istringstream lines(box);
-    for (std::string line; std::getline(lines, line);) {
-        const auto open = line.find('\'');
-        names.push_back(line.substr(open + 1, line.rfind('\'') - open - 1));
-    }
-    return names;
 }
 
 // Damages a full custom store at random (values deleted, retyped, resized;
