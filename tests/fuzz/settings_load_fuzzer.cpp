@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <sstream>
 #include <string>
 #include <type_traits>
 #include <variant>
@@ -74,11 +75,9 @@ std::vector<std::uint8_t> Utf16Data(Input& in) {
         data.push_back(static_cast<std::uint8_t>(unit & 0xFF));
         data.push_back(static_cast<std::uint8_t>(unit >> 8));
     }
-    switch (in.Byte() % 3) {
-        case 0: data.insert(data.end(), {0, 0}); break;
-        case 1: data.push_back(in.Byte()); break;  // half a unit
-        default: break;                            // no terminator
-    }
+    const int end = in.Byte() % 3;  // a terminator, half a unit, or neither
+    if (end == 0) data.insert(data.end(), {0, 0});
+    if (end == 1) data.push_back(in.Byte());
     return data;
 }
 
@@ -87,11 +86,9 @@ std::vector<std::uint8_t> Utf16Data(Input& in) {
 // character ends.
 void CheckStringCodec(const std::vector<std::uint8_t>& data) {
     const std::string whole = zentrova::DecodeString(data, data.size());
-    std::vector<std::uint8_t> units;
-    for (std::size_t i = 0; i + 1 < data.size() && (data[i] | data[i + 1]); i += 2) {
-        units.push_back(data[i]);
-        units.push_back(data[i + 1]);
-    }
+    std::size_t end = 0;  // past the whole units before the first NUL unit
+    while (end + 1 < data.size() && (data[end] | data[end + 1])) end += 2;
+    std::vector<std::uint8_t> units(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(end));
     units.insert(units.end(), {0, 0});
     if (zentrova::EncodeString(whole) != units) __builtin_trap();
     const std::string cut = zentrova::DecodeString(data, 5);
@@ -123,16 +120,13 @@ bool ShowSame(const zentrova::Settings& a, const zentrova::Settings& b) {
 // Whether every line of an error box names a value of the countdown list
 // other than CountIndex.
 bool OnlyListValues(const std::string& box) {
-    std::size_t from = 0;
-    while (from < box.size()) {
-        const std::size_t end = std::min(box.find('\n', from), box.size());
-        const std::string line = box.substr(from, end - from);
+    std::istringstream lines(box);
+    for (std::string line; std::getline(lines, line);) {
         const std::size_t open = line.find('\'');
         const std::string name = line.substr(open + 1, line.rfind('\'') - open - 1);
         if (!name.starts_with("Count") || name == "CountIndex") return false;
         for (const zentrova::SettingEntry& entry : zentrova::GroupSchema(zentrova::SettingsGroup::Countdown))
             if (entry.name == name) return false;
-        from = end + 1;
     }
     return true;
 }

@@ -26,7 +26,7 @@ TEST(FirstRun, WritesEveryDefaultWithItsType) {
     LoadResult load = LoadInto(store, settings);
     ASSERT_TRUE(load.firstRun);
     ASSERT_FALSE(load.error);
-    ASSERT_FALSE(FirstStart(store, settings));
+    ASSERT_FALSE(WriteFirstRunDefaults(store, settings, Context2026()));
 
     const ExpectedValue expected[] = {
         {&kRootPath, "Start_1", 0},
@@ -131,7 +131,7 @@ TEST(FirstRun, MarkStartedLeavesStartOne) {
     MemoryStore store;
     Settings settings;
     ASSERT_TRUE(LoadInto(store, settings).firstRun);
-    ASSERT_FALSE(FirstStart(store, settings));
+    ASSERT_FALSE(WriteFirstRunDefaults(store, settings, Context2026()));
     EXPECT_EQ(StoredDword(store, kRootPath, "Start_1"), 0);
     ASSERT_FALSE(MarkStarted(store, settings));
     EXPECT_EQ(StoredDword(store, kRootPath, "Start_1"), 1);
@@ -151,7 +151,7 @@ TEST(FirstRun, StoredStartZeroWritesOnlyTheMissingValues) {
     StoreSnapshot expected = Snapshot(store);
     Settings settings;
     ASSERT_TRUE(LoadInto(store, settings).firstRun);
-    ASSERT_FALSE(FirstStart(store, settings));
+    ASSERT_FALSE(WriteFirstRunDefaults(store, settings, Context2026()));
 
     EXPECT_EQ(settings.ClockSize, 12);
     EXPECT_EQ(settings.CountMax, 3);

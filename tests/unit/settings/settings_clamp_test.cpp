@@ -89,6 +89,8 @@ TEST(SettingsClamp, SizesSkinsAndTransparenciesAreHeldToTheirControls) {
         {&kClockPath, "ClockTransparent", 80, &Settings::ClockTransparent, 50},
         {&kCountdownPath, "CountTransparent", -1, &Settings::CountTransparent, 0},
         {&kCalendarPath, "CalendarTransparent", 80, &Settings::CalendarTransparent, 50},
+        {&kCalendarPath, "CalendarWeekStart", 40, &Settings::CalendarWeekStart, 6},  // an option added later
+        {&kCalendarPath, "CalendarWeekStart", 3, &Settings::CalendarWeekStart, 3},
         // Format indices and positions are kept as stored.
         {&kClockPath, "TimeIndex", 9, &Settings::TimeIndex, 9},
         {&kClockPath, "DateIndex", -2, &Settings::DateIndex, -2},
@@ -107,17 +109,14 @@ TEST(SettingsClamp, SizesSkinsAndTransparenciesAreHeldToTheirControls) {
 
 // Cut at 4,096 characters, never inside one.
 TEST(SettingsClamp, LongStringIsCut) {
-    const auto repeat = [](std::string_view piece, std::size_t times) {
-        std::string out;
-        while (times--) out += piece;
-        return out;
-    };
+    std::string cyrillic;  // two bytes a character
+    while (cyrillic.size() < 2 * 5000) cyrillic += "Ж";
     const struct {
         std::string stored;
         std::string kept;
     } cases[] = {
         {std::string(100 * 1024, 'x'), std::string(4096, 'x')},
-        {repeat("Ж", 5000), repeat("Ж", 4096)},
+        {cyrillic, cyrillic.substr(0, 2 * 4096)},
         {std::string(4095, 'x') + "\U0001F386!", std::string(4095, 'x') + "\U0001F386"},  // a pair is one
         {std::string(4095, 'x') + "e\u0301", std::string(4095, 'x')},  // the accent stays with its letter
     };

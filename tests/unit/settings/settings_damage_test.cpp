@@ -154,6 +154,17 @@ TEST(StoreDamage, UnusableListShowsFirstRunEntriesAndAddStoresThemAll) {
     }
 }
 
+// The value names an error box quotes, a line each.
+std::vector<std::string> NamesInBox(const std::string& box) {
+    std::vector<std::string> names;
+    std::istringstream lines(box);
+    for (std::string line; std::getline(lines, line);) {
+        const auto open = line.find('\'');
+        names.push_back(line.substr(open + 1, line.rfind('\'') - open - 1));
+    }
+    return names;
+}
+
 // A first run whose writes fail is reported; the user's own later writes
 // complete it and mark the start, and no later start overwrites them.
 TEST(StoreDamage, FirstRunWhoseWritesFailIsCompletedWithoutLosingTheUsersSettings) {
@@ -168,17 +179,14 @@ TEST(StoreDamage, FirstRunWhoseWritesFailIsCompletedWithoutLosingTheUsersSetting
         {"key not created", [](MemoryStore& s) { s.FailCreate(kCalendarPath); }, 16, false},
     };
     for (const Case& c : cases) {
-        SettingsWindowRig first;
-        c.fail(first.store);
-        first.form.FormCreate();
+        Start first(MemoryStore{}, c.fail);
         ASSERT_TRUE(first.form.FirstRun()) << c.label;
         std::size_t lines = 0;
-        for (const std::string& call : first.host.calls)
-            if (call.starts_with("error:")) lines += 1 + static_cast<std::size_t>(std::count(call.begin(), call.end(), '\n'));
+        for (const std::string& box : first.Errors()) lines += NamesInBox(box).size();
         EXPECT_EQ(lines, c.errorLines) << c.label;
         EXPECT_NE(StoredDword(first.store, kRootPath, "Start_1"), 1) << c.label;
 
-        if (c.markedBySave) first.store.ClearFailures();
+        if (!c.markedBySave) c.fail(first.store);
         first.settings.ClockSize = 20;
         first.controls().Press("Button1");  // Save
         EXPECT_EQ(StoredDword(first.store, kRootPath, "Start_1") == 1, c.markedBySave) << c.label;
@@ -200,17 +208,6 @@ std::string KeyOfValue(const std::string& name) {
     for (const SettingEntry& entry : SettingsSchema())
         if (entry.name == name) return GroupPath(entry.group);
     return kCountTitlePath;  // the entries
-}
-
-// The value names an error box quotes, a line each.
-std::vector<std::string> NamesInBox(const std::string& box) {
-    std::vector<std::string> names;
-    std::istringstream lines(box);
-    for (std::string line; std::getline(lines, line);) {
-        const auto open = line.find('\'');
-        names.push_back(line.substr(open + 1, line.rfind('\'') - open - 1));
-    }
-    return names;
 }
 
 // Damages a full custom store at random (values deleted, retyped, resized;
@@ -364,10 +361,10 @@ TEST(StoreFaults, RandomFailuresAndStopsNeverLoseOrMixAnEntry) {
         std::map<std::string, std::pair<double, double>> events = {
             {"Christmas Countdown", {46381.0, 0.0}}, {"New Year Countdown", {46388.0, 0.0}}};
         for (int i = 0; i < 3; ++i) events[kTitles[i]] = {46500.0 + 100 * i, 0.25 * (i + 1)};
-        std::set<std::string> mustStay;     // stored as far as the user was told
-        std::set<std::string> deleted;      // deletions that reported nothing
-        std::set<std::pair<std::string, std::string>> changed;  // by the user, or shown as unreadable
+        std::set<std::string> mustStay;  // stored as far as the user was told
         if (!fresh) mustStay = {kTitles[0], kTitles[1], kTitles[2]};
+        std::set<std::string> deleted;   // deletions that reported nothing
+        std::set<std::pair<std::string, std::string>> changed;  // by the user, or shown as unreadable
         int added = 0;
 
         const auto faultFor = [&]() -> std::function<void(MemoryStore&)> {
@@ -377,34 +374,6 @@ TEST(StoreFaults, RandomFailuresAndStopsNeverLoseOrMixAnEntry) {
                 default: return [n = pick(30)](MemoryStore& s) { s.StopAfterWrites(static_cast<std::size_t>(n)); };
             }
         };
-        const auto checkStored = [&](const MemoryStore& current, const std::string& at) {
-            Settings reloaded;
-            MemoryStore copy = current;
-            const LoadResult load = LoadInto(copy, reloaded);
-            const std::vector<std::string> titles = Titles(reloaded);
-            for (const std::string& title : mustStay)
-                EXPECT_NE(std::find(titles.begin(), titles.end(), title), titles.end()) << at << ": " << title << " lost";
-            std::set<std::string> distinct;
-            for (int i = 0; i < reloaded.CountMax; ++i) {
-                const CountEntry& entry = reloaded.CountList.at(i);
-                const auto event = events.find(entry.title);
-                ASSERT_NE(event, events.end()) << at << ": '" << entry.title << "' never seen";
-                EXPECT_FALSE(deleted.contains(entry.title)) << at << ": " << entry.title << " deleted";
-                EXPECT_TRUE(distinct.insert(entry.title).second) << at << ": " << entry.title << " twice";
-                if (entry.date != event->second.first || entry.time != event->second.second) {
-                    EXPECT_TRUE(load.error) << at << ": " << entry.title << " mixed without a box";
-                }
-            }
-            if (fresh) return;
-            const StoreSnapshot now = Snapshot(current);
-            for (const auto& [where, value] : customValues) {
-                if (where.first == kCountTitlePath || where.first == kRootPath || changed.contains(where)) continue;
-                const auto found = now.find(where);
-                ASSERT_NE(found, now.end()) << at << ": " << where.second << " lost";
-                EXPECT_EQ(found->second, value) << at << ": " << where.second << " altered";
-            }
-        };
-
         for (int run = 0; run < 4; ++run) {
             const std::string trace = "seed " + std::to_string(seed) + ", run " + std::to_string(run);
             Start start(store, faultFor());
@@ -459,16 +428,37 @@ TEST(StoreFaults, RandomFailuresAndStopsNeverLoseOrMixAnEntry) {
                     mustStay.erase(*gone);
                     if (clean) deleted.insert(*gone);
                 }
+                Settings reloaded;
+                MemoryStore copy = start.store;
+                const LoadResult load = LoadInto(copy, reloaded);
+                const std::vector<std::string> titles = Titles(reloaded);
                 if (clean && !boxedAtStart && (what == "Add" || what == "Delete")) {
                     const std::vector<std::string> shown = Titles(start.settings);
+                    EXPECT_EQ(titles, shown) << at << ": the list shown is not the list stored";
                     mustStay.insert(shown.begin(), shown.end());
-                    Settings reloaded;
-                    MemoryStore copy = start.store;
-                    LoadInto(copy, reloaded);
-                    EXPECT_EQ(Titles(reloaded), shown) << at << ": the list shown is not the list stored";
                 }
-                checkStored(start.store, at);
-                if (HasFatalFailure()) return;
+                for (const std::string& title : mustStay)
+                    EXPECT_NE(std::find(titles.begin(), titles.end(), title), titles.end())
+                        << at << ": " << title << " lost";
+                std::set<std::string> distinct;
+                for (int i = 0; i < reloaded.CountMax; ++i) {
+                    const CountEntry& entry = reloaded.CountList.at(i);
+                    const auto event = events.find(entry.title);
+                    ASSERT_NE(event, events.end()) << at << ": '" << entry.title << "' never seen";
+                    EXPECT_FALSE(deleted.contains(entry.title)) << at << ": " << entry.title << " deleted";
+                    EXPECT_TRUE(distinct.insert(entry.title).second) << at << ": " << entry.title << " twice";
+                    if (entry.date != event->second.first || entry.time != event->second.second) {
+                        EXPECT_TRUE(load.error) << at << ": " << entry.title << " mixed without a box";
+                    }
+                }
+                if (fresh) continue;
+                const StoreSnapshot now = Snapshot(start.store);
+                for (const auto& [where, value] : customValues) {
+                    if (where.first == kCountTitlePath || where.first == kRootPath || changed.contains(where)) continue;
+                    const auto found = now.find(where);
+                    ASSERT_NE(found, now.end()) << at << ": " << where.second << " lost";
+                    EXPECT_EQ(found->second, value) << at << ": " << where.second << " altered";
+                }
             }
             store = start.store;
         }

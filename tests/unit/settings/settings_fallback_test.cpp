@@ -58,36 +58,29 @@ TEST(SettingsFallback, EveryFailingValueIsReportedInLoadOrder) {
 // An entry whose date cannot be read stays in the list, counting to a
 // fallback date, and Save leaves its stored values as they are.
 TEST(SettingsFallback, EntryWithAnUnreadableDateStaysAndKeepsItsStoredValues) {
-    struct Case {
-        const char* label;
-        std::function<void(MemoryStore&)> damage;
-        std::string error;
+    const std::pair<std::optional<StoredValue>, std::string> cases[] = {
+        {std::nullopt, "Failed to get data for 'CountDate0'"},  // missing
+        {StoredValue{ValueType{11}, std::vector<std::uint8_t>(8, 1)}, "Invalid data type for 'CountDate0'"},
     };
-    const Case cases[] = {
-        {"date missing", [](MemoryStore& s) { s.Remove(kCountTitlePath, "CountDate0"); },
-         "Failed to get data for 'CountDate0'"},
-        {"date of another type",
-         [](MemoryStore& s) { s.Put(kCountTitlePath, "CountDate0", {ValueType{11}, std::vector<std::uint8_t>(8, 1)}); },
-         "Invalid data type for 'CountDate0'"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [stored, error] : cases) {
         MemoryStore store = CustomStore();
-        c.damage(store);
+        if (stored) store.Put(kCountTitlePath, "CountDate0", *stored);
+        else store.Remove(kCountTitlePath, "CountDate0");
         const StoreSnapshot before = Snapshot(store);
         Settings settings;
         LoadResult load = LoadInto(store, settings);
-        EXPECT_EQ(load.error, c.error) << c.label;
-        ASSERT_EQ(settings.CountMax, 3) << c.label;
-        EXPECT_EQ(settings.CountList[0].title, "Exam") << c.label;
-        EXPECT_EQ(settings.CountList[0].date, 46023.0) << c.label;  // 1 January 2026
-        EXPECT_EQ(settings.CountList[0].time, 0.25) << c.label;
-        EXPECT_EQ(settings.SelectedEntry().title, "Party") << c.label;
+        EXPECT_EQ(load.error, error);
+        ASSERT_EQ(settings.CountMax, 3) << error;
+        EXPECT_EQ(settings.CountList[0].title, "Exam") << error;
+        EXPECT_EQ(settings.CountList[0].date, 46023.0) << error;  // 1 January 2026
+        EXPECT_EQ(settings.CountList[0].time, 0.25) << error;
+        EXPECT_EQ(settings.SelectedEntry().title, "Party") << error;
 
-        ASSERT_FALSE(Save(store, settings, settings.CountIndex)) << c.label;
+        ASSERT_FALSE(Save(store, settings, settings.CountIndex)) << error;
         StoreSnapshot after = Snapshot(store);
         for (const auto& [where, value] : before)
             if (where.first == kCountTitlePath) {
-                EXPECT_EQ(after[where], value) << c.label << " " << where.second;
+                EXPECT_EQ(after[where], value) << error << " " << where.second;
             }
     }
 }

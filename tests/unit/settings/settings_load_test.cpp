@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/setting_io.h"
 #include "store_test_support.h"
 
 namespace zentrova {
@@ -146,23 +145,6 @@ TEST(SettingsLoad, StartZeroIsFirstRunAndAMissingValueTakesItsFirstRunValue) {
     EXPECT_EQ(settings.ClockSize, 6);
     EXPECT_EQ(settings.ClockFont, "Tahoma");
     EXPECT_FALSE(FirstRunDefaultsStored(settings));
-}
-
-// An option of a later version, absent from a store that an earlier one
-// wrote, loads its first-run value without a report; once present it is read.
-TEST(SettingsLoad, OptionAddedLaterLoadsSilentlyWhenAbsent) {
-    const SettingEntry option{SettingsGroup::Clock, "ClockLaterOption", ValueKind::Integer, &Settings::ClockSize, 7,
-                              IntRange{0, 9}, true};
-    MemoryStore store = FirstRunStore();
-    for (auto [stored, expected] : {std::pair<std::optional<int>, int>{std::nullopt, 7}, {3, 3}, {40, 9}}) {
-        if (stored) store.PutDword(kClockPath, "ClockLaterOption", *stored);
-        auto key = store.OpenExisting(kClockPath);
-        Settings settings;
-        StoreProblems problems;
-        EXPECT_TRUE(LoadSetting(*key, option, settings, FirstRunContext{}, problems));
-        EXPECT_EQ(settings.ClockSize, expected);
-        EXPECT_EQ(problems.Count(), 0u);
-    }
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 
 #include "settings/memory_store.h"
 #include "settings/overloaded.h"
-#include "settings/setting_io.h"
 #include "settings/settings_schema.h"
 #include "settings/settings_store.h"
 #include "settings/value_codec.h"
@@ -154,18 +153,12 @@ inline StoreSnapshot Snapshot(const MemoryStore& store) {
 }
 
 // The options a store written before them lacks, as the next write of
-// their keys stores them: their first values.
+// their keys stores them: as a first run stores them.
 inline void AddOptionsAddedLater(StoreSnapshot& expected) {
+    const StoreSnapshot firstRun = Snapshot(FirstRunStore());
     for (const SettingEntry& entry : SettingsSchema()) {
-        if (!entry.addedLater || expected.count({GroupPath(entry.group), std::string(entry.name)})) continue;
-        Settings fresh;
-        ApplyFirstRunValue(entry, fresh, Context2026());
-        MemoryStore written;
-        auto key = written.Create(GroupPath(entry.group));
-        WriteSetting(*key, entry, fresh);
-        key->Close();
-        const StoredValue value = *written.Get(GroupPath(entry.group), std::string(entry.name));
-        expected[{GroupPath(entry.group), std::string(entry.name)}] = {value.type, value.data};
+        const std::pair<std::string, std::string> where{GroupPath(entry.group), std::string(entry.name)};
+        if (entry.addedLater) expected.try_emplace(where, firstRun.at(where));
     }
 }
 
