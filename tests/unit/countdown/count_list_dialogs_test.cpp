@@ -60,21 +60,33 @@ struct ListRig : SettingsWindowRig {
     }
 };
 
+// The dialog does not block the settings window: whatever is selected when
+// OK is pressed, it deletes the entry it names, and the selected entry stays
+// selected.
 TEST(DeleteDialog, RemovesTheSelectedEntryAndSelectsTheOneBefore) {
     struct Case {
         int selected;
         std::vector<std::string> left;
         int selectedAfter;
+        int chosenAfterOpening = -1;
     };
     const Case cases[] = {
-        {1, {"Alpha", "Gamma"}, 0},
-        {0, {"Beta", "Gamma"}, 0},
-        {2, {"Alpha", "Beta"}, 1},
+        {1, {"Alpha", "Gamma"}, 0},    {0, {"Beta", "Gamma"}, 0},
+        {2, {"Alpha", "Beta"}, 1},     {1, {"Alpha", "Gamma"}, 1, 2},
+        {1, {"Alpha", "Gamma"}, 0, 0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.selected << " then " << c.chosenAfterOpening);
         ListRig rig({"Alpha", "Beta", "Gamma"}, c.selected);
-        rig.Delete();
-        EXPECT_EQ(rig.Titles(), c.left) << c.selected;
+        rig.controls().Press("Button6");
+        const std::string named = rig.settings.CountList[c.selected].title;
+        EXPECT_EQ(rig.dialogs.deletes.back().view.text, "Selected \"" + named + " \"");
+        if (c.chosenAfterOpening >= 0) {
+            rig.titleList().UserChoose(c.chosenAfterOpening);
+            rig.displays.calls.clear();
+        }
+        rig.dialogs.deletes.back().dialog->OKBtnClick();
+        EXPECT_EQ(rig.Titles(), c.left);
         EXPECT_EQ(rig.settings.CountIndex, c.selectedAfter);
         EXPECT_EQ(rig.settings.CountMax, 2);
         EXPECT_EQ(rig.settings.CountText, c.left[c.selectedAfter]);
@@ -112,35 +124,6 @@ TEST(DeleteDialog, ASingleEntryStaysAndTheStoreLosesIndexOne) {
     EXPECT_EQ(rig.Titles(), (std::vector<std::string>{"Alpha"}));
     EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountMax"), 1);
     EXPECT_EQ(rig.StoredTitles(), (std::vector<std::string>{"Alpha"}));
-}
-
-// The dialog does not block the settings window: whatever is selected when
-// OK is pressed, it deletes the entry it names, and the selected entry stays
-// selected.
-TEST(DeleteDialog, DeletesTheEntryItNamesAfterTheSelectionChanged) {
-    struct Case {
-        int chosenAfterOpening;
-        std::vector<std::string> left;
-        std::string selectedAfter;
-    };
-    const Case cases[] = {
-        {2, {"Alpha", "Gamma"}, "Gamma"},
-        {0, {"Alpha", "Gamma"}, "Alpha"},
-    };
-    for (const Case& c : cases) {
-        ListRig rig({"Alpha", "Beta", "Gamma"}, 1);
-        rig.controls().Press("Button6");
-        auto& dialog = rig.dialogs.deletes.back();
-        EXPECT_EQ(dialog.view.text, "Selected \"Beta \"");
-        rig.titleList().UserChoose(c.chosenAfterOpening);
-        dialog.dialog->OKBtnClick();
-        EXPECT_EQ(rig.Titles(), c.left) << c.chosenAfterOpening;
-        EXPECT_EQ(rig.settings.CountText, c.selectedAfter);
-        EXPECT_EQ(rig.titleList().Items().size(), 2u);
-        EXPECT_EQ(rig.titleList().SelectedIndex(), rig.settings.CountIndex);
-        EXPECT_EQ(rig.StoredTitles(), c.left);
-        EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountIndex"), rig.settings.CountIndex);
-    }
 }
 
 // Beta moved up when Alpha went; the first dialog still finds it. A second
