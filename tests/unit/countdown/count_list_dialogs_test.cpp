@@ -199,13 +199,18 @@ TEST(AddDialog, StartsAtTheNextWholeHourWithAnEmptyTitle) {
     }
 }
 
+// "Every year" is stored beside the entry, kept when a delete rewrites the
+// list, and read back; a store written before it existed reads as once.
 TEST(AddDialog, AppendsDeltaSelectsItWritesItAndPointsTheCountdownAtIt) {
     ListRig rig({"Alpha", "Beta"}, 0);
+    EXPECT_FALSE(rig.settings.CountList[1].yearly);
+    for (const std::string& call : rig.host.calls) EXPECT_FALSE(call.starts_with("error:")) << call;
     rig.controls().Press("Button5");
     auto& add = rig.dialogs.adds.back();
     add.view.title = "Delta";
     add.view.date = {2027, 3, 14};
     add.view.time = {9, 26, 53};
+    add.view.everyYear = true;
     add.dialog->OKBtnClick();
 
     // The added line reads like the others: title, date, time.
@@ -221,6 +226,7 @@ TEST(AddDialog, AppendsDeltaSelectsItWritesItAndPointsTheCountdownAtIt) {
                                         "CountMax"}));
     EXPECT_EQ(StoredDouble(rig.store, kCountTitlePath, "CountDate2"), EncodeDate(2027, 3, 14));
     EXPECT_EQ(StoredDouble(rig.store, kCountTitlePath, "CountTime2"), EncodeTime(9, 26, 53));
+    EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountYearly2"), 1);
     EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountMax"), 3);
     EXPECT_EQ(rig.displays.calls, (std::vector<std::string>{"rebuild countdown"}));
     EXPECT_TRUE(add.view.closed);
@@ -231,35 +237,16 @@ TEST(AddDialog, AppendsDeltaSelectsItWritesItAndPointsTheCountdownAtIt) {
     later.form.FormCreate();
     EXPECT_EQ(later.settings.CountText, "Delta");
     EXPECT_EQ(later.settings.CountMax, 3);
-}
+    EXPECT_TRUE(later.settings.CountList[2].yearly);
+    EXPECT_FALSE(later.settings.CountList[0].yearly);
 
-// "Every year" is stored beside the entry, kept when a delete rewrites the
-// list, and read back; a store written before it existed reads as once.
-TEST(AddDialog, EveryYearIsStoredKeptAndReadBack) {
-    ListRig rig({"Alpha", "Beta"}, 0);
-    EXPECT_FALSE(rig.settings.CountList[1].yearly);
-    for (const std::string& call : rig.host.calls) EXPECT_EQ(call.rfind("error:", 0), std::string::npos) << call;
-    rig.controls().Press("Button5");
-    auto& add = rig.dialogs.adds.back();
-    add.view.title = "Birthday";
-    add.view.everyYear = true;
-    add.dialog->OKBtnClick();
-    EXPECT_TRUE(rig.settings.CountList[2].yearly);
-    EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountYearly2"), 1);
-
+    // Alpha goes: Delta moves down with its flag, and Beta, stored before
+    // events could repeat, moves as it was stored.
     rig.titleList().UserChoose(0);
-    rig.Delete();  // Alpha goes; Birthday moves to index 1
+    rig.Delete();
     EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountYearly1"), 1);
-    // Beta was stored before events could repeat and moves as it was stored.
     EXPECT_FALSE(rig.store.Get(kCountTitlePath, "CountYearly0"));
     EXPECT_FALSE(rig.store.Get(kCountTitlePath, "CountYearly2"));
-
-    SettingsWindowRig later;
-    later.store = rig.store;
-    later.form.FormCreate();
-    EXPECT_EQ(later.settings.CountList[1].title, "Birthday");
-    EXPECT_TRUE(later.settings.CountList[1].yearly);
-    EXPECT_FALSE(later.settings.CountList[0].yearly);
 }
 
 TEST(AddDialog, AnEmptyTitleAndAPastDateAreAccepted) {
