@@ -214,6 +214,28 @@ TEST_F(CountdownWindowTest, ALongTitleStaysOnOneLineEndingWithAnEllipsis) {
     Window().CountForm();
     Window().OnTimer();
     EXPECT_EQ(Texts(surface.frames.back()).front(), "New Year 2027");
+
+    // The title's two ends lie on the plate where it is at least half opaque
+    // along the title's middle row, which on an oval is far narrower.
+    settings.CountText = "Grandma's 80th birthday party at the lake house";
+    for (bool oval : {false, true}) {
+        settings.CountRectOval = oval;
+        Window().CountForm();
+        const FacePlanes& planes = Window().Planes();
+        const CountdownLayout layout = CountdownLayoutFor(Window().FaceSize(), oval);
+        const std::size_t row = static_cast<std::size_t>(layout.title.y + layout.title.height / 2) * planes.width;
+        int left = planes.width, right = -1;
+        for (int x = 0; x < planes.width; ++x) {
+            if (planes.alpha[row + x] < 128) continue;
+            left = std::min(left, x);
+            right = x;
+        }
+        const std::string& shown = Window().ShownTitle();
+        ASSERT_TRUE(shown.ends_with("...")) << oval;
+        const int shownWidth = static_cast<int>(shown.size()) * 22;
+        EXPECT_LE(shownWidth, right - left + 2) << oval;
+        EXPECT_GT(shownWidth + 22, (right - left + 2) * 0.9) << oval;  // and not cut much shorter
+    }
 }
 
 // Now is 8 December 2026 10:20:30. A passed event counts the time since it
@@ -232,30 +254,6 @@ TEST_F(CountdownWindowTest, APassedEventCountsUpMarkedAndAYearlyOneCountsToNextY
     EXPECT_FALSE(Window().Passed());
     EXPECT_EQ(Texts(surface.frames.back()).front(), "Exam");
     EXPECT_EQ(Numbers(surface.frames.back()), (std::vector<std::string>{"00", "11", "29", "22", "39", "30"}));
-}
-
-// The title's two ends lie on the plate where it is at least half opaque
-// along the title's middle row, which on an oval is far narrower than the face.
-TEST_F(CountdownWindowTest, ALongTitleFitsThePlatesOwnWidth) {
-    settings.CountText = "Grandma's 80th birthday party at the lake house";
-    for (bool oval : {false, true}) {
-        settings.CountRectOval = oval;
-        Window().FormCreate();
-        const FacePlanes& planes = Window().Planes();
-        const CountdownLayout layout = CountdownLayoutFor(Window().FaceSize(), oval);
-        const int row = static_cast<int>(layout.title.y + layout.title.height / 2);
-        int left = planes.width, right = -1;
-        for (int x = 0; x < planes.width; ++x) {
-            if (planes.alpha[static_cast<std::size_t>(row) * planes.width + x] < 128) continue;
-            left = std::min(left, x);
-            right = std::max(right, x);
-        }
-        const std::string& shown = Window().ShownTitle();
-        ASSERT_EQ(shown.substr(shown.size() - 3), "...") << oval;
-        const int shownWidth = static_cast<int>(shown.size()) * 22;  // 22 pixels a character
-        EXPECT_LE(shownWidth, right - left + 2) << oval;
-        EXPECT_GT(shownWidth + 22, (right - left + 2) * 0.9) << oval;  // and not cut much shorter
-    }
 }
 
 TEST_F(CountdownWindowTest, TheTextsFadeWithTheFace) {
