@@ -60,21 +60,33 @@ struct ListRig : SettingsWindowRig {
     }
 };
 
+// The dialog does not block the settings window: whatever is selected when
+// OK is pressed, it deletes the entry it names, and the selected entry stays
+// selected.
 TEST(DeleteDialog, RemovesTheSelectedEntryAndSelectsTheOneBefore) {
     struct Case {
         int selected;
         std::vector<std::string> left;
         int selectedAfter;
+        int chosenAfterOpening = -1;
     };
     const Case cases[] = {
-        {1, {"Alpha", "Gamma"}, 0},
-        {0, {"Beta", "Gamma"}, 0},
-        {2, {"Alpha", "Beta"}, 1},
+        {1, {"Alpha", "Gamma"}, 0},    {0, {"Beta", "Gamma"}, 0},
+        {2, {"Alpha", "Beta"}, 1},     {1, {"Alpha", "Gamma"}, 1, 2},
+        {1, {"Alpha", "Gamma"}, 0, 0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.selected << " then " << c.chosenAfterOpening);
         ListRig rig({"Alpha", "Beta", "Gamma"}, c.selected);
-        rig.Delete();
-        EXPECT_EQ(rig.Titles(), c.left) << c.selected;
+        rig.controls().Press("Button6");
+        const std::string named = rig.settings.CountList[c.selected].title;
+        EXPECT_EQ(rig.dialogs.deletes.back().view.text, "Selected \"" + named + " \"");
+        if (c.chosenAfterOpening >= 0) {
+            rig.titleList().UserChoose(c.chosenAfterOpening);
+            rig.displays.calls.clear();
+        }
+        rig.dialogs.deletes.back().dialog->OKBtnClick();
+        EXPECT_EQ(rig.Titles(), c.left);
         EXPECT_EQ(rig.settings.CountIndex, c.selectedAfter);
         EXPECT_EQ(rig.settings.CountMax, 2);
         EXPECT_EQ(rig.settings.CountText, c.left[c.selectedAfter]);
@@ -112,35 +124,6 @@ TEST(DeleteDialog, ASingleEntryStaysAndTheStoreLosesIndexOne) {
     EXPECT_EQ(rig.Titles(), (std::vector<std::string>{"Alpha"}));
     EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountMax"), 1);
     EXPECT_EQ(rig.StoredTitles(), (std::vector<std::string>{"Alpha"}));
-}
-
-// The dialog does not block the settings window: whatever is selected when
-// OK is pressed, it deletes the entry it names, and the selected entry stays
-// selected.
-TEST(DeleteDialog, DeletesTheEntryItNamesAfterTheSelectionChanged) {
-    struct Case {
-        int chosenAfterOpening;
-        std::vector<std::string> left;
-        std::string selectedAfter;
-    };
-    const Case cases[] = {
-        {2, {"Alpha", "Gamma"}, "Gamma"},
-        {0, {"Alpha", "Gamma"}, "Alpha"},
-    };
-    for (const Case& c : cases) {
-        ListRig rig({"Alpha", "Beta", "Gamma"}, 1);
-        rig.controls().Press("Button6");
-        auto& dialog = rig.dialogs.deletes.back();
-        EXPECT_EQ(dialog.view.text, "Selected \"Beta \"");
-        rig.titleList().UserChoose(c.chosenAfterOpening);
-        dialog.dialog->OKBtnClick();
-        EXPECT_EQ(rig.Titles(), c.left) << c.chosenAfterOpening;
-        EXPECT_EQ(rig.settings.CountText, c.selectedAfter);
-        EXPECT_EQ(rig.titleList().Items().size(), 2u);
-        EXPECT_EQ(rig.titleList().SelectedIndex(), rig.settings.CountIndex);
-        EXPECT_EQ(rig.StoredTitles(), c.left);
-        EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountIndex"), rig.settings.CountIndex);
-    }
 }
 
 // Beta moved up when Alpha went; the first dialog still finds it. A second
@@ -216,13 +199,18 @@ TEST(AddDialog, StartsAtTheNextWholeHourWithAnEmptyTitle) {
     }
 }
 
+// "Every year" is stored beside the entry, kept when a delete rewrites the
+// list, and read back; a store written before it existed reads as once.
 TEST(AddDialog, AppendsDeltaSelectsItWritesItAndPointsTheCountdownAtIt) {
     ListRig rig({"Alpha", "Beta"}, 0);
+    EXPECT_FALSE(rig.settings.CountList[1].yearly);
+    for (const std::string& call : rig.host.calls) EXPECT_FALSE(call.starts_with("error:")) << call;
     rig.controls().Press("Button5");
     auto& add = rig.dialogs.adds.back();
     add.view.title = "Delta";
     add.view.date = {2027, 3, 14};
     add.view.time = {9, 26, 53};
+    add.view.everyYear = true;
     add.dialog->OKBtnClick();
 
     // The added line reads like the others: title, date, time.
@@ -238,6 +226,7 @@ TEST(AddDialog, AppendsDeltaSelectsItWritesItAndPointsTheCountdownAtIt) {
                                         "CountMax"}));
     EXPECT_EQ(StoredDouble(rig.store, kCountTitlePath, "CountDate2"), EncodeDate(2027, 3, 14));
     EXPECT_EQ(StoredDouble(rig.store, kCountTitlePath, "CountTime2"), EncodeTime(9, 26, 53));
+    EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountYearly2"), 1);
     EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountMax"), 3);
     EXPECT_EQ(rig.displays.calls, (std::vector<std::string>{"rebuild countdown"}));
     EXPECT_TRUE(add.view.closed);
@@ -248,35 +237,16 @@ TEST(AddDialog, AppendsDeltaSelectsItWritesItAndPointsTheCountdownAtIt) {
     later.form.FormCreate();
     EXPECT_EQ(later.settings.CountText, "Delta");
     EXPECT_EQ(later.settings.CountMax, 3);
-}
+    EXPECT_TRUE(later.settings.CountList[2].yearly);
+    EXPECT_FALSE(later.settings.CountList[0].yearly);
 
-// "Every year" is stored beside the entry, kept when a delete rewrites the
-// list, and read back; a store written before it existed reads as once.
-TEST(AddDialog, EveryYearIsStoredKeptAndReadBack) {
-    ListRig rig({"Alpha", "Beta"}, 0);
-    EXPECT_FALSE(rig.settings.CountList[1].yearly);
-    for (const std::string& call : rig.host.calls) EXPECT_EQ(call.rfind("error:", 0), std::string::npos) << call;
-    rig.controls().Press("Button5");
-    auto& add = rig.dialogs.adds.back();
-    add.view.title = "Birthday";
-    add.view.everyYear = true;
-    add.dialog->OKBtnClick();
-    EXPECT_TRUE(rig.settings.CountList[2].yearly);
-    EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountYearly2"), 1);
-
+    // Alpha goes: Delta moves down with its flag, and Beta, stored before
+    // events could repeat, moves as it was stored.
     rig.titleList().UserChoose(0);
-    rig.Delete();  // Alpha goes; Birthday moves to index 1
+    rig.Delete();
     EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountYearly1"), 1);
-    // Beta was stored before events could repeat and moves as it was stored.
     EXPECT_FALSE(rig.store.Get(kCountTitlePath, "CountYearly0"));
     EXPECT_FALSE(rig.store.Get(kCountTitlePath, "CountYearly2"));
-
-    SettingsWindowRig later;
-    later.store = rig.store;
-    later.form.FormCreate();
-    EXPECT_EQ(later.settings.CountList[1].title, "Birthday");
-    EXPECT_TRUE(later.settings.CountList[1].yearly);
-    EXPECT_FALSE(later.settings.CountList[0].yearly);
 }
 
 TEST(AddDialog, AnEmptyTitleAndAPastDateAreAccepted) {

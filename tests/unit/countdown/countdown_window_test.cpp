@@ -10,30 +10,15 @@
 
 #include "countdown/countdown_face.h"
 #include "countdown/countdown_layout.h"
+#include "face/face_fakes.h"
 
 namespace zentrova {
 namespace {
 
-class RecordingSurface : public DisplaySurface {
+// Keeps every frame pushed, to read its texts back.
+class RecordingSurface : public testing::FakeSurface {
 public:
-    void SetClientSize(SizeI size) override { clientSize = size; }
-    PointI Position() const override { return position; }
-    int Dpi() const override { return 96; }
-    void MoveTo(PointI leftTop) override { position = leftTop; }
-    void SetVisible(bool value) override { visible = value; }
-    void StepAside(bool) override {}
     void Push(const Frame& frame) override { frames.push_back(frame); }
-    void ShowPopupMenu(PointI) override {}
-    void ScheduleTicks(int) override {}
-    void RestartTicks(int) override {}
-    void SetSpokenValue(const std::string& value) override { spokenValues.push_back(value); }
-    void Announce(const std::string& text) override { announcements.push_back(text); }
-
-    SizeI clientSize;
-    std::vector<std::string> spokenValues;
-    std::vector<std::string> announcements;
-    PointI position;
-    bool visible = false;
     std::vector<Frame> frames;
 };
 
@@ -48,38 +33,9 @@ public:
     int scale = 1;
 };
 
-class FixedDesktop : public Desktop {
-public:
-    std::span<const RectI> Monitors() const override { return {&screen_, 1}; }
-    PointI CursorPos() const override { return {}; }
-    void DisplayChanged() override {}
-
-private:
-    RectI screen_{0, 0, 1920, 1080};
-};
-
 class ZeroRandom : public RandomSource {
 public:
     int Next(int) override { return 0; }
-};
-
-class SettableTime : public TimeSource {
-public:
-    LocalTime Now() const override { return now; }
-    LocalTime UtcNow() const override { return now; }
-    LocalTime now{2026, 12, 8, 10, 20, 30, 0};
-};
-
-class IdleShell : public ShellActions {
-public:
-    void ShowSettingsWindow() override {}
-    void EndProgram() override {}
-};
-
-class CountingSink : public PositionSink {
-public:
-    void WritePosition() override { ++writes; }
-    int writes = 0;
 };
 
 SkinSet SolidSkins() {
@@ -112,6 +68,7 @@ std::vector<std::string> Numbers(const Frame& frame) {
 class CountdownWindowTest : public ::testing::Test {
 protected:
     CountdownWindowTest() {
+        time.now = {2026, 12, 8, 10, 20, 30, 0};
         settings.CountSize = 3;
         settings.CountSkin = 1;
         settings.CountFont = "Georgia";
@@ -132,22 +89,17 @@ protected:
         }
         return *window;
     }
-    void SetTime(int hour, int minute, int second) {
-        time.now.hour = hour;
-        time.now.minute = minute;
-        time.now.second = second;
-    }
 
     Settings settings;
     RecordingSurface surface;
     FamilyMeasurer measurer;
-    FixedDesktop desktop;
+    testing::FakeDesktop desktop;
     ZeroRandom random;
-    SettableTime time;
-    IdleShell shell;
+    testing::FakeTime time;
+    testing::FakeShell shell;
     SkinSet skins = SolidSkins();
     WorkingBitmaps bitmaps;
-    CountingSink sink;
+    testing::CountingSink sink;
     std::unique_ptr<TForm3> window;
 };
 
@@ -165,7 +117,7 @@ TEST_F(CountdownWindowTest, FrameCarriesTheFaceTheFontsAndTheSkinColour) {
     Window().FormCreate();
     const Frame& frame = surface.frames.back();
     const SizeI face = Window().FaceSize();
-    EXPECT_EQ(surface.clientSize, face);
+    EXPECT_EQ(surface.clientSizes.back(), face);
     EXPECT_EQ(frame.width, face.width);
     EXPECT_EQ(frame.height, face.height);
     EXPECT_EQ(frame.pixels.size(), static_cast<std::size_t>(face.width) * face.height);
@@ -185,7 +137,7 @@ TEST_F(CountdownWindowTest, RedrawsOncePerSecond) {
     Window().OnTimer();
     Window().OnTimer();
     EXPECT_EQ(surface.frames.size(), 2u);
-    SetTime(10, 20, 31);
+    time.Set(10, 20, 31);
     Window().OnTimer();
     Window().OnTimer();
     ASSERT_EQ(surface.frames.size(), 3u);
@@ -194,12 +146,12 @@ TEST_F(CountdownWindowTest, RedrawsOncePerSecond) {
 
 TEST_F(CountdownWindowTest, AtMidnightTheRedrawWaitsForTheNextSecond) {
     settings.CountShow = false;  // a hidden window goes on drawing
-    SetTime(0, 0, 0);
+    time.Set(0, 0, 0);
     Window().FormCreate();
     EXPECT_FALSE(surface.visible);
     Window().OnTimer();
     EXPECT_EQ(surface.frames.size(), 1u);
-    SetTime(0, 0, 1);
+    time.Set(0, 0, 1);
     Window().OnTimer();
     EXPECT_EQ(surface.frames.size(), 2u);
 }
@@ -222,14 +174,13 @@ TEST_F(CountdownWindowTest, NewSelectionIsDrawnAtTheNextTick) {
 TEST_F(CountdownWindowTest, SpeaksTheTimeLeftAndAnnouncesTheEventOnce) {
     settings.CountList[0] = {"New Year", EncodeDate(2026, 12, 8), EncodeTime(10, 21, 0)};
     Window().FormCreate();
-    Window().OnTimer();
-    ASSERT_EQ(surface.spokenValues, (std::vector<std::string>{"Shown title: 30 seconds"}));
-    SetTime(10, 20, 59);
+    Window().OnTimer();  // the same second: nothing new to say
+    time.Set(10, 20, 59);
     Window().OnTimer();
     EXPECT_TRUE(surface.announcements.empty());
-    SetTime(10, 21, 0);
+    time.Set(10, 21, 0);
     Window().OnTimer();
-    SetTime(10, 21, 1);
+    time.Set(10, 21, 1);
     Window().OnTimer();
     EXPECT_EQ(surface.spokenValues, (std::vector<std::string>{"Shown title: 30 seconds", "Shown title: 1 second",
                                                               "Shown title: now", "Shown title: 1 second ago"}));
@@ -238,7 +189,7 @@ TEST_F(CountdownWindowTest, SpeaksTheTimeLeftAndAnnouncesTheEventOnce) {
     // Another passed entry: nothing more to announce.
     settings.CountIndex = 1;
     Window().CountForm();
-    SetTime(10, 21, 2);
+    time.Set(10, 21, 2);
     Window().OnTimer();
     EXPECT_EQ(surface.announcements.size(), 1u);
 }
@@ -263,6 +214,28 @@ TEST_F(CountdownWindowTest, ALongTitleStaysOnOneLineEndingWithAnEllipsis) {
     Window().CountForm();
     Window().OnTimer();
     EXPECT_EQ(Texts(surface.frames.back()).front(), "New Year 2027");
+
+    // The title's two ends lie on the plate where it is at least half opaque
+    // along the title's middle row, which on an oval is far narrower.
+    settings.CountText = "Grandma's 80th birthday party at the lake house";
+    for (bool oval : {false, true}) {
+        settings.CountRectOval = oval;
+        Window().CountForm();
+        const FacePlanes& planes = Window().Planes();
+        const CountdownLayout layout = CountdownLayoutFor(Window().FaceSize(), oval);
+        const std::size_t row = static_cast<std::size_t>(layout.title.y + layout.title.height / 2) * planes.width;
+        int left = planes.width, right = -1;
+        for (int x = 0; x < planes.width; ++x) {
+            if (planes.alpha[row + x] < 128) continue;
+            left = std::min(left, x);
+            right = x;
+        }
+        const std::string& shown = Window().ShownTitle();
+        ASSERT_TRUE(shown.ends_with("...")) << oval;
+        const int shownWidth = static_cast<int>(shown.size()) * 22;
+        EXPECT_LE(shownWidth, right - left + 2) << oval;
+        EXPECT_GT(shownWidth + 22, (right - left + 2) * 0.9) << oval;  // and not cut much shorter
+    }
 }
 
 // Now is 8 December 2026 10:20:30. A passed event counts the time since it
@@ -281,30 +254,6 @@ TEST_F(CountdownWindowTest, APassedEventCountsUpMarkedAndAYearlyOneCountsToNextY
     EXPECT_FALSE(Window().Passed());
     EXPECT_EQ(Texts(surface.frames.back()).front(), "Exam");
     EXPECT_EQ(Numbers(surface.frames.back()), (std::vector<std::string>{"00", "11", "29", "22", "39", "30"}));
-}
-
-// The title's two ends lie on the plate where it is at least half opaque
-// along the title's middle row, which on an oval is far narrower than the face.
-TEST_F(CountdownWindowTest, ALongTitleFitsThePlatesOwnWidth) {
-    settings.CountText = "Grandma's 80th birthday party at the lake house";
-    for (bool oval : {false, true}) {
-        settings.CountRectOval = oval;
-        Window().FormCreate();
-        const FacePlanes& planes = Window().Planes();
-        const CountdownLayout layout = CountdownLayoutFor(Window().FaceSize(), oval);
-        const int row = static_cast<int>(layout.title.y + layout.title.height / 2);
-        int left = planes.width, right = -1;
-        for (int x = 0; x < planes.width; ++x) {
-            if (planes.alpha[static_cast<std::size_t>(row) * planes.width + x] < 128) continue;
-            left = std::min(left, x);
-            right = std::max(right, x);
-        }
-        const std::string& shown = Window().ShownTitle();
-        ASSERT_EQ(shown.substr(shown.size() - 3), "...") << oval;
-        const int shownWidth = static_cast<int>(shown.size()) * 22;  // 22 pixels a character
-        EXPECT_LE(shownWidth, right - left + 2) << oval;
-        EXPECT_GT(shownWidth + 22, (right - left + 2) * 0.9) << oval;  // and not cut much shorter
-    }
 }
 
 TEST_F(CountdownWindowTest, TheTextsFadeWithTheFace) {

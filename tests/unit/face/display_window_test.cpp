@@ -308,12 +308,6 @@ TEST_F(DisplayWindowTest, ACatchUpRedrawsAtOnceAndRestartsTheTicks) {
     EXPECT_EQ(window.refreshes, 3);
 }
 
-}  // namespace
-}  // namespace zentrova
-
-namespace zentrova {
-namespace {
-
 TEST_F(DisplayWindowTest, TakesTheScaleOfItsMonitorAtPlacementAndRebuildsOnlyOnAChange) {
     services.surface.dpi = 144;
     services.random.Add({0, 100, 100});

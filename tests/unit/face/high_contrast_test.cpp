@@ -22,7 +22,7 @@ Frame SkinFrame() {
     return frame;
 }
 
-TEST(HighContrastTest, TextInTheTextColourOnAnOpaquePlateWithTheRingAsAMark) {
+TEST(HighContrastTest, TextInTheSchemesTextColourOnAnOpaquePlateWithTheRingAsAMark) {
     Frame frame = SkinFrame();
     const Frame composed = frame;
     ApplyHighContrast(frame, kBlackOnWhite);
@@ -35,17 +35,15 @@ TEST(HighContrastTest, TextInTheTextColourOnAnOpaquePlateWithTheRingAsAMark) {
     // What is drawn where stays the window's.
     EXPECT_EQ(frame.ops, composed.ops);
     EXPECT_EQ(frame.fonts, composed.fonts);
-}
 
-// A frame that draws nothing yet (empty pixels mean all transparent) still
-// gets its plate, in the scheme's own colours.
-TEST(HighContrastTest, AnEmptyFaceGetsAPlateInTheSchemesColours) {
-    Frame frame;
-    frame.width = 2;
-    frame.height = 1;
-    ApplyHighContrast(frame, {{255, 255, 0}, {0, 0, 0}});
-    EXPECT_EQ(frame.pixels, (std::vector<std::uint32_t>{0xFF000000u, 0xFF000000u}));
-    EXPECT_EQ(frame.textColor, (Rgb{255, 255, 0}));
+    // A frame that draws nothing yet (empty pixels mean all transparent)
+    // still gets its plate, in the scheme's own colours.
+    Frame empty;
+    empty.width = 2;
+    empty.height = 1;
+    ApplyHighContrast(empty, {{255, 255, 0}, {0, 0, 0}});
+    EXPECT_EQ(empty.pixels, (std::vector<std::uint32_t>{0xFF000000u, 0xFF000000u}));
+    EXPECT_EQ(empty.textColor, (Rgb{255, 255, 0}));
 }
 
 }  // namespace
