@@ -71,15 +71,28 @@ SettingsPages::SettingsPages(HWND window, DpiScale scale) : window_(window), sca
         SendMessageW(tabs_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
     }
     const RECT display = PageRect();
-    HWND previous = HWND_TOP;
+    HWND previous = tabs_;
     for (auto& page : pages_) {
         page = std::make_unique<SettingsPageWindow>(window_, display, router_);
-        // Above the tab control, which would otherwise paint over it, and in
-        // the tabs' order.
+        // After the tabs, which read first, and in the tabs' order.
         SetWindowPos(page->Handle(), previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         previous = page->Handle();
     }
+    CutTabsAroundPages();
     ShowPage(0);  // "Clock" in front
+}
+
+// The tab control lies above the pages in the Z order (the Tab order), so it
+// is cut to its tabs and frame: otherwise it would paint over the page.
+void SettingsPages::CutTabsAroundPages() {
+    const ControlPlace outer = ScaledPlace(kPagesPlace, scale_);
+    const RECT inner = PageRect();
+    UniqueRegion region(CreateRectRgn(0, 0, outer.width, outer.height));
+    const UniqueRegion hole(CreateRectRgn(inner.left - outer.left, inner.top - outer.top, inner.right - outer.left,
+                                          inner.bottom - outer.top));
+    CombineRgn(region.get(), region.get(), hole.get(), RGN_DIFF);
+    // The window owns the region once it has taken it.
+    if (SetWindowRgn(tabs_, region.get(), TRUE)) region.release();
 }
 
 // The pages' area inside the tab control, at the current scale.
@@ -134,6 +147,7 @@ void SettingsPages::Relayout(DpiScale scale) {
         MoveWindow(page->Handle(), display.left, display.top, display.right - display.left,
                    display.bottom - display.top, TRUE);
     }
+    CutTabsAroundPages();
     for (const PlacedControl& control : placed_) {
         PlaceChild(control.handle, ScaledPlace(control.design, scale_), font_.get());
     }

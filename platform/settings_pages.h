@@ -71,6 +71,7 @@ private:
     // come before it in reading order.
     void PlaceInTabOrder(zentrova::SettingsPage page, HWND handle, std::string_view name);
     RECT PageRect() const;
+    void CutTabsAroundPages();
 
     HWND window_;
     DpiScale scale_;

@@ -36,6 +36,7 @@ private:
 
 struct BitmapTraits { static void Free(HBITMAP h) { DeleteObject(h); } };
 struct FontTraits { static void Free(HFONT h) { DeleteObject(h); } };
+struct RegionTraits { static void Free(HRGN h) { DeleteObject(h); } };
 struct DcTraits { static void Free(HDC h) { DeleteDC(h); } };
 struct KeyTraits { static void Free(HKEY h) { RegCloseKey(h); } };
 struct IconTraits { static void Free(HICON h) { DestroyIcon(h); } };
@@ -45,6 +46,7 @@ struct WinEventHookTraits { static void Free(HWINEVENTHOOK h) { UnhookWinEvent(h
 
 using UniqueBitmap = UniqueHandle<HBITMAP, BitmapTraits>;
 using UniqueFont = UniqueHandle<HFONT, FontTraits>;
+using UniqueRegion = UniqueHandle<HRGN, RegionTraits>;
 using UniqueDc = UniqueHandle<HDC, DcTraits>;
 using UniqueKey = UniqueHandle<HKEY, KeyTraits>;
 using UniqueIcon = UniqueHandle<HICON, IconTraits>;

@@ -1,7 +1,9 @@
 // What a screen reader finds in the program, one line each (UTF-8):
 //   accessible_tree gadgets   "NAME|VALUE" of each display window's client
 //                             object, read through AccessibleObjectFromWindow
-//   accessible_tree tabs      for each settings page in order, "page N" and
+//   accessible_tree tabs      "window" and the settings window's own controls
+//                             in Z order ("pages" for the pages); then for
+//                             each settings page in order, "page N" and
 //                             then its controls in Z order (the Tab order)
 //                             as "CLASS|TEXT", and for a Tab stop
 //                             "CLASS|TEXT|NAME" with the name readers get
@@ -85,6 +87,12 @@ BOOL CALLBACK PrintGadget(HWND window, LPARAM) {
 HWND SettingsWindow() { return FindWindowW(nullptr, L"Zentrova Settings"); }
 
 void PrintTabs() {
+    std::string order = "window";
+    for (HWND child = GetWindow(SettingsWindow(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::string item = ClassOf(child) == "ZentrovaSettingsPage" ? "pages" : ClassOf(child) + "|" + TextOf(child);
+        if (!order.ends_with(" " + item)) order += " " + item;
+    }
+    std::printf("%s\n", order.c_str());
     int page = 0;
     for (HWND child = GetWindow(SettingsWindow(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (ClassOf(child) != "ZentrovaSettingsPage") continue;

@@ -34,6 +34,7 @@ e2e_expect_eq "$calendar" "$expected_calendar" "calendar object"
 tabs=$(probe tabs)
 echo "$tabs" > "$E2E_DIR/tabs.txt"
 expected_tabs=$(cat <<'TXT'
+window SysTabControl32| pages Button|Save Button|Cancel
 page 0
 Static|Size
 msctls_trackbar32||Size
