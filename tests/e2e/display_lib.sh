@@ -18,6 +18,7 @@ readonly ZD_SKIN9_TEXT="84,13,45"
 ZD_BENEATH_ID=""
 ZD_BENEATH_PID=""
 ZD_BENEATH_LOG=""
+ZD_WINDOW=""
 
 zd_face_expect() {
   [[ -x "${ZENTROVA_FACE_EXPECT:-}" ]] ||
@@ -67,6 +68,14 @@ zd_seed_by_first_start() {
   zd_close_by_tray "$pid"
 }
 
+# zd_start_showing CAPTION: starts the program and waits for that window's
+# first second's frame; the window's id is then in ZD_WINDOW.
+zd_start_showing() {
+  e2e_start_zentrova
+  ZD_WINDOW=$(e2e_wait_window "$1" 60)
+  sleep 1
+}
+
 # zd_settings_client_origin WINDOW_ID: the settings window's client area
 # (400 x 320) top left on the screen, from the frame Wine draws.
 zd_settings_client_origin() {
@@ -88,6 +97,17 @@ zd_reg_import() {
   cat >"$E2E_DIR/seed.reg"
   (cd "$E2E_DIR" && timeout 60 wine reg import seed.reg >/dev/null 2>&1) ||
     e2e_fail "could not import $E2E_DIR/seed.reg"
+}
+
+# zd_dwords KEY NAME=VALUE...: a REGEDIT4 section of HKCU\Software\Zentrova\KEY
+# holding those DWORDs (decimal, negative too); after a "REGEDIT4" line and
+# followed by more lines of that key if need be, for zd_reg_import.
+zd_dwords() {
+  local value
+  printf '\n[HKEY_CURRENT_USER\\Software\\Zentrova\\%s]\n' "$1"
+  for value in "${@:2}"; do
+    printf '"%s"=dword:%08x\n' "${value%%=*}" $((${value#*=} & 0xffffffff))
+  done
 }
 
 # zd_set_all_wandering: the next start sends all three display windows
@@ -185,6 +205,12 @@ zd_differing() {
   out=$(zd_face_expect compare "$@") || true
   [[ "$out" =~ ^checked\ [0-9]+\ pixels,\ ([0-9]+)\ differ ]] || e2e_fail "compare failed: $out"
   echo "${BASH_REMATCH[1]}"
+}
+
+# zd_geometries CAPTION...: "X Y W H" of each window, a line each.
+zd_geometries() {
+  local caption
+  for caption in "$@"; do e2e_window_geometry "$(e2e_wait_window "$caption" 5)"; done
 }
 
 # zd_expect_geometry ID "X Y W H" WHAT [TIMEOUT=5]: waits for the window to be

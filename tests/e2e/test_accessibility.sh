@@ -33,71 +33,21 @@ e2e_expect_eq "$calendar" "$expected_calendar" "calendar object"
 
 tabs=$(probe tabs)
 echo "$tabs" > "$E2E_DIR/tabs.txt"
-expected_tabs=$(cat <<'TXT'
-page 0
-Static|Size
-msctls_trackbar32||Size
-Static|Transparent
-msctls_trackbar32||Transparent
-Static|Skin
-msctls_trackbar32||Skin
-Static|Clock face
-Button|Tower|Tower
-Button|Oval|Oval
-Static|Time format
-ComboBox||Time format
-Static|Date format
-ComboBox||Date format
-Static|Font name
-ComboBox||Font name
-Button|Bold|Bold
-Button|Show date|Show date
-Button|Show clock|Show clock
-Button|Go clock|Go clock
-page 1
-Static|Size
-msctls_trackbar32||Size
-Static|Transparent
-msctls_trackbar32||Transparent
-Static|Skin
-msctls_trackbar32||Skin
-Static|Countdown face
-Button|Oval|Oval
-Static|Title
-ComboBox||Title
-Button|Add|Add
-Button|Delete|Delete
-Static|Font name
-ComboBox||Font name
-Button|Bold|Bold
-Button|Show countdown|Show countdown
-Button|Go countdown|Go countdown
-page 2
-Static|Size
-msctls_trackbar32||Size
-Static|Transparent
-msctls_trackbar32||Transparent
-Static|Skin
-msctls_trackbar32||Skin
-Static|Calendar face
-Button|Oval|Oval
-Static|Time format
-ComboBox||Time format
-Static|Week starts
-ComboBox||Week starts
-Static|Week numbers
-ComboBox||Week numbers
-Button|Mark countdown events|Mark countdown events
-Static|Font name
-ComboBox||Font name
-Button|Bold|Bold
-Button|Show calendar|Show calendar
-Button|Show time|Show time
-Button|Go calendar|Go calendar
-page 3
-Button|Hide over full-screen programs|Hide over full-screen programs
-Button|Start with Windows|Start with Windows
-TXT
+# A label and the list or slider it names; check boxes and buttons named by
+# their own captions; the three display pages open with the same sliders.
+labelled() { printf 'Static|%s\n%s||%s\n' "$2" "$1" "$2"; }
+lists() { for name in "$@"; do labelled ComboBox "$name"; done; }
+buttons() { for name in "$@"; do echo "Button|$name|$name"; done; }
+sliders() { for name in Size Transparent Skin; do labelled msctls_trackbar32 "$name"; done; }
+expected_tabs=$(
+  echo "page 0"; sliders; echo "Static|Clock face"; buttons Tower Oval
+  lists "Time format" "Date format" "Font name"; buttons Bold "Show date" "Show clock" "Go clock"
+  echo "page 1"; sliders; echo "Static|Countdown face"; buttons Oval; lists Title; buttons Add Delete
+  lists "Font name"; buttons Bold "Show countdown" "Go countdown"
+  echo "page 2"; sliders; echo "Static|Calendar face"; buttons Oval
+  lists "Time format" "Week starts" "Week numbers"; buttons "Mark countdown events"
+  lists "Font name"; buttons Bold "Show calendar" "Show time" "Go calendar"
+  echo "page 3"; buttons "Hide over full-screen programs" "Start with Windows"
 )
 # (Another process reads no list's text: lists show as "ComboBox||"; the
 # name after it is the one a reader gets.)

@@ -57,20 +57,16 @@ titles=("ქართული" "Новый год" "春节 🎆" "Ωmega Café"
 before=$(exported "$list_key" before.reg | entries)
 grep -q 'Count1"="\\u041d\\u043e\\u0432' <<<"$before" || e2e_fail "the import did not store the Cyrillic title: $before"
 
-e2e_start_zentrova
-pid=$E2E_PID
-count=$(e2e_wait_window Countdown 60)
+zd_start_showing Countdown
 e2e_wait_tray 30 >/dev/null
-sleep 1
-read -r _ _ w h <<<"$(e2e_window_geometry "$count")"
-zd_window_ppm "$count" face.ppm >/dev/null
+read -r _ _ w h <<<"$(e2e_window_geometry "$ZD_WINDOW")"
+zd_window_ppm "$ZD_WINDOW" face.ppm >/dev/null
 zd_expect_text "$E2E_DIR/face.ppm" 20 "the Georgian title, which Tahoma lacks," "$(zd_rect 0 0 "$w" $((h / 4)))"
 
 # The Title list holds each entry's line, its title as stored first.
 zd_tray_menu_choose 0
 settings=$(e2e_wait_window "Zentrova Settings" 10)
-read -r cx cy <<<"$(zd_settings_client_origin "$settings")"
-e2e_click $((cx + 100)) $((cy + 12))  # the "Countdown" tab
+zd_settings_click 100 12  # the "Countdown" tab
 sleep 0.5
 items=$(wide_text items "Zentrova Settings")
 for title in "${titles[@]}" $'A\xed\xa0\xbcZ'; do
@@ -78,21 +74,12 @@ for title in "${titles[@]}" $'A\xed\xa0\xbcZ'; do
 done
 e2e_screenshot settings.png "$settings" >/dev/null
 
-# click_button LEFT TOP WIDTH HEIGHT: clicks the settings page's button there.
-click_button() {
-  local x y bw bh
-  read -r x y bw bh <<<"$( (cd "$E2E_DIR" && timeout 60 wine "${ZENTROVA_WIN_BUILD_DIR}/control_rect.exe" \
-    "Zentrova Settings" Button "$@" 2>/dev/null) | tr -d '\r')"
-  [[ -n "$bh" ]] || e2e_fail "no button at $* on the settings page"
-  e2e_click $((x + bw / 2)) $((y + bh / 2))
-}
-
 # --- A Cyrillic title entered in the add dialog ------------------------------
 # Set with WM_SETTEXT through the probe, as a paste or an input method puts
 # text into the field: typing letters outside the X keyboard's layout with
 # xdotool is not relied on.
 typed="Дмитрий"
-click_button 85 146 60 25  # Add
+zd_settings_click 115 158  # Add
 e2e_wait_window Zentrova 10 >/dev/null
 sleep 0.3
 wide_text settext Zentrova Edit "$(hex "$typed")" >/dev/null || e2e_fail "could not set the add dialog's title"
@@ -104,7 +91,7 @@ grep -qx '"Count5"="\\u0414\\u043c\\u0438\\u0442\\u0440\\u0438\\u0439"' <<<"$add
 e2e_expect_eq "$(entries <<<"$added" | grep -vE '^"Count(Date|Time)?5"=')" "$before" "the other entries after Add"
 
 # --- Delete the new entry: the whole list is written again ------------------
-click_button 152 146 70 25  # Delete
+zd_settings_click 187 158  # Delete
 e2e_wait_window Zentrova 10 >/dev/null
 sleep 0.3
 e2e_key Return
@@ -112,21 +99,18 @@ e2e_wait_window_gone Zentrova 5
 e2e_expect_eq "$(exported "$list_key" deleted.reg | entries)" "$before" "the entries after Delete"
 zd_settings_click 352 297  # Cancel
 e2e_wait_window_gone "Zentrova Settings" 5
-zd_close_by_tray "$pid"
+zd_close_by_tray "$E2E_PID"
 
 # --- The Georgian title is drawn in a fallback family -----------------------
 # Tahoma has no Georgian; characters that no font has show as empty boxes.
 # Had the title been drawn in Tahoma, it would look like seven such boxes.
 e2e_reg_add "$list_key" Count0 REG_SZ "$(printf '\uE000%.0s' 1 2 3 4 5 6 7)"
-e2e_start_zentrova
-pid=$E2E_PID
-count=$(e2e_wait_window Countdown 60)
+zd_start_showing Countdown
 e2e_wait_tray 30 >/dev/null
-sleep 1
-zd_window_ppm "$count" boxes.ppm >/dev/null
+zd_window_ppm "$ZD_WINDOW" boxes.ppm >/dev/null
 changed=$(zd_differing "$E2E_DIR/face.ppm" "$E2E_DIR/boxes.ppm" 2 "$(zd_rect 0 0 "$w" $((h / 4)))")
 ((changed >= 30)) || e2e_fail "the Georgian title looks like the boxes of missing characters ($changed pixels differ)"
-zd_close_by_tray "$pid"
+zd_close_by_tray "$E2E_PID"
 
 # --- "Start with Windows" from a folder named in Cyrillic --------------------
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'

@@ -23,21 +23,16 @@ restart_wine() { WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1 || true;
 # that zone and label, started under the environment's TZ, shot and closed.
 clock_shot() {
   {
-    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Zentrova\\Clock]\n'
+    echo REGEDIT4
+    zd_dwords Clock TimeIndex=2 DateShow=1 ClockSky=0 DateIndex=12 ClockRectOval=0 ClockLeft=100 ClockTop=100 \
+      ClockGo=0 ClockShow=1
     printf '"ClockZone"="%s"\n"ClockZoneLabel"="%s"\n' "$2" "$3"
-    for value in TimeIndex=2 DateShow=1 ClockSky=0 DateIndex=12 ClockRectOval=0 ClockLeft=100 ClockTop=100 \
-      ClockGo=0 ClockShow=1; do
-      printf '"%s"=dword:%08x\n' "${value%%=*}" "${value#*=}"
-    done
   } | zd_reg_import
   restart_wine
-  e2e_start_zentrova
-  local pid=$E2E_PID clock
-  clock=$(e2e_wait_window "Tessarvelune" 60)
-  sleep 1
-  zd_window_ppm "$clock" "$1.ppm" >/dev/null
-  e2e_window_geometry "$clock" >"$E2E_DIR/$1.geometry"
-  zd_close_by_tray "$pid"
+  zd_start_showing "Tessarvelune"
+  zd_window_ppm "$ZD_WINDOW" "$1.ppm" >/dev/null
+  e2e_window_geometry "$ZD_WINDOW" >"$E2E_DIR/$1.geometry"
+  zd_close_by_tray "$E2E_PID"
 }
 
 # same_face A B: both shots have the same size and not one differing pixel.
@@ -78,21 +73,15 @@ PY
     "$(zd_double_hex "$event_value")" "$(zd_double_hex 0)"
   # The clock out of the way: a layered window beneath would show through
   # the calendar's gaps.
-  printf '\n[HKEY_CURRENT_USER\\Software\\Zentrova\\Clock]\n"ClockLeft"=dword:00000258\n"ClockTop"=dword:00000190\n'
-  printf '\n[HKEY_CURRENT_USER\\Software\\Zentrova\\Calendar]\n'
-  for value in CalendarSkin=9 CalendarSize=5 CalendarOval=0 CalendarTransparent=0 CalendarTimeShow=0 \
+  zd_dwords Clock ClockLeft=600 ClockTop=400
+  zd_dwords Calendar CalendarSkin=9 CalendarSize=5 CalendarOval=0 CalendarTransparent=0 CalendarTimeShow=0 \
     CalendarGo=0 CalendarShow=1 CalendarLeft=100 CalendarTop=100 CalendarWeekStart=0 CalendarWeekNumbers=1 \
-    CalendarEvents=1; do
-    printf '"%s"=dword:%08x\n' "${value%%=*}" "${value#*=}"
-  done
+    CalendarEvents=1
 } | zd_reg_import
-e2e_start_zentrova
-PID=$E2E_PID
-CAL=$(e2e_wait_window "Zentrova Calendar" 60)
-sleep 1
-read -r _ _ FW H <<<"$(e2e_window_geometry "$CAL")"
-zd_window_ppm "$CAL" calendar.ppm >/dev/null
-e2e_screenshot calendar.png "$CAL" >/dev/null
+zd_start_showing "Zentrova Calendar"
+read -r _ _ FW H <<<"$(e2e_window_geometry "$ZD_WINDOW")"
+zd_window_ppm "$ZD_WINDOW" calendar.ppm >/dev/null
+e2e_screenshot calendar.png "$ZD_WINDOW" >/dev/null
 
 # The grid's own width W (H = round(9 W / 8), C = round(W / 7)) and the week
 # column K = round(3 C / 4) left of it, then each cell's inner strips: the
@@ -156,7 +145,7 @@ done <"$E2E_DIR/cells.txt"
 ((event_bar >= 6)) || e2e_fail "the event's day $event_day shows no bar ($event_bar pixels)"
 ((other_bars <= 1)) || e2e_fail "a day without an event shows a bar ($other_bars pixels)"
 echo "ring on $best_day ($best, next $second); bar on $event_day: $event_bar pixels, elsewhere at most $other_bars"
-zd_close_by_tray "$PID"
+zd_close_by_tray "$E2E_PID"
 
 zd_stop_beneath
 e2e_pass
