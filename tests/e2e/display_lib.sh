@@ -18,7 +18,6 @@ readonly ZD_SKIN9_TEXT="84,13,45"
 ZD_BENEATH_ID=""
 ZD_BENEATH_PID=""
 ZD_BENEATH_LOG=""
-ZD_WINDOW=""
 
 zd_face_expect() {
   [[ -x "${ZENTROVA_FACE_EXPECT:-}" ]] ||
@@ -66,14 +65,6 @@ zd_seed_by_first_start() {
   e2e_wait_window "Tessarvelune" 60 >/dev/null
   e2e_wait_tray 30 >/dev/null
   zd_close_by_tray "$pid"
-}
-
-# zd_start_showing CAPTION: starts the program and waits for that window's
-# first second's frame; the window's id is then in ZD_WINDOW.
-zd_start_showing() {
-  e2e_start_zentrova
-  ZD_WINDOW=$(e2e_wait_window "$1" 60)
-  sleep 1
 }
 
 # zd_settings_client_origin WINDOW_ID: the settings window's client area

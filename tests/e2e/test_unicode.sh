@@ -37,6 +37,15 @@ PY
 # The list entries' lines alone, without CountIndex and CountMax.
 entries() { grep -E '^"Count(Date|Time)?[0-9]+"=' || true; }
 
+# face_shot NAME: starts the program and shoots the countdown's face.
+face_shot() {
+  e2e_start_zentrova
+  face=$(e2e_wait_window Countdown 60)
+  e2e_wait_tray 30 >/dev/null
+  sleep 1
+  zd_window_ppm "$face" "$1.ppm" >/dev/null
+}
+
 zd_seed_by_first_start
 
 # --- Titles imported as UTF-16 -------------------------------------------
@@ -57,10 +66,8 @@ titles=("ქართული" "Новый год" "春节 🎆" "Ωmega Café"
 before=$(exported "$list_key" before.reg | entries)
 grep -q 'Count1"="\\u041d\\u043e\\u0432' <<<"$before" || e2e_fail "the import did not store the Cyrillic title: $before"
 
-zd_start_showing Countdown
-e2e_wait_tray 30 >/dev/null
-read -r _ _ w h <<<"$(e2e_window_geometry "$ZD_WINDOW")"
-zd_window_ppm "$ZD_WINDOW" face.ppm >/dev/null
+face_shot face
+read -r _ _ w h <<<"$(e2e_window_geometry "$face")"
 zd_expect_text "$E2E_DIR/face.ppm" 20 "the Georgian title, which Tahoma lacks," "$(zd_rect 0 0 "$w" $((h / 4)))"
 
 # The Title list holds each entry's line, its title as stored first.
@@ -74,12 +81,21 @@ for title in "${titles[@]}" $'A\xed\xa0\xbcZ'; do
 done
 e2e_screenshot settings.png "$settings" >/dev/null
 
+# click_button LEFT TOP WIDTH HEIGHT: clicks the settings page's button there.
+click_button() {
+  local x y bw bh
+  read -r x y bw bh <<<"$( (cd "$E2E_DIR" && timeout 60 wine "${ZENTROVA_WIN_BUILD_DIR}/control_rect.exe" \
+    "Zentrova Settings" Button "$@" 2>/dev/null) | tr -d '\r')"
+  [[ -n "$bh" ]] || e2e_fail "no button at $* on the settings page"
+  e2e_click $((x + bw / 2)) $((y + bh / 2))
+}
+
 # --- A Cyrillic title entered in the add dialog ------------------------------
 # Set with WM_SETTEXT through the probe, as a paste or an input method puts
 # text into the field: typing letters outside the X keyboard's layout with
 # xdotool is not relied on.
 typed="Дмитрий"
-zd_settings_click 115 158  # Add
+click_button 85 146 60 25  # Add
 e2e_wait_window Zentrova 10 >/dev/null
 sleep 0.3
 wide_text settext Zentrova Edit "$(hex "$typed")" >/dev/null || e2e_fail "could not set the add dialog's title"
@@ -91,7 +107,7 @@ grep -qx '"Count5"="\\u0414\\u043c\\u0438\\u0442\\u0440\\u0438\\u0439"' <<<"$add
 e2e_expect_eq "$(entries <<<"$added" | grep -vE '^"Count(Date|Time)?5"=')" "$before" "the other entries after Add"
 
 # --- Delete the new entry: the whole list is written again ------------------
-zd_settings_click 187 158  # Delete
+click_button 152 146 70 25  # Delete
 e2e_wait_window Zentrova 10 >/dev/null
 sleep 0.3
 e2e_key Return
@@ -105,9 +121,7 @@ zd_close_by_tray "$E2E_PID"
 # Tahoma has no Georgian; characters that no font has show as empty boxes.
 # Had the title been drawn in Tahoma, it would look like seven such boxes.
 e2e_reg_add "$list_key" Count0 REG_SZ "$(printf '\uE000%.0s' 1 2 3 4 5 6 7)"
-zd_start_showing Countdown
-e2e_wait_tray 30 >/dev/null
-zd_window_ppm "$ZD_WINDOW" boxes.ppm >/dev/null
+face_shot boxes
 changed=$(zd_differing "$E2E_DIR/face.ppm" "$E2E_DIR/boxes.ppm" 2 "$(zd_rect 0 0 "$w" $((h / 4)))")
 ((changed >= 30)) || e2e_fail "the Georgian title looks like the boxes of missing characters ($changed pixels differ)"
 zd_close_by_tray "$E2E_PID"
@@ -128,11 +142,8 @@ command=$(exported "$run_key" run.reg | grep '^"Zentrova"=') || e2e_fail "no Run
 # The stored command is the quoted path; its file must exist.
 stored=$(python3 - "$command" "$WINEPREFIX" <<'PY'
 import os, sys
-line, prefix = sys.argv[1], sys.argv[2]
-value = line.split("=", 1)[1].encode().decode("unicode_escape").strip('"').replace('\\\\', '\\')
-path = value.strip('"')
-drive, rest = path[0].lower(), path[3:].replace("\\", "/")
-unix = os.path.join(prefix, "drive_c", rest) if drive == "c" else os.path.join("/", rest)
+path = sys.argv[1].split("=", 1)[1].encode().decode("unicode_escape").strip('"')
+unix = os.path.join(sys.argv[2], "drive_c" if path[0] in "cC" else "/", path[3:].replace("\\", "/"))
 print(("exists " if os.path.isfile(unix) else "missing ") + path)
 PY
 )
