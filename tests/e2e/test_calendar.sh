@@ -31,13 +31,10 @@ zd_seed_by_first_start
 # cal_run [NAME=VALUE...]: the calendar at $left,$top (skin 9, size 5,
 # rounded squares, no time, still, shown unless the values say otherwise).
 cal_run() {
-  local value
   {
-    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Zentrova\\Calendar]\n'
-    for value in CalendarSkin=9 CalendarSize=5 CalendarOval=0 CalendarTransparent=0 CalendarTimeShow=0 \
-      CalendarTimeIndex=3 CalendarGo=0 CalendarShow=1 "CalendarLeft=$left" "CalendarTop=$top" "$@"; do
-      printf '"%s"=dword:%08x\n' "${value%%=*}" "${value#*=}"
-    done
+    echo REGEDIT4
+    zd_dwords Calendar CalendarSkin=9 CalendarSize=5 CalendarOval=0 CalendarTransparent=0 CalendarTimeShow=0 \
+      CalendarTimeIndex=3 CalendarGo=0 CalendarShow=1 "CalendarLeft=$left" "CalendarTop=$top" "$@"
   } | zd_reg_import
   e2e_start_zentrova
   PID=$E2E_PID
