@@ -102,6 +102,17 @@ zd_reg_import() {
     e2e_fail "could not import $E2E_DIR/seed.reg"
 }
 
+# zd_dwords KEY NAME=VALUE...: a REGEDIT4 section of HKCU\Software\Zentrova\KEY
+# holding those DWORDs (decimal, negative too); after a "REGEDIT4" line and
+# followed by more lines of that key if need be, for zd_reg_import.
+zd_dwords() {
+  local value
+  printf '\n[HKEY_CURRENT_USER\\Software\\Zentrova\\%s]\n' "$1"
+  for value in "${@:2}"; do
+    printf '"%s"=dword:%08x\n' "${value%%=*}" $((${value#*=} & 0xffffffff))
+  done
+}
+
 # zd_set_all_wandering: the next start sends all three display windows
 # wandering.
 zd_set_all_wandering() {
@@ -197,6 +208,12 @@ zd_differing() {
   out=$(zd_face_expect compare "$@") || true
   [[ "$out" =~ ^checked\ [0-9]+\ pixels,\ ([0-9]+)\ differ ]] || e2e_fail "compare failed: $out"
   echo "${BASH_REMATCH[1]}"
+}
+
+# zd_geometries CAPTION...: "X Y W H" of each window, a line each.
+zd_geometries() {
+  local caption
+  for caption in "$@"; do e2e_window_geometry "$(e2e_wait_window "$caption" 5)"; done
 }
 
 # zd_expect_geometry ID "X Y W H" WHAT [TIMEOUT=5]: waits for the window to be

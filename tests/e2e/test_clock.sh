@@ -5,8 +5,11 @@
 # text height; the text drawn centred in the skin's text colour; the seconds
 # changing on screen and nothing else; the popup menu's "Settings" and
 # "Close"; Escape; a stored position left of the screen creeping back and
-# being saved; wandering, which moves the window and saves nothing; and
-# ClockShow 0 hiding the clock.
+# being saved; wandering, which moves the window and saves nothing; a clock
+# set to Tokyo with the label "Tokyo" on a machine on universal time showing
+# exactly what a clock on local time with the same label shows on a machine
+# in Tokyo, and not what the local clock shows; and ClockShow 0 hiding the
+# clock.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/display_lib.sh"
@@ -28,13 +31,7 @@ zd_seed_by_first_start
 clock_run() {
   local values=("TimeIndex=3" "DateShow=$1" "ClockSky=$2" "DateIndex=$3" "ClockRectOval=$4"
     "ClockLeft=$left" "ClockTop=$top" "ClockGo=0" "ClockShow=1" "${@:5}")
-  local value
-  {
-    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Zentrova\\Clock]\n'
-    for value in "${values[@]}"; do
-      printf '"%s"=dword:%08x\n' "${value%%=*}" $((${value#*=} & 0xffffffff))
-    done
-  } | zd_reg_import
+  { echo REGEDIT4; zd_dwords Clock "${values[@]}"; } | zd_reg_import
   e2e_start_zentrova
   PID=$E2E_PID
   CLOCK=$(e2e_wait_window "Tessarvelune" 60)
@@ -152,6 +149,33 @@ for band in 0 1 2; do
     "$(zd_rect 0 $((H * band / 3)) "$W" $((H * (band + 1) / 3)))"
 done
 zd_close_by_tray "$PID"
+
+# --- Another zone's time ----------------------------------------------------
+# zone_shot NAME ZONE LABEL: the one-line clock ("yyyy-mm-dd, hh:nn") with
+# that zone and label, started under the environment's TZ (Wine started
+# afresh, so that it reads the machine's zone again), shot and closed.
+zone_shot() {
+  printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Zentrova\\Clock]\n"ClockZone"="%s"\n"ClockZoneLabel"="%s"\n' \
+    "$2" "$3" | zd_reg_import
+  WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1 || true
+  clock_run 1 0 12 0 TimeIndex=2
+  zd_window_ppm "$CLOCK" "$1.ppm" >/dev/null
+  zd_close_by_tray "$PID"
+}
+# same_face A B: both shots have the same size and not one differing pixel.
+same_face() { cmp -s "$E2E_DIR/$1.ppm" "$E2E_DIR/$2.ppm"; }
+
+# Shots on either side of the reference, so that a minute turning between
+# two of them cannot fail the comparison.
+TZ=UTC zone_shot tokyo-before "Tokyo Standard Time" Tokyo
+TZ=Asia/Tokyo zone_shot reference "" Tokyo
+TZ=UTC zone_shot tokyo-after "Tokyo Standard Time" Tokyo
+same_face tokyo-before reference || same_face tokyo-after reference ||
+  e2e_fail "the Tokyo clock on universal time differs from a local clock in Tokyo"
+TZ=UTC zone_shot local "" Tokyo
+! same_face local reference || e2e_fail "the local clock on universal time shows Tokyo's time"
+read -r w h <<<"$(identify -format '%w %h' "$E2E_DIR/reference.ppm")"
+zd_expect_text "$E2E_DIR/reference.ppm" 150 "the labelled clock" "$(zd_rect 0 0 "$w" "$h")"
 
 # --- ClockShow 0 -----------------------------------------------------------
 clock_run_hidden() {

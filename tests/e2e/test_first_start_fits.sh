@@ -21,18 +21,13 @@ e2e_setup "first_start_fits_$size"
 readonly CAPTIONS=("Zentrova Settings" "Tessarvelune" "Countdown" "Zentrova Calendar")
 e2e_reg_add 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$dpi"
 e2e_start_zentrova
-pid=$E2E_PID
 e2e_wait_window "Zentrova Settings" 60 >/dev/null
 e2e_wait_tray 30 >/dev/null
 zd_wait_display_windows 60
 
-geometries() {
-  local caption
-  for caption in "${CAPTIONS[@]}"; do e2e_window_geometry "$(e2e_wait_window "$caption" 5)"; done
-}
-first=$(geometries)
+first=$(zd_geometries "${CAPTIONS[@]}")
 sleep 2
-e2e_expect_eq "$(geometries)" "$first" "$size: the windows after two seconds"
+e2e_expect_eq "$(zd_geometries "${CAPTIONS[@]}")" "$first" "$size: the windows after two seconds"
 echo "$size at $dpi DPI: ${first//$'\n'/; }"
 
 read -r sw sh <<<"${size/x/ }"
@@ -47,5 +42,5 @@ for i in "${!rects[@]}"; do
       e2e_fail "$size: ${CAPTIONS[$i]} ($x $y ${w}x$h) covers ${CAPTIONS[$j]} ($ox $oy ${ow}x$oh)"
   done
 done
-zd_close_by_tray "$pid"
+zd_close_by_tray "$E2E_PID"
 e2e_pass

@@ -12,26 +12,22 @@ readonly GADGETS=("Tessarvelune" "Countdown" "Zentrova Calendar")
 probe="${ZENTROVA_WIN_BUILD_DIR:-$(dirname "$ZENTROVA_EXE")}/cover_window.exe"
 [[ -f "$probe" ]] || e2e_fail "cover_window.exe not found beside the program (ZENTROVA_WIN_BUILD_DIR)"
 
-# wait_gadgets STATE TIMEOUT: until every display window is mapped (shown)
-# or none is (hidden); fails after TIMEOUT seconds.
+# wait_gadgets shown|hidden TIMEOUT: until every display window is mapped
+# (shown) or none is (hidden); fails after TIMEOUT seconds.
 wait_gadgets() {
-  local state=$1 deadline=$((SECONDS + $2)) caption all
-  while :; do
-    all=1
-    for caption in "${GADGETS[@]}"; do
-      if [[ $state == shown ]]; then e2e_window_visible "$caption" || all=0; else
-        ! e2e_window_visible "$caption" || all=0
-      fi
+  local deadline=$((SECONDS + $2)) caption
+  for caption in "${GADGETS[@]}"; do
+    until [[ "$(e2e_window_visible "$caption" && echo shown || echo hidden)" == "$1" ]]; do
+      ((SECONDS < deadline)) || e2e_fail "the display windows are not all $1 after $2 s"
+      sleep 0.2
     done
-    ((all)) && return 0
-    ((SECONDS < deadline)) || e2e_fail "the display windows are not all $state after $2 s"
-    sleep 0.2
   done
 }
 
-geometries() {
-  local caption
-  for caption in "${GADGETS[@]}"; do e2e_window_geometry "$(e2e_wait_window "$caption" 5)"; done
+start() {
+  e2e_start_zentrova
+  e2e_wait_tray 60 >/dev/null
+  zd_wait_display_windows 60
 }
 
 # cover MODE: starts the probe window and brings it to the front.
@@ -47,13 +43,11 @@ uncover() {
   e2e_wait_exit 20 "$COVER_PID" || e2e_fail "the probe window did not end"
 }
 
-e2e_start_zentrova
+start
 pid=$E2E_PID
-e2e_wait_tray 60 >/dev/null
-zd_wait_display_windows 60
 # A first start's windows may still be creeping onto the screen.
 sleep 3
-before=$(geometries)
+before=$(zd_geometries "${GADGETS[@]}")
 
 cover borderless
 wait_gadgets hidden 3
@@ -62,7 +56,7 @@ uncover
 # Back within a second of the probe's end (the timer's second and Wine's
 # round trips on a loaded machine allowed for).
 wait_gadgets shown 3
-e2e_expect_eq "$(geometries)" "$before" "positions after the full-screen window"
+e2e_expect_eq "$(zd_geometries "${GADGETS[@]}")" "$before" "positions after the full-screen window"
 
 cover maximised
 sleep 3
@@ -72,10 +66,8 @@ uncover
 # With the option off (stored, so the next start reads it) they stay.
 zd_close_by_tray "$pid"
 e2e_reg_add 'HKCU\Software\Zentrova\General' HideFullScreen REG_DWORD 0
-e2e_start_zentrova
+start
 pid=$E2E_PID
-e2e_wait_tray 60 >/dev/null
-zd_wait_display_windows 60
 cover borderless
 sleep 3
 wait_gadgets shown 1

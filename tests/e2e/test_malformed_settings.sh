@@ -184,18 +184,26 @@ e2e_reg_delete 'HKCU\Software\Zentrova'
     esac
   done
 } | zd_reg_import
+# save_and_expect WHAT [PATTERN=*]: Save in the settings window opened from
+# the tray, then Cancel, which brings the tray icon back; every custom value
+# whose "KEY NAME" matches PATTERN must then be stored as listed.
+save_and_expect() {
+  local line key name expected
+  e2e_tray_click 1
+  e2e_wait_window "Zentrova Settings" 10 >/dev/null
+  sleep 0.3
+  zd_settings_click 47 297 # Save
+  sleep 1
+  zd_settings_click 352 297 # Cancel
+  for line in "${custom[@]}"; do
+    read -r key name expected <<<"$line"
+    [[ "$key $name" == ${2:-*} ]] || continue
+    e2e_expect_eq "$(e2e_reg_query "HKCU\\Software\\Zentrova\\$key" "$name")" "$expected" "$name after Save$1"
+  done
+}
 start_expecting_box "ClockShow missing" "Failed to get data for 'ClockShow'"
-e2e_tray_click 1
-e2e_wait_window "Zentrova Settings" 10 >/dev/null
-sleep 0.3
-zd_settings_click 47 297 # Save
-sleep 1
-zd_settings_click 352 297 # Cancel: the tray icon comes back
+save_and_expect ""
 e2e_expect_eq "$(e2e_reg_query 'HKCU\Software\Zentrova\Clock' ClockShow)" "REG_DWORD 0x1" "ClockShow after Save"
-for line in "${custom[@]}"; do
-  read -r key name expected <<<"$line"
-  e2e_expect_eq "$(e2e_reg_query "HKCU\\Software\\Zentrova\\$key" "$name")" "$expected" "$name after Save"
-done
 stop_program
 
 # CountMax 0 over five entries of the user's: all five show, and Save keeps
@@ -209,17 +217,7 @@ custom+=("Countdown\CountTitle Count4 REG_SZ Event 4"
   "Countdown\CountTitle CountDate4 REG_BINARY $(upper_hex 47040)"
   "Countdown\CountTitle CountTime4 REG_BINARY $(upper_hex 0.5)")
 start_expecting_no_box "CountMax 0 over five entries"
-e2e_tray_click 1
-e2e_wait_window "Zentrova Settings" 10 >/dev/null
-sleep 0.3
-zd_settings_click 47 297 # Save
-sleep 1
-zd_settings_click 352 297 # Cancel
-for line in "${custom[@]}"; do
-  read -r key name expected <<<"$line"
-  [[ "$key" == *CountTitle && "$name" == Count[0-9DT]* ]] || continue
-  e2e_expect_eq "$(e2e_reg_query "HKCU\\Software\\Zentrova\\$key" "$name")" "$expected" "$name after Save over CountMax 0"
-done
+save_and_expect " over CountMax 0" "*CountTitle Count[0-9DT]*"
 e2e_expect_eq "$(e2e_reg_dword 'HKCU\Software\Zentrova\Countdown\CountTitle' CountMax)" 5 "CountMax after Save"
 stop_program
 

@@ -2,9 +2,12 @@
 # Start-up under Wine: the first start writes every default and shows the
 # settings window and the tray icon; a second copy ends at once; the tray
 # menu's "Close" ends the program; a later start keeps the settings hidden,
-# and a start while it runs hands over: the running copy shows its settings.
+# draws the texts of a stored font family the system lacks in the first-run
+# font and keeps the stored name; and a start while it runs hands over: the
+# running copy shows its settings.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/display_lib.sh"
 e2e_setup startup
 
 root='HKCU\Software\Zentrova'
@@ -113,14 +116,25 @@ e2e_screenshot tray-menu.png >/dev/null
 e2e_click "$x" "$y"
 e2e_wait_exit 30 "$first" || e2e_fail "tray Close did not end the program"
 
-# The next start runs normally and keeps the settings window hidden.
+# The next start runs normally and keeps the settings window hidden, here
+# with a font family the system lacks stored for the clock and the countdown.
+e2e_reg_add "$root\\Clock" ClockFont REG_SZ "No Such Family"
+e2e_reg_add "$root\\Countdown" CountFont REG_SZ "No Such Family"
 e2e_start_zentrova
 third=$E2E_PID
-e2e_wait_window "Tessarvelune" 60 >/dev/null
 e2e_wait_tray 30 >/dev/null
-sleep 1
+zd_wait_display_windows 60
 ! e2e_window_visible "Zentrova Settings" || e2e_fail "a later start showed the settings window"
 e2e_process_running "$third" || e2e_fail "the later start did not keep running"
+# Their texts are drawn all the same, on their plates, and the names stay.
+for caption in "Tessarvelune" "Countdown"; do
+  id=$(e2e_wait_window "$caption" 10)
+  read -r _ _ w h <<<"$(e2e_window_geometry "$id")"
+  zd_window_ppm "$id" "${caption,,}.ppm" >/dev/null
+  zd_expect_text "$E2E_DIR/${caption,,}.ppm" 100 "the $caption window with a missing font" "$(zd_rect 0 0 "$w" "$h")"
+done
+expect_value "$root\\Clock" ClockFont "REG_SZ No Such Family"
+expect_value "$root\\Countdown" CountFont "REG_SZ No Such Family"
 
 # Starting again while it runs: the new copy ends, and the running one shows
 # its settings window, in front, with its tray icon still there.

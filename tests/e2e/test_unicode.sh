@@ -37,6 +37,15 @@ PY
 # The list entries' lines alone, without CountIndex and CountMax.
 entries() { grep -E '^"Count(Date|Time)?[0-9]+"=' || true; }
 
+# face_shot NAME: starts the program and shoots the countdown's face.
+face_shot() {
+  e2e_start_zentrova
+  face=$(e2e_wait_window Countdown 60)
+  e2e_wait_tray 30 >/dev/null
+  sleep 1
+  zd_window_ppm "$face" "$1.ppm" >/dev/null
+}
+
 zd_seed_by_first_start
 
 # --- Titles imported as UTF-16 -------------------------------------------
@@ -57,20 +66,14 @@ titles=("ქართული" "Новый год" "春节 🎆" "Ωmega Café"
 before=$(exported "$list_key" before.reg | entries)
 grep -q 'Count1"="\\u041d\\u043e\\u0432' <<<"$before" || e2e_fail "the import did not store the Cyrillic title: $before"
 
-e2e_start_zentrova
-pid=$E2E_PID
-count=$(e2e_wait_window Countdown 60)
-e2e_wait_tray 30 >/dev/null
-sleep 1
-read -r _ _ w h <<<"$(e2e_window_geometry "$count")"
-zd_window_ppm "$count" face.ppm >/dev/null
+face_shot face
+read -r _ _ w h <<<"$(e2e_window_geometry "$face")"
 zd_expect_text "$E2E_DIR/face.ppm" 20 "the Georgian title, which Tahoma lacks," "$(zd_rect 0 0 "$w" $((h / 4)))"
 
 # The Title list holds each entry's line, its title as stored first.
 zd_tray_menu_choose 0
 settings=$(e2e_wait_window "Zentrova Settings" 10)
-read -r cx cy <<<"$(zd_settings_client_origin "$settings")"
-e2e_click $((cx + 100)) $((cy + 12))  # the "Countdown" tab
+zd_settings_click 100 12  # the "Countdown" tab
 sleep 0.5
 items=$(wide_text items "Zentrova Settings")
 for title in "${titles[@]}" $'A\xed\xa0\xbcZ'; do
@@ -112,21 +115,16 @@ e2e_wait_window_gone Zentrova 5
 e2e_expect_eq "$(exported "$list_key" deleted.reg | entries)" "$before" "the entries after Delete"
 zd_settings_click 352 297  # Cancel
 e2e_wait_window_gone "Zentrova Settings" 5
-zd_close_by_tray "$pid"
+zd_close_by_tray "$E2E_PID"
 
 # --- The Georgian title is drawn in a fallback family -----------------------
 # Tahoma has no Georgian; characters that no font has show as empty boxes.
 # Had the title been drawn in Tahoma, it would look like seven such boxes.
 e2e_reg_add "$list_key" Count0 REG_SZ "$(printf '\uE000%.0s' 1 2 3 4 5 6 7)"
-e2e_start_zentrova
-pid=$E2E_PID
-count=$(e2e_wait_window Countdown 60)
-e2e_wait_tray 30 >/dev/null
-sleep 1
-zd_window_ppm "$count" boxes.ppm >/dev/null
+face_shot boxes
 changed=$(zd_differing "$E2E_DIR/face.ppm" "$E2E_DIR/boxes.ppm" 2 "$(zd_rect 0 0 "$w" $((h / 4)))")
 ((changed >= 30)) || e2e_fail "the Georgian title looks like the boxes of missing characters ($changed pixels differ)"
-zd_close_by_tray "$pid"
+zd_close_by_tray "$E2E_PID"
 
 # --- "Start with Windows" from a folder named in Cyrillic --------------------
 run_key='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
@@ -144,11 +142,8 @@ command=$(exported "$run_key" run.reg | grep '^"Zentrova"=') || e2e_fail "no Run
 # The stored command is the quoted path; its file must exist.
 stored=$(python3 - "$command" "$WINEPREFIX" <<'PY'
 import os, sys
-line, prefix = sys.argv[1], sys.argv[2]
-value = line.split("=", 1)[1].encode().decode("unicode_escape").strip('"').replace('\\\\', '\\')
-path = value.strip('"')
-drive, rest = path[0].lower(), path[3:].replace("\\", "/")
-unix = os.path.join(prefix, "drive_c", rest) if drive == "c" else os.path.join("/", rest)
+path = sys.argv[1].split("=", 1)[1].encode().decode("unicode_escape").strip('"')
+unix = os.path.join(sys.argv[2], "drive_c" if path[0] in "cC" else "/", path[3:].replace("\\", "/"))
 print(("exists " if os.path.isfile(unix) else "missing ") + path)
 PY
 )
