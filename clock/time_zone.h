@@ -25,6 +25,7 @@ struct ZoneTransition {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    friend bool operator==(const ZoneTransition&, const ZoneTransition&) = default;
 };
 
 struct ZoneRule {
@@ -33,6 +34,7 @@ struct ZoneRule {
     int daylightBias = 0;  // added to bias during it (usually -60)
     ZoneTransition standardDate;  // back to standard time, in daylight local time
     ZoneTransition daylightDate;  // into daylight time, in standard local time
+    friend bool operator==(const ZoneRule&, const ZoneRule&) = default;
 };
 
 struct TimeZoneRules {

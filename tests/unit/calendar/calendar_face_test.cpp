@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <variant>
@@ -218,7 +219,7 @@ std::vector<std::string> Sequence(const Frame& frame) {
 
 class CalendarFrameTest : public CalendarFaceTest {
 protected:
-    Frame Compose(int year, int month, int todayDay) {
+    Frame Compose(int year, int month, int todayDay, const Locale& locale = EnglishUnitedStates()) {
         const CalendarFace face = Build();
         CalendarState state;
         StartCalendar(state, LocalTime{year, month, todayDay, 0, 0, 0, 0});
@@ -226,20 +227,29 @@ protected:
         state.CalendarTimeText = "10:00";
         Frame frame;
         frame.pixels.assign(5, 1u);  // stale content must not survive
-        ComposeCalendarFrame(face, state, settings, "Footer", frame);
+        ComposeCalendarFrame(face, state, settings, "Footer", frame, locale);
         return frame;
     }
 };
 
-std::vector<std::string> ExpectedSequence(int days, int todayDay, bool oval, bool timeShown) {
+constexpr std::array<const char*, 7> kEnglishDayNames{"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
+
+// The draw list of a month with the given day names, an event mark after
+// the tile of each of `eventDays` and the `weeks` numbers after the days.
+std::vector<std::string> ExpectedSequence(int days, int todayDay, bool oval, bool timeShown,
+                                          const std::vector<int>& eventDays = {},
+                                          const std::array<const char*, 7>& names = kEnglishDayNames,
+                                          const std::vector<int>& weeks = {}) {
     std::vector<std::string> expected{"tile0"};
     expected.insert(expected.end(), oval ? 7 : 1, "tile0");
     expected.push_back("text:Title");
-    for (const char* name : {"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"}) expected.push_back(std::string("text:") + name);
+    for (const char* name : names) expected.push_back(std::string("text:") + name);
     for (int d = 1; d <= days; ++d) {
         expected.push_back(d == todayDay ? "tile1" : "tile0");
+        if (std::count(eventDays.begin(), eventDays.end(), d)) expected.push_back("tile2");
         expected.push_back("text:" + std::to_string(d));
     }
+    for (int week : weeks) expected.insert(expected.end(), {"tile0", "text:" + std::to_string(week)});
     if (timeShown) {
         expected.insert(expected.end(), {"tile0", "tile0", "text:Footer", "text:10:00"});
     } else {
@@ -302,14 +312,10 @@ TEST_F(CalendarFrameTest, EventDaysCarryTheMarkOverTheirTileUntilSwitchedOff) {
     settings.CountList[2] = {"Elsewhere", EncodeDate(2026, 3, 2), 0};
     settings.CountList[3] = {"Not in use", EncodeDate(2026, 2, 20), 0};
     settings.CalendarEvents = true;
-    // Today (the 14th) and an event: the ring's tile, then the mark.
-    const std::vector<std::string> ops = Sequence(Compose(2026, 2, 14));
-    const auto day14 = std::find(ops.begin(), ops.end(), "tile1");
-    ASSERT_NE(day14, ops.end());
-    EXPECT_EQ(*(day14 + 1), "tile2");
-    EXPECT_EQ(*(day14 + 2), "text:14");
-    EXPECT_EQ(std::count(ops.begin(), ops.end(), "tile2"), 1);
-    EXPECT_EQ(Compose(2026, 2, 14).tiles.size(), 3u);
+    // Today (the 14th) with two events: the ring's tile, then one mark.
+    const Frame on = Compose(2026, 2, 14);
+    EXPECT_EQ(Sequence(on), ExpectedSequence(28, 14, false, false, {14}));
+    EXPECT_EQ(on.tiles.size(), 3u);
     EXPECT_EQ(EventTitlesOn(settings, 2026, 2, 14), "Launch\nTrip");
     EXPECT_EQ(EventTitlesOn(settings, 2026, 2, 20), "");
 
@@ -324,24 +330,11 @@ TEST_F(CalendarFrameTest, MondayFirstWithWeekNumbers) {
     settings.CalendarWeekNumbers = 1;
     Locale german = EnglishUnitedStates();
     german.shortestWeekdayNames = {"So", "Mo", "Di", "Mi", "Do", "Fr", "Sa"};
-    const CalendarFace face = Build();
-    EXPECT_EQ(face.metrics.weekColumn, 22);
-    CalendarState state;
-    StartCalendar(state, LocalTime{2026, 3, 9, 0, 0, 0, 0});
-    Frame frame;
-    ComposeCalendarFrame(face, state, settings, "Footer", frame, german);
+    const Frame frame = Compose(2026, 3, 9, german);
     EXPECT_EQ(frame.width, 232);
-    const std::vector<std::string> ops = Sequence(frame);
-    const auto firstName = std::find(ops.begin(), ops.end(), "text:Mo");
-    ASSERT_NE(firstName, ops.end());
-    EXPECT_EQ(std::vector<std::string>(firstName, firstName + 7),
-              (std::vector<std::string>{"text:Mo", "text:Di", "text:Mi", "text:Do", "text:Fr", "text:Sa", "text:So"}));
-    // After day 31: a tile and the number for each of the six ISO weeks.
-    const auto day31 = std::find(ops.begin(), ops.end(), "text:31");
-    ASSERT_NE(day31, ops.end());
-    EXPECT_EQ(std::vector<std::string>(day31 + 1, day31 + 13),
-              (std::vector<std::string>{"tile0", "text:9", "tile0", "text:10", "tile0", "text:11", "tile0", "text:12",
-                                        "tile0", "text:13", "tile0", "text:14"}));
+    // The names from Monday; after day 31 a tile and the number of each of the six ISO weeks.
+    EXPECT_EQ(Sequence(frame), ExpectedSequence(31, 9, false, false, {}, {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"},
+                                                {9, 10, 11, 12, 13, 14}));
 }
 
 TEST_F(CalendarFrameTest, TransparentFaceTilesFontsAndColour) {

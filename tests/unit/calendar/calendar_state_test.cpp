@@ -199,24 +199,20 @@ TEST(FooterDate, PrefixAndSeparatorDependOnTheTimeHalf) {
 }
 
 TEST(FooterDate, FieldsInTheOrderOfTheShortDatePicture) {
-    struct Case {
-        const char* picture;
-        const char* separator;
-        const char* hidden;
-        const char* shown;
-    };
-    const LocalTime now = At(2026, 12, 9, 10);
-    for (const Case& c : {Case{"M/d/yyyy", "/", "Today 12/09/2026", "12.09.2026"},       // English (United States)
-                          Case{"dd.MM.yyyy", ".", "Today 09.12.2026", "09.12.2026"},     // German
-                          Case{"yyyy/MM/dd", "/", "Today 2026/12/09", "2026.12.09"},     // Japanese
-                          Case{"d/M/yy", "-", "Today 09-12-2026", "09.12.2026"},         // two-digit year still four
-                          Case{"dddd, d 'de' MMMM 'yy'", "/", "Today 09/12/2026", "09.12.2026"},  // quoted letters skipped
-                          Case{"", "/", "Today 12/09/2026", "12.09.2026"}}) {             // no picture: month first
+    // {picture, separator, time hidden, time shown}
+    const char* const cases[][4] = {
+        {"M/d/yyyy", "/", "Today 12/09/2026", "12.09.2026"},                // English (United States)
+        {"dd.MM.yyyy", ".", "Today 09.12.2026", "09.12.2026"},              // German
+        {"yyyy/MM/dd", "/", "Today 2026/12/09", "2026.12.09"},              // Japanese
+        {"d/M/yy", "-", "Today 09-12-2026", "09.12.2026"},                  // two-digit year still four
+        {"dddd, d 'de' MMMM 'yy'", "/", "Today 09/12/2026", "09.12.2026"},  // quoted letters skipped
+        {"", "/", "Today 12/09/2026", "12.09.2026"}};                       // no picture: month first
+    for (const auto& [picture, separator, hidden, shown] : cases) {
         Locale locale = EnglishUnitedStates();
-        locale.shortDatePicture = c.picture;
-        locale.dateSeparator = c.separator;
-        EXPECT_EQ(FooterDateText(now, false, locale), c.hidden) << c.picture;
-        EXPECT_EQ(FooterDateText(now, true, locale), c.shown) << c.picture;
+        locale.shortDatePicture = picture;
+        locale.dateSeparator = separator;
+        EXPECT_EQ(FooterDateText(At(2026, 12, 9, 10), false, locale), hidden) << picture;
+        EXPECT_EQ(FooterDateText(At(2026, 12, 9, 10), true, locale), shown) << picture;
     }
 }
 

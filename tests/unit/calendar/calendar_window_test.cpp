@@ -238,33 +238,28 @@ TEST_F(CalendarWindowTest, EventsFollowTheListAndTipTheirTitlesWhereTheWeekColum
     settings.CalendarWeekNumbers = 1;
     settings.CountMax = 1;
     settings.CountList[0] = {"Dentist", EncodeDate(2026, 1, 5), 0};
+    settings.CountList[1] = {"Concert", EncodeDate(2026, 1, 20), 0};  // not in use yet
     window.FormCreate();
     EXPECT_EQ(window.FaceSize(), (SizeI{232, 236}));  // a week column of 22
-    Tick(30);
-    auto marks = [&] {
-        const Frame& frame = surface.frames.back();
-        return std::count_if(frame.ops.begin(), frame.ops.end(), [](const DrawOp& op) {
-            const auto* tile = std::get_if<DrawTile>(&op);
-            return tile && tile->tile == kEventTileIndex;
+    const auto marksAt = [&](int second) {
+        Tick(second);
+        const std::vector<DrawOp>& ops = surface.frames.back().ops;
+        return std::count_if(ops.begin(), ops.end(), [](const DrawOp& op) {
+            return std::holds_alternative<DrawTile>(op) && std::get<DrawTile>(op).tile == kEventTileIndex;
         });
     };
-    EXPECT_EQ(marks(), 1);
+    EXPECT_EQ(marksAt(30), 1);
+    settings.CountMax = 2;  // an event added to the list shows at the next second
+    EXPECT_EQ(marksAt(31), 2);
 
-    // An event added to the list shows at the next second.
-    settings.CountMax = 2;
-    settings.CountList[1] = {"Concert", EncodeDate(2026, 1, 20), 0};
-    Tick(31);
-    EXPECT_EQ(marks(), 2);
-
-    // The 20th, a Tuesday in row 3, right of the week column.
+    // The 20th, a Tuesday in row 3, right of the week column; the 19th has no event.
     const PointI on20{22 + 75, 140};
     EXPECT_EQ(window.TipAt(on20), "Concert");
-    EXPECT_EQ(window.TipAt({75, 140}), "");  // the 19th: no event
+    EXPECT_EQ(window.TipAt({75, 140}), "");
     EXPECT_EQ(window.TipAt({10, 140}), "");  // the week column
     settings.CalendarEvents = false;
     EXPECT_EQ(window.TipAt(on20), "");
-    Tick(32);
-    EXPECT_EQ(marks(), 0);
+    EXPECT_EQ(marksAt(32), 0);
 }
 
 }  // namespace

@@ -188,35 +188,27 @@ TEST_F(ClockWindowTest, NewRegionalSettingsAreMeasuredAndDrawnAtTheNextTick) {
 }
 
 TEST_F(ClockWindowTest, AnotherZoneShowsItsTimeAndDateAndTheLabelStandsInEveryLayout) {
-    const TimeZoneRules tokyo{{-540, 0, 0, {}, {}}, 0, {}};
     settings.ClockZoneLabel = "Tokyo";
-    Clock().SetZone(tokyo);
+    Clock().SetZone(TimeZoneRules{{-540, 0, 0, {}, {}}, 0, {}});
     time.utc = LocalTime{2024, 5, 17, 20, 0, 0, 0};  // 5:00 the next morning in Tokyo
     Created();
-    Clock().OnTimer();
-    EXPECT_EQ(Texts(surface.frames.back()), std::vector<std::string>{"May 18, Tokyo 5:00 AM"});
+    const auto shown = [&] {
+        Clock().Dial();
+        Clock().OnTimer();
+        return Texts(surface.frames.back());
+    };
+    EXPECT_EQ(shown(), std::vector<std::string>{"May 18, Tokyo 5:00 AM"});
     EXPECT_EQ(measurer.calls.back().text, "May 18 Tokyo 5:00 AM");
-
     settings.ClockSky = true;
     settings.DateIndex = 6;
-    Clock().Dial();
-    Clock().OnTimer();
-    EXPECT_EQ(Texts(surface.frames.back()), (std::vector<std::string>{"Saturday", "May 18", "Tokyo 5:00 AM"}));
-
+    EXPECT_EQ(shown(), (std::vector<std::string>{"Saturday", "May 18", "Tokyo 5:00 AM"}));
     settings.DateShow = false;
-    Clock().Dial();
-    Clock().OnTimer();
-    EXPECT_EQ(Texts(surface.frames.back()), std::vector<std::string>{"Tokyo 5:00 AM"});
-
+    EXPECT_EQ(shown(), std::vector<std::string>{"Tokyo 5:00 AM"});
     // Back to local time: the local clock's reading, still with the label.
     Clock().SetZone(std::nullopt);
-    Clock().Dial();
-    Clock().OnTimer();
-    EXPECT_EQ(Texts(surface.frames.back()), std::vector<std::string>{"Tokyo 10:00 AM"});
+    EXPECT_EQ(shown(), std::vector<std::string>{"Tokyo 10:00 AM"});
     settings.ClockZoneLabel.clear();
-    Clock().Dial();
-    Clock().OnTimer();
-    EXPECT_EQ(Texts(surface.frames.back()), std::vector<std::string>{"10:00 AM"});
+    EXPECT_EQ(shown(), std::vector<std::string>{"10:00 AM"});
 }
 
 TEST_F(ClockWindowTest, FontChangeShowsWithoutNewPreparation) {
