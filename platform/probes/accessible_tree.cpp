@@ -14,6 +14,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/accessible_value.h"
 #include "platform/wide_text.h"
 #include "platform/win32_controls.h"
 
@@ -109,11 +110,10 @@ void PrintShownPage() {
 
 int main(int argc, char** argv) {
     const char* mode = argc > 1 ? argv[1] : "gadgets";
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const zentrova::platform::ComApartment com;
     if (std::strcmp(mode, "gadgets") == 0) EnumWindows(PrintGadget, 0);
     if (std::strcmp(mode, "tabs") == 0) PrintTabs();
     if (std::strcmp(mode, "shown") == 0) PrintShownPage();
     std::fflush(stdout);
-    CoUninitialize();
     return 0;
 }
