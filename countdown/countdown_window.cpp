@@ -55,10 +55,11 @@ void TForm3::CountDraw() {
     // SelectedEntry keeps a CountIndex from an edited store inside the list.
     const CountEntry& entry = options_.SelectedEntry();
     const CountdownFields stored = DecodeTarget(entry.date, entry.time);
-    const CountdownReading reading = ReadCountdown(now_, stored, entry.yearly);
     monthLength_ = zentrova::MonthLength(now_);
     // A yearly event, once passed, counts to its day next year.
     event_ = entry.yearly ? NextYearlyTarget(stored, now_) : stored;
+    // event_ is already the yearly entry's next day.
+    const CountdownReading reading = ReadCountdown(now_, event_, false);
     target_ = ApplyBorrows(event_, now_, monthLength_);
     fieldTexts_ = CountdownNumberTexts(reading.fields);
     if (reading.passed != passed_) {

@@ -19,18 +19,13 @@ bool IsShellClass(std::string_view className) {
     return false;
 }
 
-bool Contains(const RectI& outer, const RectI& inner) {
-    return outer.left <= inner.left && outer.top <= inner.top && outer.right >= inner.right &&
-           outer.bottom >= inner.bottom;
-}
-
 }  // namespace
 
 bool CoversMonitor(const ForegroundWindow& front, const RectI& monitor, std::span<const RectI> monitors) {
     if (!front.exists || !front.visible || front.minimised || front.cloaked) return false;
     if (front.ownProcess || front.desktopOrShell || IsShellClass(front.className)) return false;
     const RectI& covering = front.framed ? front.client : front.window;
-    if (Contains(covering, monitor)) return true;
+    if (covering.Contains(monitor)) return true;
     // A full-screen Direct3D program may run at a mode of its own whose
     // rectangles say little; the monitor it stands on is the one it fills.
     if (front.notification == UserNotificationState::Other) return false;

@@ -28,6 +28,14 @@ struct RectI {
     static RectI At(PointI leftTop, SizeI size) {
         return {leftTop.x, leftTop.y, leftTop.x + size.width, leftTop.y + size.height};
     }
+    // `inner` lies wholly within, edges included.
+    bool Contains(const RectI& inner) const {
+        return left <= inner.left && top <= inner.top && right >= inner.right && bottom >= inner.bottom;
+    }
+    // The two share at least one pixel.
+    bool Overlaps(const RectI& other) const {
+        return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+    }
     friend bool operator==(const RectI&, const RectI&) = default;
 };
 

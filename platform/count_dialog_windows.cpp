@@ -66,7 +66,7 @@ void AddDialogWindow::SetTime(TimeOfDay timeOfDay) {
 }
 
 bool AddDialogWindow::EveryYear() const {
-    return SendMessageA(window_.Control("CheckBox1"), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(window_.Control("CheckBox1"), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 DeleteDialogWindow::DeleteDialogWindow(HWND owner, const CountListContext& context)

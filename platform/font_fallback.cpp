@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "platform/font_families.h"
 #include "platform/wide_text.h"
 #include "platform/win32_handles.h"
 #include "text/font_fallback.h"
@@ -67,6 +68,12 @@ std::string FontFallback::FamilyFor(const std::string& family, const std::string
     const auto missing = [&](const std::string& candidate) { return Missing(candidate, units, candidate != family); };
     if (missing(family) == 0) return family;
     return PickFamily(family, FallbacksOf(family), missing);
+}
+
+std::string FontFallback::DrawnFamilyFor(const std::string& family, const std::string& text) {
+    auto [drawable, added] = drawable_.try_emplace(family);
+    if (added) drawable->second = DrawableFontFamily(family);
+    return FamilyFor(drawable->second, text);
 }
 
 int FontFallback::Missing(const std::string& family, const std::u16string& units, bool fallback) {

@@ -17,6 +17,9 @@ namespace zentrova::platform {
 class FontFallback {
 public:
     std::string FamilyFor(const std::string& family, const std::string& text);
+    // As FamilyFor, for text GDI+ draws: a family GDI+ lacks gives way to
+    // the first-run font first. GDI+ is asked once per family, not per text.
+    std::string DrawnFamilyFor(const std::string& family, const std::string& text);
 
 private:
     struct Coverage {
@@ -31,6 +34,7 @@ private:
 
     std::map<std::string, Coverage> coverage_;
     std::map<std::string, std::vector<std::string>> fallbacks_;
+    std::map<std::string, std::string> drawable_;  // family -> the one GDI+ draws
 };
 
 }  // namespace zentrova::platform

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "face/tile_blend.h"
-#include "platform/font_families.h"
 #include "platform/gdiplus_objects.h"
 #include "platform/wide_text.h"
 #include "platform/win32_handles.h"
@@ -34,10 +33,10 @@ struct TextTools {
     gdip::Font font;
 };
 
+// `entry.family` is one the system has: the family the text was measured in.
 TextTools MakeTextTools(const FontChoice& entry) {
     TextTools tools;
-    // A family the system lacks draws in the first-run font.
-    std::wstring name = Widen(DrawableFontFamily(entry.family));
+    const std::wstring name = Widen(entry.family);
     tools.family.set_status(GdipCreateFontFamilyFromName(name.c_str(), nullptr, tools.family.out()));
     if (tools.family)
         tools.font.set_status(GdipCreateFont(tools.family.get(), static_cast<Gdiplus::REAL>(entry.emPixels),
@@ -104,7 +103,7 @@ bool FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& targe
             const TextLayerKey key{frame.fonts[font], frame.textColor, text->text, text->rect, text->oneLine};
             const TextLayer& layer = texts_.Get(key, canvasSize, [&](const TextLayerKey& k, TextLayer& fresh) {
                 // Drawn in the family it was measured in.
-                const std::string family = fallback_.FamilyFor(DrawableFontFamily(k.font.family), k.text);
+                const std::string family = fallback_.DrawnFamilyFor(k.font.family, k.text);
                 if (family != k.font.family) {
                     DrawTextLayer(k, MakeTextTools({family, k.font.emPixels, k.font.bold}), fresh);
                     return;

@@ -221,7 +221,7 @@ namespace {
 BOOL CALLBACK PostForegroundChanged(HWND window, LPARAM) {
     char className[sizeof(kDisplayClass)] = {};
     if (GetClassNameA(window, className, sizeof(className)) && lstrcmpA(className, kDisplayClass) == 0)
-        PostMessageA(window, kForegroundChangedMessage, 0, 0);
+        PostMessageW(window, kForegroundChangedMessage, 0, 0);
     return TRUE;
 }
 

@@ -59,7 +59,7 @@ SizeI SettingsForm::ScreenSize() const {
 
 RectI SettingsForm::WorkArea() const {
     RECT r{};
-    if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0)) r = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &r, 0)) r = RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     return {r.left, r.top, r.right, r.bottom};
 }
 

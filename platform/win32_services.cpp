@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "face/dpi_scale.h"
-#include "platform/font_families.h"
 #include "platform/foreground_window.h"
 #include "platform/wide_text.h"
 #include "platform/win32_handles.h"
@@ -154,7 +153,7 @@ SizeI GdiTextMeasurer::MeasurePixels(const std::string& family, int emPixels, bo
 // A family GDI+ lacks is drawn in the first-run font; characters the family
 // lacks in one that has them.
 std::string GdiTextMeasurer::FamilyAsDrawn(const std::string& family, const std::string& text) {
-    return fallback_.FamilyFor(drawnBy_ == DrawnBy::GdiPlus ? DrawableFontFamily(family) : family, text);
+    return drawnBy_ == DrawnBy::GdiPlus ? fallback_.DrawnFamilyFor(family, text) : fallback_.FamilyFor(family, text);
 }
 
 }  // namespace zentrova::platform

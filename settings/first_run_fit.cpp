@@ -13,18 +13,11 @@ constexpr int kRightMargin = 2;
 // Between windows placed afresh, at 96 DPI.
 constexpr int kGap = 4;
 
-bool Inside(const RectI& r, const RectI& area) {
-    return r.left >= area.left && r.top >= area.top && r.right <= area.right - kRightMargin &&
-           r.bottom <= area.bottom;
-}
-
-bool Overlap(const RectI& a, const RectI& b) {
-    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
 bool Free(const RectI& r, const FirstRunGroup& group, const std::vector<RectI>& taken) {
-    if (!Inside(r, group.workArea) || Overlap(r, group.settingsWindow)) return false;
-    return std::none_of(taken.begin(), taken.end(), [&](const RectI& other) { return Overlap(r, other); });
+    const RectI& area = group.workArea;
+    const RectI room{area.left, area.top, area.right - kRightMargin, area.bottom};
+    if (!room.Contains(r) || r.Overlaps(group.settingsWindow)) return false;
+    return std::none_of(taken.begin(), taken.end(), [&](const RectI& other) { return r.Overlaps(other); });
 }
 
 int Clamp(int value, int low, int high) { return std::max(low, std::min(value, high)); }
@@ -89,7 +82,7 @@ GroupPlacement FitFirstRunGroup(const FirstRunGroup& group) {
     // over it.
     PointI countdown{group.wanted.countdown.x + placed.clock.x - group.wanted.clock.x,
                      group.wanted.countdown.y + placed.clock.y - group.wanted.clock.y};
-    if (Overlap(RectI::At(countdown, group.countdown), taken.front()))
+    if (RectI::At(countdown, group.countdown).Overlaps(taken.front()))
         countdown = {placed.clock.x, placed.clock.y + group.clock.height + group.scale.Pixels(kGap)};
     placed.countdown = PlaceOne(countdown, group.countdown, group, taken);
     placed.calendar = PlaceOne(group.wanted.calendar, group.calendar, group, taken);

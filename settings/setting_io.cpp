@@ -80,11 +80,20 @@ bool AwaitsWrite(const Settings& settings, const SettingEntry& entry) {
     return settings.PendingWrites.test(row) || settings.PendingRepairs.test(row);
 }
 
-void RecordFailedWrite(const SettingEntry& entry, Settings& settings, StoreProblems& problems) {
+namespace {
+
+// A row's failure is told once, until the row reaches the store.
+void ReportFailureOnce(const SettingEntry& entry, Settings& settings, StoreProblems& problems) {
     const std::size_t row = SchemaIndex(entry);
-    settings.PendingWrites.set(row);
     if (!settings.ReportedFailures.test(row)) problems.Add(FailedToSetMessage(std::string(entry.name)));
     settings.ReportedFailures.set(row);
+}
+
+}  // namespace
+
+void RecordFailedWrite(const SettingEntry& entry, Settings& settings, StoreProblems& problems) {
+    settings.PendingWrites.set(SchemaIndex(entry));
+    ReportFailureOnce(entry, settings, problems);
 }
 
 namespace {
@@ -132,12 +141,8 @@ void WriteRepairs(StoreKey& key, SettingsGroup group, Settings& settings, StoreP
         if (settings.PendingWrites.test(row)) {
             WriteRow(key, entry, settings, problems);
         } else if (settings.PendingRepairs.test(row)) {
-            if (!WriteRepairValue(key, entry, settings)) {
-                RecordWritten(entry, settings);
-            } else if (!settings.ReportedFailures.test(row)) {
-                settings.ReportedFailures.set(row);
-                problems.Add(FailedToSetMessage(std::string(entry.name)));
-            }
+            if (!WriteRepairValue(key, entry, settings)) RecordWritten(entry, settings);
+            else ReportFailureOnce(entry, settings, problems);
         }
     }
 }
@@ -149,10 +154,7 @@ void WriteRepairs(KeyValueStore& store, SettingsGroup group, Settings& settings,
     auto key = store.Create(GroupPath(group));
     if (!key) {
         for (const SettingEntry& entry : rows) {
-            const std::size_t row = SchemaIndex(entry);
-            if (!AwaitsWrite(settings, entry) || settings.ReportedFailures.test(row)) continue;
-            settings.ReportedFailures.set(row);
-            problems.Add(FailedToSetMessage(std::string(entry.name)));
+            if (AwaitsWrite(settings, entry)) ReportFailureOnce(entry, settings, problems);
         }
         return;
     }

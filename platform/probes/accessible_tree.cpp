@@ -16,20 +16,14 @@
 #include <cstring>
 #include <string>
 
+#include "platform/accessible_value.h"
+#include "platform/wide_text.h"
+#include "platform/win32_controls.h"
+
 namespace {
 
-std::string Utf8(const wchar_t* text, int length) {
-    if (length <= 0) return {};
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text, length, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, length, out.data(), size, nullptr, nullptr);
-    return out;
-}
-
-std::string TextOf(HWND window) {
-    wchar_t text[1024] = {};
-    return Utf8(text, GetWindowTextW(window, text, 1024));
-}
+using zentrova::platform::Narrow;
+using zentrova::platform::WindowText;
 
 std::string ClassOf(HWND window) {
     char name[256] = {};
@@ -39,37 +33,26 @@ std::string ClassOf(HWND window) {
 
 std::string Take(BSTR text) {
     if (!text) return {};
-    std::string out = Utf8(text, static_cast<int>(SysStringLen(text)));
+    std::string out = Narrow(std::wstring_view(text, SysStringLen(text)));
     SysFreeString(text);
     return out;
 }
 
-// The name a reader gives the window's client object; empty when it has none.
-std::string AccessibleName(HWND window) {
-    IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&object))) ||
-        !object) {
-        return "<no object>";
-    }
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    object->get_accName(self, &name);
-    object->Release();
-    return Take(name);
-}
+// What a reader gets from a window's client object: its name and value, or
+// the failure that left it without one.
+struct ClientObject {
+    HRESULT found = E_FAIL;
+    std::string name;
+    std::string value;
+};
 
-BOOL CALLBACK PrintGadget(HWND window, LPARAM) {
-    if (ClassOf(window) != "ZentrovaDisplayWindow") return TRUE;
+ClientObject ReadClientObject(HWND window) {
+    ClientObject client;
     IAccessible* object = nullptr;
-    const HRESULT found =
+    client.found =
         AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&object));
-    if (FAILED(found) || !object) {
-        std::printf("%s|<no object: %08lx>\n", TextOf(window).c_str(), static_cast<unsigned long>(found));
-        return TRUE;
-    }
+    if (SUCCEEDED(client.found) && !object) client.found = E_POINTER;
+    if (FAILED(client.found)) return client;
     VARIANT self{};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
@@ -77,10 +60,26 @@ BOOL CALLBACK PrintGadget(HWND window, LPARAM) {
     BSTR value = nullptr;
     object->get_accName(self, &name);
     object->get_accValue(self, &value);
-    const std::string nameText = Take(name);
-    const std::string valueText = Take(value);
-    std::printf("%s|%s\n", nameText.c_str(), valueText.c_str());
     object->Release();
+    client.name = Take(name);
+    client.value = Take(value);
+    return client;
+}
+
+// The name a reader gives the window's client object; empty when it has none.
+std::string AccessibleName(HWND window) {
+    const ClientObject client = ReadClientObject(window);
+    return SUCCEEDED(client.found) ? client.name : "<no object>";
+}
+
+BOOL CALLBACK PrintGadget(HWND window, LPARAM) {
+    if (ClassOf(window) != "ZentrovaDisplayWindow") return TRUE;
+    const ClientObject client = ReadClientObject(window);
+    if (FAILED(client.found)) {
+        std::printf("%s|<no object: %08lx>\n", WindowText(window).c_str(), static_cast<unsigned long>(client.found));
+    } else {
+        std::printf("%s|%s\n", client.name.c_str(), client.value.c_str());
+    }
     return TRUE;
 }
 
@@ -99,7 +98,7 @@ void PrintTabs() {
         std::printf("page %d\n", page++);
         for (HWND control = GetWindow(child, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
             const bool stop = (GetWindowLongW(control, GWL_STYLE) & WS_TABSTOP) != 0;
-            std::printf("%s|%s", ClassOf(control).c_str(), TextOf(control).c_str());
+            std::printf("%s|%s", ClassOf(control).c_str(), WindowText(control).c_str());
             if (stop) std::printf("|%s", AccessibleName(control).c_str());
             std::printf("\n");
         }
@@ -119,11 +118,10 @@ void PrintShownPage() {
 
 int main(int argc, char** argv) {
     const char* mode = argc > 1 ? argv[1] : "gadgets";
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const zentrova::platform::ComApartment com;
     if (std::strcmp(mode, "gadgets") == 0) EnumWindows(PrintGadget, 0);
     if (std::strcmp(mode, "tabs") == 0) PrintTabs();
     if (std::strcmp(mode, "shown") == 0) PrintShownPage();
     std::fflush(stdout);
-    CoUninitialize();
     return 0;
 }

@@ -9,8 +9,8 @@ source "$(dirname "$0")/display_lib.sh"
 e2e_setup full_screen
 
 readonly GADGETS=("Tessarvelune" "Countdown" "Zentrova Calendar")
-probe="${ZENTROVA_WIN_BUILD_DIR:-$(dirname "$ZENTROVA_EXE")}/cover_window.exe"
-[[ -f "$probe" ]] || e2e_fail "cover_window.exe not found beside the program (ZENTROVA_WIN_BUILD_DIR)"
+probe="${ZENTROVA_WIN_BUILD_DIR:-$(dirname "$ZENTROVA_EXE")}/empty_window.exe"
+[[ -f "$probe" ]] || e2e_fail "empty_window.exe not found beside the program (ZENTROVA_WIN_BUILD_DIR)"
 
 # wait_gadgets shown|hidden TIMEOUT: until every display window is mapped
 # (shown) or none is (hidden); fails after TIMEOUT seconds.
