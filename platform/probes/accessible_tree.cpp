@@ -88,7 +88,8 @@ HWND SettingsWindow() { return FindWindowW(nullptr, L"Zentrova Settings"); }
 void PrintTabs() {
     std::string order = "window";
     for (HWND child = GetWindow(SettingsWindow(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        const std::string item = ClassOf(child) == "ZentrovaSettingsPage" ? "pages" : ClassOf(child) + "|" + TextOf(child);
+        const std::string className = ClassOf(child);
+        const std::string item = className == "ZentrovaSettingsPage" ? "pages" : className + "|" + WindowText(child);
         if (!order.ends_with(" " + item)) order += " " + item;
     }
     std::printf("%s\n", order.c_str());
