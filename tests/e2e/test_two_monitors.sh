@@ -6,6 +6,7 @@
 # within the program's once-a-second look at the monitors, and creeps on
 # until it is wholly there and saved.
 set -euo pipefail
+# shellcheck disable=SC2034  # read by lib.sh
 E2E_X_SERVER=Xorg
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/display_lib.sh"
