@@ -205,7 +205,7 @@ _e2e_stop_leftovers() {
 # Starts Xvfb on the first free display in the probe range; exports DISPLAY.
 _e2e_start_xvfb() {
   local num pid i
-  [[ "$E2E_X_SERVER" == Xvfb ]] || _e2e_xorg_check
+  [[ "$E2E_X_SERVER" == Xvfb ]] || _e2e_xorg_prepare
   for ((num = E2E_DISPLAY_FIRST; num <= E2E_DISPLAY_LAST; num++)); do
     [[ -e "/tmp/.X$num-lock" || -e "/tmp/.X11-unix/X$num" ]] && continue
     if [[ "$E2E_X_SERVER" == Xvfb ]]; then

@@ -6,9 +6,10 @@
 # sourcing lib.sh; the display then starts as one monitor of E2E_SCREEN_SIZE
 # with room for a second beside it. Sourced by lib.sh.
 
-# Xorg with a configuration file of its own runs only as root, and only when
-# the server and the dummy driver are installed; a test skips otherwise.
-_e2e_xorg_check() {
+# Writes the server's configuration. Xorg with a configuration file of its
+# own runs only as root, and only when the server and the dummy driver are
+# installed; a test skips otherwise.
+_e2e_xorg_prepare() {
   [[ "$(id -u)" == 0 ]] || e2e_skip "Xorg with the dummy driver needs root"
   command -v Xorg >/dev/null 2>&1 || e2e_skip "not installed: Xorg (xserver-xorg-core)"
   compgen -G '/usr/lib/xorg/modules/drivers/dummy_drv.so' >/dev/null ||
@@ -66,8 +67,8 @@ _e2e_xorg_failed() {
   e2e_skip "Xorg with the dummy driver did not start (see $E2E_DIR/xorg.log): ${errors//$'\n'/; }"
 }
 
-# e2e_xorg_monitors N: N monitors of E2E_SCREEN_SIZE side by side, the first
-# one primary at the origin; waits until the server lists them.
+# e2e_xorg_monitors N: N (1 or 2) monitors of E2E_SCREEN_SIZE side by side,
+# the first one primary at the origin; waits until the server lists them.
 e2e_xorg_monitors() {
   local n="$1" w h i args=()
   read -r w h <<<"${E2E_SCREEN_SIZE/x/ }"
