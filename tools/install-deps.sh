@@ -18,12 +18,15 @@ for pkg in cmake g++ make googletest libgtest-dev libbenchmark-dev \
            xvfb x11-utils x11-xserver-utils xdotool imagemagick \
            fonts-liberation fonts-wine procps python3 wine \
            clang libclang-rt-14-dev valgrind nsis \
-           wine64 g++-mingw-w64-x86-64; do
+           wine64 g++-mingw-w64-x86-64 xserver-xorg-core xserver-xorg-video-dummy; do
     want "$pkg"
 done
-if ! dpkg --print-foreign-architectures | grep -qx i386 || ! have_pkg wine32:i386; then
-    need_packages+=("wine32:i386")
-fi
+# The 32-bit Wine sees the monitors of an X server through libxrandr2:i386.
+for pkg in wine32:i386 libxrandr2:i386; do
+    if ! dpkg --print-foreign-architectures | grep -qx i386 || ! have_pkg "$pkg"; then
+        need_packages+=("$pkg")
+    fi
+done
 
 [ ${#need_packages[@]} -eq 0 ] && exit 0
 

@@ -15,6 +15,9 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../tools/wine_flavour.sh"
 readonly E2E_TEMPLATE_RECIPE=2
 # A test may ask for another screen size by setting it before sourcing this file.
 readonly E2E_SCREEN_SIZE=${E2E_SCREEN_SIZE:-1024x768}
+# Or, with E2E_X_SERVER=Xorg, a display with outputs to switch (xorg_lib.sh).
+readonly E2E_X_SERVER=${E2E_X_SERVER:-Xvfb}
+source "$(dirname "${BASH_SOURCE[0]}")/xorg_lib.sh"
 readonly E2E_DISPLAY_FIRST=90
 readonly E2E_DISPLAY_LAST=199
 readonly E2E_TRAY_CAPTION="Wine System Tray"
@@ -161,7 +164,7 @@ _e2e_stop_prefix() {
 _e2e_is_xvfb_of() {
   local pid="$1" num="$2" cmdline
   cmdline=$(tr '\0' ' ' 2>/dev/null <"/proc/$pid/cmdline") || return 1
-  [[ "$cmdline" == "Xvfb :$num "* || "$cmdline" == *"/Xvfb :$num "* ]]
+  [[ "$cmdline" =~ ^([^ ]*/)?(Xvfb|Xorg)\ :$num\  ]]
 }
 
 _e2e_stop_xvfb() {
@@ -202,9 +205,14 @@ _e2e_stop_leftovers() {
 # Starts Xvfb on the first free display in the probe range; exports DISPLAY.
 _e2e_start_xvfb() {
   local num pid i
+  [[ "$E2E_X_SERVER" == Xvfb ]] || _e2e_xorg_prepare
   for ((num = E2E_DISPLAY_FIRST; num <= E2E_DISPLAY_LAST; num++)); do
     [[ -e "/tmp/.X$num-lock" || -e "/tmp/.X11-unix/X$num" ]] && continue
-    env -u WINEPREFIX -u WINEARCH -u WINEDEBUG -u WINEDLLOVERRIDES Xvfb ":$num" -screen 0 "${E2E_SCREEN_SIZE}x24" -nolisten tcp -br >"$E2E_DIR/xvfb.log" 2>&1 &
+    if [[ "$E2E_X_SERVER" == Xvfb ]]; then
+      env -u WINEPREFIX -u WINEARCH -u WINEDEBUG -u WINEDLLOVERRIDES Xvfb ":$num" -screen 0 "${E2E_SCREEN_SIZE}x24" -nolisten tcp -br >"$E2E_DIR/xvfb.log" 2>&1 &
+    else
+      _e2e_xorg_exec "$num" >"$E2E_DIR/xvfb.log" 2>&1 &
+    fi
     pid=$!
     for ((i = 0; i < 100; i++)); do
       _e2e_alive "$pid" || break
@@ -222,6 +230,7 @@ _e2e_start_xvfb() {
     done
     kill -KILL "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
+    [[ "$E2E_X_SERVER" == Xvfb ]] || _e2e_xorg_lost_race "$num" "$pid" || _e2e_xorg_failed
   done
   e2e_fail "no free X display in :$E2E_DISPLAY_FIRST..:$E2E_DISPLAY_LAST (or Xvfb does not start, see $E2E_DIR/xvfb.log)"
 }
