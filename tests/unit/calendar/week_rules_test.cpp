@@ -51,7 +51,9 @@ TEST(WeekNumber, EveryDayOfAWeekHasItsNumberAndWeeksCountUpByOne) {
             for (int week = 0; week < 8 * 53; ++week, day = AddDays(day, 7)) {
                 const int number = WeekNumber(day, first, rule);
                 for (int i = 1; i < 7; ++i) ASSERT_EQ(WeekNumber(AddDays(day, i), first, rule), number);
-                if (week > 0) ASSERT_TRUE(number == previous + 1 || number == 1) << day.year << "-" << day.month;
+                if (week > 0) {
+                    ASSERT_TRUE(number == previous + 1 || number == 1) << day.year << "-" << day.month;
+                }
                 ASSERT_LE(number, 53);
                 previous = number;
             }
