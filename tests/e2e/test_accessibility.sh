@@ -83,11 +83,6 @@ Static|Calendar face
 Button|Oval|Oval
 Static|Time format
 ComboBox||Time format
-Static|Week starts
-ComboBox||Week starts
-Static|Week numbers
-ComboBox||Week numbers
-Button|Mark countdown events|Mark countdown events
 Static|Font name
 ComboBox||Font name
 Button|Bold|Bold
@@ -97,6 +92,15 @@ Button|Go calendar|Go calendar
 page 3
 Button|Hide over full-screen programs|Hide over full-screen programs
 Button|Start with Windows|Start with Windows
+Static|Clock time zone
+ComboBox||Clock time zone
+Static|Clock label
+Edit||Clock label
+Static|Week starts
+ComboBox||Week starts
+Static|Week numbers
+ComboBox||Week numbers
+Button|Mark countdown events|Mark countdown events
 TXT
 )
 # (Another process reads no list's text: lists show as "ComboBox||"; the
