@@ -46,10 +46,10 @@ constexpr LabelEntry kLabels[] = {
     {"StaticText17", P::Calendar, Label(8, 120, 74), "Time format"},
     {"StaticText18", P::Calendar, Label(8, 200, 74), "Font name"},
 
-    {"StaticText22", P::General, Label(8, 74, 96), "Clock time zone"},
-    {"StaticText23", P::General, Label(8, 106, 96), "Clock label"},
-    {"StaticText20", P::General, Label(8, 146, 96), "Week starts"},
-    {"StaticText21", P::General, Label(214, 146, 78), "Week numbers"},
+    {"StaticText22", P::General, Label(8, 74, 100), "Clock time zone"},
+    {"StaticText23", P::General, Label(8, 106, 100), "Clock label"},
+    {"StaticText20", P::General, Label(8, 140, 100), "Week starts"},
+    {"StaticText21", P::General, Label(8, 170, 100), "Week numbers"},
 };
 
 constexpr SliderEntry kSliders[] = {
@@ -89,7 +89,7 @@ constexpr CheckEntry kCheckBoxes[] = {
     {"CheckBox18", P::General, Check(8, 10, 380), "Hide over full-screen programs", &Settings::HideFullScreen,
      CheckAction::WakeDisplays},
     {"CheckBox19", P::General, Check(8, 40, 380), "Start with Windows", nullptr, CheckAction::StartWithWindows},
-    {"CheckBox17", P::General, Check(8, 178, 380), "Mark countdown events", &Settings::CalendarEvents,
+    {"CheckBox17", P::General, Check(8, 202, 380), "Mark countdown events", &Settings::CalendarEvents,
      CheckAction::Rebuild, DisplayWindowId::Calendar},
 };
 
@@ -102,11 +102,11 @@ constexpr ListEntry kLists[] = {
     {"ComboBox6", P::Calendar, List(84, 120, 300), ListKind::TimeFormat, &Settings::CalendarTimeIndex, nullptr,
      false},
     {"ComboBox7", P::Calendar, List(84, 200, 240), ListKind::FontName, nullptr, &Settings::CalendarFont, true},
-    {"ComboBox10", P::General, List(106, 72, 284), ListKind::ClockZone, nullptr, &Settings::ClockZone, false,
+    {"ComboBox10", P::General, List(112, 72, 276), ListKind::ClockZone, nullptr, &Settings::ClockZone, false,
      DisplayWindowId::Clock},
-    {"ComboBox8", P::General, List(106, 144, 100), ListKind::WeekStart, &Settings::CalendarWeekStart, nullptr, false,
+    {"ComboBox8", P::General, List(112, 138, 130), ListKind::WeekStart, &Settings::CalendarWeekStart, nullptr, false,
      DisplayWindowId::Calendar},
-    {"ComboBox9", P::General, List(294, 144, 100), ListKind::WeekNumbers, &Settings::CalendarWeekNumbers, nullptr,
+    {"ComboBox9", P::General, List(112, 168, 130), ListKind::WeekNumbers, &Settings::CalendarWeekNumbers, nullptr,
      false, DisplayWindowId::Calendar},
 };
 
@@ -115,7 +115,7 @@ constexpr ListEntry kLists[] = {
 constexpr int kZoneLabelLength = 32;
 
 constexpr EditEntry kEdits[] = {
-    {"Edit1", P::General, {106, 104, 160, 21}, &Settings::ClockZoneLabel, kZoneLabelLength, DisplayWindowId::Clock},
+    {"Edit1", P::General, {112, 104, 160, 21}, &Settings::ClockZoneLabel, kZoneLabelLength, DisplayWindowId::Clock},
 };
 
 constexpr ButtonEntry kButtons[] = {
