@@ -16,6 +16,7 @@
 #include "platform/settings_form.h"
 #include "platform/single_instance.h"
 #include "platform/skin_resources.h"
+#include "platform/time_zones.h"
 #include "platform/win32_handles.h"
 #include "platform/win32_locale.h"
 #include "platform/win32_services.h"
@@ -72,7 +73,9 @@ int RunProgram() {
     // Read again in place when the regional settings change; the settings
     // window and the list dialogs keep a reference to it.
     Locale locale = UserLocale();
-    TForm2 settingsLogic(SettingsWindowLinks{state.settings, store, settingsForm, time, displays, dialogs, locale});
+    RegistryZoneCatalog zones;
+    TForm2 settingsLogic(
+        SettingsWindowLinks{state.settings, store, settingsForm, time, displays, dialogs, locale, zones});
     settingsForm.Attach(settingsLogic);
     displays.AttachSettings(settingsLogic);
     // The tray tip follows the clock's time and the countdown.

@@ -198,6 +198,12 @@ ListControl& SettingsPages::AddList(const ListEntry& entry, std::span<const std:
     return list;
 }
 
+TextControl& SettingsPages::AddEdit(const EditEntry& entry, ControlHandler onChange) {
+    HWND handle = AddPageChild(entry.page, "EDIT", "", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, entry.place, entry.name);
+    NameByLabel(handle, std::string(ControlLabel(entry.name)));
+    return router_.Add(std::make_unique<Win32Edit>(handle, entry.maxLength, std::move(onChange)));
+}
+
 void SettingsPages::AddButton(const ButtonEntry& entry, ControlHandler onClick) {
     const std::string caption(entry.caption);
     constexpr DWORD kStyle = WS_TABSTOP | BS_PUSHBUTTON;

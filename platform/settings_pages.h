@@ -1,6 +1,6 @@
 #pragma once
-// The settings window's tab control with its three pages ("Clock",
-// "Countdown", "Calendar") and every control on them and below them, made
+// The settings window's tab control with its pages ("Clock", "Countdown",
+// "Calendar", "General") and every control on them and below them, made
 // from the core's layout tables.
 
 #include <windows.h>
@@ -40,6 +40,7 @@ public:
     CheckControl& AddCheckBox(const CheckEntry& entry, ControlHandler onChange) override;
     ListControl& AddList(const ListEntry& entry, std::span<const std::string_view> items,
                          ControlHandler onChange) override;
+    TextControl& AddEdit(const EditEntry& entry, ControlHandler onChange) override;
     void AddButton(const ButtonEntry& entry, ControlHandler onClick) override;
 
     // The window's own WM_COMMAND, WM_HSCROLL and WM_NOTIFY; true when handled.

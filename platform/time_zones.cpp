@@ -73,8 +73,8 @@ void ReadYearRules(HKEY zone, TimeZoneRules& rules) {
 
 }  // namespace
 
-std::vector<ZoneName> ListTimeZones() {
-    std::vector<ZoneName> zones;
+std::vector<ZoneChoice> ListTimeZones() {
+    std::vector<ZoneChoice> zones;
     const UniqueKey root = OpenRead(HKEY_LOCAL_MACHINE, kZonesPath);
     if (!root) return zones;
     for (DWORD index = 0;; ++index) {
@@ -85,8 +85,9 @@ std::vector<ZoneName> ListTimeZones() {
         }
         const UniqueKey zone = OpenRead(root.get(), name);
         if (!zone) continue;
-        ZoneName entry{Narrow(name), ReadText(zone.get(), L"Display")};
+        ZoneChoice entry{Narrow(name), ReadText(zone.get(), L"Display")};
         if (entry.display.empty()) entry.display = entry.key;
+        if (const std::optional<ZoneRule> rule = ParseZoneRule(ReadBytes(zone.get(), L"TZI"))) entry.bias = rule->bias;
         zones.push_back(std::move(entry));
     }
     return zones;

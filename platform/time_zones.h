@@ -7,16 +7,18 @@
 #include <vector>
 
 #include "clock/time_zone.h"
+#include "settings/zone_choices.h"
 
 namespace zentrova::platform {
 
-struct ZoneName {
-    std::string key;      // what ClockZone stores
-    std::string display;  // "(UTC+09:00) Osaka, Sapporo, Tokyo"
-};
+// Every zone with its display name and standard bias, in the key's order.
+std::vector<ZoneChoice> ListTimeZones();
 
-// Every zone with its display name, in the key's order.
-std::vector<ZoneName> ListTimeZones();
+// The machine's zones, read afresh each time they are asked for.
+class RegistryZoneCatalog final : public ZoneCatalog {
+public:
+    std::vector<ZoneChoice> Zones() const override { return ListTimeZones(); }
+};
 
 // The rules of the zone under `key`, with its yearly rules when it has any;
 // nothing for an empty name or a zone that cannot be read.

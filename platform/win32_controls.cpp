@@ -131,6 +131,23 @@ void Win32List::OnCommand(WORD code) {
     }
 }
 
+Win32Edit::Win32Edit(HWND handle, int maxLength, ControlHandler onChange)
+    : Win32Control(handle), onChange_(std::move(onChange)) {
+    SendMessageW(handle, EM_SETLIMITTEXT, static_cast<WPARAM>(maxLength), 0);
+}
+
+std::string Win32Edit::Text() const { return WindowText(Handle()); }
+
+void Win32Edit::SetText(const std::string& text) {
+    settingText_ = true;
+    SetWindowTextW(Handle(), Widen(text).c_str());
+    settingText_ = false;
+}
+
+void Win32Edit::OnCommand(WORD code) {
+    if (code == EN_CHANGE && !settingText_) onChange_();
+}
+
 void Win32Button::OnCommand(WORD code) {
     if (code == BN_CLICKED) onClick_();
 }

@@ -78,6 +78,18 @@ private:
     ControlHandler onChange_;
 };
 
+class Win32Edit final : public Win32Control, public TextControl {
+public:
+    Win32Edit(HWND handle, int maxLength, ControlHandler onChange);
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
+    void OnCommand(WORD code) override;
+
+private:
+    bool settingText_ = false;  // the program is changing the field
+    ControlHandler onChange_;
+};
+
 class Win32Button final : public Win32Control {
 public:
     Win32Button(HWND handle, ControlHandler onClick) : Win32Control(handle), onClick_(std::move(onClick)) {}

@@ -9,6 +9,9 @@
 // - Selecting a list item from the program runs nothing; only the user's
 //   choice (or, for an editable list, each edit of its text) does.
 // - Selecting an index outside the items leaves the list with no selection.
+// - Setting a text field's text from the program runs nothing; each edit of
+//   the user's runs its handler. The field takes no more than its entry's
+//   maximum length.
 
 #include <functional>
 #include <span>
@@ -47,6 +50,13 @@ public:
     virtual void SetReadOnly(bool readOnly) = 0;
 };
 
+class TextControl {
+public:
+    virtual ~TextControl() = default;
+    virtual std::string Text() const = 0;
+    virtual void SetText(const std::string& text) = 0;
+};
+
 // The tab pages, in tab order.
 enum class SettingsPage { Clock, Countdown, Calendar, General };
 
@@ -64,6 +74,7 @@ struct LabelEntry;
 struct SliderEntry;
 struct CheckEntry;
 struct ListEntry;
+struct EditEntry;
 struct ButtonEntry;
 
 // Creates the controls on the window; the factory keeps them for the
@@ -76,6 +87,7 @@ public:
     virtual CheckControl& AddCheckBox(const CheckEntry& entry, ControlHandler onChange) = 0;
     virtual ListControl& AddList(const ListEntry& entry, std::span<const std::string_view> items,
                                  ControlHandler onChange) = 0;
+    virtual TextControl& AddEdit(const EditEntry& entry, ControlHandler onChange) = 0;
     virtual void AddButton(const ButtonEntry& entry, ControlHandler onClick) = 0;
 };
 

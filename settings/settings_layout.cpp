@@ -45,8 +45,11 @@ constexpr LabelEntry kLabels[] = {
     {"StaticText19", P::Calendar, Label(218, 80, 118), "Calendar face"},
     {"StaticText17", P::Calendar, Label(8, 120, 74), "Time format"},
     {"StaticText18", P::Calendar, Label(8, 200, 74), "Font name"},
-    {"StaticText20", P::Calendar, Label(8, 152, 74), "Week starts"},
-    {"StaticText21", P::Calendar, Label(204, 152, 78), "Week numbers"},
+
+    {"StaticText22", P::General, Label(8, 74, 100), "Clock time zone"},
+    {"StaticText23", P::General, Label(8, 106, 100), "Clock label"},
+    {"StaticText20", P::General, Label(8, 140, 100), "Week starts"},
+    {"StaticText21", P::General, Label(8, 170, 100), "Week numbers"},
 };
 
 constexpr SliderEntry kSliders[] = {
@@ -82,12 +85,12 @@ constexpr CheckEntry kCheckBoxes[] = {
     {"CheckBox14", P::Calendar, Check(160, 232, 120), "Show time", &Settings::CalendarTimeShow,
      CheckAction::Rebuild},
     {"CheckBox13", P::Calendar, Check(294, 232, 100), "Go calendar", &Settings::CalendarGo, CheckAction::FlagOnly},
-    {"CheckBox17", P::Calendar, Check(8, 177, 220), "Mark countdown events", &Settings::CalendarEvents,
-     CheckAction::Rebuild},
 
     {"CheckBox18", P::General, Check(8, 10, 380), "Hide over full-screen programs", &Settings::HideFullScreen,
      CheckAction::WakeDisplays},
     {"CheckBox19", P::General, Check(8, 40, 380), "Start with Windows", nullptr, CheckAction::StartWithWindows},
+    {"CheckBox17", P::General, Check(8, 202, 380), "Mark countdown events", &Settings::CalendarEvents,
+     CheckAction::Rebuild, DisplayWindowId::Calendar},
 };
 
 constexpr ListEntry kLists[] = {
@@ -99,9 +102,20 @@ constexpr ListEntry kLists[] = {
     {"ComboBox6", P::Calendar, List(84, 120, 300), ListKind::TimeFormat, &Settings::CalendarTimeIndex, nullptr,
      false},
     {"ComboBox7", P::Calendar, List(84, 200, 240), ListKind::FontName, nullptr, &Settings::CalendarFont, true},
-    {"ComboBox8", P::Calendar, List(84, 150, 110), ListKind::WeekStart, &Settings::CalendarWeekStart, nullptr, false},
-    {"ComboBox9", P::Calendar, List(284, 150, 100), ListKind::WeekNumbers, &Settings::CalendarWeekNumbers, nullptr,
-     false},
+    {"ComboBox10", P::General, List(112, 72, 276), ListKind::ClockZone, nullptr, &Settings::ClockZone, false,
+     DisplayWindowId::Clock},
+    {"ComboBox8", P::General, List(112, 138, 130), ListKind::WeekStart, &Settings::CalendarWeekStart, nullptr, false,
+     DisplayWindowId::Calendar},
+    {"ComboBox9", P::General, List(112, 168, 130), ListKind::WeekNumbers, &Settings::CalendarWeekNumbers, nullptr,
+     false, DisplayWindowId::Calendar},
+};
+
+// The clock's label stands before the time on the face: a city's name,
+// not a sentence.
+constexpr int kZoneLabelLength = 32;
+
+constexpr EditEntry kEdits[] = {
+    {"Edit1", P::General, {112, 104, 160, 21}, &Settings::ClockZoneLabel, kZoneLabelLength, DisplayWindowId::Clock},
 };
 
 constexpr ButtonEntry kButtons[] = {
@@ -134,6 +148,7 @@ std::span<const LabelEntry> SettingsLabels() { return kLabels; }
 std::span<const SliderEntry> SettingsSliders() { return kSliders; }
 std::span<const CheckEntry> SettingsCheckBoxes() { return kCheckBoxes; }
 std::span<const ListEntry> SettingsLists() { return kLists; }
+std::span<const EditEntry> SettingsEdits() { return kEdits; }
 std::span<const ButtonEntry> SettingsButtons() { return kButtons; }
 std::span<const std::string_view> FontNames() { return kFontNames; }
 std::span<const std::string_view> WeekStartLabels() { return kWeekStarts; }
@@ -167,6 +182,7 @@ std::vector<PlacedName> PageControls(SettingsPage page) {
     collect(kSliders);
     collect(kCheckBoxes);
     collect(kLists);
+    collect(kEdits);
     for (const ButtonEntry& button : kButtons) {
         if (button.onPage && button.page == page) controls.push_back({button.name, button.place});
     }

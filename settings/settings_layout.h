@@ -53,6 +53,7 @@ struct CheckEntry {
     std::string_view caption;
     bool Settings::*flag;  // none for StartWithWindows
     CheckAction action;
+    std::optional<DisplayWindowId> window = {};  // when not its page's (see WindowOf)
 };
 
 enum class ListKind {
@@ -62,6 +63,7 @@ enum class ListKind {
     CountTitle,  // one line per countdown entry
     WeekStart,   // "As in Windows", then Monday to Sunday: the setting is the index - 1
     WeekNumbers, // the index is the setting
+    ClockZone,   // "Local time", then the system's zones: the key name is the setting
 };
 
 struct ListEntry {
@@ -70,8 +72,19 @@ struct ListEntry {
     ControlPlace place;  // height: the dropped-down list
     ListKind kind;
     int Settings::*index;          // TimeFormat, DateFormat, WeekStart, WeekNumbers
-    std::string Settings::*font;   // FontName
+    std::string Settings::*text;   // FontName, ClockZone
     bool editable;                 // the field takes typing
+    std::optional<DisplayWindowId> window = {};
+};
+
+// A one-line text field.
+struct EditEntry {
+    std::string_view name;
+    SettingsPage page;
+    ControlPlace place;
+    std::string Settings::*text;
+    int maxLength;  // characters the field takes
+    std::optional<DisplayWindowId> window = {};
 };
 
 struct ButtonEntry {
@@ -89,6 +102,7 @@ std::span<const LabelEntry> SettingsLabels();
 std::span<const SliderEntry> SettingsSliders();
 std::span<const CheckEntry> SettingsCheckBoxes();
 std::span<const ListEntry> SettingsLists();
+std::span<const EditEntry> SettingsEdits();
 std::span<const ButtonEntry> SettingsButtons();
 
 // The fourteen font names of the three font lists.
@@ -114,6 +128,14 @@ std::string_view ControlLabel(std::string_view controlName);
 
 // The display window a page's controls act on (General's act on none).
 DisplayWindowId WindowOfPage(SettingsPage page);
+
+// The display window a control's change acts on: its own where the entry
+// names one (the General page's options each belong to one window), else
+// its page's.
+template <typename Entry>
+DisplayWindowId WindowOf(const Entry& entry) {
+    return entry.window.value_or(WindowOfPage(entry.page));
+}
 
 // The client area of the tab control above the bottom buttons.
 inline constexpr ControlPlace kPagesPlace{0, 0, 400, 280};

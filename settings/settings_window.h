@@ -16,6 +16,7 @@
 #include "settings/settings_controls.h"
 #include "settings/settings_layout.h"
 #include "settings/settings_window_host.h"
+#include "settings/zone_choices.h"
 
 namespace zentrova {
 
@@ -33,6 +34,7 @@ struct SettingsWindowLinks {
     DisplayWindowControl& displays;
     CountListDialogs& dialogs;
     const Locale& locale;
+    const ZoneCatalog& zones;
 };
 
 class TForm2 {
@@ -70,6 +72,7 @@ public:
     SliderControl& Slider(std::string_view name) const;
     CheckControl& CheckBox(std::string_view name) const;
     ListControl& List(std::string_view name) const;
+    TextControl& Edit(std::string_view name) const;
 
 private:
     void CreateControls();
@@ -84,6 +87,7 @@ private:
     void SliderChanged(const SliderEntry& entry, const SliderControl& slider);
     void CheckBoxChanged(const CheckEntry& entry, const CheckControl& box);
     void ListChanged(const ListEntry& entry, const ListControl& list);
+    void EditChanged(const EditEntry& entry, const TextControl& edit);
     void ButtonClicked(std::string_view name);
 
     // Turns the sign-in entry on or off when it differs, then shows it.
@@ -101,6 +105,9 @@ private:
     std::vector<SliderControl*> sliders_;
     std::vector<CheckControl*> checkBoxes_;
     std::vector<ListControl*> lists_;
+    std::vector<TextControl*> edits_;
+    // The clock's zone list's zones, in its items' order after "Local time".
+    std::vector<ZoneChoice> zones_;
 };
 
 }  // namespace zentrova

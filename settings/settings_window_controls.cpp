@@ -25,7 +25,7 @@ constexpr std::string_view kFillOrder[] = {
     "TrackBar7",  "TrackBar8",  "TrackBar9",
     "ComboBox4",  kReadOnlyStep,
     "ComboBox5",  "ComboBox6",  "ComboBox7",  "ComboBox8",  "ComboBox9",  "CheckBox17",
-    "CheckBox18", "CheckBox19",
+    "CheckBox18", "CheckBox19", "ComboBox10", "Edit1",
 };
 
 std::span<const std::string_view> ItemsOf(ListKind kind) {
@@ -33,7 +33,8 @@ std::span<const std::string_view> ItemsOf(ListKind kind) {
         case ListKind::TimeFormat: return TimeFormatLabels();
         case ListKind::DateFormat: return DateFormatLabels();
         case ListKind::FontName: return FontNames();
-        case ListKind::CountTitle: return {};
+        case ListKind::CountTitle:
+        case ListKind::ClockZone: return {};  // filled from the settings or the system
         case ListKind::WeekStart: return WeekStartLabels();
         case ListKind::WeekNumbers: return WeekNumberLabels();
     }
@@ -73,6 +74,10 @@ void TForm2::CreateControls() {
         lists_.push_back(
             &factory.AddList(entry, ItemsOf(entry.kind), [this, &entry, index] { ListChanged(entry, *lists_[index]); }));
     }
+    for (const EditEntry& entry : SettingsEdits()) {
+        const std::size_t index = edits_.size();
+        edits_.push_back(&factory.AddEdit(entry, [this, &entry, index] { EditChanged(entry, *edits_[index]); }));
+    }
     for (const ButtonEntry& entry : SettingsButtons()) {
         factory.AddButton(entry, [this, name = entry.name] { ButtonClicked(name); });
     }
@@ -83,6 +88,7 @@ CheckControl& TForm2::CheckBox(std::string_view name) const {
     return Named(checkBoxes_, SettingsCheckBoxes(), name);
 }
 ListControl& TForm2::List(std::string_view name) const { return Named(lists_, SettingsLists(), name); }
+TextControl& TForm2::Edit(std::string_view name) const { return Named(edits_, SettingsEdits(), name); }
 
 void TForm2::FillControls() {
     for (std::string_view name : kFillOrder) FillControl(name);
@@ -105,6 +111,10 @@ void TForm2::FillControl(std::string_view name) {
         checkBoxes_[i]->SetChecked(entry.flag ? settings_.*entry.flag : StartsWithWindows(links_.store));
         return;
     }
+    if (int i = IndexOf(SettingsEdits(), name); i >= 0) {
+        edits_[i]->SetText(settings_.*SettingsEdits()[i].text);
+        return;
+    }
     const int i = IndexOf(SettingsLists(), name);
     if (i < 0) return;
     const ListEntry& entry = SettingsLists()[i];
@@ -121,11 +131,19 @@ void TForm2::FillControl(std::string_view name) {
             list.Select(settings_.*entry.index + 1);
             break;
         case ListKind::FontName:
-            list.SetText(settings_.*entry.font);
+            list.SetText(settings_.*entry.text);
             break;
         case ListKind::CountTitle:
             FillTitleList(list, settings_, links_.locale);
             list.Select(settings_.CountIndex);
+            break;
+        case ListKind::ClockZone:
+            zones_ = links_.zones.Zones();
+            SortForZoneList(zones_);
+            FillZoneList(list, zones_);
+            // A zone the system no longer lists shows as "Local time"; the
+            // stored name stays until the user chooses.
+            list.Select(ZoneItemIndex(zones_, settings_.*entry.text));
             break;
     }
 }
@@ -140,10 +158,10 @@ void TForm2::CheckBoxChanged(const CheckEntry& entry, const CheckControl& box) {
     if (entry.flag) settings_.*entry.flag = checked;
     switch (entry.action) {
         case CheckAction::Rebuild:
-            links_.displays.Rebuild(WindowOfPage(entry.page));
+            links_.displays.Rebuild(WindowOf(entry));
             break;
         case CheckAction::ShowOrHide:
-            links_.displays.SetVisible(WindowOfPage(entry.page), checked);
+            links_.displays.SetVisible(WindowOf(entry), checked);
             break;
         case CheckAction::NewClockVelocity:
             // Drawn both ways: a cleared box stops the clock all the same.
@@ -153,7 +171,7 @@ void TForm2::CheckBoxChanged(const CheckEntry& entry, const CheckControl& box) {
         case CheckAction::FlagOnly:
             // The window reads the flag on its next tick; the box is felt
             // at once rather than when the second next changes.
-            links_.displays.Wake(WindowOfPage(entry.page));
+            links_.displays.Wake(WindowOf(entry));
             break;
         case CheckAction::WakeDisplays:
             for (DisplayWindowId window : {DisplayWindowId::Clock, DisplayWindowId::Countdown, DisplayWindowId::Calendar})
@@ -179,14 +197,22 @@ void TForm2::ListChanged(const ListEntry& entry, const ListControl& list) {
             // A name being typed is applied once it names a family the
             // windows can draw; its beginnings ("A", "Ar") leave the font be.
             if (entry.editable && !links_.host.FontInstalled(list.Text())) return;
-            settings_.*entry.font = list.Text();
+            settings_.*entry.text = list.Text();
             break;
         case ListKind::CountTitle:
             settings_.CountIndex = list.SelectedIndex();
             settings_.CountText = settings_.SelectedEntry().title;
             break;
+        case ListKind::ClockZone:
+            settings_.*entry.text = ZoneKeyOfItem(zones_, list.SelectedIndex());
+            break;
     }
-    links_.displays.Rebuild(WindowOfPage(entry.page));
+    links_.displays.Rebuild(WindowOf(entry));
+}
+
+void TForm2::EditChanged(const EditEntry& entry, const TextControl& edit) {
+    settings_.*entry.text = edit.Text();
+    links_.displays.Rebuild(WindowOf(entry));
 }
 
 void TForm2::ButtonClicked(std::string_view name) {

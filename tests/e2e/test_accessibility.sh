@@ -43,9 +43,10 @@ expected_tabs=$(
   echo "page 1"; sliders; echo "Static|Countdown face"; buttons Oval; lists Title; buttons Add Delete
   lists "Font name"; buttons Bold "Show countdown" "Go countdown"
   echo "page 2"; sliders; echo "Static|Calendar face"; buttons Oval
-  lists "Time format" "Week starts" "Week numbers"; buttons "Mark countdown events"
-  lists "Font name"; buttons Bold "Show calendar" "Show time" "Go calendar"
+  lists "Time format" "Font name"; buttons Bold "Show calendar" "Show time" "Go calendar"
   echo "page 3"; buttons "Hide over full-screen programs" "Start with Windows"
+  lists "Clock time zone"; labelled Edit "Clock label"
+  lists "Week starts" "Week numbers"; buttons "Mark countdown events"
 )
 # (Another process reads no list's text: lists show as "ComboBox||"; the
 # name after it is the one a reader gets.)

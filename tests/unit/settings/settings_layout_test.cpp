@@ -28,10 +28,11 @@ TEST(SettingsLayoutTest, EachPageIsVisitedInReadingOrder) {
           "CheckBox10", "CheckBox11"}},
         {SettingsPage::Calendar,
          {"StaticText14", "TrackBar7", "StaticText16", "TrackBar9", "StaticText15", "TrackBar8", "StaticText19",
-          "CheckBox15", "StaticText17", "ComboBox6", "StaticText20", "ComboBox8", "StaticText21", "ComboBox9",
-          "CheckBox17", "StaticText18", "ComboBox7", "CheckBox16", "CheckBox12",
+          "CheckBox15", "StaticText17", "ComboBox6", "StaticText18", "ComboBox7", "CheckBox16", "CheckBox12",
           "CheckBox14", "CheckBox13"}},
-        {SettingsPage::General, {"CheckBox18", "CheckBox19"}},
+        {SettingsPage::General,
+         {"CheckBox18", "CheckBox19", "StaticText22", "ComboBox10", "StaticText23", "Edit1", "StaticText20",
+          "ComboBox8", "StaticText21", "ComboBox9", "CheckBox17"}},
     };
     for (const Row& row : rows) EXPECT_EQ(PageReadingOrder(row.page), row.order) << static_cast<int>(row.page);
 }
@@ -46,6 +47,8 @@ TEST(SettingsLayoutTest, SlidersAndListsAreNamedByTheirLabels) {
         {"TrackBar6", "Transparent"}, {"ComboBox4", "Title"},       {"ComboBox7", "Font name"},
         {"CheckBox3", "Clock face"},  {"CheckBox5", ""},            {"CheckBox9", "Countdown face"},
         {"Button5", ""},              {"CheckBox4", ""},            {"Button1", ""},
+        {"ComboBox10", "Clock time zone"}, {"Edit1", "Clock label"}, {"ComboBox8", "Week starts"},
+        {"ComboBox9", "Week numbers"},     {"CheckBox17", ""},
     };
     for (const auto& [control, label] : rows) EXPECT_EQ(ControlLabel(control), label) << control;
 }
@@ -65,6 +68,7 @@ TEST(SettingsLayoutTest, TheOrderHoldsEveryControlOfThePageOnce) {
         add(SettingsSliders());
         add(SettingsCheckBoxes());
         add(SettingsLists());
+        add(SettingsEdits());
         for (const ButtonEntry& button : SettingsButtons()) {
             if (button.onPage && button.page == page) expected.insert(button.name);
         }

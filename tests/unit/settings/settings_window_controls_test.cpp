@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/program_names.h"
@@ -57,6 +57,8 @@ TEST_F(Started, FirstRunControlsShowTheFirstRunValues) {
         const bool expected = std::find(checked.begin(), checked.end(), name) != checked.end();
         EXPECT_EQ(box->Checked(), expected) << name;
     }
+    EXPECT_EQ(c.List("ComboBox10").Text(), "Local time");
+    EXPECT_EQ(c.Edit("Edit1").Text(), "");
     EXPECT_EQ(c.List("ComboBox2").Text(), "Month Day");
     EXPECT_EQ(c.List("ComboBox1").Text(), "Hours:Minutes (12 hours am/pm)");
     FakeList& titles = c.List("ComboBox4");
@@ -68,7 +70,8 @@ TEST_F(Started, FirstRunControlsShowTheFirstRunValues) {
 
 TEST_F(Started, OnlyTheCalendarFontListTakesTyping) {
     auto& c = controls();
-    for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5", "ComboBox6"})
+    for (const char* name : {"ComboBox1", "ComboBox2", "ComboBox3", "ComboBox4", "ComboBox5", "ComboBox6",
+                             "ComboBox8", "ComboBox9", "ComboBox10"})
         EXPECT_TRUE(c.List(name).ReadOnly()) << name;
     EXPECT_FALSE(c.List("ComboBox7").ReadOnly());
 }
@@ -110,21 +113,52 @@ TEST(SettingsWindowFill, StoredIndexOutsideTheItemsShowsNoSelectionAndIsKept) {
     EXPECT_EQ(later.settings.TimeIndex, 2);
 }
 
-TEST_F(Started, SizeSliderRebuildsAtOnceAndCancelKeepsItUntilTheNextStart) {
+TEST_F(Started, ChangesActAtOnceAndCancelKeepsThemUntilTheNextStart) {
     controls().Slider("TrackBar1").UserMove(7);
-    EXPECT_EQ(settings.ClockSize, 7);
-    EXPECT_EQ(displays.calls, (std::vector<std::string>{"rebuild clock"}));
+    controls().List("ComboBox10").UserChoose(4);
+    controls().Edit("Edit1").UserType("Tokyo");
+    using Clock = std::tuple<int, std::string, std::string>;
+    const auto clock = [](const Settings& s) { return Clock{s.ClockSize, s.ClockZone, s.ClockZoneLabel}; };
+    const Clock changed{7, "Tokyo Standard Time", "Tokyo"};
+    EXPECT_EQ(clock(settings), changed);
+    EXPECT_EQ(displays.calls, (std::vector<std::string>(3, "rebuild clock")));
 
     form.OptionsClick();
     form.Button2Click();
     EXPECT_FALSE(host.visible);
     EXPECT_TRUE(host.trayShown);
-    EXPECT_EQ(settings.ClockSize, 7);
+    EXPECT_EQ(clock(settings), changed);
     EXPECT_EQ(store.WriteCount(), 0u);
-    EXPECT_EQ(LaterStart(store).settings.ClockSize, 6);
+    EXPECT_EQ(clock(LaterStart(store).settings), (Clock{6, "", ""}));
 
     form.Button1Click();
-    EXPECT_EQ(LaterStart(store).settings.ClockSize, 7);
+    LaterStart saved(store);
+    EXPECT_EQ(clock(saved.settings), changed);
+    EXPECT_EQ(saved.controls().List("ComboBox10").Text(), "(UTC+09:00) Tokyo");
+    EXPECT_EQ(saved.controls().Edit("Edit1").Text(), "Tokyo");
+}
+
+// "Local time", then the zones west to east. A zone the system does not
+// list shows as "Local time" and is kept until the user chooses.
+TEST(SettingsWindowZone, ShowsTheStoredZoneAndStoresTheChosenOnesKeyName) {
+    const std::vector<std::string> items{"Local time", "(UTC-08:00) Pacific", "(UTC) Coordinated Universal Time",
+                                         "(UTC+00:00) London", "(UTC+09:00) Tokyo"};
+    const std::tuple<const char*, int, int, const char*> rows[] = {
+        // stored, shown item, chosen item, then stored
+        {"", 0, 4, "Tokyo Standard Time"}, {"Tokyo Standard Time", 4, 0, ""},
+        {"UTC", 2, 1, "Pacific Standard Time"}, {"Mars Standard Time", 0, 3, "GMT Standard Time"}};
+    for (const auto& [stored, shown, chosen, after] : rows) {
+        MemoryStore earlier = test::FirstRunStore();
+        earlier.PutString(kClockPath, "ClockZone", stored);
+        LaterStart later(earlier);
+        FakeList& zones = later.controls().List("ComboBox10");
+        EXPECT_EQ(zones.Items(), items);
+        EXPECT_EQ(zones.Text(), items[shown]) << stored;
+        later.form.Button1Click();
+        EXPECT_EQ(StoredString(later.store, kClockPath, "ClockZone"), stored);
+        zones.UserChoose(chosen);
+        EXPECT_EQ(later.settings.ClockZone, after) << stored;
+    }
 }
 
 TEST_F(Started, SlidersClampAndRebuildOnceForEveryPositionPassed) {
@@ -177,6 +211,7 @@ TEST_F(Started, CheckBoxesStoreTheirFlagAndRebuildTheirPagesWindow) {
         {"CheckBox9", &Settings::CountRectOval, "rebuild countdown"},
         {"CheckBox14", &Settings::CalendarTimeShow, "rebuild calendar"},
         {"CheckBox15", &Settings::CalendarOval, "rebuild calendar"},
+        {"CheckBox17", &Settings::CalendarEvents, "rebuild calendar"},  // on the General page
     };
     for (const Case& c : cases) {
         displays.calls.clear();
@@ -291,13 +326,17 @@ TEST(SettingsWindowLayout, ControlsLieInsideTheWindowAndNamesAreUnique) {
         names.push_back(s.name);
         EXPECT_TRUE(inside(s.place, 24)) << s.name;
     }
+    for (const auto& s : SettingsEdits()) {
+        names.push_back(s.name);
+        EXPECT_TRUE(inside(s.place, s.place.height)) << s.name;
+    }
     for (const auto& s : SettingsButtons()) {
         names.push_back(s.name);
         EXPECT_TRUE(inside(s.place, s.place.height)) << s.name;
     }
     std::sort(names.begin(), names.end());
     EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
-    EXPECT_EQ(names.size(), 9u + 18u + 9u + 4u);
+    EXPECT_EQ(names.size(), 9u + 18u + 10u + 1u + 4u);
     EXPECT_EQ(FontNames().size(), 14u);
     EXPECT_EQ(DateFormatLabels().back(), "Year-Month-Day(short)");
 }

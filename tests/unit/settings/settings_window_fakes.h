@@ -106,6 +106,21 @@ private:
     ControlHandler onChange_;
 };
 
+class FakeEdit final : public TextControl {
+public:
+    explicit FakeEdit(ControlHandler onChange) : onChange_(std::move(onChange)) {}
+    std::string Text() const override { return text_; }
+    void SetText(const std::string& text) override { text_ = text; }
+    void UserType(const std::string& text) {
+        text_ = text;
+        onChange_();
+    }
+
+private:
+    std::string text_;
+    ControlHandler onChange_;
+};
+
 class FakeControls final : public ControlFactory {
 public:
     void AddLabel(const LabelEntry& entry) override { labels.push_back(std::string(entry.caption)); }
@@ -119,6 +134,9 @@ public:
                          ControlHandler onChange) override {
         return *(lists[std::string(entry.name)] = std::make_unique<FakeList>(items, std::move(onChange)));
     }
+    TextControl& AddEdit(const EditEntry& entry, ControlHandler onChange) override {
+        return *(edits[std::string(entry.name)] = std::make_unique<FakeEdit>(std::move(onChange)));
+    }
     void AddButton(const ButtonEntry& entry, ControlHandler onClick) override {
         buttons[std::string(entry.name)] = std::move(onClick);
     }
@@ -126,12 +144,14 @@ public:
     FakeSlider& Slider(const std::string& name) { return *sliders.at(name); }
     FakeCheckBox& CheckBox(const std::string& name) { return *checkBoxes.at(name); }
     FakeList& List(const std::string& name) { return *lists.at(name); }
+    FakeEdit& Edit(const std::string& name) { return *edits.at(name); }
     void Press(const std::string& name) { buttons.at(name)(); }
 
     std::vector<std::string> labels;
     std::map<std::string, std::unique_ptr<FakeSlider>> sliders;
     std::map<std::string, std::unique_ptr<FakeCheckBox>> checkBoxes;
     std::map<std::string, std::unique_ptr<FakeList>> lists;
+    std::map<std::string, std::unique_ptr<FakeEdit>> edits;
     std::map<std::string, ControlHandler> buttons;
 };
 
@@ -283,6 +303,14 @@ public:
     std::deque<Delete> deletes;
 };
 
+// A few of the system's zones, in the registry's order (by key name).
+struct FakeZones final : ZoneCatalog {
+    std::vector<ZoneChoice> Zones() const override {
+        return {{"GMT Standard Time", "(UTC+00:00) London", 0}, {"Pacific Standard Time", "(UTC-08:00) Pacific", 480},
+                {"Tokyo Standard Time", "(UTC+09:00) Tokyo", -540}, {"UTC", "(UTC) Coordinated Universal Time", 0}};
+    }
+};
+
 // A settings window with every fake behind it.
 struct SettingsWindowRig {
     MemoryStore store;
@@ -292,7 +320,8 @@ struct SettingsWindowRig {
     RecordingDisplays displays{host.calls, settings};
     FakeDialogs dialogs;
     Locale locale = EnglishUnitedStates();
-    TForm2 form{SettingsWindowLinks{settings, store, host, time, displays, dialogs, locale}};
+    FakeZones zones;
+    TForm2 form{SettingsWindowLinks{settings, store, host, time, displays, dialogs, locale, zones}};
 
     FakeControls& controls() { return host.controls; }
 };
