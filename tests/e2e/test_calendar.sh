@@ -9,7 +9,8 @@
 # stays; with Monday first and ISO week numbers a week column stands at its
 # left, a tile with a number beside every used week row and none beside the
 # others, today's ring in its Monday-first place, and a bar under the day of
-# a countdown event; "Close" in its menu ends the program; CalendarShow 0
+# a countdown event, whose title shows as a tip where the pointer rests;
+# "Close" in its menu ends the program; CalendarShow 0
 # hides it.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
@@ -204,6 +205,21 @@ event=$((($(date -ud "$year-$month-$event_day" +%s) - $(date -ud 1899-12-30 +%s)
 cal_run CalendarWeekStart=0 CalendarWeekNumbers=1 CalendarEvents=1
 expect_month weeks "$year" "$month" 1 1 "$event_day"
 e2e_screenshot weeks.png "$CAL" >/dev/null
+# tip_over DAY: the pointer rests on that day's bar; true once a tip (an
+# untitled popup) is up within 3 s.
+tip_over() {
+  local bx by bw bh deadline
+  IFS=, read -r bx by bw bh <<<"$(grid "$year" "$month" 1 | awk -v d="$1" '$1 == "day" && $2 == d { print $7 }')"
+  # Two moves, as a pointer coming to rest makes: the first one makes the tip.
+  xdotool mousemove $((X + bx + bw / 2)) $((Y + by + bh / 2)) sleep 0.2 mousemove_relative 1 0
+  deadline=$(_e2e_deadline 3)
+  until e2e_list_windows | awk 'NF == 6 && $6 == "yes" { up = 1 } END { exit !up }'; do
+    _e2e_before "$deadline" || return 1
+    sleep 0.1
+  done
+}
+! tip_over $((event_day + 1)) || e2e_fail "a day without an event shows a tip"
+tip_over "$event_day" || e2e_fail "the event's day shows no tip where the pointer rests"
 zd_close_by_tray "$PID"
 
 # --- CalendarShow 0 -----------------------------------------------------------
