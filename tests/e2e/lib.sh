@@ -351,7 +351,24 @@ e2e_setup() {
 
   _e2e_start_xvfb
   _e2e_make_prefix "$work"
+  e2e_start_wineserver
   _e2e_say "ready in $(_e2e_elapsed_since "$E2E_STARTED_AT") s: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX"
+}
+
+# e2e_start_wineserver: one wineserver for the prefix that stays until the
+# test ends it. Left to itself the server quits a few seconds after the last
+# Windows process, and a Wine command that starts just then (say the `reg
+# query` after the program closed) can meet the quitting server and fail.
+e2e_start_wineserver() {
+  wineserver -p || e2e_fail "could not start the wineserver of $WINEPREFIX"
+}
+
+# e2e_restart_wine: ends every Windows process and the wineserver of the
+# prefix and starts the server again, so that Wine reads the environment
+# (say TZ) afresh.
+e2e_restart_wine() {
+  _e2e_stop_prefix "$E2E_PREFIX"
+  e2e_start_wineserver
 }
 
 # Trap on EXIT: ends only what this test started, keeps the exit status.

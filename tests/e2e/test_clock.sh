@@ -157,7 +157,7 @@ zd_close_by_tray "$PID"
 zone_shot() {
   printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Zentrova\\Clock]\n"ClockZone"="%s"\n"ClockZoneLabel"="%s"\n' \
     "$2" "$3" | zd_reg_import
-  WINEPREFIX="$E2E_PREFIX" wineserver -k >/dev/null 2>&1 || true
+  e2e_restart_wine
   clock_run 1 0 12 0 TimeIndex=2
   zd_window_ppm "$CLOCK" "$1.ppm" >/dev/null
   zd_close_by_tray "$PID"
