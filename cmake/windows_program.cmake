@@ -23,6 +23,11 @@ enable_language(RC)
 if(EXISTS ${CMAKE_SOURCE_DIR}/assets/skins/skin15.bmp)
   set_source_files_properties(assets/zentrova.rc PROPERTIES COMPILE_DEFINITIONS ZENTROVA_HAVE_SKINS)
 endif()
+# The build sees the resource script's #includes but not the files it embeds:
+# without these, a retoned skin or a new icon would leave the old one inside.
+file(GLOB ZENTROVA_EMBEDDED_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/assets/skins/*.bmp)
+list(APPEND ZENTROVA_EMBEDDED_FILES ${CMAKE_SOURCE_DIR}/assets/zentrova.ico ${CMAKE_SOURCE_DIR}/assets/zentrova.manifest)
+set_source_files_properties(assets/zentrova.rc PROPERTIES OBJECT_DEPENDS "${ZENTROVA_EMBEDDED_FILES}")
 add_executable(zentrova WIN32 app/main.cpp assets/zentrova.rc)
 target_link_libraries(zentrova PRIVATE zentrova_platform)
 set_target_properties(zentrova PROPERTIES OUTPUT_NAME zentrova)
