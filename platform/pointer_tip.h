@@ -30,6 +30,7 @@ public:
 private:
     bool Create();
     TOOLINFOW ToolInfo(wchar_t* text) const;
+    void RelayPointerMove() const;
 
     HWND window_;
     UniqueWindow tip_;

@@ -9,6 +9,17 @@
 
 namespace zentrova::platform {
 
+LRESULT Win32Control::SendAsProgram(UINT message, WPARAM wParam, LPARAM lParam) {
+    programChanging_ = true;
+    const LRESULT result = SendMessageW(handle_, message, wParam, lParam);
+    programChanging_ = false;
+    return result;
+}
+
+void Win32Control::SetTextAsProgram(const std::string& text) {
+    SendAsProgram(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Widen(text).c_str()));
+}
+
 Win32Slider::Win32Slider(HWND handle, int minimum, int maximum, int start, ControlHandler onChange)
     : Win32Control(handle), minimum_(minimum), maximum_(maximum), reported_(start), onChange_(std::move(onChange)) {
     SendMessageW(handle, TBM_SETRANGE, FALSE, MAKELPARAM(minimum, maximum));
@@ -66,9 +77,7 @@ void Win32List::Append(const std::string& item) {
 }
 
 void Win32List::Clear() {
-    settingText_ = true;
-    SendMessageW(Handle(), CB_RESETCONTENT, 0, 0);
-    settingText_ = false;
+    SendAsProgram(CB_RESETCONTENT, 0, 0);
     droppedWidth_ = 0;
     SendMessageW(Handle(), CB_SETDROPPEDWIDTH, 0, 0);
 }
@@ -91,19 +100,11 @@ int Win32List::SelectedIndex() const {
     return index == CB_ERR ? -1 : static_cast<int>(index);
 }
 
-void Win32List::Select(int index) {
-    settingText_ = true;
-    SendMessageW(Handle(), CB_SETCURSEL, index >= 0 && index < ItemCount() ? index : -1, 0);
-    settingText_ = false;
-}
+void Win32List::Select(int index) { SendAsProgram(CB_SETCURSEL, index >= 0 && index < ItemCount() ? index : -1, 0); }
 
 std::string Win32List::Text() const { return WindowText(Handle()); }
 
-void Win32List::SetText(const std::string& text) {
-    settingText_ = true;
-    SetWindowTextW(Handle(), Widen(text).c_str());
-    settingText_ = false;
-}
+void Win32List::SetText(const std::string& text) { SetTextAsProgram(text); }
 
 void Win32List::SetReadOnly(bool readOnly) {
     if (HWND field = GetWindow(Handle(), GW_CHILD)) SendMessageW(field, EM_SETREADONLY, readOnly ? 1 : 0, 0);
@@ -126,7 +127,7 @@ void Win32List::OnCommand(WORD code) {
         if (index < 0) return;
         SetText(ItemText(index));
         onChange_();
-    } else if (code == CBN_EDITCHANGE && editable_ && !settingText_) {
+    } else if (code == CBN_EDITCHANGE && editable_ && !ProgramChanging()) {
         onChange_();
     }
 }
@@ -138,14 +139,10 @@ Win32Edit::Win32Edit(HWND handle, int maxLength, ControlHandler onChange)
 
 std::string Win32Edit::Text() const { return WindowText(Handle()); }
 
-void Win32Edit::SetText(const std::string& text) {
-    settingText_ = true;
-    SetWindowTextW(Handle(), Widen(text).c_str());
-    settingText_ = false;
-}
+void Win32Edit::SetText(const std::string& text) { SetTextAsProgram(text); }
 
 void Win32Edit::OnCommand(WORD code) {
-    if (code == EN_CHANGE && !settingText_) onChange_();
+    if (code == EN_CHANGE && !ProgramChanging()) onChange_();
 }
 
 void Win32Button::OnCommand(WORD code) {

@@ -26,8 +26,16 @@ public:
     virtual void OnCommand(WORD /*code*/) {}
     virtual void OnScroll() {}
 
+protected:
+    // Sends a message whose change notification is the program's own, not
+    // the user's; ProgramChanging() tells them apart while it runs.
+    LRESULT SendAsProgram(UINT message, WPARAM wParam, LPARAM lParam);
+    void SetTextAsProgram(const std::string& text);
+    bool ProgramChanging() const { return programChanging_; }
+
 private:
     HWND handle_;  // destroyed with its parent window
+    bool programChanging_ = false;
 };
 
 class Win32Slider final : public Win32Control, public SliderControl {
@@ -74,7 +82,6 @@ private:
     int DropDownWidthFor(const std::string& item) const;
     bool editable_;
     int droppedWidth_ = 0;  // the widest line so far
-    bool settingText_ = false;  // the program is changing the field
     ControlHandler onChange_;
 };
 
@@ -86,7 +93,6 @@ public:
     void OnCommand(WORD code) override;
 
 private:
-    bool settingText_ = false;  // the program is changing the field
     ControlHandler onChange_;
 };
 

@@ -97,6 +97,8 @@ struct ButtonEntry {
 
 // The General tab's box that shows and turns over the sign-in entry.
 inline constexpr std::string_view kStartWithWindowsBox = "CheckBox19";
+// The General tab's list of the clock's time zones.
+inline constexpr std::string_view kClockZoneList = "ComboBox10";
 
 std::span<const LabelEntry> SettingsLabels();
 std::span<const SliderEntry> SettingsSliders();

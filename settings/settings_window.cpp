@@ -30,7 +30,7 @@ void TForm2::FormCreate() {
     }
 
     host.MoveTo(SettingsWindowPosition(context.screen, context.settingsWindow));
-    if (firstRun_) host.ShowInFront();
+    if (firstRun_) ShowInFront();
     if (markStart) {
         if (StoreError error = MarkStarted(links_.store, settings_)) host.ShowError(*error);
     }
@@ -82,7 +82,7 @@ void TForm2::OptionsClick() {
     // The installer may have turned the entry over meanwhile.
     ShowStartWithWindows();
     links_.host.DeleteTrayIcon();
-    links_.host.ShowInFront();
+    ShowInFront();
 }
 
 void TForm2::StartWithWindowsClick() { SetStartWithWindowsFromBox(!StartsWithWindows(links_.store)); }
@@ -130,6 +130,13 @@ void TForm2::Button6Click() { links_.dialogs.OpenDeleteDialog(ListContext()); }
 
 void TForm2::ShowFromDisplayMenu() {
     ShowStartWithWindows();
+    ShowInFront();
+}
+
+void TForm2::ShowInFront() {
+    // The system's zones are read when the window first shows, so a start
+    // that leaves it hidden does not wait for them.
+    if (!zoneListFilled_) FillClockZoneList();
     links_.host.ShowInFront();
 }
 

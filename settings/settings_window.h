@@ -83,6 +83,8 @@ private:
     // handlers of changed sliders and check boxes run as a user's change would.
     void FillControls();
     void FillControl(std::string_view name);
+    // The clock's zone list from the system, its stored zone selected.
+    void FillClockZoneList();
 
     void SliderChanged(const SliderEntry& entry, const SliderControl& slider);
     void CheckBoxChanged(const CheckEntry& entry, const CheckControl& box);
@@ -96,6 +98,7 @@ private:
     void ShowStartWithWindows();
 
     CountListContext ListContext();
+    void ShowInFront();
     void HideToTray();
 
     SettingsWindowLinks links_;
@@ -108,6 +111,7 @@ private:
     std::vector<TextControl*> edits_;
     // The clock's zone list's zones, in its items' order after "Local time".
     std::vector<ZoneChoice> zones_;
+    bool zoneListFilled_ = false;
 };
 
 }  // namespace zentrova

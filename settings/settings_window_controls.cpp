@@ -138,14 +138,19 @@ void TForm2::FillControl(std::string_view name) {
             list.Select(settings_.CountIndex);
             break;
         case ListKind::ClockZone:
-            zones_ = links_.zones.Zones();
-            SortForZoneList(zones_);
-            FillZoneList(list, zones_);
-            // A zone the system no longer lists shows as "Local time"; the
-            // stored name stays until the user chooses.
-            list.Select(ZoneItemIndex(zones_, settings_.*entry.text));
-            break;
+            break;  // filled when the window first shows
     }
+}
+
+void TForm2::FillClockZoneList() {
+    zones_ = links_.zones.Zones();
+    SortForZoneList(zones_);
+    ListControl& list = List(kClockZoneList);
+    FillZoneList(list, zones_);
+    // A zone the system no longer lists shows as "Local time"; the stored
+    // name stays until the user chooses.
+    list.Select(ZoneItemIndex(zones_, settings_.ClockZone));
+    zoneListFilled_ = true;
 }
 
 void TForm2::SliderChanged(const SliderEntry& entry, const SliderControl& slider) {

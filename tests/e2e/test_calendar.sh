@@ -210,8 +210,8 @@ e2e_screenshot weeks.png "$CAL" >/dev/null
 tip_over() {
   local bx by bw bh deadline
   IFS=, read -r bx by bw bh <<<"$(grid "$year" "$month" 1 | awk -v d="$1" '$1 == "day" && $2 == d { print $7 }')"
-  # Two moves, as a pointer coming to rest makes: the first one makes the tip.
-  xdotool mousemove $((X + bx + bw / 2)) $((Y + by + bh / 2)) sleep 0.2 mousemove_relative 1 0
+  # One move: the tip shows where the pointer first comes to rest.
+  xdotool mousemove $((X + bx + bw / 2)) $((Y + by + bh / 2))
   deadline=$(_e2e_deadline 3)
   until e2e_list_windows | awk 'NF == 6 && $6 == "yes" { up = 1 } END { exit !up }'; do
     _e2e_before "$deadline" || return 1

@@ -305,7 +305,9 @@ public:
 
 // A few of the system's zones, in the registry's order (by key name).
 struct FakeZones final : ZoneCatalog {
+    mutable int asked = 0;
     std::vector<ZoneChoice> Zones() const override {
+        ++asked;
         return {{"GMT Standard Time", "(UTC+00:00) London", 0}, {"Pacific Standard Time", "(UTC-08:00) Pacific", 480},
                 {"Tokyo Standard Time", "(UTC+09:00) Tokyo", -540}, {"UTC", "(UTC) Coordinated Universal Time", 0}};
     }
