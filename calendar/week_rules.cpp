@@ -1,14 +1,10 @@
 #include "calendar/week_rules.h"
 
-#include <cmath>
-
 namespace zentrova {
 namespace {
 
 constexpr int kDaysPerWeek = 7;
 constexpr int kMinDaysOfFirstWeek = 4;
-
-long long DayNumber(CivilDate date) { return std::llround(EncodeDate(date.year, date.month, date.day)); }
 
 // Days from the start of the week back to `date`, 0..6.
 int DaysIntoWeek(CivilDate date, int firstWeekday) {
@@ -41,9 +37,7 @@ int CalendarFirstWeekday(int storedWeekStart, int localeFirstWeekday) {
     return localeFirstWeekday >= 1 && localeFirstWeekday <= kDaysPerWeek ? localeFirstWeekday : kSunday;
 }
 
-CivilDate AddDays(CivilDate date, int days) {
-    return DecodeDate(EncodeDate(date.year, date.month, date.day) + days);
-}
+CivilDate AddDays(CivilDate date, int days) { return DecodeDate(static_cast<double>(DayNumber(date) + days)); }
 
 int WeekNumber(CivilDate date, int firstWeekday, FirstWeekRule rule) {
     const long long day = DayNumber(date);

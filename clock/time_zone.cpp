@@ -1,7 +1,5 @@
 #include "clock/time_zone.h"
 
-#include <cmath>
-
 namespace zentrova {
 namespace {
 
@@ -10,8 +8,7 @@ constexpr int kLastWeek = 5;
 constexpr std::size_t kRuleRecordSize = 44;
 
 long long Seconds(int year, int month, int day, int hour, int minute, int second) {
-    const long long days = std::llround(EncodeDate(year, month, day));
-    return days * kSecondsPerDay + hour * 3600LL + minute * 60LL + second;
+    return DayNumber({year, month, day}) * kSecondsPerDay + hour * 3600LL + minute * 60LL + second;
 }
 
 LocalTime FromSeconds(long long seconds, int millisecond) {

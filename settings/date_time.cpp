@@ -54,10 +54,11 @@ int WeekdayOf(int year, int month, int day) {
     return static_cast<int>(wd) + 1;
 }
 
-double EncodeDate(int year, int month, int day) {
-    return static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
-                               kEpochOffset);
+long long DayNumber(CivilDate date) {
+    return DaysFromCivil(date.year, static_cast<unsigned>(date.month), static_cast<unsigned>(date.day)) - kEpochOffset;
 }
+
+double EncodeDate(int year, int month, int day) { return static_cast<double>(DayNumber({year, month, day})); }
 
 double EncodeTime(int hour, int minute, int second, int millisecond) {
     return (((hour * 60.0 + minute) * 60.0 + second) * 1000.0 + millisecond) / 86400000.0;

@@ -43,6 +43,8 @@ int WeekdayOf(int year, int month, int day);
 
 // Whole day number of a date (30 December 1899 is day 0).
 double EncodeDate(int year, int month, int day);
+// The same as an integer, for counting days.
+long long DayNumber(CivilDate date);
 // Fraction of a day for a time of day.
 double EncodeTime(int hour, int minute, int second, int millisecond = 0);
 // Date part of a date-time value; values outside years 1..9999 clamp to the
