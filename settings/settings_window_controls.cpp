@@ -25,7 +25,7 @@ constexpr std::string_view kFillOrder[] = {
     "TrackBar7",  "TrackBar8",  "TrackBar9",
     "ComboBox4",  kReadOnlyStep,
     "ComboBox5",  "ComboBox6",  "ComboBox7",  "ComboBox8",  "ComboBox9",  "CheckBox17",
-    "CheckBox18", "CheckBox19", "ComboBox10", "Edit1",
+    "CheckBox18", "CheckBox19", "Edit1",
 };
 
 std::span<const std::string_view> ItemsOf(ListKind kind) {
@@ -138,7 +138,7 @@ void TForm2::FillControl(std::string_view name) {
             list.Select(settings_.CountIndex);
             break;
         case ListKind::ClockZone:
-            break;  // filled when the window first shows
+            break;  // not in the start-up order: FillClockZoneList fills it when the window first shows
     }
 }
 

@@ -54,7 +54,7 @@ for ((looks = 0; looks < 6 || $(_e2e_now) < deadline; looks++)); do
 done
 ((${#seen[@]} >= 3)) || e2e_fail "the countdown did not wander: ${#seen[@]} places in $looks looks"
 
-e2e_xorg_output_off 1
+e2e_xorg_monitors 1
 off_at=$(_e2e_now)
 deadline=$(_e2e_deadline 5)
 until read -r x y w h <<<"$(e2e_window_geometry "$clock")" && ((x < 1024)); do

@@ -68,32 +68,24 @@ _e2e_xorg_failed() {
 }
 
 # e2e_xorg_monitors N: N (1 or 2) monitors of E2E_SCREEN_SIZE side by side,
-# the first one primary at the origin; waits until the server lists them.
+# the first one primary at the origin, the second switched off when N is 1
+# and the screen shrunk to the monitors left; waits until the server lists
+# them.
 e2e_xorg_monitors() {
-  local n="$1" w h i args=()
+  local n="$1" w h i deadline count args=()
   read -r w h <<<"${E2E_SCREEN_SIZE/x/ }"
-  for ((i = 0; i < n; i++)); do
+  for ((i = 0; i < 2; i++)); do
+    if ((i >= n)); then
+      args+=(--output "DUMMY$i" --off)
+      continue
+    fi
     ((i == 0)) || xrandr --addmode "DUMMY$i" "$E2E_SCREEN_SIZE" 2>/dev/null || true
     args+=(--output "DUMMY$i" --mode "$E2E_SCREEN_SIZE" --pos "$((i * w))x0")
   done
   xrandr --fb "$((n * w))x$h" "${args[@]}" || e2e_fail "xrandr could not place $n monitors"
-  _e2e_xorg_wait_monitors "$n"
-}
-
-# e2e_xorg_output_off N: switches output DUMMYN off and shrinks the screen to
-# the monitors left of it.
-e2e_xorg_output_off() {
-  local w h
-  read -r w h <<<"${E2E_SCREEN_SIZE/x/ }"
-  xrandr --output "DUMMY$1" --off --fb "$(($1 * w))x$h" || e2e_fail "xrandr could not switch DUMMY$1 off"
-  _e2e_xorg_wait_monitors "$1"
-}
-
-_e2e_xorg_wait_monitors() {
-  local deadline count
   deadline=$(_e2e_deadline 10)
-  until count=$(xrandr --listmonitors | sed -n 's/^Monitors: //p') && [[ "$count" == "$1" ]]; do
-    _e2e_before "$deadline" || e2e_fail "the X server lists $count monitors, expected $1"
+  until count=$(xrandr --listmonitors | sed -n 's/^Monitors: //p') && [[ "$count" == "$n" ]]; do
+    _e2e_before "$deadline" || e2e_fail "the X server lists $count monitors, expected $n"
     sleep 0.1
   done
 }

@@ -133,9 +133,7 @@ TEST_F(Started, ChangesActAtOnceAndCancelKeepsThemUntilTheNextStart) {
 
     form.Button1Click();
     LaterStart saved(store);
-    saved.form.OptionsClick();
     EXPECT_EQ(clock(saved.settings), changed);
-    EXPECT_EQ(saved.controls().List("ComboBox10").Text(), "(UTC+09:00) Tokyo");
     EXPECT_EQ(saved.controls().Edit("Edit1").Text(), "Tokyo");
 }
 
