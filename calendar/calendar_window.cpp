@@ -4,7 +4,7 @@
 
 #include "calendar/calendar_events.h"
 #include "calendar/month_grid.h"
-#include "face/spoken_text.h"
+#include "calendar/calendar_spoken_text.h"
 
 namespace zentrova {
 

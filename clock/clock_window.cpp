@@ -4,7 +4,7 @@
 
 #include "clock/clock_formats.h"
 #include "clock/date_time_format.h"
-#include "face/spoken_text.h"
+#include "clock/clock_spoken_text.h"
 
 namespace zentrova {
 namespace {

@@ -1,7 +1,7 @@
 #include "countdown/count_dialog_layout.h"
 
 #include "app/program_names.h"
-#include "settings/scaled_place.h"
+#include "settings_window/scaled_place.h"
 
 namespace zentrova {
 namespace {

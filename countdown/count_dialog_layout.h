@@ -7,7 +7,7 @@
 
 #include "face/dpi_scale.h"
 #include "face/geometry.h"
-#include "settings/settings_controls.h"
+#include "settings_window/settings_controls.h"
 
 namespace zentrova {
 

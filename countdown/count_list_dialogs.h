@@ -12,8 +12,8 @@
 #include "settings/date_time.h"
 #include "settings/key_value_store.h"
 #include "settings/settings.h"
-#include "settings/settings_controls.h"
-#include "settings/settings_window_host.h"
+#include "settings_window/settings_controls.h"
+#include "settings_window/settings_window_host.h"
 
 namespace zentrova {
 

@@ -5,7 +5,7 @@
 
 #include "countdown/countdown_face.h"
 #include "countdown/countdown_layout.h"
-#include "face/spoken_text.h"
+#include "countdown/countdown_spoken_text.h"
 
 namespace zentrova {
 

@@ -10,7 +10,7 @@
 #include "countdown/count_list_dialogs.h"
 #include "platform/dialog_window.h"
 #include "platform/win32_services.h"
-#include "settings/settings_window_host.h"
+#include "settings_window/settings_window_host.h"
 
 namespace zentrova::platform {
 

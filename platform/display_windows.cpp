@@ -1,7 +1,7 @@
 #include "platform/display_windows.h"
 
 #include "app/program_names.h"
-#include "face/spoken_text.h"
+#include "app/tray_tip.h"
 #include "platform/time_zones.h"
 #include "platform/win32_locale.h"
 #include "settings/settings_store.h"

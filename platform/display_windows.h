@@ -17,8 +17,8 @@
 #include "platform/win32_services.h"
 #include "settings/key_value_store.h"
 #include "settings/settings_schema.h"
-#include "settings/settings_window.h"
-#include "settings/settings_window_host.h"
+#include "settings_window/settings_window.h"
+#include "settings_window/settings_window_host.h"
 
 namespace zentrova::platform {
 

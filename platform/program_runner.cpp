@@ -20,7 +20,7 @@
 #include "platform/win32_handles.h"
 #include "platform/win32_locale.h"
 #include "platform/win32_services.h"
-#include "settings/settings_window.h"
+#include "settings_window/settings_window.h"
 
 namespace zentrova::platform {
 namespace {

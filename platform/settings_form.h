@@ -7,8 +7,8 @@
 #include "platform/settings_pages.h"
 #include "platform/tray_icon.h"
 #include "platform/window_base.h"
-#include "settings/settings_window.h"
-#include "settings/settings_window_host.h"
+#include "settings_window/settings_window.h"
+#include "settings_window/settings_window_host.h"
 
 namespace zentrova::platform {
 

@@ -8,7 +8,7 @@
 #include "platform/accessible_value.h"
 #include "platform/system_contrast.h"
 #include "platform/wide_text.h"
-#include "settings/scaled_place.h"
+#include "settings_window/scaled_place.h"
 
 namespace zentrova::platform {
 namespace {

@@ -12,8 +12,8 @@
 #include "platform/win32_controls.h"
 #include "platform/win32_handles.h"
 #include "platform/window_base.h"
-#include "settings/settings_controls.h"
-#include "settings/settings_layout.h"
+#include "settings_window/settings_controls.h"
+#include "settings_window/settings_layout.h"
 
 namespace zentrova::platform {
 

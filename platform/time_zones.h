@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "clock/time_zone.h"
-#include "settings/zone_choices.h"
+#include "settings_window/zone_choices.h"
 
 namespace zentrova::platform {
 

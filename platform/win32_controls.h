@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/settings_controls.h"
+#include "settings_window/settings_controls.h"
 
 namespace zentrova::platform {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "../settings/settings_window_fakes.h"
+#include "../settings_window/settings_window_fakes.h"
 #include "../settings/store_test_support.h"
 #include "app/program_names.h"
 #include "settings/date_time.h"

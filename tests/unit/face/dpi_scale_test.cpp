@@ -14,8 +14,8 @@
 #include "countdown/countdown_face.h"
 #include "face_fakes.h"
 #include "settings/first_run.h"
-#include "settings/scaled_place.h"
-#include "settings/settings_layout.h"
+#include "settings_window/scaled_place.h"
+#include "settings_window/settings_layout.h"
 
 namespace zentrova {
 namespace {

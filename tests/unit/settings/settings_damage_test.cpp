@@ -16,7 +16,7 @@
 
 #include "settings/date_time.h"
 #include "settings/settings_schema.h"
-#include "settings_window_fakes.h"
+#include "settings_window/settings_window_fakes.h"
 #include "store_test_support.h"
 
 namespace zentrova {

@@ -17,8 +17,8 @@
 #include "clock/locale.h"
 #include "countdown/count_list_dialogs.h"
 #include "settings/memory_store.h"
-#include "settings/settings_layout.h"
-#include "settings/settings_window.h"
+#include "settings_window/settings_layout.h"
+#include "settings_window/settings_window.h"
 
 namespace zentrova::test {
 

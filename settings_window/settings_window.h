@@ -13,10 +13,10 @@
 #include "settings/key_value_store.h"
 #include "settings/first_run.h"
 #include "settings/settings.h"
-#include "settings/settings_controls.h"
-#include "settings/settings_layout.h"
-#include "settings/settings_window_host.h"
-#include "settings/zone_choices.h"
+#include "settings_window/settings_controls.h"
+#include "settings_window/settings_layout.h"
+#include "settings_window/settings_window_host.h"
+#include "settings_window/zone_choices.h"
 
 namespace zentrova {
 

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "face/geometry.h"
-#include "settings/settings_controls.h"
+#include "settings_window/settings_controls.h"
 #include "settings/settings_schema.h"
 
 namespace zentrova {

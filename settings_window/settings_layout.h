@@ -11,7 +11,7 @@
 
 #include "face/dpi_scale.h"
 #include "settings/settings.h"
-#include "settings/settings_controls.h"
+#include "settings_window/settings_controls.h"
 #include "settings/settings_schema.h"
 
 namespace zentrova {

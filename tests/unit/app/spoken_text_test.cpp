@@ -1,4 +1,7 @@
-#include "face/spoken_text.h"
+#include "app/tray_tip.h"
+#include "calendar/calendar_spoken_text.h"
+#include "clock/clock_spoken_text.h"
+#include "countdown/countdown_spoken_text.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 
 #include "app/program_names.h"
 #include "settings_window_fakes.h"
-#include "store_test_support.h"
+#include "settings/store_test_support.h"
 
 namespace zentrova {
 namespace {

@@ -1,10 +1,7 @@
-#include "face/spoken_text.h"
+#include "countdown/countdown_spoken_text.h"
 
 #include <array>
 #include <tuple>
-
-#include "app/program_names.h"
-#include "clock/date_time_format.h"
 
 namespace zentrova {
 namespace {
@@ -41,10 +38,6 @@ std::string UnitWords(const RemainingTime& remaining) {
 
 }  // namespace
 
-std::string ClockSpokenValue(const ClockTexts& texts, bool dateShown, int dateIndex) {
-    return dateShown ? ComposeClockText(texts, dateIndex) : texts.time;
-}
-
 bool CountdownAhead(const CountdownFields& now, const CountdownFields& event) {
     const auto order = [](const CountdownFields& f) {
         return std::tie(f.year, f.month, f.day, f.hour, f.minute, f.second);
@@ -61,22 +54,6 @@ std::string CountdownSpokenValue(std::string_view title, const CountdownFields& 
         UnitWords(ahead ? ComputeRemainingTime(now, event) : ComputeRemainingTime(event, now));
     if (words.empty()) return CountdownReachedText(title);
     return std::string(title) + ": " + words + (ahead ? "" : " ago");
-}
-
-std::string CalendarSpokenValue(const CalendarState& state, const Locale& locale) {
-    LocalTime today;
-    today.year = state.TodayYear;
-    today.month = state.TodayMonth;
-    today.day = state.TodayDay;
-    return state.CalendarTitle + ", today " + FormatDateTime("dddd", today, locale) + ", " +
-           FormatWindowsPicture(locale.shortDatePicture, today, locale);
-}
-
-std::string TrayTipText(std::string_view time, std::string_view countdown) {
-    std::string second(time);
-    if (!second.empty() && !countdown.empty()) second += "; ";
-    second += countdown;
-    return second.empty() ? std::string(kApplicationTitle) : std::string(kApplicationTitle) + "\n" + second;
 }
 
 }  // namespace zentrova

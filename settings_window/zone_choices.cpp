@@ -1,4 +1,4 @@
-#include "settings/zone_choices.h"
+#include "settings_window/zone_choices.h"
 
 #include <algorithm>
 #include <tuple>

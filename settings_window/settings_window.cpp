@@ -1,4 +1,4 @@
-#include "settings/settings_window.h"
+#include "settings_window/settings_window.h"
 
 #include "app/program_names.h"
 #include "app/start_with_windows.h"

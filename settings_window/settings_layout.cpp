@@ -1,4 +1,4 @@
-#include "settings/settings_layout.h"
+#include "settings_window/settings_layout.h"
 
 #include <algorithm>
 #include <array>

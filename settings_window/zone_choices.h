@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/settings_controls.h"
+#include "settings_window/settings_controls.h"
 
 namespace zentrova {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "app/start_with_windows.h"
-#include "settings/settings_window.h"
+#include "settings_window/settings_window.h"
 
 namespace zentrova {
 namespace {

@@ -4,7 +4,7 @@
 // lay out their controls.
 
 #include "face/dpi_scale.h"
-#include "settings/settings_controls.h"
+#include "settings_window/settings_controls.h"
 
 namespace zentrova {
 

@@ -1,0 +1,16 @@
+#include "calendar/calendar_spoken_text.h"
+
+#include "clock/date_time_format.h"
+
+namespace zentrova {
+
+std::string CalendarSpokenValue(const CalendarState& state, const Locale& locale) {
+    LocalTime today;
+    today.year = state.TodayYear;
+    today.month = state.TodayMonth;
+    today.day = state.TodayDay;
+    return state.CalendarTitle + ", today " + FormatDateTime("dddd", today, locale) + ", " +
+           FormatWindowsPicture(locale.shortDatePicture, today, locale);
+}
+
+}  // namespace zentrova
