@@ -7,6 +7,8 @@ cd "$(dirname "$0")"
 root=$PWD
 build=${ZENTROVA_BUILD_DIR:-$root/build}
 jobs=${ZENTROVA_JOBS:-2}
+# Paths below the checkout hash alike in every build folder and checkout.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
 
 bash tools/install-deps.sh || { echo "dependency installation failed"; exit 1; }
 

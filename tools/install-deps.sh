@@ -13,7 +13,7 @@ need_packages=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 want() { have_pkg "$1" || need_packages+=("$1"); }
 
-for pkg in cmake g++ make googletest libgtest-dev libbenchmark-dev \
+for pkg in cmake g++ make ccache googletest libgtest-dev libbenchmark-dev \
            g++-mingw-w64-i686 binutils-mingw-w64-i686 \
            xvfb x11-utils x11-xserver-utils xdotool imagemagick \
            fonts-liberation fonts-wine procps python3 wine \
