@@ -175,20 +175,16 @@ TEST_F(CalendarWindowTest, AtMidnightTheRingTheFooterAndTheShownMonthMoveOn) {
     EXPECT_EQ(window.State().TodayDay, 1);
 }
 
-TEST_F(CalendarWindowTest, APagedMonthStaysWhenTheDateChanges) {
+TEST_F(CalendarWindowTest, ATurnedMonthGivesWayToTodaysAtMidnight) {
     window.FormCreate();
     for (int i = 0; i < 2; ++i) window.OnMouseDown(MouseButton::Left, PointI{200, 10});  // to March
     Tick(59);
+    EXPECT_EQ(TitleText(surface.frames.back()).text, "March 2026");
     time.now = LocalTime{2026, 2, 1, 0, 0, 0, 0};
     window.OnTimer();
-    EXPECT_EQ(TitleText(surface.frames.back()).text, "March 2026");
-    EXPECT_TRUE(RingedDays(surface.frames.back()).empty());
-    EXPECT_TRUE(HasText(surface.frames.back(), "Today 02/01/2026"));
-    // Paging back to the new today's month finds the ring on its first.
-    window.OnMouseDown(MouseButton::Left, PointI{1, 10});
-    Tick(1);
     EXPECT_EQ(TitleText(surface.frames.back()).text, "February 2026");
     EXPECT_EQ(RingedDays(surface.frames.back()), (std::vector<std::string>{"1"}));
+    EXPECT_TRUE(HasText(surface.frames.back(), "Today 02/01/2026"));
 }
 
 TEST_F(CalendarWindowTest, ACatchUpAfterAClockChangeRedrawsAtOnceInTheSameSecond) {
@@ -231,6 +227,91 @@ TEST_F(CalendarWindowTest, SettingChangeTakesEffectAtTheNextTick) {
     ASSERT_EQ(surface.frames.size(), 3u);
     EXPECT_EQ(surface.frames.back().width, 440);
     EXPECT_EQ(window.FaceSize(), (SizeI{440, 495}));
+}
+
+// The wheel turns a month a notch, its small steps adding up; each turn is
+// announced with the month it shows.
+TEST_F(CalendarWindowTest, TheWheelTurnsTheMonthAndAnnouncesIt) {
+    window.FormCreate();
+    struct Step {
+        int delta;
+        const char* title;
+    };
+    const Step steps[] = {{-120, "February 2026"}, {-40, "February 2026"}, {-80, "March 2026"},
+                          {360, "December 2025"}};
+    for (const Step& step : steps) {
+        window.OnMouseWheel(step.delta);
+        Tick(31);
+        EXPECT_EQ(TitleText(surface.frames.back()).text, step.title) << step.delta;
+    }
+    EXPECT_EQ(surface.announcements, (std::vector<std::string>{"February 2026", "March 2026", "December 2025"}));
+}
+
+class RecordingDayWindow : public DayWindowHost {
+public:
+    void Open(const DayWindowContent& content, const RectI& dayCell, DpiScale) override {
+        opened.push_back(content);
+        cells.push_back(dayCell);
+    }
+    void Close() override { ++closes; }
+    std::vector<DayWindowContent> opened;
+    std::vector<RectI> cells;
+    int closes = 0;
+};
+
+// A press and a release at `client` + `moved`, `heldMs` apart; the window
+// is at 300, 200 on the screen.
+void Click(TForm4& window, FakeDesktop& desktop, FakeTime& time, PointI client, PointI moved, int heldMs) {
+    desktop.cursor = {300 + client.x, 200 + client.y};
+    time.now.millisecond = 0;
+    window.OnMouseDown(MouseButton::Left, client);
+    desktop.cursor = {desktop.cursor.x + moved.x, desktop.cursor.y + moved.y};
+    time.now.millisecond = heldMs;
+    window.OnMouseUp(MouseButton::Left);
+}
+
+TEST_F(CalendarWindowTest, AClickOnADayOpensItsWindowAndADragDoesNot) {
+    RecordingDayWindow days;
+    window.AttachDayWindow(days);
+    settings.CountMax = 1;
+    settings.CountList[0] = {"Dentist", EncodeDate(2026, 1, 15), EncodeTime(9, 30, 0)};
+    window.FormCreate();
+    const PointI on15{135, 118};  // a Thursday in week row 2
+    struct Case {
+        const char* what;
+        PointI moved;
+        int heldMs;
+        bool opens;
+    };
+    const Case cases[] = {
+        {"a click", {1, -1}, 120, true},
+        {"a drag", {12, 0}, 120, false},
+        {"a long press", {0, 0}, 900, false},
+    };
+    for (const Case& c : cases) {
+        const std::size_t before = days.opened.size();
+        Click(window, desktop, time, on15, c.moved, c.heldMs);
+        EXPECT_EQ(days.opened.size(), before + (c.opens ? 1 : 0)) << c.what;
+    }
+    ASSERT_EQ(days.opened.size(), 1u);
+    EXPECT_EQ(days.opened[0].day, (CivilDate{2026, 1, 15}));
+    EXPECT_EQ(days.opened[0].lines, (std::vector<std::string>{"9:30 AM  Dentist", "Add an event on this day..."}));
+    EXPECT_EQ(days.cells[0], (RectI{420, 305, 450, 331}));
+    EXPECT_EQ(days.closes, 3);  // every press closes what was open
+}
+
+TEST_F(CalendarWindowTest, AClickOnTheFooterShowsTodaysMonth) {
+    window.FormCreate();
+    window.OnMouseWheel(-3 * kWheelDelta);
+    Tick(31);
+    ASSERT_EQ(TitleText(surface.frames.back()).text, "April 2026");
+    Click(window, desktop, time, {20, 220}, {12, 0}, 100);  // dragged from the footer: stays
+    Tick(32);
+    EXPECT_EQ(TitleText(surface.frames.back()).text, "April 2026");
+    Click(window, desktop, time, {20, 220}, {0, 0}, 100);
+    Tick(33);
+    EXPECT_EQ(TitleText(surface.frames.back()).text, "January 2026");
+    EXPECT_EQ(surface.announcements.back(), "January 2026");
 }
 
 TEST_F(CalendarWindowTest, EventsFollowTheListAndTipTheirTitlesWhereTheWeekColumnMovesTheGrid) {
