@@ -12,6 +12,8 @@ constexpr char kDayPopupClass[] = "ZentrovaDayWindow";
 constexpr UINT_PTR kAwayTimerId = 1;
 constexpr UINT kAwayTimerMs = 100;
 constexpr UINT_PTR kListSubclassId = 1;
+// Posted to take the activation back from the calendar; see WM_ACTIVATE.
+constexpr UINT kTakeActivationMessage = WM_APP + 1;
 constexpr DWORD kPopupStyle = WS_POPUP | WS_BORDER;
 constexpr DWORD kPopupExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
 
@@ -72,9 +74,14 @@ void DayPopup::Open(const DayWindowContent& content, const RectI& dayCell, DpiSc
     SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, size.width, size.height, SWP_SHOWWINDOW);
     // In front with the keyboard, so that Escape and the arrows reach the
     // list and a click elsewhere takes the activation away.
+    reclaimed_ = false;
+    TakeActivation();
+    SetTimer(Handle(), kAwayTimerId, kAwayTimerMs, nullptr);
+}
+
+void DayPopup::TakeActivation() {
     SetForegroundWindow(Handle());
     SetFocus(list_);
-    SetTimer(Handle(), kAwayTimerId, kAwayTimerMs, nullptr);
 }
 
 void DayPopup::Close() {
@@ -117,8 +124,21 @@ LRESULT DayPopup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 Close();
             return 0;
         case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE) return 0;
+            // The click that opened the window may activate the calendar
+            // after the window took the activation (the system can report
+            // it late): the window takes it back, once. A later press on
+            // the calendar closes the window through the calendar itself.
+            if (reinterpret_cast<HWND>(lParam) == owner_ && !reclaimed_) {
+                reclaimed_ = true;
+                PostMessageW(Handle(), kTakeActivationMessage, 0, 0);
+                return 0;
+            }
             // A click elsewhere, or another window brought to the front.
-            if (LOWORD(wParam) == WA_INACTIVE) Close();
+            Close();
+            return 0;
+        case kTakeActivationMessage:
+            if (IsWindowVisible(Handle())) TakeActivation();
             return 0;
         case WM_VKEYTOITEM:
             if (LOWORD(wParam) == VK_ESCAPE) {

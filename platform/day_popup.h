@@ -34,6 +34,7 @@ private:
     // Acts on line `index`: the last one adds an event, the others do nothing.
     void Choose(int index);
     int WidestLine() const;
+    void TakeActivation();
     bool PointerInside() const;
 
     HWND owner_;
@@ -42,6 +43,7 @@ private:
     std::function<void(CivilDate)> addEventOn_;
     DayWindowContent content_;
     PointerAway away_;
+    bool reclaimed_ = false;  // the activation was taken back from the calendar
 };
 
 }  // namespace zentrova::platform

@@ -50,8 +50,9 @@ open_day() {
 POP=$(open_day)
 read -r px py pw ph <<<"$(e2e_window_geometry "$POP")"
 ((px >= X + cx)) || e2e_fail "the day window at $px,$py is not beside the day (right of $((X + cx)))"
-lines=$( (cd "$E2E_DIR" && timeout 60 wine "$probe" "$caption" 2>/dev/null) | tr -d '\r') ||
-  e2e_fail "no list in a shown window \"$caption\""
+lines=$(cd "$E2E_DIR" && timeout 60 wine "$probe" "$caption" 2>"$E2E_DIR/list_items.err") ||
+  e2e_fail "list_items found no list in \"$caption\" (status $?): $(tail -3 "$E2E_DIR/list_items.err")"
+lines=$(tr -d '\r' <<<"$lines")
 e2e_expect_eq "$lines" $'2:30 PM  Lecture\nAdd an event on this day...' "the day window's lines"
 
 e2e_key Escape
