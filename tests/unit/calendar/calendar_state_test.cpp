@@ -137,19 +137,6 @@ TEST(ReturnToToday, AMinuteAfterTheLastTurnOrAtMidnight) {
     }
 }
 
-TEST(ReturnToToday, TheFooterShowsTodayAndNothingReturnsAfterIt) {
-    CalendarState state = StartedOn(2026, 12, 10);
-    EXPECT_FALSE(ShowTodaysMonth(state));
-    ASSERT_TRUE(TurnMonths(state, 14, At(2026, 12, 10, 12)));
-    EXPECT_EQ(ShownMonthTitle(state, EnglishUnitedStates()), "February 2028");
-    EXPECT_TRUE(ShowTodaysMonth(state));
-    EXPECT_EQ(state.ShownMonth, 12);
-    EXPECT_FALSE(ReturnToToday(state, At(2026, 12, 10, 13)));
-    // Turning stops at the last month shown and counts as no turn beyond it.
-    state.ShownYear = 9999;
-    EXPECT_FALSE(TurnMonths(state, 1, At(2026, 12, 10, 13)));
-}
-
 TEST(FollowToday, TheRefreshAfterMidnightRetitlesTheFollowingMonth) {
     const Locale locale = EnglishUnitedStates();
     CalendarState state = StartedOn(2026, 12, 31);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -229,89 +230,57 @@ TEST_F(CalendarWindowTest, SettingChangeTakesEffectAtTheNextTick) {
     EXPECT_EQ(window.FaceSize(), (SizeI{440, 495}));
 }
 
-// The wheel turns a month a notch, its small steps adding up; each turn is
-// announced with the month it shows.
-TEST_F(CalendarWindowTest, TheWheelTurnsTheMonthAndAnnouncesIt) {
-    window.FormCreate();
-    struct Step {
-        int delta;
-        const char* title;
-    };
-    const Step steps[] = {{-120, "February 2026"}, {-40, "February 2026"}, {-80, "March 2026"},
-                          {360, "December 2025"}};
-    for (const Step& step : steps) {
-        window.OnMouseWheel(step.delta);
-        Tick(31);
-        EXPECT_EQ(TitleText(surface.frames.back()).text, step.title) << step.delta;
-    }
-    EXPECT_EQ(surface.announcements, (std::vector<std::string>{"February 2026", "March 2026", "December 2025"}));
-}
-
 class RecordingDayWindow : public DayWindowHost {
 public:
     void Open(const DayWindowContent& content, const RectI& dayCell, DpiScale) override {
-        opened.push_back(content);
-        cells.push_back(dayCell);
+        opened.push_back({content.day, dayCell});
     }
-    void Close() override { ++closes; }
-    std::vector<DayWindowContent> opened;
-    std::vector<RectI> cells;
-    int closes = 0;
+    void Close() override {}
+    std::vector<std::pair<CivilDate, RectI>> opened;
 };
 
-// A press and a release at `client` + `moved`, `heldMs` apart; the window
-// is at 300, 200 on the screen.
-void Click(TForm4& window, FakeDesktop& desktop, FakeTime& time, PointI client, PointI moved, int heldMs) {
+// A press at `client` and its release, `moved` and `heldMs` later; the
+// window stands at 300, 200.
+void Click(TForm4& window, FakeDesktop& desktop, FakeTime& time, PointI client, int moved, int heldMs) {
     desktop.cursor = {300 + client.x, 200 + client.y};
     time.now.millisecond = 0;
     window.OnMouseDown(MouseButton::Left, client);
-    desktop.cursor = {desktop.cursor.x + moved.x, desktop.cursor.y + moved.y};
+    desktop.cursor.x += moved;
     time.now.millisecond = heldMs;
     window.OnMouseUp(MouseButton::Left);
 }
 
-TEST_F(CalendarWindowTest, AClickOnADayOpensItsWindowAndADragDoesNot) {
-    RecordingDayWindow days;
-    window.AttachDayWindow(days);
-    settings.CountMax = 1;
-    settings.CountList[0] = {"Dentist", EncodeDate(2026, 1, 15), EncodeTime(9, 30, 0)};
+// The wheel turns a month a notch, its small steps adding up, and a click
+// (not a drag) on the footer turns back to today's; each turn is announced.
+TEST_F(CalendarWindowTest, TheWheelAndTheFooterTurnTheMonthAndAnnounceIt) {
     window.FormCreate();
-    const PointI on15{135, 118};  // a Thursday in week row 2
-    struct Case {
-        const char* what;
-        PointI moved;
-        int heldMs;
-        bool opens;
+    const auto titleAfter = [&](auto&& act) {
+        act();
+        Tick(++time.now.second);
+        return TitleText(surface.frames.back()).text;
     };
-    const Case cases[] = {
-        {"a click", {1, -1}, 120, true},
-        {"a drag", {12, 0}, 120, false},
-        {"a long press", {0, 0}, 900, false},
-    };
-    for (const Case& c : cases) {
-        const std::size_t before = days.opened.size();
-        Click(window, desktop, time, on15, c.moved, c.heldMs);
-        EXPECT_EQ(days.opened.size(), before + (c.opens ? 1 : 0)) << c.what;
-    }
-    ASSERT_EQ(days.opened.size(), 1u);
-    EXPECT_EQ(days.opened[0].day, (CivilDate{2026, 1, 15}));
-    EXPECT_EQ(days.opened[0].lines, (std::vector<std::string>{"9:30 AM  Dentist", "Add an event on this day..."}));
-    EXPECT_EQ(days.cells[0], (RectI{420, 305, 450, 331}));
-    EXPECT_EQ(days.closes, 3);  // every press closes what was open
+    EXPECT_EQ(titleAfter([&] { window.OnMouseWheel(-120); }), "February 2026");
+    EXPECT_EQ(titleAfter([&] { window.OnMouseWheel(-40); }), "February 2026");
+    EXPECT_EQ(titleAfter([&] { window.OnMouseWheel(-80); }), "March 2026");
+    EXPECT_EQ(titleAfter([&] { window.OnMouseWheel(360); }), "December 2025");
+    EXPECT_EQ(titleAfter([&] { Click(window, desktop, time, {20, 220}, 12, 100); }), "December 2025");
+    EXPECT_EQ(titleAfter([&] { Click(window, desktop, time, {20, 220}, 0, 100); }), "January 2026");
+    EXPECT_EQ(surface.announcements,
+              (std::vector<std::string>{"February 2026", "March 2026", "December 2025", "January 2026"}));
 }
 
-TEST_F(CalendarWindowTest, AClickOnTheFooterShowsTodaysMonth) {
+TEST_F(CalendarWindowTest, AClickOnADayOpensItsWindowAndADragOrALongPressDoesNot) {
+    RecordingDayWindow days;
+    window.AttachDayWindow(days);
     window.FormCreate();
-    window.OnMouseWheel(-3 * kWheelDelta);
-    Tick(31);
-    ASSERT_EQ(TitleText(surface.frames.back()).text, "April 2026");
-    Click(window, desktop, time, {20, 220}, {12, 0}, 100);  // dragged from the footer: stays
-    Tick(32);
-    EXPECT_EQ(TitleText(surface.frames.back()).text, "April 2026");
-    Click(window, desktop, time, {20, 220}, {0, 0}, 100);
-    Tick(33);
-    EXPECT_EQ(TitleText(surface.frames.back()).text, "January 2026");
-    EXPECT_EQ(surface.announcements.back(), "January 2026");
+    const PointI on15{135, 118};  // a Thursday in week row 2
+    Click(window, desktop, time, on15, 12, 120);
+    Click(window, desktop, time, on15, 0, 900);
+    EXPECT_TRUE(days.opened.empty());
+    Click(window, desktop, time, on15, 1, 120);
+    ASSERT_EQ(days.opened.size(), 1u);
+    EXPECT_EQ(days.opened[0].first, (CivilDate{2026, 1, 15}));
+    EXPECT_EQ(days.opened[0].second, (RectI{420, 305, 450, 331}));
 }
 
 TEST_F(CalendarWindowTest, EventsFollowTheListAndTipTheirTitlesWhereTheWeekColumnMovesTheGrid) {
