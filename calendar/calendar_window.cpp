@@ -40,7 +40,11 @@ void TForm4::ChangeLocale(Locale locale) {
 // The base window calls this once the second has changed (or after a jump
 // of the clock), so every call draws; today moves on with the date here.
 void TForm4::Refresh(const LocalTime& now) {
+    const std::uint16_t shownMonth = state_.ShownMonth;
+    const std::uint16_t shownYear = state_.ShownYear;
     RefreshCalendar(state_, now, locale_);
+    // A day window of a month no longer shown would mislead.
+    if (dayWindow_ && (state_.ShownMonth != shownMonth || state_.ShownYear != shownYear)) dayWindow_->Close();
     Draw(now);
 }
 
