@@ -24,6 +24,11 @@ inline constexpr char kMenuSettings[] = "Settings";
 inline constexpr char kMenuStartWithWindows[] = "Start with Windows";  // tray menu only
 inline constexpr char kMenuClose[] = "Close";
 
+// The calendar's day window: its line for a day without events, and its
+// last line, which opens the add dialog on that day.
+inline constexpr char kDayNoEvents[] = "No events";
+inline constexpr char kDayAddEvent[] = "Add an event on this day...";
+
 inline constexpr int kSettingsClientWidth = 400;
 inline constexpr int kSettingsClientHeight = 320;
 // The countdown list holds at most ten events; an eleventh is refused.

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "settings/date_time.h"
-
 namespace zentrova {
 namespace {
 
@@ -15,22 +13,38 @@ void ForEachEntryInUse(const Settings& settings, Visit&& visit) {
 
 }  // namespace
 
+bool FallsOn(const CountEntry& entry, CivilDate day) {
+    const CivilDate date = DecodeDate(entry.date);
+    if (date == day) return true;
+    if (!entry.yearly || day.year <= date.year || day.month != date.month) return false;
+    return day.day == std::min(date.day, DaysInMonth(day.year, day.month));
+}
+
 EventDays EventDaysOfMonth(const Settings& settings, int year, int month) {
     EventDays days;
+    const int length = DaysInMonth(year, month);
     ForEachEntryInUse(settings, [&](const CountEntry& entry) {
-        const CivilDate date = DecodeDate(entry.date);
-        if (date.year == year && date.month == month) days.set(static_cast<std::size_t>(date.day));
+        for (int day = 1; day <= length; ++day) {
+            if (FallsOn(entry, {year, month, day})) days.set(static_cast<std::size_t>(day));
+        }
     });
     return days;
 }
 
+std::vector<CountEntry> EventsOn(const Settings& settings, CivilDate day) {
+    std::vector<CountEntry> events;
+    ForEachEntryInUse(settings, [&](const CountEntry& entry) {
+        if (FallsOn(entry, day)) events.push_back(entry);
+    });
+    return events;
+}
+
 std::string EventTitlesOn(const Settings& settings, int year, int month, int day) {
     std::string titles;
-    ForEachEntryInUse(settings, [&](const CountEntry& entry) {
-        if (DecodeDate(entry.date) != CivilDate{year, month, day}) return;
+    for (const CountEntry& entry : EventsOn(settings, {year, month, day})) {
         if (!titles.empty()) titles += '\n';
         titles += entry.title;
-    });
+    }
     return titles;
 }
 

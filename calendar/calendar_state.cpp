@@ -42,14 +42,43 @@ bool FollowToday(CalendarState& state, const LocalTime& now) {
     const std::uint16_t year = state.TodayYear;
     const std::uint16_t month = state.TodayMonth;
     const std::uint16_t day = state.TodayDay;
-    const bool showedToday = state.ShownYear == year && state.ShownMonth == month;
     SetToday(state, now);
     if (state.TodayYear == year && state.TodayMonth == month && state.TodayDay == day) return false;
-    if (showedToday) {
-        state.ShownYear = state.TodayYear;
-        state.ShownMonth = state.TodayMonth;
-    }
+    ShowTodaysMonth(state);
     return true;
+}
+
+std::int64_t SecondsOf(const LocalTime& now) {
+    const std::int64_t day = DayNumber({now.year, now.month, now.day});
+    return ((day * 24 + now.hour) * 60 + now.minute) * 60 + now.second;
+}
+
+bool TurnMonths(CalendarState& state, int months, const LocalTime& now) {
+    bool turned = false;
+    for (int i = 0; i < months && PageForward(state); ++i) turned = true;
+    for (int i = 0; i > months && PageBack(state); --i) turned = true;
+    if (turned) state.TurnedAt = SecondsOf(now);
+    return turned;
+}
+
+bool ShowTodaysMonth(CalendarState& state) {
+    state.TurnedAt = -1;
+    if (state.ShownYear == state.TodayYear && state.ShownMonth == state.TodayMonth) return false;
+    state.ShownYear = state.TodayYear;
+    state.ShownMonth = state.TodayMonth;
+    return true;
+}
+
+bool ReturnToToday(CalendarState& state, const LocalTime& now) {
+    if (state.TurnedAt < 0) return false;
+    const std::int64_t since = SecondsOf(now) - state.TurnedAt;
+    if (since >= 0 && since < kReturnToTodaySeconds) return false;
+    return ShowTodaysMonth(state);
+}
+
+std::string ShownMonthTitle(const CalendarState& state, const Locale& locale) {
+    const LocalTime shown{state.ShownYear, state.ShownMonth, 1, 0, 0, 0, 0};
+    return FormatDateTime(kTitlePattern, shown, locale);
 }
 
 int MarkedDay(const CalendarState& state) {
@@ -69,10 +98,10 @@ void SelectTimeFormat(CalendarState& state, int timeIndex, const LocalTime& now,
 
 void RefreshCalendar(CalendarState& state, const LocalTime& now, const Locale& locale) {
     FollowToday(state, now);
+    ReturnToToday(state, now);
     // An empty pattern (no valid index yet) gives an empty time text.
     state.CalendarTimeText = FormatDateTime(state.CalendarTimeFormat, now, locale);
-    const LocalTime shown{state.ShownYear, state.ShownMonth, 1, 0, 0, 0, 0};
-    state.CalendarTitle = FormatDateTime(kTitlePattern, shown, locale);
+    state.CalendarTitle = ShownMonthTitle(state, locale);
     RememberTime(state, now);
 }
 

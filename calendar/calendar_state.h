@@ -28,7 +28,13 @@ struct CalendarState {
     std::uint16_t LastHour = 0;
     std::uint16_t LastMinute = 0;
     std::uint16_t LastSecond = 0;
+    // When the user last turned the month (SecondsOf), or -1; the calendar
+    // comes back to today's month a while after it.
+    std::int64_t TurnedAt = -1;
 };
+
+// How long a month turned to stays on show before today's month comes back.
+inline constexpr int kReturnToTodaySeconds = 60;
 
 inline constexpr std::array<std::string_view, 7> kDayNames{"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
 inline constexpr std::string_view kPreviousArrowText = "<<";
@@ -39,10 +45,28 @@ inline constexpr std::string_view kNextArrowText = ">>";
 void StartCalendar(CalendarState& state, const LocalTime& today);
 
 // Moves today to `now`'s date when the date has changed (midnight, a change
-// of the clock or the time zone). When the month on display was today's
-// month it follows to the new today's month; a month the user has paged to
-// stays. True when today moved.
+// of the clock or the time zone), and shows the new today's month, even
+// over a month the user has turned to, so that a calendar left alone never
+// misleads about today. True when today moved.
 bool FollowToday(CalendarState& state, const LocalTime& now);
+
+// `now` as one running count of seconds, for spans across midnight.
+std::int64_t SecondsOf(const LocalTime& now);
+
+// The user turns the month by `months` (negative back) at `now`; stops at
+// the ends of the years it can show. True when the shown month changed.
+bool TurnMonths(CalendarState& state, int months, const LocalTime& now);
+
+// Shows today's month (the footer's click); true when it was not on show.
+bool ShowTodaysMonth(CalendarState& state);
+
+// Today's month comes back kReturnToTodaySeconds after the last turn (at
+// once when the clock was set back past the turn); a month shown without a
+// turn stays. True when it came back.
+bool ReturnToToday(CalendarState& state, const LocalTime& now);
+
+// The title of the shown month, "mmmm yyyy".
+std::string ShownMonthTitle(const CalendarState& state, const Locale& locale);
 
 // The day number that carries today's ring in the shown month: today's day
 // when the shown month is today's month, else 0 (no cell).

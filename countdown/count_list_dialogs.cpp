@@ -72,11 +72,11 @@ void FillTitleList(ListControl& titles, const Settings& settings, const Locale& 
     }
 }
 
-void TOKBottomDlg1::FormCreate() {
+void TOKBottomDlg1::FormCreate(std::optional<CivilDate> day) {
     // An event at the current second would have passed by the time OK is
     // pressed.
     const LocalTime start = NextWholeHour(context_.time.Now());
-    view_.SetDate({start.year, start.month, start.day});
+    view_.SetDate(day.value_or(CivilDate{start.year, start.month, start.day}));
     view_.SetTime({start.hour, start.minute, start.second});
 }
 

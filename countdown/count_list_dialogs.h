@@ -4,6 +4,7 @@
 // settings window's title list and the stored list; then it points the
 // countdown window at the selected entry.
 
+#include <optional>
 #include <string>
 
 #include "clock/locale.h"
@@ -55,7 +56,9 @@ public:
 class TOKBottomDlg1 {
 public:
     TOKBottomDlg1(const CountListContext& context, AddDialogView& view) : context_(context), view_(view) {}
-    void FormCreate();  // the next whole hour
+    // The next whole hour, on `day` when one is given (a day chosen on the
+    // calendar), else on its own date.
+    void FormCreate(std::optional<CivilDate> day = std::nullopt);
     // Appends the entry, selects it, writes it, then closes. A full list
     // refuses with a message and keeps the dialog open.
     void OKBtnClick();

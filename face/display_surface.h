@@ -54,6 +54,9 @@ public:
     virtual void OnMouseDown(MouseButton button, PointI client) = 0;
     virtual void OnMouseMove() = 0;
     virtual void OnMouseUp(MouseButton button) = 0;
+    // The wheel turned by `delta` (WHEEL_DELTA a notch, positive away from
+    // the user) over the window.
+    virtual void OnMouseWheel(int delta) { (void)delta; }
     virtual void OnKeyDown(int virtualKey) = 0;
     virtual void OnPopupCommand(PopupCommand command) = 0;
     // The window now stands on a monitor of another DPI.

@@ -87,7 +87,11 @@ void DisplayWindow::OnMouseMove() {
     if (auto moved = motion_.MouseMove(cursor, context_.surface.Position())) context_.surface.MoveTo(*moved);
 }
 
-void DisplayWindow::OnMouseUp(MouseButton /*button*/) { motion_.MouseUp(); }
+void DisplayWindow::OnMouseUp(MouseButton button) {
+    const bool leftPressed = button == MouseButton::Left && motion_.dragging;
+    motion_.MouseUp();
+    if (leftPressed) OnLeftRelease();
+}
 
 void DisplayWindow::OnKeyDown(int /*virtualKey*/) {}
 

@@ -107,6 +107,8 @@ protected:
     virtual void Refresh(const LocalTime& now) = 0;
     // Runs on a left press before the drag starts.
     virtual void OnLeftPress(PointI /*client*/) {}
+    // Runs when the left button comes up after a press on the window.
+    virtual void OnLeftRelease() {}
 
     DisplayContext context_;
     MotionSettings settings_;

@@ -2,11 +2,13 @@
 // Services of the system that the display windows' logic calls. The platform
 // provides the real ones; tests put fakes behind them.
 
+#include <cstdint>
 #include <span>
 #include <string>
 
 #include "face/full_screen.h"
 #include "face/geometry.h"
+#include "face/pointer_input.h"
 #include "settings/date_time.h"
 
 namespace zentrova {
@@ -42,6 +44,8 @@ public:
     virtual ForegroundWindow Foreground() const { return {}; }
     // Another window came to the front: Foreground must look again.
     virtual void ForegroundChanged() {}
+    // The user's drag rectangle and double-click time.
+    virtual ClickLimits Clicks() const { return {}; }
 };
 
 class RandomSource {
@@ -56,6 +60,9 @@ public:
     virtual LocalTime Now() const = 0;
     // The universal time, from which another zone's time is worked out.
     virtual LocalTime UtcNow() const = 0;
+    // A running count of milliseconds for measuring short spans, such as a
+    // press and its release; by default from the local time.
+    virtual std::int64_t Milliseconds() const;
 };
 
 // What a display window asks of the application shell.

@@ -27,10 +27,10 @@ void SetPickerTime(HWND picker, const SYSTEMTIME& time) {
 
 }  // namespace
 
-AddDialogWindow::AddDialogWindow(HWND owner, const CountListContext& context)
+AddDialogWindow::AddDialogWindow(HWND owner, const CountListContext& context, std::optional<CivilDate> day)
     : logic_(context, *this),
       window_(owner, AddDialogLayout(), [this] { logic_.OKBtnClick(); }, [this] { logic_.CancelBtnClick(); }) {
-    logic_.FormCreate();
+    logic_.FormCreate(day);
     window_.ShowCentred();
 }
 
@@ -89,9 +89,9 @@ FontChoice DeleteDialogWindow::SelectedTextFont() const {
     return {std::string(layout.fontFamily), window_.Scale().Pixels(layout.fontPixels), false};
 }
 
-void Win32CountListDialogs::OpenAddDialog(const CountListContext& context) {
+void Win32CountListDialogs::OpenAddDialog(const CountListContext& context, std::optional<CivilDate> day) {
     FreeClosedDialogs();
-    dialogs_.push_back(std::make_unique<AddDialogWindow>(owner_, context));
+    dialogs_.push_back(std::make_unique<AddDialogWindow>(owner_, context, day));
 }
 
 void Win32CountListDialogs::OpenDeleteDialog(const CountListContext& context) {

@@ -22,7 +22,7 @@ public:
 
 class AddDialogWindow final : public OpenDialog, public AddDialogView {
 public:
-    AddDialogWindow(HWND owner, const CountListContext& context);
+    AddDialogWindow(HWND owner, const CountListContext& context, std::optional<CivilDate> day);
     bool Hidden() const override { return window_.Hidden(); }
 
     std::string Title() const override;
@@ -58,7 +58,7 @@ private:
 class Win32CountListDialogs final : public CountListDialogs {
 public:
     explicit Win32CountListDialogs(HWND owner) : owner_(owner) {}
-    void OpenAddDialog(const CountListContext& context) override;
+    void OpenAddDialog(const CountListContext& context, std::optional<CivilDate> day) override;
     void OpenDeleteDialog(const CountListContext& context) override;
 
 private:

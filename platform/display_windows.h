@@ -13,6 +13,7 @@
 #include "clock/clock_window.h"
 #include "countdown/countdown_window.h"
 #include "face/services.h"
+#include "platform/day_popup.h"
 #include "platform/layered_window.h"
 #include "platform/win32_services.h"
 #include "settings/key_value_store.h"
@@ -99,6 +100,7 @@ private:
     std::unique_ptr<Parts<TForm1>> clock_;
     std::unique_ptr<Parts<TForm3>> countdown_;
     std::unique_ptr<Parts<TForm4>> calendar_;
+    std::unique_ptr<DayPopup> dayPopup_;  // the calendar's day window
     std::function<void()> spokenListener_;
 };
 

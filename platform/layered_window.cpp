@@ -173,7 +173,10 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             SetTimer(Handle(), kTimerId, static_cast<UINT>(tickMs_), nullptr);
             timerRunning_ = true;
             return 0;
-        case WM_LBUTTONDOWN: MouseDown(MouseButton::Left, lParam); return 0;
+        case WM_LBUTTONDOWN:
+        // The second press of a quick pair arrives as a double-click; it is
+        // a press all the same (two quick clicks on an arrow turn twice).
+        case WM_LBUTTONDBLCLK: MouseDown(MouseButton::Left, lParam); return 0;
         case WM_RBUTTONDOWN: MouseDown(MouseButton::Right, lParam); return 0;
         case WM_MBUTTONDOWN: MouseDown(MouseButton::Middle, lParam); return 0;
         case WM_LBUTTONUP: MouseUp(MouseButton::Left); return 0;
@@ -184,6 +187,9 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 events_->OnMouseMove();
                 tip_.Follow(events_->TipAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}));
             }
+            return 0;
+        case WM_MOUSEWHEEL:
+            if (events_) events_->OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
             return 0;
         case WM_KEYDOWN:
             if (events_) events_->OnKeyDown(static_cast<int>(wParam));

@@ -81,6 +81,10 @@ PointI Win32Desktop::CursorPos() const {
     return {p.x, p.y};
 }
 
+ClickLimits Win32Desktop::Clicks() const {
+    return {GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG), static_cast<int>(GetDoubleClickTime())};
+}
+
 namespace {
 
 LocalTime FromSystemTime(const SYSTEMTIME& t) {
@@ -100,6 +104,8 @@ LocalTime Win32TimeSource::UtcNow() const {
     GetSystemTime(&t);
     return FromSystemTime(t);
 }
+
+std::int64_t Win32TimeSource::Milliseconds() const { return static_cast<std::int64_t>(GetTickCount64()); }
 
 ClockSeededRandom::ClockSeededRandom() {
     LARGE_INTEGER counter{};

@@ -20,6 +20,7 @@ public:
     // Looked at once for all three windows' ticks of a second.
     ForegroundWindow Foreground() const override;
     void ForegroundChanged() override { foregroundKnown_ = false; }
+    ClickLimits Clicks() const override;
 
 private:
     // What is compared once a second to notice a monitor come or go.
@@ -44,6 +45,7 @@ class Win32TimeSource final : public TimeSource {
 public:
     LocalTime Now() const override;
     LocalTime UtcNow() const override;
+    std::int64_t Milliseconds() const override;
 };
 
 // Seeded from the system clock when made, as each display window does at

@@ -116,14 +116,16 @@ void TForm2::Button1Click() {
     if (StoreError error = Save(links_.store, settings_, countIndex)) links_.host.ShowError(*error);
 }
 
-void TForm2::Button5Click() {
+void TForm2::Button5Click() { AddEventOn(std::nullopt); }
+
+void TForm2::AddEventOn(std::optional<CivilDate> day) {
     // Refused at once when full; the dialog refuses again at OK, for a dialog
     // opened while there was still room.
     if (settings_.CountMax >= kCountMaxEntries) {
         links_.host.ShowMessage(kCountListFullMessage);
         return;
     }
-    links_.dialogs.OpenAddDialog(ListContext());
+    links_.dialogs.OpenAddDialog(ListContext(), day);
 }
 
 void TForm2::Button6Click() { links_.dialogs.OpenDeleteDialog(ListContext()); }

@@ -58,6 +58,9 @@ public:
     void Button2Click();      // Cancel: as the close box
     void Button1Click();      // Save
     void Button5Click();      // Add: a new add dialog
+    // A new add dialog starting on `day` (the calendar's day window) or,
+    // without one, on the next whole hour's date.
+    void AddEventOn(std::optional<CivilDate> day);
     void Button6Click();      // Delete: a new delete dialog
     // A display window's "Settings" item, and a second start of the program.
     void ShowFromDisplayMenu();

@@ -2,9 +2,11 @@
 // What the settings window's logic needs of its on-screen window, the tray
 // and the application around it. The platform implements it; tests fake it.
 
+#include <optional>
 #include <string>
 
 #include "face/geometry.h"
+#include "settings/date_time.h"
 #include "settings_window/settings_controls.h"
 #include "settings/settings_schema.h"
 
@@ -66,7 +68,8 @@ struct CountListContext;
 class CountListDialogs {
 public:
     virtual ~CountListDialogs() = default;
-    virtual void OpenAddDialog(const CountListContext& context) = 0;
+    // `day`: the date the dialog starts on, when not the next whole hour's.
+    virtual void OpenAddDialog(const CountListContext& context, std::optional<CivilDate> day) = 0;
     virtual void OpenDeleteDialog(const CountListContext& context) = 0;
 };
 

@@ -8,11 +8,14 @@
 //                             as "CLASS|TEXT", and for a Tab stop
 //                             "CLASS|TEXT|NAME" with the name readers get
 //   accessible_tree shown     the index of the settings page in front
+//   accessible_tree list CAPTION  the lines of the list box in the shown
+//                             window CAPTION; exits 1 without one
 
 #include <windows.h>
 #include <oleacc.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -115,6 +118,18 @@ void PrintShownPage() {
     }
 }
 
+int PrintListLines(const char* caption) {
+    const HWND window = FindWindowW(nullptr, zentrova::platform::Widen(caption).c_str());
+    const HWND list = window && IsWindowVisible(window) ? FindWindowExW(window, nullptr, L"ListBox", nullptr) : nullptr;
+    if (!list) return 1;
+    for (LRESULT i = 0, count = SendMessageW(list, LB_GETCOUNT, 0, 0); i < count; ++i) {
+        std::wstring line(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        line.resize(static_cast<std::size_t>(std::max<LRESULT>(0, SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(line.data())))));
+        std::printf("%s\n", Narrow(line).c_str());
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -123,6 +138,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(mode, "gadgets") == 0) EnumWindows(PrintGadget, 0);
     if (std::strcmp(mode, "tabs") == 0) PrintTabs();
     if (std::strcmp(mode, "shown") == 0) PrintShownPage();
+    if (std::strcmp(mode, "list") == 0 && argc > 2 && PrintListLines(argv[2]) != 0) return 1;
     std::fflush(stdout);
     return 0;
 }

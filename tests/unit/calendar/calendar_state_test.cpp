@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "clock/locale.h"
 
 namespace zentrova {
@@ -65,8 +67,8 @@ TEST(CalendarPaging, StopsAtTheEndsOfTheDateRange) {
     EXPECT_EQ(state.ShownMonth, 11);
 }
 
-// Today moves with the date; the shown month follows only when it was
-// today's month, and the ring marks today's day in today's month alone.
+// Today moves with the date and the shown month follows it, from a month
+// turned to as well; the ring marks today's day in today's month alone.
 TEST(FollowToday, TheRingAndTheShownMonthFollowTheDate) {
     struct Case {
         const char* what;
@@ -81,9 +83,9 @@ TEST(FollowToday, TheRingAndTheShownMonthFollowTheDate) {
         {"a month end", At(2026, 1, 31, 23, 59, 59), 0, At(2026, 2, 1), true, 2026, 2, 1},
         {"a leap day's end", At(2028, 2, 29, 23, 59, 59), 0, At(2028, 3, 1), true, 2028, 3, 1},
         {"a year end", At(2026, 12, 31, 23, 59, 59), 0, At(2027, 1, 1), true, 2027, 1, 1},
-        {"a paged month stays", At(2026, 12, 31, 23, 59, 59), 3, At(2027, 1, 1), true, 2027, 3, 0},
+        {"a turned month gives way", At(2026, 12, 31, 23, 59, 59), 3, At(2027, 1, 1), true, 2027, 1, 1},
         {"paged to the new month", At(2026, 12, 31, 23, 59, 59), 1, At(2027, 1, 1), true, 2027, 1, 1},
-        {"a paged year back stays", At(2026, 12, 31), -12, At(2027, 1, 1), true, 2025, 12, 0},
+        {"a year back gives way", At(2026, 12, 31), -12, At(2027, 1, 1), true, 2027, 1, 1},
         {"the clock set back a month", At(2026, 3, 1, 0, 0, 5), 0, At(2026, 2, 20, 0, 0, 5), true, 2026, 2, 20},
         {"the same day later", At(2026, 3, 1, 8), 0, At(2026, 3, 1, 23, 59, 59), false, 2026, 3, 1},
     };
@@ -99,6 +101,39 @@ TEST(FollowToday, TheRingAndTheShownMonthFollowTheDate) {
         EXPECT_EQ(state.ShownYear, c.shownYear) << c.what;
         EXPECT_EQ(state.ShownMonth, c.shownMonth) << c.what;
         EXPECT_EQ(MarkedDay(state), c.markedDay) << c.what;
+    }
+}
+
+// A turned month stays a minute after the last turn, then today's month
+// comes back by itself; the footer's click brings it back at once.
+TEST(ReturnToToday, AMinuteAfterTheLastTurnOrAtMidnight) {
+    struct Turn {
+        int months;
+        LocalTime at;
+    };
+    struct Case {
+        const char* what;
+        std::vector<Turn> turns;
+        LocalTime now;
+        int shownYear, shownMonth;
+    };
+    const LocalTime noon = At(2026, 12, 10, 12);
+    const Case cases[] = {
+        {"59 seconds on", {{1, noon}}, At(2026, 12, 10, 12, 0, 59), 2027, 1},
+        {"a minute on", {{1, noon}}, At(2026, 12, 10, 12, 1, 0), 2026, 12},
+        {"the minute runs from the last turn", {{1, noon}, {1, At(2026, 12, 10, 12, 0, 40)}},
+         At(2026, 12, 10, 12, 1, 10), 2027, 2},
+        {"the clock set back past the turn", {{-1, noon}}, At(2026, 12, 10, 11, 59, 0), 2026, 12},
+        {"midnight within the minute", {{-2, At(2026, 12, 10, 23, 59, 30)}}, At(2026, 12, 11), 2026, 12},
+        {"turned there and back", {{1, noon}, {-1, noon}}, At(2026, 12, 10, 12, 5), 2026, 12},
+    };
+    const Locale locale = EnglishUnitedStates();
+    for (const Case& c : cases) {
+        CalendarState state = StartedOn(2026, 12, 10);
+        for (const Turn& turn : c.turns) EXPECT_TRUE(TurnMonths(state, turn.months, turn.at)) << c.what;
+        RefreshCalendar(state, c.now, locale);
+        EXPECT_EQ(state.ShownYear, c.shownYear) << c.what;
+        EXPECT_EQ(state.ShownMonth, c.shownMonth) << c.what;
     }
 }
 

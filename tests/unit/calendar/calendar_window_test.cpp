@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -175,20 +176,16 @@ TEST_F(CalendarWindowTest, AtMidnightTheRingTheFooterAndTheShownMonthMoveOn) {
     EXPECT_EQ(window.State().TodayDay, 1);
 }
 
-TEST_F(CalendarWindowTest, APagedMonthStaysWhenTheDateChanges) {
+TEST_F(CalendarWindowTest, ATurnedMonthGivesWayToTodaysAtMidnight) {
     window.FormCreate();
     for (int i = 0; i < 2; ++i) window.OnMouseDown(MouseButton::Left, PointI{200, 10});  // to March
     Tick(59);
+    EXPECT_EQ(TitleText(surface.frames.back()).text, "March 2026");
     time.now = LocalTime{2026, 2, 1, 0, 0, 0, 0};
     window.OnTimer();
-    EXPECT_EQ(TitleText(surface.frames.back()).text, "March 2026");
-    EXPECT_TRUE(RingedDays(surface.frames.back()).empty());
-    EXPECT_TRUE(HasText(surface.frames.back(), "Today 02/01/2026"));
-    // Paging back to the new today's month finds the ring on its first.
-    window.OnMouseDown(MouseButton::Left, PointI{1, 10});
-    Tick(1);
     EXPECT_EQ(TitleText(surface.frames.back()).text, "February 2026");
     EXPECT_EQ(RingedDays(surface.frames.back()), (std::vector<std::string>{"1"}));
+    EXPECT_TRUE(HasText(surface.frames.back(), "Today 02/01/2026"));
 }
 
 TEST_F(CalendarWindowTest, ACatchUpAfterAClockChangeRedrawsAtOnceInTheSameSecond) {
@@ -231,6 +228,59 @@ TEST_F(CalendarWindowTest, SettingChangeTakesEffectAtTheNextTick) {
     ASSERT_EQ(surface.frames.size(), 3u);
     EXPECT_EQ(surface.frames.back().width, 440);
     EXPECT_EQ(window.FaceSize(), (SizeI{440, 495}));
+}
+
+class RecordingDayWindow : public DayWindowHost {
+public:
+    void Open(const DayWindowContent& content, const RectI& dayCell, DpiScale) override {
+        opened.push_back({content.day, dayCell});
+    }
+    void Close() override {}
+    std::vector<std::pair<CivilDate, RectI>> opened;
+};
+
+// A press at `client` and its release, `moved` and `heldMs` later; the
+// window stands at 300, 200.
+void Click(TForm4& window, FakeDesktop& desktop, FakeTime& time, PointI client, int moved, int heldMs) {
+    desktop.cursor = {300 + client.x, 200 + client.y};
+    time.now.millisecond = 0;
+    window.OnMouseDown(MouseButton::Left, client);
+    desktop.cursor.x += moved;
+    time.now.millisecond = heldMs;
+    window.OnMouseUp(MouseButton::Left);
+}
+
+// The wheel turns a month a notch, its small steps adding up, and a click
+// (not a drag) on the footer turns back to today's; each turn is announced.
+TEST_F(CalendarWindowTest, TheWheelAndTheFooterTurnTheMonthAndAnnounceIt) {
+    window.FormCreate();
+    const auto titleAfter = [&](auto&& act) {
+        act();
+        Tick(++time.now.second);
+        return TitleText(surface.frames.back()).text;
+    };
+    EXPECT_EQ(titleAfter([&] { window.OnMouseWheel(-120); }), "February 2026");
+    EXPECT_EQ(titleAfter([&] { window.OnMouseWheel(-40); }), "February 2026");
+    EXPECT_EQ(titleAfter([&] { window.OnMouseWheel(-80); }), "March 2026");
+    EXPECT_EQ(titleAfter([&] { window.OnMouseWheel(360); }), "December 2025");
+    EXPECT_EQ(titleAfter([&] { Click(window, desktop, time, {20, 220}, 12, 100); }), "December 2025");
+    EXPECT_EQ(titleAfter([&] { Click(window, desktop, time, {20, 220}, 0, 100); }), "January 2026");
+    EXPECT_EQ(surface.announcements,
+              (std::vector<std::string>{"February 2026", "March 2026", "December 2025", "January 2026"}));
+}
+
+TEST_F(CalendarWindowTest, AClickOnADayOpensItsWindowAndADragOrALongPressDoesNot) {
+    RecordingDayWindow days;
+    window.AttachDayWindow(days);
+    window.FormCreate();
+    const PointI on15{135, 118};  // a Thursday in week row 2
+    Click(window, desktop, time, on15, 12, 120);
+    Click(window, desktop, time, on15, 0, 900);
+    EXPECT_TRUE(days.opened.empty());
+    Click(window, desktop, time, on15, 1, 120);
+    ASSERT_EQ(days.opened.size(), 1u);
+    EXPECT_EQ(days.opened[0].first, (CivilDate{2026, 1, 15}));
+    EXPECT_EQ(days.opened[0].second, (RectI{420, 305, 450, 331}));
 }
 
 TEST_F(CalendarWindowTest, EventsFollowTheListAndTipTheirTitlesWhereTheWeekColumnMovesTheGrid) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -176,22 +177,30 @@ TEST(DeleteDialog, CancelChangesNothing) {
     EXPECT_TRUE(rig.displays.calls.empty());
 }
 
+// Started from "Add", or on a day chosen on the calendar.
 TEST(AddDialog, StartsAtTheNextWholeHourWithAnEmptyTitle) {
     struct Case {
         LocalTime now;
+        std::optional<CivilDate> chosen;
         CivilDate date;
         TimeOfDay time;
     };
     const Case cases[] = {
-        {{2026, 12, 9, 15, 4, 5, 600}, {2026, 12, 9}, {16, 0, 0}},
-        {{2026, 12, 9, 15, 0, 0, 0}, {2026, 12, 9}, {16, 0, 0}},
-        {{2026, 12, 31, 23, 30, 0, 0}, {2027, 1, 1}, {0, 0, 0}},
-        {{2028, 2, 28, 23, 0, 0, 0}, {2028, 2, 29}, {0, 0, 0}},
+        {{2026, 12, 9, 15, 4, 5, 600}, {}, {2026, 12, 9}, {16, 0, 0}},
+        {{2026, 12, 9, 15, 0, 0, 0}, {}, {2026, 12, 9}, {16, 0, 0}},
+        {{2026, 12, 31, 23, 30, 0, 0}, {}, {2027, 1, 1}, {0, 0, 0}},
+        {{2028, 2, 28, 23, 0, 0, 0}, {}, {2028, 2, 29}, {0, 0, 0}},
+        {{2026, 12, 9, 15, 4, 5, 600}, CivilDate{2027, 3, 1}, {2027, 3, 1}, {16, 0, 0}},
+        {{2026, 12, 31, 23, 30, 0, 0}, CivilDate{2026, 12, 5}, {2026, 12, 5}, {0, 0, 0}},
     };
     for (const Case& c : cases) {
         ListRig rig({"Alpha"}, 0);
         rig.time.now = c.now;
-        rig.controls().Press("Button5");
+        if (c.chosen) {
+            rig.form.AddEventOn(c.chosen);
+        } else {
+            rig.controls().Press("Button5");
+        }
         const auto& view = rig.dialogs.adds.back().view;
         EXPECT_EQ(view.date, c.date) << c.now.day << " " << c.now.hour;
         EXPECT_EQ(view.time, c.time) << c.now.day << " " << c.now.hour;

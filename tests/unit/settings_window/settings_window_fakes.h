@@ -289,10 +289,10 @@ public:
         FakeDeleteView view;
         std::unique_ptr<TOKBottomDlg> dialog;
     };
-    void OpenAddDialog(const CountListContext& context) override {
+    void OpenAddDialog(const CountListContext& context, std::optional<CivilDate> day) override {
         Add& add = adds.emplace_back();
         add.dialog = std::make_unique<TOKBottomDlg1>(context, add.view);
-        add.dialog->FormCreate();
+        add.dialog->FormCreate(day);
     }
     void OpenDeleteDialog(const CountListContext& context) override {
         Delete& del = deletes.emplace_back();
