@@ -296,6 +296,30 @@ TEST_F(Started, WeekListsShowAndStoreTheCalendarsWeek) {
     EXPECT_EQ(displays.calls, (std::vector<std::string>(3, "rebuild calendar")));
 }
 
+// A new place among the windows needs no new face: the window is only woken
+// so that its next tick takes the place.
+TEST_F(Started, StayListsShowAndStoreEachWindowsPlace) {
+    struct Case {
+        const char* list;
+        int Settings::*stay;
+        const char* wake;
+    };
+    const Case cases[] = {
+        {"ComboBox11", &Settings::ClockStay, "wake clock"},
+        {"ComboBox12", &Settings::CountStay, "wake countdown"},
+        {"ComboBox13", &Settings::CalendarStay, "wake calendar"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.list);
+        displays.calls.clear();
+        EXPECT_EQ(controls().List(c.list).Text(), "On top");
+        controls().List(c.list).UserChoose(2);
+        EXPECT_EQ(settings.*c.stay, 2);
+        EXPECT_EQ(controls().List(c.list).Text(), "On the desktop");
+        EXPECT_EQ(displays.calls, (std::vector<std::string>{c.wake}));
+    }
+}
+
 TEST_F(Started, SaveErrorIsShownAndTheOtherValuesAreWritten) {
     store.FailSet("ClockSkin");
     form.Button1Click();
