@@ -220,6 +220,9 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             // dragged and its menu opened without it coming up or taking the
             // focus.
             if (OnDesktop()) return MA_NOACTIVATE;
+            // An ordinary window comes up over the others when clicked
+            // (activation alone does not raise it everywhere: not under Wine).
+            if (zOrder_ == ZOrder::Normal) SetZOrder(ZOrder::Normal);
             return WindowBase::HandleMessage(message, wParam, lParam);
         case WM_WINDOWPOSCHANGING:
             // Nothing but SetZOrder lifts a window on the desktop: not a
