@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <vector>
 
 #include "face_fakes.h"
@@ -402,97 +401,59 @@ TEST_F(DisplayWindowTest, StepsAsideMotionlessWhileAFullScreenProgramCoversItsMo
     EXPECT_TRUE(services.surface.steppedAside);
 }
 
-// The desktop brought in front of the other windows (Show desktop), the
-// whole screen, holding the icons.
-ForegroundWindow ShownDesktop(RectI screen) {
-    ForegroundWindow desktop;
-    desktop.exists = desktop.visible = true;
-    desktop.className = "WorkerW";
-    desktop.window = desktop.client = screen;
-    desktop.holdsDesktopIcons = desktop.aboveOtherWindows = true;
-    return desktop;
-}
-
 // Each mode asks for its place before the window first shows and again when
-// the user picks another; a window on the desktop is also put back after
-// every change in front (something may have raised it), an ordinary window
-// never, or it would come up over the window the user just activated.
+// the user picks another; only a window on the desktop asks again after a
+// change in front (something may have raised it): an ordinary window would
+// come up over the window the user just activated.
 TEST_F(DisplayWindowTest, AsksForItsPlaceWhenItsModeNeedsIt) {
     using Z = ZOrder;
-    struct Case {
-        int stay;
-        std::vector<ZOrder> atCreationThenAfterTwoChangesInFront;
-    };
-    const Case cases[] = {
-        {0, {Z::Topmost}},
-        {1, {Z::Normal}},
-        {2, {Z::OverDesktop, Z::OverDesktop, Z::OverDesktop}},
-    };
-    services.time.Set(10, 0, 0);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.stay);
+    const std::vector<ZOrder> asked[] = {{Z::Topmost}, {Z::Normal}, {Z::OverDesktop, Z::OverDesktop}};
+    const ZOrder afterPickingTheNext[] = {Z::Normal, Z::OverDesktop, Z::Topmost};
+    for (stay = 0; stay < 3; ++stay) {
+        SCOPED_TRACE(stay);
         services.surface.zOrders.clear();
-        stay = c.stay;
         CountingWindow fresh(services.Context(), MotionSettings{go, left, top, sink, hideFullScreen, stay});
+        services.random.Add({0, 0, 0});
         fresh.PlaceAtSavedPosition();
         fresh.OnTimer();
         fresh.OnForegroundChange();
+        EXPECT_EQ(services.surface.zOrders, asked[stay]);
+        const int picked = stay;
+        stay = (stay + 1) % 3;
         fresh.OnTimer();
-        fresh.OnForegroundChange();
-        EXPECT_EQ(services.surface.zOrders, c.atCreationThenAfterTwoChangesInFront);
-
-        stay = (c.stay + 1) % 3;  // picked in the settings window
-        fresh.OnTimer();
-        EXPECT_EQ(fresh.CurrentZOrder(), (std::array{Z::Normal, Z::OverDesktop, Z::Topmost}[c.stay]));
+        EXPECT_EQ(fresh.CurrentZOrder(), afterPickingTheNext[picked]);
+        stay = picked;
     }
 }
 
-// Show desktop lifts a window on the desktop over the windows and its undo
-// puts it back; our own window in front (its menu, the settings window)
-// leaves it where it is. After each change in front it looks again at the
-// short period for a moment, then rests.
-TEST_F(DisplayWindowTest, OnTheDesktopStaysVisibleThroughShowDesktop) {
+// A window on the desktop through Show desktop and its undo: lifted while
+// the desktop stands in front of the windows, kept in place while our own
+// window is in front, asking nothing while stepped aside for a full-screen
+// program, and back under the windows after. It looks again at the short
+// period for a moment after each change in front.
+TEST_F(DisplayWindowTest, OnTheDesktopFollowsTheWindowInFront) {
+    const RectI screen = services.desktop.monitors[0];
+    ForegroundWindow desktop, own, video, editor;
+    desktop.exists = own.exists = video.exists = editor.exists = true;
+    desktop.visible = own.visible = video.visible = editor.visible = true;
+    desktop.className = "WorkerW";
+    desktop.window = video.window = video.client = screen;
+    desktop.holdsDesktopIcons = desktop.aboveOtherWindows = true;
+    own.ownProcess = true;
+    editor.window = editor.client = {100, 100, 800, 600};
+    const std::pair<ForegroundWindow, std::vector<ZOrder>> steps[] = {
+        {desktop, {ZOrder::UnderTopmost}}, {own, {}}, {video, {}}, {editor, {ZOrder::OverDesktop}}};
     stay = 2;
     services.time.Set(10, 0, 0);
-    window.PlaceAtSavedPosition();
-    services.desktop.foreground = ShownDesktop(services.desktop.monitors[0]);
-    window.OnForegroundChange();
-    EXPECT_EQ(window.CurrentZOrder(), ZOrder::UnderTopmost);
+    for (const auto& [front, asked] : steps) {
+        services.surface.zOrders.clear();
+        services.desktop.foreground = front;
+        window.OnForegroundChange();
+        EXPECT_EQ(services.surface.zOrders, asked);
+    }
     EXPECT_EQ(services.surface.TickPeriod(), kDisplayTimerMs);
-
-    ForegroundWindow own;
-    own.exists = own.visible = own.ownProcess = true;
-    services.desktop.foreground = own;
-    window.OnForegroundChange();
-    EXPECT_EQ(window.CurrentZOrder(), ZOrder::UnderTopmost);
     for (int tick = 0; tick < 1000 / kDisplayTimerMs; ++tick) window.OnTimer();
     EXPECT_GT(services.surface.TickPeriod(), kDisplayTimerMs);
-
-    ForegroundWindow editor;
-    editor.exists = editor.visible = true;
-    editor.className = "Notepad";
-    editor.window = editor.client = {100, 100, 800, 600};
-    services.desktop.foreground = editor;
-    window.OnForegroundChange();
-    EXPECT_EQ(services.surface.zOrders,
-              (std::vector{ZOrder::OverDesktop, ZOrder::UnderTopmost, ZOrder::OverDesktop}));
-}
-
-// Stepped aside for a full-screen program it asks for no place (it is
-// hidden); it takes its place again on coming back.
-TEST_F(DisplayWindowTest, OnTheDesktopAsksNothingWhileSteppedAside) {
-    stay = 2;
-    services.time.Set(10, 0, 0);
-    ForegroundWindow video;
-    video.exists = video.visible = true;
-    video.window = video.client = services.desktop.monitors[0];
-    services.desktop.foreground = video;
-    window.OnForegroundChange();
-    EXPECT_TRUE(window.SteppedAside());
-    EXPECT_TRUE(services.surface.zOrders.empty());
-    services.desktop.foreground = ShownDesktop(services.desktop.monitors[0]);
-    window.OnForegroundChange();
-    EXPECT_EQ(services.surface.zOrders, std::vector{ZOrder::UnderTopmost});
 }
 
 }  // namespace

@@ -98,10 +98,9 @@ TEST(StayOrder, FollowsTheDesktopLayoutsOfEachWindowsVersion) {
 }
 
 TEST(StayOrder, StoredValuesOutsideTheModesStayOnTop) {
-    const std::pair<int, StayMode> cases[] = {{-1, StayMode::OnTop},        {0, StayMode::OnTop},
-                                              {1, StayMode::AmongWindows}, {2, StayMode::OnDesktop},
-                                              {3, StayMode::OnTop}};
-    for (const auto& [stored, mode] : cases) EXPECT_EQ(StayModeOf(stored), mode) << stored;
+    const StayMode modes[] = {StayMode::OnTop, StayMode::OnTop, StayMode::AmongWindows, StayMode::OnDesktop,
+                              StayMode::OnTop};
+    for (int stored = -1; stored <= 3; ++stored) EXPECT_EQ(StayModeOf(stored), modes[stored + 1]) << stored;
 }
 
 }  // namespace

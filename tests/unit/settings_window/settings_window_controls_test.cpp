@@ -365,7 +365,7 @@ TEST(SettingsWindowLayout, ControlsLieInsideTheWindowAndNamesAreUnique) {
     }
     std::sort(names.begin(), names.end());
     EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
-    EXPECT_EQ(names.size(), 9u + 18u + 10u + 1u + 4u);
+    EXPECT_EQ(names.size(), 9u + 18u + 13u + 1u + 4u);
     EXPECT_EQ(FontNames().size(), 14u);
     EXPECT_EQ(DateFormatLabels().back(), "Year-Month-Day(short)");
 }
