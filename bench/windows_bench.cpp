@@ -47,6 +47,7 @@ public:
     void MoveTo(PointI leftTop) override { position = leftTop; }
     void SetVisible(bool) override {}
     void StepAside(bool) override {}
+    void SetZOrder(ZOrder) override {}
     void Push(const Frame& frame) override { benchmark::DoNotOptimize(frame.pixels.data()); }
     void ShowPopupMenu(PointI) override {}
     void ScheduleTicks(int) override {}

@@ -10,7 +10,7 @@ namespace zentrova {
 
 TForm4::TForm4(DisplayContext context, Settings& settings, Locale locale, PositionSink& positionSink)
     : DisplayWindow(context, MotionSettings{settings.CalendarGo, settings.CalendarLeft, settings.CalendarTop,
-                                            positionSink, settings.HideFullScreen}),
+                                            positionSink, settings.HideFullScreen, settings.CalendarStay}),
       options_(settings),
       locale_(std::move(locale)) {}
 

@@ -15,7 +15,7 @@ constexpr int kEscapeKey = 27;
 
 TForm1::TForm1(DisplayContext context, Settings& settings, Locale locale, PositionSink& positionSink)
     : DisplayWindow(context, MotionSettings{settings.ClockGo, settings.ClockLeft, settings.ClockTop, positionSink,
-                                                   settings.HideFullScreen}),
+                                                   settings.HideFullScreen, settings.ClockStay}),
       clockSettings_(settings),
       locale_(std::move(locale)) {}
 

@@ -11,7 +11,7 @@ namespace zentrova {
 
 TForm3::TForm3(DisplayContext context, Settings& settings, PositionSink& positionSink)
     : DisplayWindow(context, MotionSettings{settings.CountGo, settings.CountLeft, settings.CountTop, positionSink,
-                                                   settings.HideFullScreen}),
+                                                   settings.HideFullScreen, settings.CountStay}),
       options_(settings) {
     for (std::size_t i = 0; i < fieldTexts_.size(); ++i) fieldTexts_[i] = kCountLabelWords[i];
 }

@@ -7,6 +7,7 @@
 
 #include "face/frame.h"
 #include "face/geometry.h"
+#include "face/stay_order.h"
 
 namespace zentrova {
 
@@ -28,6 +29,10 @@ public:
     // visibility SetVisible gave it is kept: a window hidden by the settings
     // stays hidden.
     virtual void StepAside(bool aside) = 0;
+    // Puts the window in that place among the other windows. In
+    // ZOrder::OverDesktop it also keeps that place: it neither comes up when
+    // clicked nor takes the focus.
+    virtual void SetZOrder(ZOrder order) = 0;
     // Renders the frame and pushes it at the window's current position.
     virtual void Push(const Frame& frame) = 0;
     // Opens the window's "Settings"/"Close" menu at a screen point; the chosen

@@ -4,6 +4,14 @@
 #include "face/monitor_layout.h"
 
 namespace zentrova {
+namespace {
+
+// How long a window on the desktop keeps looking at the window in front
+// after it changed: Show desktop and its undo settle within a few hundred
+// milliseconds.
+constexpr int kStaySettleTicks = 600 / kDisplayTimerMs;
+
+}  // namespace
 
 DisplayWindow::DisplayWindow(DisplayContext context, MotionSettings motion)
     : context_(context), settings_(motion) {}
@@ -32,9 +40,11 @@ void DisplayWindow::Tick(bool catchingUp) {
     // Out of the way of a full-screen program it neither wanders nor saves,
     // so it comes back where it was.
     const bool moving = !aside && Move(monitor);
+    // Hidden, it has no place to keep until it comes back.
+    const bool settling = !aside && KeepStay(monitor, monitors);
 
     last_ = time;
-    const int delay = moving ? kDisplayTimerMs : RestingTickDelay(now.millisecond);
+    const int delay = moving || settling ? kDisplayTimerMs : RestingTickDelay(now.millisecond);
     if (catchingUp) {
         context_.surface.RestartTicks(delay);
     } else {
@@ -50,6 +60,28 @@ bool DisplayWindow::StepAsideFor(const RectI& monitor, std::span<const RectI> mo
         context_.surface.StepAside(aside);
     }
     return aside;
+}
+
+bool DisplayWindow::KeepStay(const RectI& monitor, std::span<const RectI> monitors) {
+    const StayMode mode = StayModeOf(settings_.stay);
+    const bool onDesktop = mode == StayMode::OnDesktop;
+    // Only a window on the desktop cares what is in front.
+    const ForegroundWindow front = onDesktop ? context_.desktop.Foreground() : ForegroundWindow{};
+    const std::optional<ZOrder> decided = DecideZOrder(mode, front, monitor, CoversMonitor(front, monitor, monitors));
+    // An ordinary window is put in its place once and then left where the
+    // user's clicks put it; a window on the desktop is put back after each
+    // change in front, in case something raised it, unless it is to keep
+    // its place (with nothing asked yet, its place is over the desktop).
+    const ZOrder order = decided.value_or(zOrder_.value_or(ZOrder::OverDesktop));
+    if (order != zOrder_ || (onDesktop && frontChanged_ && decided)) {
+        context_.surface.SetZOrder(order);
+        zOrder_ = order;
+    }
+    frontChanged_ = false;
+    if (!onDesktop) settleTicks_ = 0;
+    if (settleTicks_ == 0) return false;
+    --settleTicks_;
+    return true;
 }
 
 bool DisplayWindow::Move(const RectI& monitor) {
@@ -124,6 +156,8 @@ void DisplayWindow::OnDisplayChange() {
 
 void DisplayWindow::OnForegroundChange() {
     context_.desktop.ForegroundChanged();
+    frontChanged_ = true;
+    settleTicks_ = kStaySettleTicks;
     Tick(false);
 }
 
@@ -133,6 +167,10 @@ void DisplayWindow::PlaceAtSavedPosition() {
     scale_ = DpiScale{context_.surface.Dpi()};
     motion_.Place(saved);
     DrawVelocity();
+    // In its place before it is first shown, so that a window on the desktop
+    // never shows on top.
+    const std::span<const RectI> monitors = context_.desktop.Monitors();
+    KeepStay(MonitorOf(monitors, RectI::At(saved, faceSize_)), monitors);
 }
 
 void DisplayWindow::PlaceAt(PointI leftTop) {

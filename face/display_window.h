@@ -4,12 +4,15 @@
 // while it moves, once a second at rest), the mouse handling and the popup
 // menu's commands.
 
+#include <optional>
+
 #include "face/display_surface.h"
 #include "face/dpi_scale.h"
 #include "face/face_planes.h"
 #include "face/frame.h"
 #include "face/services.h"
 #include "face/skin.h"
+#include "face/stay_order.h"
 #include "face/tick_period.h"
 #include "face/window_motion.h"
 #include "face/working_bitmap.h"
@@ -44,6 +47,8 @@ struct MotionSettings {
     // Step aside, motionless, while a full-screen program covers the
     // window's monitor.
     const bool& hideFullScreen;
+    // Where the window stays among the others (a StayMode as stored).
+    const int& stay;
 };
 
 class DisplayWindow : public DisplayEvents {
@@ -63,7 +68,11 @@ public:
     void OnDisplayChange() override;
     // Looks at once whether the new window in front covers this one's
     // monitor; the tick looks again each second, for a window that goes
-    // full screen without changing places.
+    // full screen without changing places. A window on the desktop also
+    // puts itself back in its place, and keeps looking for a moment, since
+    // Show desktop raises the desktop only just after making it the
+    // foreground window. (The shell restarting comes here too: the desktop's
+    // windows are new.)
     void OnForegroundChange() override;
 
     // A setting the tick reads has changed (or the face was prepared anew):
@@ -85,6 +94,8 @@ public:
     void DrawVelocity() { motion_.DrawVelocity(context_.random, scale_.Factor()); }
     TimeOfDay LastTime() const { return last_; }
     bool SteppedAside() const { return steppedAside_; }
+    // The order last asked of the surface, if any.
+    std::optional<ZOrder> CurrentZOrder() const { return zOrder_; }
     // What a screen reader hears as the window's value, from the texts the
     // last Refresh formatted.
     virtual std::string SpokenValue() const = 0;
@@ -126,6 +137,16 @@ private:
     bool StepAsideFor(const RectI& monitor, std::span<const RectI> monitors);
     // One step of wandering or of the still creep; true when the window moved.
     bool Move(const RectI& monitor);
+    // Asks the surface for the order the stay mode gives with the window in
+    // front when it differs from the last one asked, or, for a window on the
+    // desktop, after a change in front. True while the window keeps looking
+    // after such a change (its ticks then come at the short period).
+    bool KeepStay(const RectI& monitor, std::span<const RectI> monitors);
+
+    std::optional<ZOrder> zOrder_;
+    bool frontChanged_ = false;
+    // Short ticks left to look at the window in front after it changed.
+    int settleTicks_ = 0;
 
     bool steppedAside_ = false;
     // Hands a changed spoken value to the surface, at most once a second: a

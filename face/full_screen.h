@@ -29,6 +29,11 @@ struct ForegroundWindow {
     bool visible = false;
     bool minimised = false;
     bool cloaked = false;
+    // For the desktop's windows: it holds the desktop's icons, and it stands
+    // above some other program's visible window (the desktop brought in
+    // front by Show desktop) rather than under them all.
+    bool holdsDesktopIcons = false;
+    bool aboveOtherWindows = false;
     UserNotificationState notification = UserNotificationState::Other;
 };
 

@@ -27,6 +27,31 @@ bool IsCloaked(HWND window) {
     return SUCCEEDED(DwmGetWindowAttribute(window, DWMWA_CLOAKED, &cloaked, sizeof(cloaked))) && cloaked != 0;
 }
 
+// Whether `window` holds the desktop's icons (their view is its child).
+bool HoldsDesktopIcons(HWND window) { return FindWindowExW(window, nullptr, L"SHELLDLL_DefView", nullptr) != nullptr; }
+
+// Whether a visible window of another program lies below `window` in the Z
+// order: the desktop brought in front of the other windows, as Show desktop
+// does, rather than the desktop at the bottom with a click on it. The
+// shell's other desktop windows (the wallpaper's) do not count.
+bool StandsAboveOtherWindows(HWND window) {
+    constexpr int kMostLooked = 512;  // bounds the walk on a very full desktop
+    DWORD ownProcess = GetCurrentProcessId();
+    HWND below = GetWindow(window, GW_HWNDNEXT);
+    for (int looked = 0; below && looked < kMostLooked; ++looked, below = GetWindow(below, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(below) || IsIconic(below) || IsCloaked(below) || below == GetShellWindow()) continue;
+        DWORD process = 0;
+        GetWindowThreadProcessId(below, &process);
+        if (process == ownProcess) continue;
+        char className[16] = {};
+        GetClassNameA(below, className, sizeof(className));
+        if (lstrcmpA(className, "WorkerW") == 0 || lstrcmpA(className, "Progman") == 0) continue;
+        RECT r{};
+        if (GetWindowRect(below, &r) && r.right > r.left && r.bottom > r.top) return true;
+    }
+    return false;
+}
+
 UserNotificationState NotificationState() {
     QUERY_USER_NOTIFICATION_STATE state{};
     if (FAILED(SHQueryUserNotificationState(&state))) return UserNotificationState::Other;
@@ -51,16 +76,21 @@ ForegroundWindow ReadForegroundWindow() {
     GetWindowThreadProcessId(window, &process);
     front.ownProcess = process == GetCurrentProcessId();
     front.desktopOrShell = window == GetDesktopWindow() || window == GetShellWindow();
-    if (front.ownProcess || front.desktopOrShell) return front;
+    if (front.ownProcess) return front;
 
     char className[64] = {};
     GetClassNameA(window, className, sizeof(className));
     front.className = className;
-    const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
-    front.framed = (style & WS_CAPTION) == WS_CAPTION || (style & WS_THICKFRAME) != 0;
     RECT outer{};
     GetWindowRect(window, &outer);
     front.window = ToRect(outer);
+    // What tells Show desktop from a click on the desktop.
+    front.holdsDesktopIcons = HoldsDesktopIcons(window);
+    if (front.holdsDesktopIcons) front.aboveOtherWindows = StandsAboveOtherWindows(window);
+    if (front.desktopOrShell) return front;
+
+    const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+    front.framed = (style & WS_CAPTION) == WS_CAPTION || (style & WS_THICKFRAME) != 0;
     front.client = ClientOnScreen(window);
     front.cloaked = IsCloaked(window);
     front.notification = NotificationState();

@@ -5,7 +5,9 @@
 #include "app/program_names.h"
 #include "platform/dpi.h"
 #include "platform/wide_text.h"
+#include "platform/tray_icon.h"
 #include "platform/win32_error.h"
+#include "platform/z_order.h"
 
 namespace zentrova::platform {
 namespace {
@@ -107,6 +109,13 @@ void LayeredWindow::ApplyVisibility() {
     // A window shown again gets its frame pushed afresh.
     shown_.Forget();
     ShowWindow(Handle(), visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+}
+
+void LayeredWindow::SetZOrder(ZOrder order) {
+    zOrder_ = order;
+    placing_ = true;
+    ApplyZOrder(Handle(), order);
+    placing_ = false;
 }
 
 void LayeredWindow::Push(const Frame& frame) {
@@ -212,12 +221,34 @@ LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case kForegroundChangedMessage:
             if (events_) events_->OnForegroundChange();
             return 0;
+        case WM_MOUSEACTIVATE:
+            // A window on the desktop (or lifted over the shown desktop) is
+            // dragged and its menu opened without it coming up or taking the
+            // focus.
+            if (OnDesktop()) return MA_NOACTIVATE;
+            // An ordinary window comes up over the others when clicked
+            // (activation alone does not raise it everywhere: not under Wine).
+            if (zOrder_ == ZOrder::Normal) SetZOrder(ZOrder::Normal);
+            return WindowBase::HandleMessage(message, wParam, lParam);
+        case WM_WINDOWPOSCHANGING:
+            // Nothing but SetZOrder lifts a window on the desktop: not a
+            // click, not the activation its menu needs, not its owner coming
+            // up with another of the program's windows.
+            if (OnDesktop() && !placing_)
+                reinterpret_cast<WINDOWPOS*>(lParam)->flags |= SWP_NOZORDER;
+            return WindowBase::HandleMessage(message, wParam, lParam);
         case WM_CLOSE:
             // Display windows are closed only through their logic (which ends
             // the program from the clock); Alt+F4 asks the same.
             if (events_) events_->OnPopupCommand(PopupCommand::Close);
             return 0;
         default:
+            // A restarted shell makes new desktop windows: a window on the
+            // desktop finds its place again over them.
+            if (message == TrayIcon::ShellRestartedMessage() && events_) {
+                events_->OnForegroundChange();
+                return 0;
+            }
             return WindowBase::HandleMessage(message, wParam, lParam);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
-// A display window on screen: borderless, always on top, layered with
+// A display window on screen: borderless, in the place among the other
+// windows its logic asks for (on top at first), layered with
 // per-pixel alpha, with the timer its logic paces, mouse and key routing to
 // that logic, and the "Settings"/"Close" popup menu. Shared by all three
 // display windows.
@@ -39,6 +40,7 @@ public:
     void MoveTo(PointI leftTop) override;
     void SetVisible(bool visible) override;
     void StepAside(bool aside) override;
+    void SetZOrder(ZOrder order) override;
     void Push(const Frame& frame) override;
     void ShowPopupMenu(PointI screen) override;
     void ScheduleTicks(int delayMs) override;
@@ -52,6 +54,7 @@ protected:
 private:
     void MouseDown(MouseButton button, LPARAM lParam);
     void MouseUp(MouseButton button);
+    bool OnDesktop() const { return zOrder_ == ZOrder::OverDesktop || zOrder_ == ZOrder::UnderTopmost; }
     // Shown when the settings show it and nothing full screen covers it.
     void ApplyVisibility();
     // High contrast turned on or off, or its colours changed: the next frame
@@ -70,6 +73,10 @@ private:
     bool timerRunning_ = false;
     bool shownBySettings_ = false;
     bool steppedAside_ = false;
+    ZOrder zOrder_ = ZOrder::Topmost;
+    // True while SetZOrder moves the window: the only changes of its place
+    // a window on the desktop lets through.
+    bool placing_ = false;
     AccessibleValue spoken_{nullptr};
     std::function<void()> spokenListener_;
     // The system's colours while high contrast is on, read again when the

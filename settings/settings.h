@@ -51,6 +51,7 @@ struct Settings {
     int ClockTop = 0;
     std::string ClockZone;       // a Time Zones key name; empty for local time
     std::string ClockZoneLabel;  // shown before the time when not empty
+    int ClockStay = 0;  // 0 on top, 1 among windows, 2 on the desktop
 
     // Countdown
     int CountSize = 0;
@@ -64,6 +65,7 @@ struct Settings {
     bool CountRectOval = false;
     int CountLeft = 0;
     int CountTop = 0;
+    int CountStay = 0;  // as ClockStay
 
     // Countdown list
     int CountMax = 0;
@@ -89,6 +91,7 @@ struct Settings {
     int CalendarWeekStart = -1;
     int CalendarWeekNumbers = 0;  // 0 off, 1 ISO 8601, 2 as in Windows
     bool CalendarEvents = false;  // countdown events marked on their days
+    int CalendarStay = 0;  // as ClockStay
 
     // General
     bool HideFullScreen = false;  // display windows step aside for full-screen programs

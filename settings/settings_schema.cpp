@@ -17,6 +17,7 @@ constexpr IntRange kTransparency{0, 50};
 constexpr IntRange kListLength{1, kCountMaxEntries};
 constexpr IntRange kWeekStarts{-1, 6};
 constexpr IntRange kWeekNumberings{0, 2};
+constexpr IntRange kStayModes{0, 2};
 constexpr std::string_view kDefaultFont = kFirstRunFont;
 
 constexpr SettingEntry Integer(G group, std::string_view name, int S::*field, FirstRunValue firstRun,
@@ -57,6 +58,7 @@ constexpr std::array kSchema = {
     Position(G::Clock, "ClockTop", &S::ClockTop, W::Clock, Edge::Top),
     AddedLater(Text(G::Clock, "ClockZone", &S::ClockZone, "")),
     AddedLater(Text(G::Clock, "ClockZoneLabel", &S::ClockZoneLabel, "")),
+    AddedLater(Integer(G::Clock, "ClockStay", &S::ClockStay, 0, kStayModes)),
 
     Integer(G::Countdown, "CountSize", &S::CountSize, 3, kSizeSteps20),
     Integer(G::Countdown, "CountSkin", &S::CountSkin, 9, kSkins),
@@ -69,6 +71,7 @@ constexpr std::array kSchema = {
     Flag(G::Countdown, "CountRectOval", &S::CountRectOval, KeepLoaded{}),
     Position(G::Countdown, "CountLeft", &S::CountLeft, W::Countdown, Edge::Left),
     Position(G::Countdown, "CountTop", &S::CountTop, W::Countdown, Edge::Top),
+    AddedLater(Integer(G::Countdown, "CountStay", &S::CountStay, 0, kStayModes)),
 
     Integer(G::CountTitle, kCountMaxName, &S::CountMax, 2, kListLength),
     SettingEntry{G::CountTitle, "", K::CountList, std::monostate{}, SeededList{}, std::nullopt},
@@ -90,6 +93,7 @@ constexpr std::array kSchema = {
     AddedLater(Integer(G::Calendar, "CalendarWeekStart", &S::CalendarWeekStart, -1, kWeekStarts)),
     AddedLater(Integer(G::Calendar, "CalendarWeekNumbers", &S::CalendarWeekNumbers, 0, kWeekNumberings)),
     AddedLater(Flag(G::Calendar, "CalendarEvents", &S::CalendarEvents, true)),
+    AddedLater(Integer(G::Calendar, "CalendarStay", &S::CalendarStay, 0, kStayModes)),
 
     AddedLater(Flag(G::General, "HideFullScreen", &S::HideFullScreen, true)),
 };

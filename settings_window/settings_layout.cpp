@@ -17,6 +17,7 @@ constexpr int kCheckHeight = 17;
 constexpr int kSliderWidth = 180;
 constexpr int kSliderHeight = 20;
 constexpr int kDropHeight = 220;
+constexpr int kStayWidth = 150;
 
 constexpr ControlPlace Label(int left, int top, int width) { return {left, top, width, kLabelHeight}; }
 constexpr ControlPlace Slider(int left, int top) { return {left, top, kSliderWidth, kSliderHeight}; }
@@ -28,22 +29,25 @@ constexpr LabelEntry kLabels[] = {
     {"StaticText3", P::Clock, Label(218, 5, 120), "Transparent"},
     {"StaticText2", P::Clock, Label(8, 60, 120), "Skin"},
     {"StaticText4", P::Clock, Label(280, 60, 110), "Clock face"},
-    {"StaticText5", P::Clock, Label(8, 120, 74), "Time format"},
-    {"StaticText6", P::Clock, Label(8, 160, 74), "Date format"},
+    {"StaticText5", P::Clock, Label(8, 110, 74), "Time format"},
+    {"StaticText6", P::Clock, Label(8, 140, 74), "Date format"},
+    {"StaticText24", P::Clock, Label(8, 170, 74), "Stay"},
     {"StaticText7", P::Clock, Label(8, 200, 74), "Font name"},
 
     {"StaticText8", P::Countdown, Label(8, 5, 120), "Size"},
     {"StaticText10", P::Countdown, Label(218, 5, 120), "Transparent"},
     {"StaticText9", P::Countdown, Label(8, 60, 120), "Skin"},
     {"StaticText11", P::Countdown, Label(218, 80, 118), "Countdown face"},
-    {"StaticText12", P::Countdown, Label(8, 120, 74), "Title"},
+    {"StaticText12", P::Countdown, Label(8, 110, 74), "Title"},
+    {"StaticText25", P::Countdown, Label(8, 170, 74), "Stay"},
     {"StaticText13", P::Countdown, Label(8, 200, 74), "Font name"},
 
     {"StaticText14", P::Calendar, Label(8, 5, 120), "Size"},
     {"StaticText16", P::Calendar, Label(218, 5, 120), "Transparent"},
     {"StaticText15", P::Calendar, Label(8, 60, 120), "Skin"},
     {"StaticText19", P::Calendar, Label(218, 80, 118), "Calendar face"},
-    {"StaticText17", P::Calendar, Label(8, 120, 74), "Time format"},
+    {"StaticText17", P::Calendar, Label(8, 140, 74), "Time format"},
+    {"StaticText26", P::Calendar, Label(8, 170, 74), "Stay"},
     {"StaticText18", P::Calendar, Label(8, 200, 74), "Font name"},
 
     {"StaticText22", P::General, Label(8, 74, 100), "Clock time zone"},
@@ -94,12 +98,16 @@ constexpr CheckEntry kCheckBoxes[] = {
 };
 
 constexpr ListEntry kLists[] = {
-    {"ComboBox1", P::Clock, List(84, 120, 300), ListKind::TimeFormat, &Settings::TimeIndex, nullptr, false},
-    {"ComboBox2", P::Clock, List(84, 160, 300), ListKind::DateFormat, &Settings::DateIndex, nullptr, false},
+    {"ComboBox1", P::Clock, List(84, 110, 300), ListKind::TimeFormat, &Settings::TimeIndex, nullptr, false},
+    {"ComboBox2", P::Clock, List(84, 140, 300), ListKind::DateFormat, &Settings::DateIndex, nullptr, false},
+    {"ComboBox11", P::Clock, List(84, 170, kStayWidth), ListKind::Stay, &Settings::ClockStay, nullptr, false},
     {"ComboBox3", P::Clock, List(84, 200, 240), ListKind::FontName, nullptr, &Settings::ClockFont, false},
-    {"ComboBox4", P::Countdown, List(84, 120, 300), ListKind::CountTitle, nullptr, nullptr, false},
+    {"ComboBox4", P::Countdown, List(84, 110, 300), ListKind::CountTitle, nullptr, nullptr, false},
+    {"ComboBox12", P::Countdown, List(84, 170, kStayWidth), ListKind::Stay, &Settings::CountStay, nullptr, false},
     {"ComboBox5", P::Countdown, List(84, 200, 240), ListKind::FontName, nullptr, &Settings::CountFont, false},
-    {"ComboBox6", P::Calendar, List(84, 120, 300), ListKind::TimeFormat, &Settings::CalendarTimeIndex, nullptr,
+    {"ComboBox6", P::Calendar, List(84, 140, 300), ListKind::TimeFormat, &Settings::CalendarTimeIndex, nullptr,
+     false},
+    {"ComboBox13", P::Calendar, List(84, 170, kStayWidth), ListKind::Stay, &Settings::CalendarStay, nullptr,
      false},
     {"ComboBox7", P::Calendar, List(84, 200, 240), ListKind::FontName, nullptr, &Settings::CalendarFont, true},
     {"ComboBox10", P::General, List(112, 72, 276), ListKind::ClockZone, nullptr, &Settings::ClockZone, false,
@@ -119,8 +127,8 @@ constexpr EditEntry kEdits[] = {
 };
 
 constexpr ButtonEntry kButtons[] = {
-    {"Button5", true, P::Countdown, {85, 146, 60, 25}, "Add"},
-    {"Button6", true, P::Countdown, {152, 146, 70, 25}, "Delete"},
+    {"Button5", true, P::Countdown, {85, 136, 60, 25}, "Add"},
+    {"Button6", true, P::Countdown, {152, 136, 70, 25}, "Delete"},
     {"Button1", false, P::Clock, {12, 285, 70, 25}, "Save"},
     {"Button2", false, P::Clock, {317, 285, 70, 25}, "Cancel"},
 };
@@ -134,6 +142,7 @@ constexpr std::string_view kFontNames[] = {
 constexpr std::string_view kWeekStarts[] = {"As in Windows", "Monday", "Tuesday", "Wednesday",
                                            "Thursday",      "Friday", "Saturday", "Sunday"};
 constexpr std::string_view kWeekNumberings[] = {"Off", "ISO 8601", "As in Windows"};
+constexpr std::string_view kStayModes[] = {"On top", "Among windows", "On the desktop"};
 
 template <typename Entry, std::size_t N>
 std::array<std::string_view, N> LabelsOf(std::span<const Entry> entries) {
@@ -153,6 +162,7 @@ std::span<const ButtonEntry> SettingsButtons() { return kButtons; }
 std::span<const std::string_view> FontNames() { return kFontNames; }
 std::span<const std::string_view> WeekStartLabels() { return kWeekStarts; }
 std::span<const std::string_view> WeekNumberLabels() { return kWeekNumberings; }
+std::span<const std::string_view> StayLabels() { return kStayModes; }
 
 std::span<const std::string_view> TimeFormatLabels() {
     static const auto labels = LabelsOf<TimeFormatEntry, 4>(TimeFormats());

@@ -64,6 +64,7 @@ enum class ListKind {
     WeekStart,   // "As in Windows", then Monday to Sunday: the setting is the index - 1
     WeekNumbers, // the index is the setting
     ClockZone,   // "Local time", then the system's zones: the key name is the setting
+    Stay,        // where the window stays among the others: the index is the setting
 };
 
 struct ListEntry {
@@ -71,7 +72,7 @@ struct ListEntry {
     SettingsPage page;
     ControlPlace place;  // height: the dropped-down list
     ListKind kind;
-    int Settings::*index;          // TimeFormat, DateFormat, WeekStart, WeekNumbers
+    int Settings::*index;          // TimeFormat, DateFormat, WeekStart, WeekNumbers, Stay
     std::string Settings::*text;   // FontName, ClockZone
     bool editable;                 // the field takes typing
     std::optional<DisplayWindowId> window = {};
@@ -113,6 +114,8 @@ std::span<const std::string_view> FontNames();
 // numberings in their stored order.
 std::span<const std::string_view> WeekStartLabels();
 std::span<const std::string_view> WeekNumberLabels();
+// The display windows' places among the other windows, in stored order.
+std::span<const std::string_view> StayLabels();
 // The time-format and date-format labels, in index order.
 std::span<const std::string_view> TimeFormatLabels();
 std::span<const std::string_view> DateFormatLabels();

@@ -26,6 +26,7 @@ constexpr std::string_view kFillOrder[] = {
     "ComboBox4",  kReadOnlyStep,
     "ComboBox5",  "ComboBox6",  "ComboBox7",  "ComboBox8",  "ComboBox9",  "CheckBox17",
     "CheckBox18", "CheckBox19", "Edit1",
+    "ComboBox11", "ComboBox12", "ComboBox13",
 };
 
 std::span<const std::string_view> ItemsOf(ListKind kind) {
@@ -37,6 +38,7 @@ std::span<const std::string_view> ItemsOf(ListKind kind) {
         case ListKind::ClockZone: return {};  // filled from the settings or the system
         case ListKind::WeekStart: return WeekStartLabels();
         case ListKind::WeekNumbers: return WeekNumberLabels();
+        case ListKind::Stay: return StayLabels();
     }
     return {};
 }
@@ -123,6 +125,7 @@ void TForm2::FillControl(std::string_view name) {
         case ListKind::TimeFormat:
         case ListKind::DateFormat:
         case ListKind::WeekNumbers:
+        case ListKind::Stay:
             // An index outside the items shows no selection; the stored
             // value stays until the user chooses.
             list.Select(settings_.*entry.index);
@@ -211,6 +214,12 @@ void TForm2::ListChanged(const ListEntry& entry, const ListControl& list) {
         case ListKind::ClockZone:
             settings_.*entry.text = ZoneKeyOfItem(zones_, list.SelectedIndex());
             break;
+        case ListKind::Stay:
+            // The face stays as it is; the window's next tick takes its new
+            // place.
+            settings_.*entry.index = list.SelectedIndex();
+            links_.displays.Wake(WindowOf(entry));
+            return;
     }
     links_.displays.Rebuild(WindowOf(entry));
 }

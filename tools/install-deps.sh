@@ -18,7 +18,7 @@ for pkg in cmake g++ make ccache googletest libgtest-dev libbenchmark-dev \
            xvfb x11-utils x11-xserver-utils xdotool imagemagick \
            fonts-liberation fonts-wine procps python3 wine \
            clang libclang-rt-14-dev valgrind nsis \
-           wine64 g++-mingw-w64-x86-64 xserver-xorg-core xserver-xorg-video-dummy; do
+           wine64 g++-mingw-w64-x86-64 xserver-xorg-core xserver-xorg-video-dummy openbox; do
     want "$pkg"
 done
 # The 32-bit Wine sees the monitors of an X server through libxrandr2:i386.

@@ -120,7 +120,7 @@ e2e_click $((px + 90)) $((py - 12))  # the "Countdown" tab
 sleep 0.3
 countdown=$(e2e_wait_window Countdown 5)
 e2e_screenshot countdown_before.png "$countdown" >/dev/null
-e2e_click $((px + 115)) $((py + 158))  # Add
+e2e_click $((px + 115)) $((py + 148))  # Add
 dialog=$(e2e_wait_window Zentrova 10)
 sleep 0.3
 e2e_type "Launch"
@@ -153,7 +153,7 @@ e2e_expect_eq "$(e2e_reg_dword "$list_key" CountMax)" 3 "CountMax after a restar
 read -r px py <<<"$(open_settings)"
 e2e_click $((px + 90)) $((py - 12))
 sleep 0.3
-e2e_click $((px + 187)) $((py + 158))  # Delete
+e2e_click $((px + 187)) $((py + 148))  # Delete
 e2e_wait_window Zentrova 10 >/dev/null
 sleep 0.3
 e2e_key Return

@@ -9,6 +9,7 @@
 //   empty_window borderless  "Cover Probe" filling the primary monitor
 //                            without a frame, as a full-screen video does
 //   empty_window maximised   "Cover Probe" framed and maximised
+//   empty_window framed      "Cover Probe" framed, 300 x 700 at the top left
 //
 // The cover probes come to the front and end on Escape, on their close, or
 // after 120 seconds.
@@ -49,6 +50,9 @@ struct Shape {
 };
 
 Shape ShapeFor(const char* mode) {
+    const HBRUSH gray = static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH));
+    if (std::strcmp(mode, "framed") == 0)
+        return {true, "Cover Probe", WS_OVERLAPPEDWINDOW, RECT{0, 0, 300, 700}, SW_SHOW, gray};
     const bool maximised = std::strcmp(mode, "maximised") == 0;
     if (!maximised && std::strcmp(mode, "borderless") != 0)
         return {false, "Zentrova Empty Window", WS_OVERLAPPEDWINDOW, RECT{600, 500, 800, 600}, SW_SHOWNOACTIVATE,
@@ -57,7 +61,7 @@ Shape ShapeFor(const char* mode) {
     monitor.cbSize = sizeof(monitor);
     GetMonitorInfoA(MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
     return {true, "Cover Probe", maximised ? WS_OVERLAPPEDWINDOW : WS_POPUP, monitor.rcMonitor,
-            maximised ? SW_SHOWMAXIMIZED : SW_SHOW, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH))};
+            maximised ? SW_SHOWMAXIMIZED : SW_SHOW, gray};
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "face_fakes.h"
 
 namespace zentrova {
@@ -42,7 +44,7 @@ protected:
 
 class DisplayWindowTest : public ::testing::Test {
 protected:
-    DisplayWindowTest() : window(services.Context(), MotionSettings{go, left, top, sink, hideFullScreen}) {
+    DisplayWindowTest() : window(services.Context(), MotionSettings{go, left, top, sink, hideFullScreen, stay}) {
         window.SetFaceSize({200, 100}, {1601, 401});
     }
 
@@ -52,6 +54,7 @@ protected:
     int top = 100;
     CountingSink sink;
     bool hideFullScreen = true;
+    int stay = 0;
     CountingWindow window;
 };
 
@@ -396,6 +399,61 @@ TEST_F(DisplayWindowTest, StepsAsideMotionlessWhileAFullScreenProgramCoversItsMo
     hideFullScreen = true;
     window.OnTimer();
     EXPECT_TRUE(services.surface.steppedAside);
+}
+
+// Each mode asks for its place before the window first shows and again when
+// the user picks another; only a window on the desktop asks again after a
+// change in front (something may have raised it): an ordinary window would
+// come up over the window the user just activated.
+TEST_F(DisplayWindowTest, AsksForItsPlaceWhenItsModeNeedsIt) {
+    using Z = ZOrder;
+    const std::vector<ZOrder> asked[] = {{Z::Topmost}, {Z::Normal}, {Z::OverDesktop, Z::OverDesktop}};
+    const ZOrder afterPickingTheNext[] = {Z::Normal, Z::OverDesktop, Z::Topmost};
+    for (stay = 0; stay < 3; ++stay) {
+        SCOPED_TRACE(stay);
+        services.surface.zOrders.clear();
+        CountingWindow fresh(services.Context(), MotionSettings{go, left, top, sink, hideFullScreen, stay});
+        services.random.Add({0, 0, 0});
+        fresh.PlaceAtSavedPosition();
+        fresh.OnTimer();
+        fresh.OnForegroundChange();
+        EXPECT_EQ(services.surface.zOrders, asked[stay]);
+        const int picked = stay;
+        stay = (stay + 1) % 3;
+        fresh.OnTimer();
+        EXPECT_EQ(fresh.CurrentZOrder(), afterPickingTheNext[picked]);
+        stay = picked;
+    }
+}
+
+// A window on the desktop through Show desktop and its undo: lifted while
+// the desktop stands in front of the windows, kept in place while our own
+// window is in front, asking nothing while stepped aside for a full-screen
+// program, and back under the windows after. It looks again at the short
+// period for a moment after each change in front.
+TEST_F(DisplayWindowTest, OnTheDesktopFollowsTheWindowInFront) {
+    const RectI screen = services.desktop.monitors[0];
+    ForegroundWindow desktop, own, video, editor;
+    desktop.exists = own.exists = video.exists = editor.exists = true;
+    desktop.visible = own.visible = video.visible = editor.visible = true;
+    desktop.className = "WorkerW";
+    desktop.window = video.window = video.client = screen;
+    desktop.holdsDesktopIcons = desktop.aboveOtherWindows = true;
+    own.ownProcess = true;
+    editor.window = editor.client = {100, 100, 800, 600};
+    const std::pair<ForegroundWindow, std::vector<ZOrder>> steps[] = {
+        {desktop, {ZOrder::UnderTopmost}}, {own, {}}, {video, {}}, {editor, {ZOrder::OverDesktop}}};
+    stay = 2;
+    services.time.Set(10, 0, 0);
+    for (const auto& [front, asked] : steps) {
+        services.surface.zOrders.clear();
+        services.desktop.foreground = front;
+        window.OnForegroundChange();
+        EXPECT_EQ(services.surface.zOrders, asked);
+    }
+    EXPECT_EQ(services.surface.TickPeriod(), kDisplayTimerMs);
+    for (int tick = 0; tick < 1000 / kDisplayTimerMs; ++tick) window.OnTimer();
+    EXPECT_GT(services.surface.TickPeriod(), kDisplayTimerMs);
 }
 
 }  // namespace

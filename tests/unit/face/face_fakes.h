@@ -26,6 +26,7 @@ public:
     }
     void SetVisible(bool value) override { visible = value; }
     void StepAside(bool aside) override { steppedAside = aside; }
+    void SetZOrder(ZOrder order) override { zOrders.push_back(order); }
     void Push(const Frame&) override { ++pushes; }
     void ShowPopupMenu(PointI screen) override { menus.push_back(screen); }
     void ScheduleTicks(int delayMs) override { tickDelays.push_back(delayMs); }
@@ -48,6 +49,7 @@ public:
     std::vector<PointI> menus;
     std::vector<int> tickDelays;
     std::vector<int> restarts;  // the RestartTicks calls alone
+    std::vector<ZOrder> zOrders;
     std::vector<std::string> spokenValues;
     std::vector<std::string> announcements;
 };

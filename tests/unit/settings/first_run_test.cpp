@@ -52,6 +52,7 @@ TEST(FirstRun, WritesEveryDefaultWithItsType) {
         {&kClockPath, "ClockZone", ""}, {&kClockPath, "ClockZoneLabel", ""},
         {&kCalendarPath, "CalendarWeekStart", -1}, {&kCalendarPath, "CalendarWeekNumbers", 0},
         {&kCalendarPath, "CalendarEvents", 1},
+        {&kClockPath, "ClockStay", 0}, {&kCountdownPath, "CountStay", 0}, {&kCalendarPath, "CalendarStay", 0},
     };
     for (const ExpectedValue& e : expected) {
         if (const int* number = std::get_if<int>(&e.value)) {
@@ -108,11 +109,12 @@ TEST(FirstRun, WritesKeysAndValuesInLoadOrder) {
     EXPECT_EQ(WrittenNames(store, kClockPath),
               (std::vector<std::string>{"ClockSize", "ClockSkin", "ClockTransparent", "TimeIndex", "DateIndex",
                                         "ClockFont", "DateShow", "ClockShow", "ClockGo", "ClockSky", "ClockBorder",
-                                        "ClockRectOval", "ClockLeft", "ClockTop", "ClockZone", "ClockZoneLabel"}));
+                                        "ClockRectOval", "ClockLeft", "ClockTop", "ClockZone", "ClockZoneLabel",
+                                        "ClockStay"}));
     EXPECT_EQ(WrittenNames(store, kCountdownPath),
               (std::vector<std::string>{"CountSize", "CountSkin", "CountTransparent", "CountFont", "CountShow",
                                         "CountGo", "CountSky", "CountBorder", "CountRectOval", "CountLeft",
-                                        "CountTop"}));
+                                        "CountTop", "CountStay"}));
     // Each entry joins the list, through its slot order, only once whole.
     EXPECT_EQ(WrittenNames(store, kCountTitlePath),
               (std::vector<std::string>{"CountOrder", "Count0", "CountDate0", "CountTime0", "CountYearly0",
@@ -124,7 +126,7 @@ TEST(FirstRun, WritesKeysAndValuesInLoadOrder) {
                                         "CalendarDateIndex", "CalendarFont", "CalendarShow", "CalendarTimeShow",
                                         "CalendarGo", "CalendarOval", "CalendarBold", "CalendarLeft",
                                         "CalendarTop", "CalendarWeekStart", "CalendarWeekNumbers",
-                                        "CalendarEvents"}));
+                                        "CalendarEvents", "CalendarStay"}));
 }
 
 TEST(FirstRun, MarkStartedLeavesStartOne) {

@@ -176,7 +176,7 @@ TEST(StoreDamage, FirstRunWhoseWritesFailIsCompletedWithoutLosingTheUsersSetting
     };
     const Case cases[] = {
         {"value not written", [](MemoryStore& s) { s.FailSet("CountFont"); }, 1, true},
-        {"key not created", [](MemoryStore& s) { s.FailCreate(kCalendarPath); }, 16, false},
+        {"key not created", [](MemoryStore& s) { s.FailCreate(kCalendarPath); }, 17, false},
     };
     for (const Case& c : cases) {
         Start first(MemoryStore{}, c.fail);

@@ -43,9 +43,9 @@ TEST(SettingsSave, WritesOnlyCountIndexInTheListKey) {
     EXPECT_EQ(StoredDword(store, kCountTitlePath, "CountMax"), 3);
     EXPECT_EQ(StoredString(store, kCountTitlePath, "Count0"), "Exam");
     EXPECT_TRUE(WrittenNames(store, kRootPath).empty());
-    EXPECT_EQ(WrittenNames(store, kClockPath).size(), 16u);
-    EXPECT_EQ(WrittenNames(store, kCountdownPath).size(), 11u);
-    EXPECT_EQ(WrittenNames(store, kCalendarPath).size(), 16u);
+    EXPECT_EQ(WrittenNames(store, kClockPath).size(), 17u);
+    EXPECT_EQ(WrittenNames(store, kCountdownPath).size(), 12u);
+    EXPECT_EQ(WrittenNames(store, kCalendarPath).size(), 17u);
     EXPECT_EQ(StoredDword(store, kClockPath, "ClockSize"), 22);
     EXPECT_EQ(StoredString(store, kCalendarPath, "CalendarFont"), "Verdana");
 

@@ -296,6 +296,23 @@ TEST_F(Started, WeekListsShowAndStoreTheCalendarsWeek) {
     EXPECT_EQ(displays.calls, (std::vector<std::string>(3, "rebuild calendar")));
 }
 
+// A new place among the windows needs no new face: the window is only woken
+// so that its next tick takes the place.
+TEST_F(Started, StayListsStoreEachWindowsPlace) {
+    const std::tuple<const char*, int Settings::*, const char*> cases[] = {
+        {"ComboBox11", &Settings::ClockStay, "wake clock"},
+        {"ComboBox12", &Settings::CountStay, "wake countdown"},
+        {"ComboBox13", &Settings::CalendarStay, "wake calendar"},
+    };
+    for (const auto& [list, stay, wake] : cases) {
+        displays.calls.clear();
+        EXPECT_EQ(controls().List(list).Text(), "On top");
+        controls().List(list).UserChoose(2);
+        EXPECT_EQ(settings.*stay, 2) << list;
+        EXPECT_EQ(displays.calls, (std::vector<std::string>{wake})) << list;
+    }
+}
+
 TEST_F(Started, SaveErrorIsShownAndTheOtherValuesAreWritten) {
     store.FailSet("ClockSkin");
     form.Button1Click();
@@ -341,7 +358,7 @@ TEST(SettingsWindowLayout, ControlsLieInsideTheWindowAndNamesAreUnique) {
     }
     std::sort(names.begin(), names.end());
     EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
-    EXPECT_EQ(names.size(), 9u + 18u + 10u + 1u + 4u);
+    EXPECT_EQ(names.size(), 9u + 18u + 13u + 1u + 4u);
     EXPECT_EQ(FontNames().size(), 14u);
     EXPECT_EQ(DateFormatLabels().back(), "Year-Month-Day(short)");
 }
