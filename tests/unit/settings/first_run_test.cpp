@@ -206,3 +206,27 @@ TEST(FirstRunList, SeedsChristmasOfTheCurrentYearEvenWhenPassed) {
 
 }  // namespace
 }  // namespace zentrova
+
+namespace zentrova {
+namespace {
+
+TEST(FirstRunFormats, OutsideTheUnitedStatesTheSystemsShortDateAndTime) {
+    struct Case {
+        bool regional;
+        int timeIndex, dateIndex, calendarTimeIndex;
+    };
+    // English (United States) keeps the first-run values it always had.
+    for (const Case& c : {Case{false, 0, 1, 0}, Case{true, 4, 13, 4}}) {
+        MemoryStore store;
+        Settings settings;
+        FirstRunContext context = test::Context2026();
+        context.regionalFormats = c.regional;
+        ASSERT_TRUE(Load(store, settings, context).firstRun);
+        EXPECT_EQ(settings.TimeIndex, c.timeIndex) << c.regional;
+        EXPECT_EQ(settings.DateIndex, c.dateIndex) << c.regional;
+        EXPECT_EQ(settings.CalendarTimeIndex, c.calendarTimeIndex) << c.regional;
+    }
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -255,24 +255,21 @@ TEST_F(Started, NewRegionalSettingsRebuildTheTitleListKeepingTheSelection) {
     EXPECT_TRUE(displays.calls.empty());  // the list's own handler did not run
 }
 
-TEST_F(Started, FontListsTakeTheChosenNameAndTheCalendarsTypedNameOnceInstalled) {
+TEST_F(Started, FontListsTakeTheChosenNameAndTheCalendarsTypedNameAsShown) {
     controls().List("ComboBox3").UserChoose(3);
     EXPECT_EQ(settings.ClockFont, "Courier New");
     EXPECT_FALSE(controls().List("ComboBox5").UserType("Wingdings"));
     EXPECT_EQ(settings.CountFont, "Tahoma");
 
-    // The beginnings of a name are no family: the calendar keeps its font
-    // (and its face) until the name is whole.
+    // What the field shows is what Save stores, a family the system lacks
+    // included; the face draws it with the fallback.
     displays.calls.clear();
-    host.missingFonts = {"V", "Ve", "Ver", "Verd", "Verda", "Verdan"};
     FakeList& calendarFont = controls().List("ComboBox7");
-    for (const char* typed : {"V", "Ve", "Ver", "Verd", "Verda", "Verdan", "Verdana"}) {
+    for (const char* typed : {"V", "Verdana", "No Such Family"}) {
         ASSERT_TRUE(calendarFont.UserType(typed));
-        EXPECT_EQ(settings.CalendarFont, std::string(typed) == "Verdana" ? "Verdana" : "Tahoma") << typed;
+        EXPECT_EQ(settings.CalendarFont, calendarFont.Text());
     }
-    ASSERT_TRUE(calendarFont.UserType(""));
-    EXPECT_EQ(settings.CalendarFont, "Verdana");
-    EXPECT_EQ(displays.Count("rebuild calendar"), 1);
+    EXPECT_EQ(displays.Count("rebuild calendar"), 3);
 }
 
 TEST_F(Started, FormatListsStoreTheChosenIndex) {
@@ -343,7 +340,7 @@ TEST(SettingsWindowLayout, ControlsLieInsideTheWindowAndNamesAreUnique) {
     EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
     EXPECT_EQ(names.size(), 9u + 18u + 10u + 1u + 4u);
     EXPECT_EQ(FontNames().size(), 14u);
-    EXPECT_EQ(DateFormatLabels().back(), "Year-Month-Day(short)");
+    EXPECT_EQ(DateFormatLabels().back(), "As in Windows (long)");
 }
 
 }  // namespace
