@@ -1,6 +1,8 @@
 #include "face/text_fit.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <variant>
 #include <vector>
 
 #include "text/utf.h"
@@ -39,6 +41,81 @@ std::string FitOnOneLine(const std::string& text, const FontChoice& font, double
         }
     }
     return framed(Cut(text, cuts[fitting]));
+}
+
+namespace {
+
+// Below this no text is made smaller: it is cut instead.
+constexpr int kSmallestFittedEm = 6;
+
+int FontIndex(std::vector<FontChoice>& fonts, const FontChoice& font) {
+    for (std::size_t i = 0; i < fonts.size(); ++i) {
+        if (fonts[i] == font) return static_cast<int>(i);
+    }
+    fonts.push_back(font);
+    return static_cast<int>(fonts.size() - 1);
+}
+
+}  // namespace
+
+void FitFrameTexts(Frame& frame, TextMeasurer& measurer) {
+    for (DrawOp& op : frame.ops) {
+        auto* item = std::get_if<DrawText>(&op);
+        if (!item || item->font < 0 || item->font >= static_cast<int>(frame.fonts.size())) continue;
+        if (item->text.empty() || item->text.find('\n') != std::string::npos) continue;
+        FontChoice font = frame.fonts[static_cast<std::size_t>(item->font)];
+        const double room = item->rect.width;
+        auto widthIn = [&](const FontChoice& f) {
+            return measurer.MeasurePixels(f.family, f.emPixels, f.bold, item->text).width;
+        };
+        int width = widthIn(font);
+        if (width <= room) continue;
+        const int smallest = std::min(font.emPixels, std::max(kSmallestFittedEm, font.emPixels / 2));
+        while (width > room && font.emPixels > smallest) {
+            // The width grows about in step with the size: a proportional
+            // guess lands close, and each round is at least a pixel smaller.
+            const int guess = static_cast<int>(font.emPixels * room / width);
+            font.emPixels = std::clamp(guess, smallest, font.emPixels - 1);
+            width = widthIn(font);
+        }
+        if (width > room) item->text = FitOnOneLine(item->text, font, room, measurer);
+        item->font = FontIndex(frame.fonts, font);
+        item->oneLine = true;
+    }
+}
+
+std::string FitOnTwoLines(const std::string& text, const FontChoice& font, double width, TextMeasurer& measurer,
+                          std::string_view before, std::string_view after) {
+    const std::string whole = std::string(before) + text + std::string(after);
+    auto fits = [&](const std::string& line) {
+        return measurer.MeasurePixels(font.family, font.emPixels, font.bold, line).width <= width;
+    };
+    if (fits(whole)) return whole;
+    // The first line: the longest beginning of the text that fits after
+    // `before`, found by halving as above.
+    const std::vector<std::size_t> cuts = CutPoints(text);
+    std::size_t fitting = 0;
+    std::size_t tooLong = cuts.size() - 1;
+    while (tooLong - fitting > 1) {
+        const std::size_t middle = fitting + (tooLong - fitting) / 2;
+        if (fits(std::string(before) + text.substr(0, cuts[middle]))) {
+            fitting = middle;
+        } else {
+            tooLong = middle;
+        }
+    }
+    std::size_t first = cuts[fitting];
+    // Words stay whole where the line holds a blank; the blank ends line
+    // one. A text that fits but for `after` moves its last word down too.
+    const bool inWord = first == text.size() || text[first] != ' ';
+    if (const std::size_t blank = text.rfind(' ', first); inWord && blank != std::string::npos && blank > 0) {
+        first = blank + 1;
+    }
+    std::string line = std::string(before) + text.substr(0, first);
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+    std::size_t rest = first;
+    while (rest < text.size() && text[rest] == ' ') ++rest;
+    return line + "\n" + FitOnOneLine(text.substr(rest), font, width, measurer, {}, after);
 }
 
 }  // namespace zentrova

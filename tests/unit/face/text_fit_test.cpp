@@ -73,3 +73,67 @@ TEST(FitOnOneLine, ATooLongTextIsCutToTheLongestBeginningThatFitsWithAnEllipsis)
 
 }  // namespace
 }  // namespace zentrova
+
+namespace zentrova {
+namespace {
+
+TEST(FitOnTwoLines, BreaksAfterAWordThenCutsTheSecondLine) {
+    AdvanceMeasurer measurer;
+    const FontChoice font{"Arial", 10, false};  // 5 pixels a character
+    struct Case {
+        const char* text;
+        double width;
+        const char* fitted;
+    };
+    const Case cases[] = {
+        {"New Year", 40, "New Year"},                                 // one line is enough
+        {"Grandma's party", 60, "Grandma's\nparty"},                  // the break is at the blank
+        {"Grandma's birthday party", 60, "Grandma's\nbirthday..."},   // the second line is cut
+        {"Weihnachtsfeier", 40, "Weihnach\ntsfeier"},                 // no blank: between letters
+        {"Новый год наступает", 50, "Новый год\nнаступает"},          // blanks found inside UTF-8
+        {"Cafe\u0301 crème brûlée", 25, "Cafe\u0301\ncr..."},         // a mark stays with its letter
+    };
+    for (const Case& c : cases) EXPECT_EQ(FitOnTwoLines(c.text, font, c.width, measurer), c.fitted) << c.text;
+}
+
+}  // namespace
+}  // namespace zentrova
+
+namespace zentrova {
+namespace {
+
+TEST(FitFrameTexts, TooWideTextsAreDrawnSmallerThenCutNeverWrapped) {
+    struct Case {
+        const char* text;
+        int em;
+        float width;
+        const char* drawn;
+        int drawnEm;
+        bool oneLine;
+    };
+    // Half an em a character.
+    const Case cases[] = {
+        {"12", 20, 20, "12", 20, false},                       // fits: left alone
+        {"Dezember 2026", 20, 100, "Dezember 2026", 15, true}, // smaller until it fits
+        {"2026年12月", 20, 40, "2026年12月", 10, true},         // a wide script, at half size exactly
+        {"Wednesday", 20, 30, "Wed...", 10, true},             // not below half: cut
+        {"Mittwoch", 7, 20, "Mit...", 6, true},                // nor below six pixels
+        {"one\ntwo", 20, 10, "one\ntwo", 20, false},           // lines of their own are not fitted
+        {"", 20, 0, "", 20, false},
+    };
+    for (const Case& c : cases) {
+        AdvanceMeasurer measurer;
+        Frame frame;
+        frame.fonts = {{"Tahoma", 30, false}, {"Arial", c.em, false}};
+        frame.ops = {DrawText{1, c.text, {0, 0, c.width, 40}, false}};
+        FitFrameTexts(frame, measurer);
+        const DrawText& drawn = std::get<DrawText>(frame.ops[0]);
+        EXPECT_EQ(drawn.text, c.drawn) << c.text;
+        EXPECT_EQ(frame.fonts[static_cast<std::size_t>(drawn.font)], (FontChoice{"Arial", c.drawnEm, false})) << c.text;
+        EXPECT_EQ(drawn.oneLine, c.oneLine) << c.text;
+        EXPECT_EQ(frame.fonts[0], (FontChoice{"Tahoma", 30, false})) << "other texts keep their font";
+    }
+}
+
+}  // namespace
+}  // namespace zentrova
