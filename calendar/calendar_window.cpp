@@ -65,7 +65,7 @@ void TForm4::OnLeftPress(PointI client) {
 void TForm4::Draw(const LocalTime& now) {
     const std::string footerDate = FooterDateText(now, options_.CalendarTimeShow, locale_);
     ComposeCalendarFrame(face_, state_, options_, footerDate, frame_, locale_);
-    PushFrame();
+    context_.surface.Push(frame_);
 }
 
 }  // namespace zentrova

@@ -83,7 +83,7 @@ void TForm3::CountDraw() {
          CountdownTextItems(layout, shownTitle_, fieldTexts_, kCountLabelFontIndex, kCountNumberFontIndex)) {
         frame_.ops.emplace_back(std::move(item));
     }
-    PushFrame();
+    context_.surface.Push(frame_);
 }
 
 std::string TForm3::SpokenValue() const {

@@ -2,7 +2,6 @@
 
 #include "face/full_screen.h"
 #include "face/monitor_layout.h"
-#include "face/text_fit.h"
 
 namespace zentrova {
 
@@ -10,11 +9,6 @@ DisplayWindow::DisplayWindow(DisplayContext context, MotionSettings motion)
     : context_(context), settings_(motion) {}
 
 void DisplayWindow::OnTimer() { Tick(false); }
-
-void DisplayWindow::PushFrame() {
-    FitFrameTexts(frame_, context_.measurer);
-    context_.surface.Push(frame_);
-}
 
 void DisplayWindow::Tick(bool catchingUp) {
     const LocalTime now = context_.time.Now();

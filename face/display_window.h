@@ -105,8 +105,6 @@ protected:
     void SetFaceSize(SizeI size, SizeI capacity);
     // Formats the window's texts for `now` and draws a frame.
     virtual void Refresh(const LocalTime& now) = 0;
-    // Pushes frame_ once every text in it fits its rectangle (FitFrameTexts).
-    void PushFrame();
     // Runs on a left press before the drag starts.
     virtual void OnLeftPress(PointI /*client*/) {}
 

@@ -1,8 +1,6 @@
 #include "face/text_fit.h"
 
-#include <algorithm>
 #include <cstddef>
-#include <variant>
 #include <vector>
 
 #include "text/utf.h"
@@ -41,47 +39,6 @@ std::string FitOnOneLine(const std::string& text, const FontChoice& font, double
         }
     }
     return framed(Cut(text, cuts[fitting]));
-}
-
-namespace {
-
-// Below this no text is made smaller: it is cut instead.
-constexpr int kSmallestFittedEm = 6;
-
-int FontIndex(std::vector<FontChoice>& fonts, const FontChoice& font) {
-    for (std::size_t i = 0; i < fonts.size(); ++i) {
-        if (fonts[i] == font) return static_cast<int>(i);
-    }
-    fonts.push_back(font);
-    return static_cast<int>(fonts.size() - 1);
-}
-
-}  // namespace
-
-void FitFrameTexts(Frame& frame, TextMeasurer& measurer) {
-    for (DrawOp& op : frame.ops) {
-        auto* item = std::get_if<DrawText>(&op);
-        if (!item || item->font < 0 || item->font >= static_cast<int>(frame.fonts.size())) continue;
-        if (item->text.empty() || item->text.find('\n') != std::string::npos) continue;
-        FontChoice font = frame.fonts[static_cast<std::size_t>(item->font)];
-        const double room = item->rect.width;
-        auto widthIn = [&](const FontChoice& f) {
-            return measurer.MeasurePixels(f.family, f.emPixels, f.bold, item->text).width;
-        };
-        int width = widthIn(font);
-        if (width <= room) continue;
-        const int smallest = std::min(font.emPixels, std::max(kSmallestFittedEm, font.emPixels / 2));
-        while (width > room && font.emPixels > smallest) {
-            // The width grows about in step with the size: a proportional
-            // guess lands close, and each round is at least a pixel smaller.
-            const int guess = static_cast<int>(font.emPixels * room / width);
-            font.emPixels = std::clamp(guess, smallest, font.emPixels - 1);
-            width = widthIn(font);
-        }
-        if (width > room) item->text = FitOnOneLine(item->text, font, room, measurer);
-        item->font = FontIndex(frame.fonts, font);
-        item->oneLine = true;
-    }
 }
 
 std::string FitOnTwoLines(const std::string& text, const FontChoice& font, double width, TextMeasurer& measurer,

@@ -22,12 +22,6 @@ inline constexpr std::string_view kEllipsis = "...";
 std::string FitOnOneLine(const std::string& text, const FontChoice& font, double width, TextMeasurer& measurer,
                          std::string_view before = {}, std::string_view after = {});
 
-// Every one-line text of the frame wider than its rectangle is drawn
-// smaller, down to half its size, until it fits, and cut with kEllipsis
-// where it still does not; such a text is never wrapped. Texts that fit,
-// and texts of several lines, are left as they are.
-void FitFrameTexts(Frame& frame, TextMeasurer& measurer);
-
 // The framed text on at most two lines of `width`, joined by "\n": the
 // first line breaks after its last blank that fits (between characters
 // where the line has no blank), and the second is fitted by FitOnOneLine.

@@ -12,7 +12,8 @@
 //   wide_text regional Y M D H N       what Windows' own calls write for the
 //                                      user's region at that moment: short
 //                                      date, long date, short time, long
-//                                      time, month and year
+//                                      time, month and year, then the
+//                                      region's name as the program reads it
 
 #include <windows.h>
 
@@ -113,6 +114,7 @@ int PrintRegional(char** fields) {
     }
     GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_YEARMONTH, &moment, nullptr, text, 256, nullptr);
     PrintHex(Narrow(text));
+    PrintHex(zentrova::platform::UserLocale().name);
     return 0;
 }
 

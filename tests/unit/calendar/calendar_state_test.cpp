@@ -133,7 +133,7 @@ TEST(CalendarTimeFormat, IndexChoosesTheClocksPatterns) {
 TEST(CalendarTimeFormat, IndexOutsideTheTableKeepsThePreviousPattern) {
     const Locale locale = EnglishUnitedStates();
     CalendarState state = StartedOn(2024, 5, 17);
-    SelectTimeFormat(state, 4, At(2024, 5, 17), locale);
+    SelectTimeFormat(state, 6, At(2024, 5, 17), locale);
     EXPECT_EQ(state.CalendarTimeFormat, "");
     ASSERT_TRUE(SecondRefresh(state, At(2024, 5, 17, 9, 30, 0), locale));
     EXPECT_EQ(state.CalendarTimeText, "");  // no pattern yet: no time text

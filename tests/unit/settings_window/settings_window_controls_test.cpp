@@ -59,8 +59,10 @@ TEST_F(Started, FirstRunControlsShowTheFirstRunValues) {
     }
     EXPECT_EQ(c.List("ComboBox10").Text(), "Local time");
     EXPECT_EQ(c.Edit("Edit1").Text(), "");
-    EXPECT_EQ(c.List("ComboBox2").Text(), "Month Day");
-    EXPECT_EQ(c.List("ComboBox1").Text(), "Hours:Minutes (12 hours am/pm)");
+    // Each format shows what it makes of now.
+    EXPECT_EQ(c.List("ComboBox2").Text(), "Month Day: December 09");
+    EXPECT_EQ(c.List("ComboBox1").Text(), "Hours:Minutes (12 hours am/pm): 10:00 AM");
+    EXPECT_EQ(c.List("ComboBox6").Items().back(), "As in Windows (long): 10:00:00 AM");
     FakeList& titles = c.List("ComboBox4");
     ASSERT_EQ(titles.Items().size(), 2u);
     EXPECT_EQ(titles.SelectedIndex(), 0);
