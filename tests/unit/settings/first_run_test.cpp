@@ -222,9 +222,11 @@ TEST(FirstRunFormats, OutsideTheUnitedStatesTheSystemsShortDateAndTime) {
         FirstRunContext context = test::Context2026();
         context.regionalFormats = c.regional;
         ASSERT_TRUE(Load(store, settings, context).firstRun);
-        EXPECT_EQ(settings.TimeIndex, c.timeIndex) << c.regional;
-        EXPECT_EQ(settings.DateIndex, c.dateIndex) << c.regional;
-        EXPECT_EQ(settings.CalendarTimeIndex, c.calendarTimeIndex) << c.regional;
+        ASSERT_FALSE(WriteFirstRunDefaults(store, settings, context));
+        // Stored as chosen, so the next start keeps them.
+        EXPECT_EQ(test::StoredDword(store, test::kClockPath, "TimeIndex"), c.timeIndex) << c.regional;
+        EXPECT_EQ(test::StoredDword(store, test::kClockPath, "DateIndex"), c.dateIndex) << c.regional;
+        EXPECT_EQ(test::StoredDword(store, test::kCalendarPath, "CalendarTimeIndex"), c.calendarTimeIndex);
     }
 }
 
