@@ -76,7 +76,7 @@ while read -r hex; do texts+=("$(xxd -r -p <<<"$hex")"); done < <( (cd "$E2E_DIR
 ((${#texts[@]} >= 2)) || e2e_fail "the Delete dialog shows no title and date: ${texts[*]}"
 e2e_screenshot delete.png "$dialog" >/dev/null
 # The title may be broken over two lines, but nothing of it is cut.
-e2e_expect_eq "$(tr '\n' ' ' <<<"${texts[0]}")" "Selected \"$title \"" "the Delete dialog's title"
+e2e_expect_eq "${texts[0]//$'\n'/ }" "Selected \"$title \"" "the Delete dialog's title"
 mapfile -t christmas < <(regional "$(date +%Y)" 12 25 0 0)
 e2e_expect_eq "${texts[1]}" "${christmas[1]} ${christmas[2]}" "the Delete dialog's date and time"
 e2e_key Escape
