@@ -60,8 +60,9 @@ e2e_start_zentrova
 pid=$E2E_PID
 e2e_wait_window "Tessarvelune" 60 >/dev/null
 e2e_wait_tray 30 >/dev/null
-zd_tray_menu_choose 0
-e2e_wait_window "Zentrova Settings" 10 >/dev/null
+# A second start brings up the running copy's settings window.
+e2e_start_zentrova
+e2e_wait_window "Zentrova Settings" 30 >/dev/null
 zd_settings_click 100 12  # the "Countdown" tab
 sleep 0.5
 read -r x y bw bh <<<"$( (cd "$E2E_DIR" && timeout 60 wine "${ZENTROVA_WIN_BUILD_DIR}/control_rect.exe" \

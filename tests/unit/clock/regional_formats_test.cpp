@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <array>
 #include <string>
 
 #include "calendar/calendar_state.h"
@@ -14,37 +14,31 @@ namespace zentrova {
 namespace {
 
 // What Windows' date and time calls give on 10 December 2026 at 13:21:05
-// for a region, and the region's month-and-year picture.
+// for a region (short date, long date, short time, long time, month and
+// year, in RegionalFormat's order), its month-and-year picture, December's
+// name in its month list, and the calendar's title.
 struct Region {
     const char* name;
+    std::array<const char*, 5> windows;
     const char* yearMonthPicture;
-    const char* monthName;  // December, as the month list names it
-    std::map<RegionalFormat, std::string> windows;
-    const char* title;  // the calendar's
+    const char* monthName;
+    const char* title;
 };
 
 const Region kRegions[] = {
-    {"en-US", "MMMM yyyy", "December",
-     {{RegionalFormat::ShortDate, "12/10/2026"}, {RegionalFormat::LongDate, "Thursday, December 10, 2026"},
-      {RegionalFormat::ShortTime, "1:21 PM"}, {RegionalFormat::LongTime, "1:21:05 PM"},
-      {RegionalFormat::YearMonth, "December 2026"}},
-     "December 2026"},
-    {"de-DE", "MMMM yyyy", "Dezember",
-     {{RegionalFormat::ShortDate, "10.12.2026"}, {RegionalFormat::LongDate, "Donnerstag, 10. Dezember 2026"},
-      {RegionalFormat::ShortTime, "13:21"}, {RegionalFormat::LongTime, "13:21:05"},
-      {RegionalFormat::YearMonth, "Dezember 2026"}},
-     "Dezember 2026"},
-    {"ru-RU", "MMMM yyyy", "Декабрь",
-     {{RegionalFormat::ShortDate, "10.12.2026"}, {RegionalFormat::LongDate, "10 декабря 2026 г."},
-      {RegionalFormat::ShortTime, "13:21"}, {RegionalFormat::LongTime, "13:21:05"},
-      {RegionalFormat::YearMonth, "Декабрь 2026"}},
-     "Декабрь 2026"},
-    {"ja-JP", "yyyy'年'M'月'", "12月",
-     {{RegionalFormat::ShortDate, "2026/12/10"}, {RegionalFormat::LongDate, "2026年12月10日"},
-      {RegionalFormat::ShortTime, "13:21"}, {RegionalFormat::LongTime, "13:21:05"},
-      {RegionalFormat::YearMonth, "2026年12月"}},
-     "2026年12月"},
+    {"en-US", {"12/10/2026", "Thursday, December 10, 2026", "1:21 PM", "1:21:05 PM", "December 2026"},
+     "MMMM yyyy", "December", "December 2026"},
+    {"de-DE", {"10.12.2026", "Donnerstag, 10. Dezember 2026", "13:21", "13:21:05", "Dezember 2026"},
+     "MMMM yyyy", "Dezember", "Dezember 2026"},
+    {"ru-RU", {"10.12.2026", "10 декабря 2026 г.", "13:21", "13:21:05", "Декабрь 2026"},
+     "MMMM yyyy", "Декабрь", "Декабрь 2026"},
+    {"ja-JP", {"2026/12/10", "2026年12月10日", "13:21", "13:21:05", "2026年12月"},
+     "yyyy'年'M'月'", "12月", "2026年12月"},
 };
+
+std::string WindowsText(const Region& region, RegionalFormat format) {
+    return region.windows[static_cast<std::size_t>(format) - 1];
+}
 
 Locale RegionLocale(const Region& region) {
     Locale locale = EnglishUnitedStates();
@@ -52,8 +46,8 @@ Locale RegionLocale(const Region& region) {
     locale.monthNames[11] = region.monthName;
     locale.yearMonthPicture = region.yearMonthPicture;
     locale.systemFormat = [&region](RegionalFormat format, const LocalTime& time) {
-        const bool tenth = time.year == 2026 && time.month == 12 && (time.day == 10 || time.day == 1);
-        return tenth ? region.windows.at(format) : std::string("asked for another day");
+        const bool asked = time.year == 2026 && time.month == 12 && (time.day == 10 || time.day == 1);
+        return asked ? WindowsText(region, format) : std::string("asked for another day");
     };
     return locale;
 }
@@ -74,7 +68,7 @@ TEST(RegionalFormats, EntriesShowWhatWindowsWritesForTheRegion) {
         const std::vector<std::string> timeItems = TimeFormatItems(now, locale);
         const std::vector<std::string> dateItems = DateFormatItems(now, locale);
         for (const Entry& entry : entries) {
-            const std::string& windows = region.windows.at(entry.format);
+            const std::string windows = WindowsText(region, entry.format);
             const DateTimeFormat format =
                 entry.time ? TimeFormatAt(entry.index)->Format() : DateFormatAt(entry.index)->Format();
             EXPECT_EQ(FormatWith(format, now, locale), windows) << region.name << " " << entry.index;
