@@ -12,7 +12,6 @@ namespace {
 constexpr std::string_view kTitlePattern = "mmmm yyyy";
 constexpr std::string_view kProvisionalTitlePattern = "mmmm dd";
 constexpr char kLocaleSeparator = '/';
-constexpr char kDotSeparator = '.';
 constexpr std::string_view kTodayPrefix = "Today ";
 
 std::uint16_t Field(int value) { return static_cast<std::uint16_t>(std::clamp(value, 0, 0xFFFF)); }
@@ -77,8 +76,7 @@ bool ReturnToToday(CalendarState& state, const LocalTime& now) {
 }
 
 std::string ShownMonthTitle(const CalendarState& state, const Locale& locale) {
-    const LocalTime shown{state.ShownYear, state.ShownMonth, 1, 0, 0, 0, 0};
-    return FormatDateTime(kTitlePattern, shown, locale);
+    return CalendarTitleText(state.ShownYear, state.ShownMonth, locale);
 }
 
 int MarkedDay(const CalendarState& state) {
@@ -89,6 +87,7 @@ int MarkedDay(const CalendarState& state) {
 void SelectTimeFormat(CalendarState& state, int timeIndex, const LocalTime& now, const Locale& locale) {
     if (const std::optional<TimeFormatEntry> format = TimeFormatAt(timeIndex)) {
         state.CalendarTimeFormat = std::string(format->pattern);
+        state.CalendarTimeRegional = format->regional;
     }
     state.CalendarTitle = FormatDateTime(kProvisionalTitlePattern, now, locale);
     state.LastHour = 0;
@@ -100,7 +99,8 @@ void RefreshCalendar(CalendarState& state, const LocalTime& now, const Locale& l
     FollowToday(state, now);
     ReturnToToday(state, now);
     // An empty pattern (no valid index yet) gives an empty time text.
-    state.CalendarTimeText = FormatDateTime(state.CalendarTimeFormat, now, locale);
+    state.CalendarTimeText =
+        FormatWith({state.CalendarTimeFormat, state.CalendarTimeRegional}, now, locale);
     state.CalendarTitle = ShownMonthTitle(state, locale);
     RememberTime(state, now);
 }
@@ -157,8 +157,9 @@ std::string FooterDatePattern(std::string_view shortDatePicture, char separator)
 }
 
 std::string FooterDateText(const LocalTime& now, bool timeShown, const Locale& locale) {
-    const std::string pattern =
-        FooterDatePattern(locale.shortDatePicture, timeShown ? kDotSeparator : kLocaleSeparator);
+    // With the time too, the date keeps the region's separator and order:
+    // dots on a US system would read as another day.
+    const std::string pattern = FooterDatePattern(locale.shortDatePicture, kLocaleSeparator);
     if (timeShown) return FormatDateTime(pattern, now, locale);
     std::string text(kTodayPrefix);
     text += FormatDateTime(pattern, now, locale);
@@ -172,5 +173,23 @@ std::string_view HeaderDayName(const Locale& locale, int weekday) {
 }
 
 std::string DayNumberText(int day) { return std::to_string(day); }
+
+bool MonthNameBeforeYear(std::string_view picture) {
+    bool quoted = false;
+    for (std::size_t at = 0; at < picture.size(); ++at) {
+        const char letter = picture[at];
+        if (letter == '\'') quoted = !quoted;
+        if (quoted) continue;
+        if (letter == 'y') return false;
+        if (letter == 'M') return picture.substr(at).starts_with("MMM");
+    }
+    return false;
+}
+
+std::string CalendarTitleText(int year, int month, const Locale& locale) {
+    const LocalTime shown{year, month, 1, 0, 0, 0, 0};
+    if (MonthNameBeforeYear(locale.yearMonthPicture)) return FormatDateTime(kTitlePattern, shown, locale);
+    return FormatRegional(RegionalFormat::YearMonth, shown, locale);
+}
 
 }  // namespace zentrova

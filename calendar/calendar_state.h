@@ -23,6 +23,8 @@ struct CalendarState {
     std::uint16_t ShownMonth = 0;
     std::string CalendarTitle;
     std::string CalendarTimeFormat;  // empty until a valid CalendarTimeIndex
+    // Set for an "As in Windows" time, whose text the system writes.
+    RegionalFormat CalendarTimeRegional = RegionalFormat::None;
     std::string CalendarTimeText;
     // The time of day of the previous tick; face building zeroes it.
     std::uint16_t LastHour = 0;
@@ -65,7 +67,7 @@ bool ShowTodaysMonth(CalendarState& state);
 // turn stays. True when it came back.
 bool ReturnToToday(CalendarState& state, const LocalTime& now);
 
-// The title of the shown month, "mmmm yyyy".
+// The title of the shown month, as the region writes a month and its year.
 std::string ShownMonthTitle(const CalendarState& state, const Locale& locale);
 
 // The day number that carries today's ring in the shown month: today's day
@@ -78,7 +80,7 @@ int MarkedDay(const CalendarState& state);
 void SelectTimeFormat(CalendarState& state, int timeIndex, const LocalTime& now, const Locale& locale);
 
 // A redraw's texts for `now`: today followed (FollowToday), the time text
-// and the title "mmmm yyyy" of the shown month; remembers `now`'s time.
+// and the title of the shown month (CalendarTitleText); remembers `now`'s time.
 void RefreshCalendar(CalendarState& state, const LocalTime& now, const Locale& locale);
 
 // When hour, minute or second differs from the previous refresh's, runs
@@ -91,7 +93,7 @@ bool PageBack(CalendarState& state);
 bool PageForward(CalendarState& state);
 
 // The footer's date: "Today " and "mm/dd/yyyy" (the locale's separator)
-// when the time is hidden, "mm.dd.yyyy" alone when the time takes the
+// when the time is hidden, "mm/dd/yyyy" alone when the time takes the
 // right half. Day, month and year stand in the order of the locale's short
 // date picture, so "dd.mm.yyyy" for German and "yyyy/mm/dd" for Japanese.
 std::string FooterDateText(const LocalTime& now, bool timeShown, const Locale& locale);
@@ -106,5 +108,13 @@ std::string FooterDatePattern(std::string_view shortDatePicture, char separator)
 std::string_view HeaderDayName(const Locale& locale, int weekday);
 
 std::string DayNumberText(int day);
+
+// The month's title: "mmmm yyyy" where the region writes the month's name
+// before the year, else the year and month as the system writes them
+// ("2026年12月").
+std::string CalendarTitleText(int year, int month, const Locale& locale);
+
+// Whether a picture names the month by name before any year field.
+bool MonthNameBeforeYear(std::string_view picture);
 
 }  // namespace zentrova

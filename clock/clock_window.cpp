@@ -79,18 +79,18 @@ void TForm1::Refresh(const LocalTime& now) {
 
 void TForm1::ChooseFormats() {
     // An index outside the table keeps the format chosen before.
-    if (const auto time = TimeFormatAt(clockSettings_.TimeIndex)) timeFormat_ = time->pattern;
-    if (const auto date = DateFormatAt(clockSettings_.DateIndex)) dateFormat_ = date->pattern;
+    if (const auto time = TimeFormatAt(clockSettings_.TimeIndex)) timeFormat_ = time->Format();
+    if (const auto date = DateFormatAt(clockSettings_.DateIndex)) dateFormat_ = date->Format();
 }
 
 void TForm1::FormatTexts(const LocalTime& now) {
     // Without any valid format yet (a bad index at the very first start) the
     // clock falls back on the system's own long time and short date rather
     // than showing nothing.
-    texts_.time = timeFormat_.empty() ? FormatWindowsPicture(locale_.longTimePicture, now, locale_)
-                                      : FormatDateTime(timeFormat_, now, locale_);
-    texts_.date = dateFormat_.empty() ? FormatWindowsPicture(locale_.shortDatePicture, now, locale_)
-                                      : FormatDateTime(dateFormat_, now, locale_);
+    texts_.time = timeFormat_.Empty() ? FormatRegional(RegionalFormat::LongTime, now, locale_)
+                                      : FormatWith(timeFormat_, now, locale_);
+    texts_.date = dateFormat_.Empty() ? FormatRegional(RegionalFormat::ShortDate, now, locale_)
+                                      : FormatWith(dateFormat_, now, locale_);
     // The user's label stands before the time in every layout; it names
     // the zone, or the place of a clock on local time.
     if (!clockSettings_.ClockZoneLabel.empty()) {

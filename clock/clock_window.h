@@ -6,6 +6,7 @@
 #include <string>
 
 #include "clock/clock_face.h"
+#include "clock/date_time_format.h"
 #include "clock/locale.h"
 #include "clock/time_zone.h"
 #include "face/display_window.h"
@@ -39,8 +40,9 @@ public:
 
     void OnKeyDown(int virtualKey) override;
 
-    const std::string& TimeFormat() const { return timeFormat_; }
-    const std::string& DateFormat() const { return dateFormat_; }
+    // The chosen patterns; empty for an "As in Windows" entry or none yet.
+    const std::string& TimeFormat() const { return timeFormat_.pattern; }
+    const std::string& DateFormat() const { return dateFormat_.pattern; }
     const std::string& TimeText() const { return texts_.time; }
     const std::string& DateText() const { return texts_.date; }
     const std::string& WeekdayText() const { return texts_.weekday; }
@@ -62,8 +64,8 @@ private:
     Settings& clockSettings_;  // the process-wide settings (the base keeps the motion ones)
     Locale locale_;
     std::optional<TimeZoneRules> zone_;
-    std::string timeFormat_;
-    std::string dateFormat_;
+    DateTimeFormat timeFormat_;
+    DateTimeFormat dateFormat_;
     ClockTexts texts_;
     std::string clockText_;
     FacePlanes planes_;

@@ -132,10 +132,43 @@ std::string FormatWindowsPicture(std::string_view picture, const LocalTime& time
     return out;
 }
 
-std::string CountEntryLine(std::string_view title, double date, double time, const Locale& locale) {
+std::string FormatRegional(RegionalFormat format, const LocalTime& time, const Locale& locale) {
+    if (format == RegionalFormat::None) return {};
+    if (locale.systemFormat) {
+        std::string text = locale.systemFormat(format, time);
+        if (!text.empty()) return text;
+    }
+    const std::string* picture = nullptr;
+    switch (format) {
+        case RegionalFormat::ShortDate: picture = &locale.shortDatePicture; break;
+        case RegionalFormat::LongDate: picture = &locale.longDatePicture; break;
+        case RegionalFormat::ShortTime: picture = &locale.shortTimePicture; break;
+        case RegionalFormat::LongTime: picture = &locale.longTimePicture; break;
+        case RegionalFormat::YearMonth: picture = &locale.yearMonthPicture; break;
+        case RegionalFormat::None: return {};
+    }
+    return FormatWindowsPicture(*picture, time, locale);
+}
+
+std::string FormatWith(const DateTimeFormat& format, const LocalTime& time, const Locale& locale) {
+    return format.regional == RegionalFormat::None ? FormatDateTime(format.pattern, time, locale)
+                                                   : FormatRegional(format.regional, time, locale);
+}
+
+LocalTime CountEntryMoment(double date, double time) {
     const CivilDate day = DecodeDate(date);
     const TimeOfDay clock = DecodeTime(time);
-    const LocalTime moment{day.year, day.month, day.day, clock.hour, clock.minute, clock.second, 0};
+    return {day.year, day.month, day.day, clock.hour, clock.minute, clock.second, 0};
+}
+
+std::string CountEntryWhen(double date, double time, const Locale& locale) {
+    const LocalTime moment = CountEntryMoment(date, time);
+    return FormatRegional(RegionalFormat::LongDate, moment, locale) + " " +
+           FormatRegional(RegionalFormat::ShortTime, moment, locale);
+}
+
+std::string CountEntryLine(std::string_view title, double date, double time, const Locale& locale) {
+    const LocalTime moment = CountEntryMoment(date, time);
     const std::string dateText = FormatWindowsPicture(locale.shortDatePicture, moment, locale);
     const std::string timeText = FormatWindowsPicture(locale.longTimePicture, moment, locale);
 

@@ -28,11 +28,28 @@ std::string FormatDateTime(std::string_view pattern, const LocalTime& time, cons
 // out; every other character is copied, separators included.
 std::string FormatWindowsPicture(std::string_view picture, const LocalTime& time, const Locale& locale);
 
+// The region's own text of `format` (RegionalFormat::None gives nothing):
+// the system's answer where the locale can ask, else the matching picture.
+std::string FormatRegional(RegionalFormat format, const LocalTime& time, const Locale& locale);
+
+// A chosen format: the clock's pattern, or the system's regional text.
+struct DateTimeFormat {
+    std::string pattern;
+    RegionalFormat regional = RegionalFormat::None;
+    bool Empty() const { return pattern.empty() && regional == RegionalFormat::None; }
+};
+
+std::string FormatWith(const DateTimeFormat& format, const LocalTime& time, const Locale& locale);
+
 // A countdown list line, the same for every entry however it came into the
 // list: title, two blanks, the date in the short date picture, two blanks,
 // the time in the long time picture. `date` and `time` are day-based
 // date-time values; only the date part of `date` and the time-of-day part of
 // `time` count.
 std::string CountEntryLine(std::string_view title, double date, double time, const Locale& locale);
+
+// An entry's day and time as the region writes them, for naming the entry
+// on its own: the long date, a blank and the short time.
+std::string CountEntryWhen(double date, double time, const Locale& locale);
 
 }  // namespace zentrova

@@ -24,15 +24,17 @@ constexpr DialogControlEntry kAddControls[] = {
 
 constexpr DialogControlEntry kDeleteControls[] = {
     // Its text is replaced by the selected title when the dialog opens; it
-    // is as wide as the dialog so that a long title stays readable.
-    {"StaticText1", K::Text, {0, 0, 231, 24}, "Selected"},
-    {"StaticText2", K::Text, {0, 32, 231, 24}, "Do you want to delete selected?"},
-    {"OKBtn", K::OkButton, {39, 84, 75, 25}, "OK"},
-    {"CancelBtn", K::CancelButton, {127, 84, 75, 25}, "Cancel"},
+    // is as wide as the dialog and two lines high, so that a long title
+    // stays readable. The entry's date and time stand below it.
+    {"StaticText1", K::Text, {0, 0, 300, 40}, "Selected"},
+    {"StaticText3", K::Text, {0, 42, 300, 20}, ""},
+    {"StaticText2", K::Text, {0, 68, 300, 24}, "Do you want to delete selected?"},
+    {"OKBtn", K::OkButton, {73, 100, 75, 25}, "OK"},
+    {"CancelBtn", K::CancelButton, {161, 100, 75, 25}, "Cancel"},
 };
 
 const DialogLayout kAdd{kDialogCaption, 10, {282, 205}, "Arial", 13, kAddControls};
-const DialogLayout kDelete{kDialogCaption, 8, {231, 109}, "Microsoft Sans Serif", 16, kDeleteControls};
+const DialogLayout kDelete{kDialogCaption, 8, {300, 125}, "Microsoft Sans Serif", 16, kDeleteControls};
 
 }  // namespace
 

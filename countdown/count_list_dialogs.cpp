@@ -28,7 +28,7 @@ std::string SelectedEntryText(const std::string& title) {
 
 std::string FittedSelectedEntryText(const std::string& title, const FontChoice& font, double width,
                                     TextMeasurer& measurer) {
-    return FitOnOneLine(title, font, width, measurer, kSelectedBefore, kSelectedAfter);
+    return FitOnTwoLines(title, font, width, measurer, kSelectedBefore, kSelectedAfter);
 }
 
 int FindCountEntry(const Settings& settings, const CountEntry& entry, int likelyIndex) {
@@ -111,6 +111,8 @@ void TOKBottomDlg::FormCreate() {
     namedIndex_ = context_.settings.CountIndex;
     view_.SetSelectedText(
         FittedSelectedEntryText(named_.title, view_.SelectedTextFont(), view_.SelectedTextWidth(), view_.Measurer()));
+    // Two entries may share a title; the date tells them apart.
+    view_.SetWhenText(CountEntryWhen(named_.date, named_.time, context_.locale));
 }
 
 void TOKBottomDlg::OKBtnClick() {

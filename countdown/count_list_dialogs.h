@@ -45,7 +45,8 @@ class DeleteDialogView {
 public:
     virtual ~DeleteDialogView() = default;
     virtual void SetSelectedText(const std::string& text) = 0;
-    // The text's one line: its width in pixels, its font and a measurer of it.
+    virtual void SetWhenText(const std::string& text) = 0;  // the entry's date and time
+    // The text's lines: their width in pixels, its font and a measurer of it.
     virtual double SelectedTextWidth() const = 0;
     virtual FontChoice SelectedTextFont() const = 0;
     virtual TextMeasurer& Measurer() = 0;
@@ -75,7 +76,7 @@ private:
 class TOKBottomDlg {
 public:
     TOKBottomDlg(const CountListContext& context, DeleteDialogView& view) : context_(context), view_(view) {}
-    void FormCreate();  // names the entry selected now, on one line
+    void FormCreate();  // names the entry selected now, on two lines, and its date
     // Deletes the named entry; if another dialog has deleted it already,
     // deletes nothing and says so.
     void OKBtnClick();
@@ -90,8 +91,8 @@ private:
 
 // The delete dialog's text for a title: Selected "<title> ".
 std::string SelectedEntryText(const std::string& title);
-// The same text on one line of `width`, the title cut with an ellipsis
-// where the whole does not fit.
+// The same text on up to two lines of `width`, the title cut with an
+// ellipsis where the whole does not fit.
 std::string FittedSelectedEntryText(const std::string& title, const FontChoice& font, double width,
                                     TextMeasurer& measurer);
 

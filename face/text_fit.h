@@ -22,4 +22,11 @@ inline constexpr std::string_view kEllipsis = "...";
 std::string FitOnOneLine(const std::string& text, const FontChoice& font, double width, TextMeasurer& measurer,
                          std::string_view before = {}, std::string_view after = {});
 
+// The framed text on at most two lines of `width`, joined by "\n": the
+// first line breaks after its last blank that fits (between characters
+// where the line has no blank), and the second is fitted by FitOnOneLine.
+// One line when the whole fits on one.
+std::string FitOnTwoLines(const std::string& text, const FontChoice& font, double width, TextMeasurer& measurer,
+                          std::string_view before = {}, std::string_view after = {});
+
 }  // namespace zentrova

@@ -80,6 +80,10 @@ void DeleteDialogWindow::SetSelectedText(const std::string& text) {
     SetWindowTextW(window_.Control("StaticText1"), Widen(text).c_str());
 }
 
+void DeleteDialogWindow::SetWhenText(const std::string& text) {
+    SetWindowTextW(window_.Control("StaticText3"), Widen(text).c_str());
+}
+
 double DeleteDialogWindow::SelectedTextWidth() const {
     return DialogControlPlace(DeleteDialogLayout(), SelectedTextEntry(), window_.Scale()).width;
 }

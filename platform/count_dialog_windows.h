@@ -44,6 +44,7 @@ public:
     bool Hidden() const override { return window_.Hidden(); }
 
     void SetSelectedText(const std::string& text) override;
+    void SetWhenText(const std::string& text) override;
     double SelectedTextWidth() const override;
     FontChoice SelectedTextFont() const override;
     TextMeasurer& Measurer() override { return measurer_; }

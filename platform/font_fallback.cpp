@@ -76,6 +76,21 @@ std::string FontFallback::DrawnFamilyFor(const std::string& family, const std::s
     return FamilyFor(drawable->second, text);
 }
 
+std::vector<FontRun> FontFallback::RunsFor(const std::string& family, const std::string& text) {
+    const std::string whole = FamilyFor(family, text);
+    if (Missing(whole, Utf8ToUtf16(text), whole != family) <= 0) return {{whole, text}};
+    const auto has = [&](const std::string& candidate, std::string_view character) {
+        return Missing(candidate, Utf8ToUtf16(character), candidate != family) == 0;
+    };
+    return SplitIntoRuns(text, family, FallbacksOf(family), has);
+}
+
+std::vector<FontRun> FontFallback::DrawnRunsFor(const std::string& family, const std::string& text) {
+    auto [drawable, added] = drawable_.try_emplace(family);
+    if (added) drawable->second = DrawableFontFamily(family);
+    return RunsFor(drawable->second, text);
+}
+
 int FontFallback::Missing(const std::string& family, const std::u16string& units, bool fallback) {
     Coverage& coverage = coverage_[family];
     if (fallback) {

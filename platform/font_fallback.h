@@ -12,6 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "text/font_fallback.h"
+
 namespace zentrova::platform {
 
 class FontFallback {
@@ -20,6 +22,10 @@ public:
     // As FamilyFor, for text GDI+ draws: a family GDI+ lacks gives way to
     // the first-run font first. GDI+ is asked once per family, not per text.
     std::string DrawnFamilyFor(const std::string& family, const std::string& text);
+    // The text in the family FamilyFor picks when that one has it all; else
+    // split into runs, each in a family that has its characters.
+    std::vector<FontRun> RunsFor(const std::string& family, const std::string& text);
+    std::vector<FontRun> DrawnRunsFor(const std::string& family, const std::string& text);
 
 private:
     struct Coverage {

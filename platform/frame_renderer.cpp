@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "face/tile_blend.h"
@@ -45,12 +46,53 @@ TextTools MakeTextTools(const FontChoice& entry) {
     return tools;
 }
 
+// A run of a text in the family that draws it.
+struct TextPiece {
+    const TextTools* tools;
+    std::wstring text;
+};
+
+// Runs in several families, side by side, the whole centred as one text
+// would be. Typographic measures leave out GDI+'s padding, so the runs
+// meet without gaps.
+void DrawPieces(Gdiplus::GpGraphics* graphics, std::span<const TextPiece> pieces, const Gdiplus::RectF& layout,
+                Gdiplus::GpBrush* brush) {
+    Gdiplus::GpStringFormat* generic = nullptr;
+    if (GdipStringFormatGetGenericTypographic(&generic) != Gdiplus::Ok) return;
+    gdip::StringFormat format;
+    format.set_status(GdipCloneStringFormat(generic, format.out()));
+    if (!format) return;
+    GdipSetStringFormatFlags(format.get(), Gdiplus::StringFormatFlagsNoWrap |
+                                               Gdiplus::StringFormatFlagsMeasureTrailingSpaces);
+    GdipSetStringFormatLineAlign(format.get(), Gdiplus::StringAlignmentCenter);
+    std::vector<Gdiplus::REAL> widths;
+    Gdiplus::REAL total = 0;
+    for (const TextPiece& piece : pieces) {
+        const Gdiplus::RectF unlimited(0, 0, 1.0e6f, layout.Height);
+        Gdiplus::RectF bounds;
+        GdipMeasureString(graphics, piece.text.c_str(), -1, piece.tools->font.get(), &unlimited, format.get(), &bounds,
+                          nullptr, nullptr);
+        widths.push_back(bounds.Width);
+        total += bounds.Width;
+    }
+    Gdiplus::REAL x = layout.X + (layout.Width - total) / 2;
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        const Gdiplus::RectF at(x, layout.Y, widths[i] + 1, layout.Height);
+        GdipDrawString(graphics, pieces[i].text.c_str(), -1, pieces[i].tools->font.get(), &at, format.get(), brush);
+        x += widths[i];
+    }
+}
+
 // Draws one text, centred in its layout rectangle and clipped to it, on a
-// transparent premultiplied layer covering the rectangle's whole pixels.
+// transparent premultiplied layer covering the rectangle's whole pixels:
+// one piece as GDI+ centres it, or runs of several families side by side.
 // An unknown family leaves the layer empty: the face still shows.
-void DrawTextLayer(const TextLayerKey& key, const TextTools& tools, TextLayer& layer) {
+void DrawTextLayer(const TextLayerKey& key, std::span<const TextPiece> pieces, TextLayer& layer) {
     const PixelBox& box = layer.box;
-    if (box.width <= 0 || box.height <= 0 || !tools.font) return;
+    if (box.width <= 0 || box.height <= 0 || pieces.empty()) return;
+    for (const TextPiece& piece : pieces) {
+        if (!piece.tools->font) return;
+    }
     layer.premultiplied.assign(static_cast<std::size_t>(box.width) * box.height, 0);
     gdip::Bitmap bitmap;
     bitmap.set_status(GdipCreateBitmapFromScan0(box.width, box.height, box.width * 4, kPremultipliedArgb,
@@ -67,12 +109,16 @@ void DrawTextLayer(const TextLayerKey& key, const TextTools& tools, TextLayer& l
     GdipSetStringFormatAlign(format.get(), Gdiplus::StringAlignmentCenter);
     GdipSetStringFormatLineAlign(format.get(), Gdiplus::StringAlignmentCenter);
     GdipSetTextRenderingHint(graphics.get(), Gdiplus::TextRenderingHintAntiAlias);
-    const std::wstring wide = Widen(key.text);
     // The layer's first pixel is the box's, so the rectangle keeps its
     // fraction of a pixel and the glyphs land where they would on the face.
     Gdiplus::RectF layout(key.rect.x - static_cast<float>(box.left), key.rect.y - static_cast<float>(box.top),
                           key.rect.width, key.rect.height);
-    GdipDrawString(graphics.get(), wide.c_str(), -1, tools.font.get(), &layout, format.get(), brush.get());
+    if (pieces.size() == 1) {
+        GdipDrawString(graphics.get(), pieces[0].text.c_str(), -1, pieces[0].tools->font.get(), &layout, format.get(),
+                       brush.get());
+    } else {
+        DrawPieces(graphics.get(), pieces, layout, brush.get());
+    }
     GdipFlush(graphics.get(), Gdiplus::FlushIntentionSync);
 }
 
@@ -102,14 +148,22 @@ bool FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& targe
             const std::size_t font = static_cast<std::size_t>(text->font);
             const TextLayerKey key{frame.fonts[font], frame.textColor, text->text, text->rect, text->oneLine};
             const TextLayer& layer = texts_.Get(key, canvasSize, [&](const TextLayerKey& k, TextLayer& fresh) {
-                // Drawn in the family it was measured in.
-                const std::string family = fallback_.DrawnFamilyFor(k.font.family, k.text);
-                if (family != k.font.family) {
-                    DrawTextLayer(k, MakeTextTools({family, k.font.emPixels, k.font.bold}), fresh);
+                // Drawn in the families it was measured in.
+                const std::vector<FontRun> runs = fallback_.DrawnRunsFor(k.font.family, k.text);
+                if (runs.size() == 1 && runs[0].family == k.font.family) {
+                    if (!fonts[font]) fonts[font].emplace(MakeTextTools(frame.fonts[font]));
+                    const TextPiece piece{&*fonts[font], Widen(k.text)};
+                    DrawTextLayer(k, {&piece, 1}, fresh);
                     return;
                 }
-                if (!fonts[font]) fonts[font].emplace(MakeTextTools(frame.fonts[font]));
-                DrawTextLayer(k, *fonts[font], fresh);
+                std::vector<TextTools> tools;
+                tools.reserve(runs.size());
+                std::vector<TextPiece> pieces;
+                for (const FontRun& run : runs) {
+                    tools.push_back(MakeTextTools({run.family, k.font.emPixels, k.font.bold}));
+                    pieces.push_back({&tools.back(), Widen(run.text)});
+                }
+                DrawTextLayer(k, pieces, fresh);
             });
             BlendTextLayer(layer, frame.width, frame.height, canvas.data(), frame.textOpacity);
         }

@@ -97,7 +97,6 @@ void SettingsForm::RunTrayMenu(PointI at, bool startWithWindows) {
     if (command == kTrayCommandClose) logic_->Close1Click();
 }
 
-bool SettingsForm::FontInstalled(const std::string& family) const { return FontFamilyInstalled(family); }
 
 std::string SettingsForm::ProgramPath() const {
     // A path that fills the buffer may have been cut: the buffer grows

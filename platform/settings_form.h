@@ -32,7 +32,6 @@ public:
     void DeleteTrayIcon() override;
     void RunTrayMenu(PointI at, bool startWithWindows) override;
     std::string ProgramPath() const override;
-    bool FontInstalled(const std::string& family) const override;
     void ShowError(const std::string& text) override;
     void ShowMessage(const std::string& text) override;
     void EndMessageLoop() override;

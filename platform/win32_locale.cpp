@@ -16,6 +16,45 @@ std::string Info(LCTYPE type, const std::string& fallback) {
     return length > 1 ? Narrow(buffer) : fallback;
 }
 
+SYSTEMTIME SystemTimeOf(const LocalTime& time) {
+    SYSTEMTIME system{};
+    system.wYear = static_cast<WORD>(time.year);
+    system.wMonth = static_cast<WORD>(time.month);
+    system.wDay = static_cast<WORD>(time.day);
+    system.wHour = static_cast<WORD>(time.hour);
+    system.wMinute = static_cast<WORD>(time.minute);
+    system.wSecond = static_cast<WORD>(time.second);
+    return system;
+}
+
+// The user's region writes the text itself; empty when it declines (a date
+// outside what the system formats).
+std::string SystemText(RegionalFormat format, const LocalTime& time) {
+    const SYSTEMTIME system = SystemTimeOf(time);
+    wchar_t buffer[256] = {};
+    const int size = static_cast<int>(std::size(buffer));
+    int length = 0;
+    switch (format) {
+        case RegionalFormat::ShortDate:
+        case RegionalFormat::LongDate:
+        case RegionalFormat::YearMonth: {
+            const DWORD flags = format == RegionalFormat::ShortDate  ? DATE_SHORTDATE
+                                : format == RegionalFormat::LongDate ? DATE_LONGDATE
+                                                                     : DATE_YEARMONTH;
+            length = GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, flags, &system, nullptr, buffer, size, nullptr);
+            break;
+        }
+        case RegionalFormat::ShortTime:
+        case RegionalFormat::LongTime: {
+            const DWORD flags = format == RegionalFormat::ShortTime ? TIME_NOSECONDS : 0;
+            length = GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, flags, &system, nullptr, buffer, size);
+            break;
+        }
+        case RegionalFormat::None: break;
+    }
+    return length > 1 ? Narrow(buffer) : std::string();
+}
+
 // A numeric entry ("0".."6"); `fallback` for anything else.
 int Number(LCTYPE type, int fallback) {
     const std::string text = Info(type, "");
@@ -40,6 +79,11 @@ Locale UserLocale() {
     locale.dateSeparator = Info(LOCALE_SDATE, locale.dateSeparator);
     locale.shortDatePicture = Info(LOCALE_SSHORTDATE, locale.shortDatePicture);
     locale.longTimePicture = Info(LOCALE_STIMEFORMAT, locale.longTimePicture);
+    locale.longDatePicture = Info(LOCALE_SLONGDATE, locale.longDatePicture);
+    locale.shortTimePicture = Info(LOCALE_SSHORTTIME, locale.shortTimePicture);
+    locale.yearMonthPicture = Info(LOCALE_SYEARMONTH, locale.yearMonthPicture);
+    locale.name = Info(LOCALE_SNAME, locale.name);
+    locale.systemFormat = SystemText;
     locale.amDesignator = Info(LOCALE_S1159, locale.amDesignator);
     locale.pmDesignator = Info(LOCALE_S2359, locale.pmDesignator);
     for (int i = 0; i < 7; ++i) {

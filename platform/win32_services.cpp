@@ -148,18 +148,26 @@ SizeI GdiTextMeasurer::Measure(const std::string& family, int points, const std:
     // At 96 DPI, not the screen's: the window scales the result by the DPI
     // of its own monitor, which may differ from the screen's.
     constexpr int kPointsPerInch = 72;
-    return TextExtent(FamilyAsDrawn(family, text), MulDiv(std::max(points, 1), kDesignDpi, kPointsPerInch), false,
-                      text);
+    return RunsExtent(family, MulDiv(std::max(points, 1), kDesignDpi, kPointsPerInch), false, text);
 }
 
 SizeI GdiTextMeasurer::MeasurePixels(const std::string& family, int emPixels, bool bold, const std::string& text) {
-    return TextExtent(FamilyAsDrawn(family, text), emPixels, bold, text);
+    return RunsExtent(family, emPixels, bold, text);
 }
 
 // A family GDI+ lacks is drawn in the first-run font; characters the family
-// lacks in one that has them.
-std::string GdiTextMeasurer::FamilyAsDrawn(const std::string& family, const std::string& text) {
-    return drawnBy_ == DrawnBy::GdiPlus ? fallback_.DrawnFamilyFor(family, text) : fallback_.FamilyFor(family, text);
+// lacks in one that has them. A dialog's text, which GDI draws, is in one
+// family, as GDI maps it.
+SizeI GdiTextMeasurer::RunsExtent(const std::string& family, int emPixels, bool bold, const std::string& text) {
+    if (drawnBy_ == DrawnBy::Gdi) return TextExtent(fallback_.FamilyFor(family, text), emPixels, bold, text);
+    SizeI extent;
+    for (const FontRun& run : fallback_.DrawnRunsFor(family, text)) {
+        const SizeI part = TextExtent(run.family, emPixels, bold, run.text);
+        extent.width += part.width;
+        extent.height = std::max(extent.height, part.height);
+    }
+    if (text.empty()) extent = TextExtent(fallback_.DrawnFamilyFor(family, text), emPixels, bold, text);
+    return extent;
 }
 
 }  // namespace zentrova::platform

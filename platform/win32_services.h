@@ -72,7 +72,8 @@ public:
     SizeI MeasurePixels(const std::string& family, int emPixels, bool bold, const std::string& text) override;
 
 private:
-    std::string FamilyAsDrawn(const std::string& family, const std::string& text);
+    // The text's extent as its runs are drawn, side by side.
+    SizeI RunsExtent(const std::string& family, int emPixels, bool bold, const std::string& text);
     DrawnBy drawnBy_;
     FontFallback fallback_;
 };

@@ -76,6 +76,9 @@ void ApplyFirstRunValue(const SettingEntry& entry, Settings& settings, const Fir
                        assign(FirstRunPosition(position, context, settings.ClockSize));
                    },
                    [&](SeededList) { SeedCountList(settings, context.year); },
+                   [&](RegionalChoice choice) {
+                       assign(context.regionalFormats ? choice.elsewhere : choice.unitedStates);
+                   },
                },
                entry.firstRun);
 }

@@ -14,6 +14,9 @@ struct FirstRunContext {
     SizeI screen;           // primary screen in pixels
     SizeI settingsWindow;   // outer size of the settings window, at its scale
     DpiScale scale;         // of the primary monitor, where the windows first stand
+    // Any region but English (United States): the clock and the calendar
+    // start on the system's own short date and time.
+    bool regionalFormats = false;
 };
 
 // Where the settings window sits on every start: horizontally centred, its

@@ -108,7 +108,10 @@ void RecordWritten(const SettingEntry& entry, Settings& settings) {
 
 // What a row awaiting repair is written with.
 StoreError WriteRepairValue(StoreKey& key, const SettingEntry& entry, const Settings& settings) {
-    if (std::holds_alternative<ComputedPosition>(entry.firstRun)) return WriteSetting(key, entry, settings);
+    // Positions and regional formats depend on the system the first run
+    // saw: memory holds what it gave them.
+    if (std::holds_alternative<ComputedPosition>(entry.firstRun) || std::holds_alternative<RegionalChoice>(entry.firstRun))
+        return WriteSetting(key, entry, settings);
     // A KeepLoaded row fell back to its initial value, as in fresh settings.
     Settings fallback;
     ApplyFirstRunValue(entry, fallback, FirstRunContext{});

@@ -19,6 +19,9 @@ constexpr IntRange kWeekStarts{-1, 6};
 constexpr IntRange kWeekNumberings{0, 2};
 constexpr IntRange kStayModes{0, 2};
 constexpr std::string_view kDefaultFont = kFirstRunFont;
+// The "As in Windows" short time and short date of the clock's lists.
+constexpr RegionalChoice kFirstRunTime{0, 4};
+constexpr RegionalChoice kFirstRunDate{1, 13};
 
 constexpr SettingEntry Integer(G group, std::string_view name, int S::*field, FirstRunValue firstRun,
                               std::optional<IntRange> range = std::nullopt) {
@@ -45,8 +48,8 @@ constexpr std::array kSchema = {
     Integer(G::Clock, "ClockSize", &S::ClockSize, 6, kSizeSteps50),
     Integer(G::Clock, "ClockSkin", &S::ClockSkin, 9, kSkins),
     Integer(G::Clock, "ClockTransparent", &S::ClockTransparent, 0, kTransparency),
-    Integer(G::Clock, "TimeIndex", &S::TimeIndex, KeepLoaded{}),
-    Integer(G::Clock, "DateIndex", &S::DateIndex, 1),
+    Integer(G::Clock, "TimeIndex", &S::TimeIndex, kFirstRunTime),
+    Integer(G::Clock, "DateIndex", &S::DateIndex, kFirstRunDate),
     Text(G::Clock, "ClockFont", &S::ClockFont, kDefaultFont),
     Flag(G::Clock, "DateShow", &S::DateShow, true),
     Flag(G::Clock, "ClockShow", &S::ClockShow, true),
@@ -80,7 +83,7 @@ constexpr std::array kSchema = {
     Integer(G::Calendar, "CalendarSize", &S::CalendarSize, 5, kSizeSteps20),
     Integer(G::Calendar, "CalendarSkin", &S::CalendarSkin, 9, kSkins),
     Integer(G::Calendar, "CalendarTransparent", &S::CalendarTransparent, 0, kTransparency),
-    Integer(G::Calendar, "CalendarTimeIndex", &S::CalendarTimeIndex, KeepLoaded{}),
+    Integer(G::Calendar, "CalendarTimeIndex", &S::CalendarTimeIndex, kFirstRunTime),
     Integer(G::Calendar, "CalendarDateIndex", &S::CalendarDateIndex, KeepLoaded{}),
     Text(G::Calendar, "CalendarFont", &S::CalendarFont, kDefaultFont),
     Flag(G::Calendar, "CalendarShow", &S::CalendarShow, true),
@@ -132,7 +135,8 @@ constexpr bool FirstRunValuesMatchKinds() {
         bool matches = false;
         switch (entry.kind) {
             case K::Integer:
-                matches = keeps || std::holds_alternative<int>(value) || std::holds_alternative<ComputedPosition>(value);
+                matches = keeps || std::holds_alternative<int>(value) || std::holds_alternative<ComputedPosition>(value) ||
+                          std::holds_alternative<RegionalChoice>(value);
                 break;
             case K::Flag: matches = keeps || std::holds_alternative<bool>(value); break;
             case K::String: matches = keeps || std::holds_alternative<std::string_view>(value); break;

@@ -43,7 +43,14 @@ struct ComputedPosition {
     Edge edge;
 };
 struct SeededList {};  // the two entries of FirstRunCountList()
-using FirstRunValue = std::variant<KeepLoaded, int, bool, std::string_view, ComputedPosition, SeededList>;
+// A format index that follows the region: the first on English (United
+// States), the second ("As in Windows") on any other region.
+struct RegionalChoice {
+    int unitedStates;
+    int elsewhere;
+};
+using FirstRunValue =
+    std::variant<KeepLoaded, int, bool, std::string_view, ComputedPosition, SeededList, RegionalChoice>;
 
 struct IntRange {
     int min;

@@ -165,12 +165,12 @@ std::span<const std::string_view> WeekNumberLabels() { return kWeekNumberings; }
 std::span<const std::string_view> StayLabels() { return kStayModes; }
 
 std::span<const std::string_view> TimeFormatLabels() {
-    static const auto labels = LabelsOf<TimeFormatEntry, 4>(TimeFormats());
+    static const auto labels = LabelsOf<TimeFormatEntry, 6>(TimeFormats());
     return labels;
 }
 
 std::span<const std::string_view> DateFormatLabels() {
-    static const auto labels = LabelsOf<DateFormatEntry, 13>(DateFormats());
+    static const auto labels = LabelsOf<DateFormatEntry, 15>(DateFormats());
     return labels;
 }
 

@@ -12,7 +12,8 @@ TForm2::TForm2(const SettingsWindowLinks& links) : links_(links), settings_(link
 
 void TForm2::FormCreate() {
     SettingsWindowHost& host = links_.host;
-    const FirstRunContext context{links_.time.Now().year, host.ScreenSize(), host.OuterSize(), DpiScale{host.Dpi()}};
+    const FirstRunContext context{links_.time.Now().year, host.ScreenSize(), host.OuterSize(), DpiScale{host.Dpi()},
+                                  links_.locale.name != kUnitedStatesRegion};
     // Every value that could not be read is shown in one box, and start-up
     // goes on with first-run values for those alone, so the program is never
     // left without windows.
@@ -139,6 +140,8 @@ void TForm2::ShowInFront() {
     // The system's zones are read when the window first shows, so a start
     // that leaves it hidden does not wait for them.
     if (!zoneListFilled_) FillClockZoneList();
+    // The samples show today's date and the time as the window comes up.
+    RefreshFormatSamples();
     links_.host.ShowInFront();
 }
 
@@ -147,6 +150,7 @@ void TForm2::RegionalSettingsChanged() {
     const int selected = titles.SelectedIndex();
     FillTitleList(titles, settings_, links_.locale);
     titles.Select(selected);
+    RefreshFormatSamples();
 }
 
 CountListContext TForm2::ListContext() {

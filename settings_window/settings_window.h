@@ -86,6 +86,10 @@ private:
     // handlers of changed sliders and check boxes run as a user's change would.
     void FillControls();
     void FillControl(std::string_view name);
+    // A time or date format list: each entry with what it makes of now.
+    void FillFormatSamples(const ListEntry& entry, ListControl& list);
+    // Every format list again, for a window shown later or another region.
+    void RefreshFormatSamples();
     // The clock's zone list from the system, its stored zone selected.
     void FillClockZoneList();
 

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/start_with_windows.h"
+#include "clock/clock_formats.h"
 #include "settings_window/settings_window.h"
 
 namespace zentrova {
@@ -124,6 +125,8 @@ void TForm2::FillControl(std::string_view name) {
     switch (entry.kind) {
         case ListKind::TimeFormat:
         case ListKind::DateFormat:
+            FillFormatSamples(entry, list);
+            break;
         case ListKind::WeekNumbers:
         case ListKind::Stay:
             // An index outside the items shows no selection; the stored
@@ -142,6 +145,24 @@ void TForm2::FillControl(std::string_view name) {
             break;
         case ListKind::ClockZone:
             break;  // not in the start-up order: FillClockZoneList fills it when the window first shows
+    }
+}
+
+void TForm2::FillFormatSamples(const ListEntry& entry, ListControl& list) {
+    const LocalTime now = links_.time.Now();
+    const std::vector<std::string> items = entry.kind == ListKind::TimeFormat ? TimeFormatItems(now, links_.locale)
+                                                                              : DateFormatItems(now, links_.locale);
+    list.Clear();
+    for (const std::string& item : items) list.Append(item);
+    // An index outside the items shows no selection; the stored value stays
+    // until the user chooses.
+    list.Select(settings_.*entry.index);
+}
+
+void TForm2::RefreshFormatSamples() {
+    for (std::size_t i = 0; i < lists_.size(); ++i) {
+        const ListEntry& entry = SettingsLists()[i];
+        if (entry.kind == ListKind::TimeFormat || entry.kind == ListKind::DateFormat) FillFormatSamples(entry, *lists_[i]);
     }
 }
 
@@ -202,9 +223,8 @@ void TForm2::ListChanged(const ListEntry& entry, const ListControl& list) {
             settings_.*entry.index = list.SelectedIndex() - 1;
             break;
         case ListKind::FontName:
-            // A name being typed is applied once it names a family the
-            // windows can draw; its beginnings ("A", "Ar") leave the font be.
-            if (entry.editable && !links_.host.FontInstalled(list.Text())) return;
+            // What the field shows is what Save stores, typed or chosen; a
+            // family the system lacks is drawn with the fallback meanwhile.
             settings_.*entry.text = list.Text();
             break;
         case ListKind::CountTitle:

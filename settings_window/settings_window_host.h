@@ -31,8 +31,6 @@ public:
     virtual void RunTrayMenu(PointI at, bool startWithWindows) = 0;
     // The full path of the running program; empty when it cannot be known.
     virtual std::string ProgramPath() const = 0;
-    // Whether the windows can draw with a font family.
-    virtual bool FontInstalled(const std::string& family) const = 0;
     virtual void ShowError(const std::string& text) = 0;
     virtual void ShowMessage(const std::string& text) = 0;  // information, not an error
     // Where the window's controls are made.

@@ -1,5 +1,7 @@
 #include "text/font_fallback.h"
 
+#include "text/utf.h"
+
 namespace zentrova {
 
 std::string PickFamily(const std::string& chosen, std::span<const std::string> fallbacks, const MissingCount& missing) {
@@ -17,6 +19,27 @@ std::string PickFamily(const std::string& chosen, std::span<const std::string> f
         }
     }
     return best;
+}
+
+std::vector<FontRun> SplitIntoRuns(std::string_view text, const std::string& chosen,
+                                   std::span<const std::string> fallbacks, const HasCharacter& has) {
+    std::vector<FontRun> runs;
+    const std::vector<std::size_t> cuts = CutPoints(text);
+    for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
+        const std::string_view character = text.substr(cuts[i], cuts[i + 1] - cuts[i]);
+        const std::string* family = &chosen;
+        if (!has(chosen, character)) {
+            for (const std::string& fallback : fallbacks) {
+                if (fallback != chosen && has(fallback, character)) {
+                    family = &fallback;
+                    break;
+                }
+            }
+        }
+        if (runs.empty() || runs.back().family != *family) runs.push_back({*family, {}});
+        runs.back().text += character;
+    }
+    return runs;
 }
 
 std::vector<std::string> LinkedFamilies(std::span<const std::string> entries) {

@@ -7,10 +7,18 @@
 //                                      class CLASS in the window CAPTION
 //   wide_text months                   the user locale's month names as the
 //                                      program reads them
+//   wide_text statics CAPTION          the texts of the static controls in
+//                                      the window CAPTION, in order
+//   wide_text regional Y M D H N       what Windows' own calls write for the
+//                                      user's region at that moment: short
+//                                      date, long date, short time, long
+//                                      time, month and year, then the
+//                                      region's name as the program reads it
 
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -77,6 +85,39 @@ int SetText(const char* caption, const char* className, const char* hex) {
     return SendMessageW(controls.front(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())) ? 0 : 1;
 }
 
+int PrintStatics(const char* caption) {
+    const auto texts = Children(caption, "Static");
+    if (texts.empty()) return 1;
+    for (HWND text : texts) {
+        std::wstring content(static_cast<std::size_t>(GetWindowTextLengthW(text)) + 1, L'\0');
+        content.resize(static_cast<std::size_t>(GetWindowTextW(text, content.data(), static_cast<int>(content.size()))));
+        PrintHex(Narrow(content));
+    }
+    return 0;
+}
+
+int PrintRegional(char** fields) {
+    SYSTEMTIME moment{};
+    moment.wYear = static_cast<WORD>(std::atoi(fields[0]));
+    moment.wMonth = static_cast<WORD>(std::atoi(fields[1]));
+    moment.wDay = static_cast<WORD>(std::atoi(fields[2]));
+    moment.wHour = static_cast<WORD>(std::atoi(fields[3]));
+    moment.wMinute = static_cast<WORD>(std::atoi(fields[4]));
+    wchar_t text[256] = {};
+    for (DWORD flags : {DWORD{DATE_SHORTDATE}, DWORD{DATE_LONGDATE}}) {
+        GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, flags, &moment, nullptr, text, 256, nullptr);
+        PrintHex(Narrow(text));
+    }
+    for (DWORD flags : {DWORD{TIME_NOSECONDS}, DWORD{0}}) {
+        GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, flags, &moment, nullptr, text, 256);
+        PrintHex(Narrow(text));
+    }
+    GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_YEARMONTH, &moment, nullptr, text, 256, nullptr);
+    PrintHex(Narrow(text));
+    PrintHex(zentrova::platform::UserLocale().name);
+    return 0;
+}
+
 int PrintMonths() {
     const zentrova::Locale locale = zentrova::platform::UserLocale();
     for (const std::string& name : locale.monthNames) PrintHex(name);
@@ -91,6 +132,8 @@ int main(int argc, char** argv) {
     if (command == "items" && argc == 3) result = PrintItems(argv[2]);
     if (command == "settext" && argc == 5) result = SetText(argv[2], argv[3], argv[4]);
     if (command == "months" && argc == 2) result = PrintMonths();
+    if (command == "statics" && argc == 3) result = PrintStatics(argv[2]);
+    if (command == "regional" && argc == 7) result = PrintRegional(argv + 2);
     std::fflush(stdout);
     return result;
 }

@@ -168,7 +168,7 @@ TEST(CalendarTimeFormat, IndexChoosesTheClocksPatterns) {
 TEST(CalendarTimeFormat, IndexOutsideTheTableKeepsThePreviousPattern) {
     const Locale locale = EnglishUnitedStates();
     CalendarState state = StartedOn(2024, 5, 17);
-    SelectTimeFormat(state, 4, At(2024, 5, 17), locale);
+    SelectTimeFormat(state, 6, At(2024, 5, 17), locale);
     EXPECT_EQ(state.CalendarTimeFormat, "");
     ASSERT_TRUE(SecondRefresh(state, At(2024, 5, 17, 9, 30, 0), locale));
     EXPECT_EQ(state.CalendarTimeText, "");  // no pattern yet: no time text
@@ -226,22 +226,22 @@ TEST(FooterDate, PrefixAndSeparatorDependOnTheTimeHalf) {
     Locale locale = EnglishUnitedStates();
     const LocalTime now = At(2024, 5, 7, 10);
     EXPECT_EQ(FooterDateText(now, false, locale), "Today 05/07/2024");
-    EXPECT_EQ(FooterDateText(now, true, locale), "05.07.2024");
+    EXPECT_EQ(FooterDateText(now, true, locale), "05/07/2024");
 
     locale.dateSeparator = std::string(1, '-');
     EXPECT_EQ(FooterDateText(now, false, locale), "Today 05-07-2024");
-    EXPECT_EQ(FooterDateText(now, true, locale), "05.07.2024");  // dots whatever the locale
+    EXPECT_EQ(FooterDateText(now, true, locale), "05-07-2024");  // the region's separator either way
 }
 
 TEST(FooterDate, FieldsInTheOrderOfTheShortDatePicture) {
     // {picture, separator, time hidden, time shown}
     const char* const cases[][4] = {
-        {"M/d/yyyy", "/", "Today 12/09/2026", "12.09.2026"},                // English (United States)
+        {"M/d/yyyy", "/", "Today 12/09/2026", "12/09/2026"},                // English (United States)
         {"dd.MM.yyyy", ".", "Today 09.12.2026", "09.12.2026"},              // German
-        {"yyyy/MM/dd", "/", "Today 2026/12/09", "2026.12.09"},              // Japanese
-        {"d/M/yy", "-", "Today 09-12-2026", "09.12.2026"},                  // two-digit year still four
-        {"dddd, d 'de' MMMM 'yy'", "/", "Today 09/12/2026", "09.12.2026"},  // quoted letters skipped
-        {"", "/", "Today 12/09/2026", "12.09.2026"}};                       // no picture: month first
+        {"yyyy/MM/dd", "/", "Today 2026/12/09", "2026/12/09"},              // Japanese
+        {"d/M/yy", "-", "Today 09-12-2026", "09-12-2026"},                  // two-digit year still four
+        {"dddd, d 'de' MMMM 'yy'", "/", "Today 09/12/2026", "09/12/2026"},  // quoted letters skipped
+        {"", "/", "Today 12/09/2026", "12/09/2026"}};                       // no picture: month first
     for (const auto& [picture, separator, hidden, shown] : cases) {
         Locale locale = EnglishUnitedStates();
         locale.shortDatePicture = picture;

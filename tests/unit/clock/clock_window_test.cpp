@@ -238,7 +238,7 @@ TEST_F(ClockWindowTest, OutOfRangeIndexKeepsThePreviousFormat) {
     EXPECT_EQ(Clock().TimeFormat(), "hh:nn");
 
     settings.TimeIndex = 7;
-    settings.DateIndex = 13;
+    settings.DateIndex = 15;
     Clock().Dial();
     EXPECT_EQ(Clock().TimeFormat(), "hh:nn");
     EXPECT_EQ(Clock().DateFormat(), "yyyy-mm-dd");

@@ -152,19 +152,27 @@ TEST(DeleteDialog, FindsItsEntryWhereItMovedAndDeletesNothingOnceItIsGone) {
     EXPECT_TRUE(late.view.closed);
 }
 
-// The whole text on one line: a long title is cut with an ellipsis, the
-// frame around it never. Each character is 8 pixels wide here.
-TEST(DeleteDialog, FitsTheSelectedTextOnOneLine) {
+// The whole text on up to two lines: a long title is cut with an ellipsis,
+// the frame around it never. Each character is 8 pixels wide here.
+TEST(DeleteDialog, NamesTheWholeTitleOnTwoLinesAndTheEntrysDate) {
     test::EmWideMeasurer measurer;
     const FontChoice font{"Microsoft Sans Serif", 8, false};
     const std::string framed = "Selected \"Christmas Countdown \"";  // 31 characters
     EXPECT_EQ(FittedSelectedEntryText("Christmas Countdown", font, 31 * 8, measurer), framed);
-    EXPECT_EQ(FittedSelectedEntryText("Christmas Countdown", font, 30 * 8, measurer), "Selected \"Christmas Count... \"");
-    EXPECT_EQ(FittedSelectedEntryText("Christmas Countdown", font, 14 * 8, measurer), "Selected \"... \"");
+    EXPECT_EQ(FittedSelectedEntryText("Christmas Countdown", font, 30 * 8, measurer),
+              "Selected \"Christmas\nCountdown \"");
+    EXPECT_EQ(FittedSelectedEntryText("Christmas Countdown at home", font, 14 * 8, measurer),
+              "Selected \"Chri\nstmas Cou... \"");
 
-    ListRig rig({"Grandma's 80th birthday party at the lake house"}, 0);
+    // Two entries of one title are told apart by their dates.
+    ListRig rig({"New Year Countdown for the whole family", "New Year Countdown for the whole family"}, 1);
     rig.controls().Press("Button6");
-    EXPECT_EQ(rig.dialogs.deletes.back().view.text, "Selected \"Grandma's 80th birthday party at the lake house \"");
+    const test::FakeDeleteView& view = rig.dialogs.deletes.back().view;
+    EXPECT_EQ(view.text, "Selected \"New Year Countdown for the whole family \"");
+    EXPECT_EQ(view.when, "Monday, December 21, 2026 12:00 PM");
+    rig.settings.CountIndex = 0;
+    rig.controls().Press("Button6");
+    EXPECT_EQ(rig.dialogs.deletes.back().view.when, "Sunday, December 20, 2026 12:00 PM");
 }
 
 TEST(DeleteDialog, CancelChangesNothing) {

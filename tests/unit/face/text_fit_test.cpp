@@ -73,3 +73,29 @@ TEST(FitOnOneLine, ATooLongTextIsCutToTheLongestBeginningThatFitsWithAnEllipsis)
 
 }  // namespace
 }  // namespace zentrova
+
+namespace zentrova {
+namespace {
+
+TEST(FitOnTwoLines, BreaksAfterAWordThenCutsTheSecondLine) {
+    AdvanceMeasurer measurer;
+    const FontChoice font{"Arial", 10, false};  // 5 pixels a character
+    struct Case {
+        const char* text;
+        double width;
+        const char* fitted;
+    };
+    const Case cases[] = {
+        {"New Year", 40, "New Year"},                                 // one line is enough
+        {"Grandma's party", 60, "Grandma's\nparty"},                  // the break is at the blank
+        {"Grandma's birthday party", 60, "Grandma's\nbirthday..."},   // the second line is cut
+        {"Weihnachtsfeier", 40, "Weihnach\ntsfeier"},                 // no blank: between letters
+        {"Новый год наступает", 50, "Новый год\nнаступает"},          // blanks found inside UTF-8
+        {"Cafe\u0301 crème brûlée", 25, "Cafe\u0301\ncr..."},         // a mark stays with its letter
+    };
+    for (const Case& c : cases) EXPECT_EQ(FitOnTwoLines(c.text, font, c.width, measurer), c.fitted) << c.text;
+}
+
+}  // namespace
+}  // namespace zentrova
+

@@ -208,3 +208,29 @@ TEST(FirstRunList, SeedsChristmasOfTheCurrentYearEvenWhenPassed) {
 
 }  // namespace
 }  // namespace zentrova
+
+namespace zentrova {
+namespace {
+
+TEST(FirstRunFormats, OutsideTheUnitedStatesTheSystemsShortDateAndTime) {
+    struct Case {
+        bool regional;
+        int timeIndex, dateIndex, calendarTimeIndex;
+    };
+    // English (United States) keeps the first-run values it always had.
+    for (const Case& c : {Case{false, 0, 1, 0}, Case{true, 4, 13, 4}}) {
+        MemoryStore store;
+        Settings settings;
+        FirstRunContext context = test::Context2026();
+        context.regionalFormats = c.regional;
+        ASSERT_TRUE(Load(store, settings, context).firstRun);
+        ASSERT_FALSE(WriteFirstRunDefaults(store, settings, context));
+        // Stored as chosen, so the next start keeps them.
+        EXPECT_EQ(test::StoredDword(store, test::kClockPath, "TimeIndex"), c.timeIndex) << c.regional;
+        EXPECT_EQ(test::StoredDword(store, test::kClockPath, "DateIndex"), c.dateIndex) << c.regional;
+        EXPECT_EQ(test::StoredDword(store, test::kCalendarPath, "CalendarTimeIndex"), c.calendarTimeIndex);
+    }
+}
+
+}  // namespace
+}  // namespace zentrova

@@ -59,8 +59,10 @@ TEST_F(Started, FirstRunControlsShowTheFirstRunValues) {
     }
     EXPECT_EQ(c.List("ComboBox10").Text(), "Local time");
     EXPECT_EQ(c.Edit("Edit1").Text(), "");
-    EXPECT_EQ(c.List("ComboBox2").Text(), "Month Day");
-    EXPECT_EQ(c.List("ComboBox1").Text(), "Hours:Minutes (12 hours am/pm)");
+    // Each format shows what it makes of now.
+    EXPECT_EQ(c.List("ComboBox2").Text(), "Month Day: December 09");
+    EXPECT_EQ(c.List("ComboBox1").Text(), "Hours:Minutes (12 hours am/pm): 10:00 AM");
+    EXPECT_EQ(c.List("ComboBox6").Items().back(), "As in Windows (long): 10:00:00 AM");
     FakeList& titles = c.List("ComboBox4");
     ASSERT_EQ(titles.Items().size(), 2u);
     EXPECT_EQ(titles.SelectedIndex(), 0);
@@ -255,24 +257,21 @@ TEST_F(Started, NewRegionalSettingsRebuildTheTitleListKeepingTheSelection) {
     EXPECT_TRUE(displays.calls.empty());  // the list's own handler did not run
 }
 
-TEST_F(Started, FontListsTakeTheChosenNameAndTheCalendarsTypedNameOnceInstalled) {
+TEST_F(Started, FontListsTakeTheChosenNameAndTheCalendarsTypedNameAsShown) {
     controls().List("ComboBox3").UserChoose(3);
     EXPECT_EQ(settings.ClockFont, "Courier New");
     EXPECT_FALSE(controls().List("ComboBox5").UserType("Wingdings"));
     EXPECT_EQ(settings.CountFont, "Tahoma");
 
-    // The beginnings of a name are no family: the calendar keeps its font
-    // (and its face) until the name is whole.
+    // What the field shows is what Save stores, a family the system lacks
+    // included; the face draws it with the fallback.
     displays.calls.clear();
-    host.missingFonts = {"V", "Ve", "Ver", "Verd", "Verda", "Verdan"};
     FakeList& calendarFont = controls().List("ComboBox7");
-    for (const char* typed : {"V", "Ve", "Ver", "Verd", "Verda", "Verdan", "Verdana"}) {
+    for (const char* typed : {"V", "Verdana", "No Such Family"}) {
         ASSERT_TRUE(calendarFont.UserType(typed));
-        EXPECT_EQ(settings.CalendarFont, std::string(typed) == "Verdana" ? "Verdana" : "Tahoma") << typed;
+        EXPECT_EQ(settings.CalendarFont, calendarFont.Text());
     }
-    ASSERT_TRUE(calendarFont.UserType(""));
-    EXPECT_EQ(settings.CalendarFont, "Verdana");
-    EXPECT_EQ(displays.Count("rebuild calendar"), 1);
+    EXPECT_EQ(displays.Count("rebuild calendar"), 3);
 }
 
 TEST_F(Started, FormatListsStoreTheChosenIndex) {
@@ -360,7 +359,7 @@ TEST(SettingsWindowLayout, ControlsLieInsideTheWindowAndNamesAreUnique) {
     EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
     EXPECT_EQ(names.size(), 9u + 18u + 13u + 1u + 4u);
     EXPECT_EQ(FontNames().size(), 14u);
-    EXPECT_EQ(DateFormatLabels().back(), "Year-Month-Day(short)");
+    EXPECT_EQ(DateFormatLabels().back(), "As in Windows (long)");
 }
 
 }  // namespace

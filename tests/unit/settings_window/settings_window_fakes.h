@@ -182,10 +182,6 @@ public:
         calls.push_back("menu@" + std::to_string(at.x) + "," + std::to_string(at.y));
     }
     std::string ProgramPath() const override { return programPath; }
-    std::set<std::string> missingFonts;
-    bool FontInstalled(const std::string& family) const override {
-        return !family.empty() && !missingFonts.contains(family);
-    }
     void ShowError(const std::string& text) override { calls.push_back("error:" + text); }
     void ShowMessage(const std::string& text) override { calls.push_back("message:" + text); }
     void EndMessageLoop() override { calls.push_back("quit"); }
@@ -271,7 +267,9 @@ public:
     bool closed = false;
     double width = 231 * 8;  // room for 231 characters of 8 pixels
     EmWideMeasurer measurer;
+    std::string when;
     void SetSelectedText(const std::string& t) override { text = t; }
+    void SetWhenText(const std::string& t) override { when = t; }
     double SelectedTextWidth() const override { return width; }
     FontChoice SelectedTextFont() const override { return {"Microsoft Sans Serif", 8, false}; }
     TextMeasurer& Measurer() override { return measurer; }

@@ -4,6 +4,8 @@
 
 #include <map>
 
+#include "text/utf.h"
+
 namespace zentrova {
 namespace {
 
@@ -36,6 +38,41 @@ TEST(FontFallback, ReadsTheFamiliesOfFontLinkEntries) {
     const std::vector<std::string> entries = {"MSGOTHIC.TTC,MS UI Gothic", "SIMSUN.TTC,SimSun,128,96", "MALGUN.TTF",
                                               "SEGUISYM.TTF,", "GULIM.TTC,Gulim"};
     EXPECT_EQ(LinkedFamilies(entries), (std::vector<std::string>{"MS UI Gothic", "SimSun", "Gulim"}));
+}
+
+}  // namespace
+}  // namespace zentrova
+
+namespace zentrova {
+namespace {
+
+// "Latin" draws ASCII, "Wide" adds Cyrillic and combining marks, "CJK"
+// adds the CJK blocks; no family draws an emoji.
+bool Draws(const std::string& family, std::string_view character) {
+    for (const char16_t unit : Utf8ToUtf16(character)) {
+        const bool ascii = unit < 0x80;
+        const bool wide = family == "Wide" && ((unit >= 0x400 && unit <= 0x4FF) || (unit >= 0x300 && unit <= 0x36F));
+        const bool cjk = family == "CJK" && unit >= 0x3000 && unit <= 0x9FFF;
+        if (!ascii && !wide && !cjk) return false;
+    }
+    return family != "Absent";
+}
+
+TEST(FontRuns, EachRunOfCharactersTheChosenFamilyLacksGoesToAFamilyThatHasThem) {
+    struct Case {
+        const char* text;
+        std::vector<FontRun> runs;
+    };
+    const std::vector<std::string> fallbacks = {"Absent", "Wide", "CJK"};
+    const Case cases[] = {
+        {"Hello", {{"Latin", "Hello"}}},
+        {"Tokyo 東京 Москва", {{"Latin", "Tokyo "}, {"CJK", "東京"}, {"Latin", " "}, {"Wide", "Москва"}}},
+        {"Новый год 春节", {{"Wide", "Новый"}, {"Latin", " "}, {"Wide", "год"}, {"Latin", " "}, {"CJK", "春节"}}},
+        {"Cafe\u0301!", {{"Latin", "Caf"}, {"Wide", "e\u0301"}, {"Latin", "!"}}},  // the mark stays with its letter
+        {"Hi 🎆 2027", {{"Latin", "Hi 🎆 2027"}}},  // no family has it: a box in the chosen one
+        {"", {}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(SplitIntoRuns(c.text, "Latin", fallbacks, Draws), c.runs) << c.text;
 }
 
 }  // namespace
