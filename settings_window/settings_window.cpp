@@ -113,7 +113,15 @@ void TForm2::Button1Click() {
     // setting in memory is saved as it is.
     const int selected = List("ComboBox4").SelectedIndex();
     const int countIndex = selected >= 0 ? selected : settings_.CountIndex;
+    const auto listBefore = settings_.CountList;
+    const int countBefore = settings_.CountMax;
     if (StoreError error = Save(links_.store, settings_, countIndex)) links_.host.ShowError(*error);
+    // The list may have been taken in anew from the store.
+    if (settings_.CountMax != countBefore || settings_.CountList != listBefore) {
+        ListControl& titles = List("ComboBox4");
+        FillTitleList(titles, settings_, links_.locale);
+        titles.Select(settings_.CountIndex);
+    }
 }
 
 void TForm2::Button5Click() {

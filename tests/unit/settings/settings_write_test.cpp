@@ -14,6 +14,12 @@ namespace {
 
 using namespace test;
 
+std::vector<std::string> Titles(const Settings& settings) {
+    std::vector<std::string> titles;
+    for (int i = 0; i < settings.CountMax; ++i) titles.push_back(settings.CountList.at(i).title);
+    return titles;
+}
+
 Settings Loaded(MemoryStore& store) {
     Settings settings;
     LoadInto(store, settings);
@@ -290,6 +296,75 @@ TEST(SettingsFailedWrite, IsReportedOnceAndTheNextWriteOfItsKeyCompletesIt) {
         EXPECT_EQ(StoredDword(store, kRootPath, "Start_1"), 1) << c.label;
         EXPECT_FALSE(store.Get(kCountTitlePath, "CountOrder")) << c.label;
     }
+}
+
+// Two copies of the program over one store (the same user signed in twice):
+// neither loses what the other stored, and each takes in the other's change.
+TEST(SettingsTwoCopies, NeitherOverwritesWhatTheOtherStored) {
+    using Step = std::function<StoreError(MemoryStore&, Settings&)>;
+    const Step addEcho = [](MemoryStore& s, Settings& m) {
+        const int added = m.CountMax;
+        m.CountList.at(static_cast<std::size_t>(added)) = {"Echo", 47000.0, 0.5};
+        m.CountMax = added + 1;
+        return WriteListAfterAdd(s, m, added);
+    };
+    const Step saveClockSize = [](MemoryStore& s, Settings& m) {
+        m.ClockSize = 20;
+        return Save(s, m, m.CountIndex);
+    };
+    const Step saveCountSize = [](MemoryStore& s, Settings& m) {
+        m.CountSize = 4;
+        return Save(s, m, m.CountIndex);
+    };
+    const Step deleteTrip = [](MemoryStore& s, Settings& m) { return DeleteAt(s, m, 1, 0); };
+    struct Case {
+        const char* label;
+        Step first, second;  // by one copy, then by the other
+        std::vector<std::string> titles;
+        int clockSize, countSize;
+    };
+    const Case cases[] = {
+        {"both add", AddDelta, addEcho, {"Exam", "Trip", "Party", "Delta", "Echo"}, 12, 15},
+        {"one deletes, one adds", deleteTrip, addEcho, {"Exam", "Party", "Echo"}, 12, 15},
+        {"one adds, one deletes", AddDelta, deleteTrip, {"Exam", "Party", "Delta"}, 12, 15},
+        {"both save an option", saveClockSize, saveCountSize, {"Exam", "Trip", "Party"}, 20, 4},
+        {"one adds, one saves", AddDelta, saveCountSize, {"Exam", "Trip", "Party", "Delta"}, 12, 4},
+    };
+    for (const Case& c : cases) {
+        MemoryStore store = CustomStore();
+        Settings one = Loaded(store);
+        Settings other = Loaded(store);
+        ASSERT_FALSE(c.first(store, one)) << c.label;
+        ASSERT_FALSE(c.second(store, other)) << c.label;
+        Settings reloaded;
+        ASSERT_FALSE(LoadInto(store, reloaded).error) << c.label;
+        EXPECT_EQ(Titles(reloaded), c.titles) << c.label;
+        EXPECT_EQ(reloaded.ClockSize, c.clockSize) << c.label;
+        EXPECT_EQ(reloaded.CountSize, c.countSize) << c.label;
+
+        // The first copy, told of the change, shows it all but its selection.
+        EXPECT_TRUE(TakeInStoredChanges(store, one, Context2026())) << c.label;
+        EXPECT_EQ(Titles(one), c.titles) << c.label;
+        EXPECT_EQ(one.ClockSize, c.clockSize) << c.label;
+        EXPECT_EQ(one.CountSize, c.countSize) << c.label;
+        EXPECT_FALSE(TakeInStoredChanges(store, one, Context2026())) << c.label << ": nothing new";
+    }
+}
+
+TEST(SettingsTwoCopies, AnUnsavedChangeOutlivesTheOtherCopysSave) {
+    MemoryStore store = CustomStore();
+    Settings one = Loaded(store);
+    Settings other = Loaded(store);
+    one.ClockSize = 30;  // changed here, not saved
+    other.ClockSize = 20;
+    other.ClockSkin = 2;
+    ASSERT_FALSE(Save(store, other, other.CountIndex));
+    EXPECT_TRUE(TakeInStoredChanges(store, one, Context2026()));
+    EXPECT_EQ(one.ClockSize, 30);
+    EXPECT_EQ(one.ClockSkin, 2);
+    ASSERT_FALSE(Save(store, one, one.CountIndex));
+    EXPECT_EQ(StoredDword(store, kClockPath, "ClockSize"), 30);
+    EXPECT_EQ(StoredDword(store, kClockPath, "ClockSkin"), 2);
 }
 
 }  // namespace
