@@ -154,13 +154,6 @@ TEST(StoreDamage, UnusableListShowsFirstRunEntriesAndAddStoresThemAll) {
     }
 }
 
-// The titles of the list, in order.
-std::vector<std::string> Titles(const Settings& settings) {
-    std::vector<std::string> titles;
-    for (int i = 0; i < settings.CountMax; ++i) titles.push_back(settings.CountList.at(i).title);
-    return titles;
-}
-
 // A key or value that cannot be read at start-up shows its fallback, is
 // told in the box, and stays as stored through drags, Save and list edits,
 // apart from what the user changes.

@@ -14,12 +14,6 @@ namespace {
 
 using namespace test;
 
-std::vector<std::string> Titles(const Settings& settings) {
-    std::vector<std::string> titles;
-    for (int i = 0; i < settings.CountMax; ++i) titles.push_back(settings.CountList.at(i).title);
-    return titles;
-}
-
 Settings Loaded(MemoryStore& store) {
     Settings settings;
     LoadInto(store, settings);
