@@ -102,6 +102,9 @@ void TOKBottomDlg1::OKBtnClick() {
     // cannot be written is reported, and memory keeps the change.
     if (StoreError error = WriteListAfterAdd(context_.store, settings, context_.titles.SelectedIndex()))
         context_.host.ShowError(*error);
+    // Another copy of the program may have changed the list meanwhile.
+    FillTitleList(context_.titles, settings, context_.locale);
+    context_.titles.Select(settings.CountIndex);
     PointCountdownAtSelection(context_);
     view_.Close();
 }
@@ -123,8 +126,9 @@ void TOKBottomDlg::OKBtnClick() {
         view_.Close();
         return;
     }
+    const CountEntry deleted = settings.CountList[index];
     DeleteCountEntry(settings, index);
-    if (StoreError error = WriteListAfterDelete(context_.store, settings)) context_.host.ShowError(*error);
+    if (StoreError error = WriteListAfterDelete(context_.store, settings, deleted)) context_.host.ShowError(*error);
     FillTitleList(context_.titles, settings, context_.locale);
     context_.titles.Select(settings.CountIndex);
     PointCountdownAtSelection(context_);

@@ -9,6 +9,10 @@ namespace {
 // WM_SETTINGCHANGE's section name for the regional settings.
 constexpr wchar_t kRegionalSection[] = L"intl";
 
+// The store's change notice is looked at this often, well within a second.
+constexpr UINT_PTR kStoreWatchTimer = 1;
+constexpr UINT kStoreWatchMs = 250;
+
 bool IsResume(WPARAM event) {
     return event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND || event == PBT_APMRESUMECRITICAL;
 }
@@ -37,6 +41,13 @@ bool HandOverToRunningCopy() {
     return PostMessageW(running, message, 0, 0) != 0;
 }
 
+void ApplicationWindow::OnStoreChange(RegistryWatch& watch, std::function<void()> handler) {
+    watch_ = handler ? &watch : nullptr;
+    onStoreChange_ = std::move(handler);
+    if (watch_) SetTimer(Handle(), kStoreWatchTimer, kStoreWatchMs, nullptr);
+    else KillTimer(Handle(), kStoreWatchTimer);
+}
+
 void ApplicationWindow::Report(SystemChange change) {
     if (onChange_) onChange_(change);
 }
@@ -47,6 +58,9 @@ LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     }
     switch (message) {
+        case WM_TIMER:
+            if (wParam == kStoreWatchTimer && watch_ && watch_->Changed() && onStoreChange_) onStoreChange_();
+            return 0;
         case WM_TIMECHANGE:
             Report(SystemChange::Clock);
             return 0;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <utility>
 
+#include "platform/registry_watch.h"
 #include "platform/window_base.h"
 
 namespace zentrova::platform {
@@ -26,6 +27,9 @@ public:
     void OnSystemChange(std::function<void(SystemChange)> handler) { onChange_ = std::move(handler); }
     // A second start of the program asks for the settings window.
     void OnShowSettings(std::function<void()> handler) { onShowSettings_ = std::move(handler); }
+    // Runs `handler` within a second of any change to the program's stored
+    // settings (by this copy or another); nothing for an empty handler.
+    void OnStoreChange(RegistryWatch& watch, std::function<void()> handler);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -34,6 +38,8 @@ private:
     void Report(SystemChange change);
     std::function<void(SystemChange)> onChange_;
     std::function<void()> onShowSettings_;
+    RegistryWatch* watch_ = nullptr;
+    std::function<void()> onStoreChange_;
     UINT showSettingsMessage_ = 0;
 };
 

@@ -13,6 +13,7 @@
 #include "platform/dpi.h"
 #include "platform/gdiplus_session.h"
 #include "platform/registry_store.h"
+#include "platform/registry_watch.h"
 #include "platform/settings_form.h"
 #include "platform/single_instance.h"
 #include "platform/skin_resources.h"
@@ -20,6 +21,7 @@
 #include "platform/win32_handles.h"
 #include "platform/win32_locale.h"
 #include "platform/win32_services.h"
+#include "settings/settings_schema.h"
 #include "settings_window/settings_window.h"
 
 namespace zentrova::platform {
@@ -92,10 +94,15 @@ int RunProgram() {
     settingsLogic.FormCreate();
     ShowWindow(application.Handle(), SW_HIDE);
     application.OnShowSettings([&] { settingsLogic.ShowFromDisplayMenu(); });
+    // Another copy of the program, in another session of the same user,
+    // may write the same keys: what it stores shows here too.
+    RegistryWatch watch(GroupPath(SettingsGroup::Root));
+    application.OnStoreChange(watch, [&] { settingsLogic.StoreChanged(); });
 
     int exitCode = RunMessageLoop();
     application.OnSystemChange(nullptr);  // what they reach is about to go
     application.OnShowSettings(nullptr);
+    application.OnStoreChange(watch, nullptr);
     // The tray icon goes with the settings form; the guard deletes the atom.
     return exitCode;
 }

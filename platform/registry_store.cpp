@@ -58,11 +58,13 @@ private:
 
 }  // namespace
 
-std::unique_ptr<StoreKey> RegistryStore::OpenExisting(const std::string& path) {
+OpenedKey RegistryStore::Open(const std::string& path) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, RelativePath(path).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return nullptr;
-    return std::make_unique<RegistryKey>(key);
+    const LONG status = RegOpenKeyExW(HKEY_CURRENT_USER, RelativePath(path).c_str(), 0, KEY_READ, &key);
+    // A key below a missing one is reported as a missing path.
+    if (status == ERROR_FILE_NOT_FOUND || status == ERROR_PATH_NOT_FOUND) return {QueryResult::Missing, nullptr};
+    if (status != ERROR_SUCCESS) return {QueryResult::Failed, nullptr};
+    return {QueryResult::Found, std::make_unique<RegistryKey>(key)};
 }
 
 std::unique_ptr<StoreKey> RegistryStore::Create(const std::string& path) {

@@ -7,7 +7,7 @@ namespace zentrova::platform {
 
 class RegistryStore final : public KeyValueStore {
 public:
-    std::unique_ptr<StoreKey> OpenExisting(const std::string& path) override;
+    OpenedKey Open(const std::string& path) override;
     std::unique_ptr<StoreKey> Create(const std::string& path) override;
 };
 

@@ -47,7 +47,17 @@ std::optional<std::vector<int>> ReadOrder(StoreKey& key, StoreProblems& problems
 // The slots of the list when no order is stored; sets how it is counted.
 std::vector<int> CountedSlots(StoreKey& key, Settings& settings, StoreProblems& problems) {
     int count = 0;
-    if (StoreError error = ReadInteger(key, std::string(kCountMaxName), count)) problems.Add(std::move(*error));
+    if (StoreError error = ReadInteger(key, std::string(kCountMaxName), count)) {
+        // A count that is there but could not be read is not replaced by
+        // what looking at the slots finds, which may take in an entry whose
+        // Add never finished.
+        if (*error == FailedToGetMessage(std::string(kCountMaxName)) && !IsMissing(key, CountMaxRow())) {
+            settings.Unread.set(SchemaIndex(CountMaxRow()));
+            problems.Add(UnreadOptionMessage(std::string(kCountMaxName)));
+        } else {
+            problems.Add(std::move(*error));
+        }
+    }
     std::vector<int> slots;
     if (count >= 1 && count <= kCountMaxEntries) {
         settings.StoredListCount = count;
@@ -142,7 +152,8 @@ void FinishInPlace(StoreKey& key, Settings& settings, StoreProblems& problems) {
         return;
     }
     StoreProblems leftovers;
-    for (int slot = length; slot < kCountSlots; ++slot) ClearSlot(key, slot, leftovers);
+    // Only slots the list can use: any value beyond them is none of ours.
+    for (int slot = length; slot < kCountMaxEntries; ++slot) ClearSlot(key, slot, leftovers);
     // Values past CountMax are not loaded; the next write of the list tries again.
     if (leftovers.Count() == 0) MarkRepaired(settings, CountListRow());
     else MarkForRepair(settings, CountListRow());
@@ -154,6 +165,8 @@ void FinishInPlace(StoreKey& key, Settings& settings, StoreProblems& problems) {
 
 void LoadCountList(StoreKey& key, Settings& settings, const FirstRunContext& context, StoreProblems& problems) {
     settings.StoredListCount = 0;
+    settings.FallbackYear = context.year;
+    settings.Unread.reset(SchemaIndex(CountMaxRow()));
     std::optional<std::vector<int>> order = ReadOrder(key, problems);
     const std::vector<int> slots = order ? *order : CountedSlots(key, settings, problems);
 
@@ -212,8 +225,67 @@ void WriteCountList(StoreKey& key, Settings& settings, int countIndex, StoreProb
 void WriteListSelection(StoreKey& key, Settings& settings, int countIndex, StoreProblems& problems) {
     WriteSelectedIndex(key, settings, countIndex, problems);
     const bool leftovers = AwaitsRepair(settings, CountListRow());
-    if (InPlace(settings) && (settings.StoredListCount != ListLength(settings) || leftovers))
+    const bool countUnread = settings.Unread.test(SchemaIndex(CountMaxRow()));
+    if (InPlace(settings) && !countUnread && (settings.StoredListCount != ListLength(settings) || leftovers))
         FinishInPlace(key, settings, problems);
+}
+
+namespace {
+
+// The entries memory holds as stored, in list order.
+std::vector<CountEntry> StoredEntries(const Settings& settings) {
+    std::vector<CountEntry> entries;
+    for (int i = 0; i < ListLength(settings); ++i)
+        if (EntryAt(settings, i).slot >= 0) entries.push_back(EntryAt(settings, i));
+    return entries;
+}
+
+bool SameEntries(const std::vector<CountEntry>& a, const std::vector<CountEntry>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const CountEntry& x, const CountEntry& y) { return x == y && x.slot == y.slot; });
+}
+
+}  // namespace
+
+bool TakeInStoredList(StoreKey& key, Settings& settings) {
+    Settings stored;
+    StoreProblems problems;
+    const FirstRunContext context{settings.FallbackYear, {}, {}, {}};
+    LoadCountList(key, stored, context, problems);
+    const bool listUnread = settings.Unread.test(SchemaIndex(CountListRow()));
+    // A list shown in place of one that could not be read is replaced only
+    // by one read whole.
+    if (listUnread && problems.Count() != 0) return false;
+    // A list that does not read whole is not taken in over memory's, which
+    // was built on what could be read before.
+    if (problems.Count() != 0) return true;
+    std::vector<CountEntry> entries = StoredEntries(stored);
+    std::vector<CountEntry> expected = entries;
+    for (const CountEntry& deleted : settings.PendingDeletes)
+        std::erase_if(expected, [&](const CountEntry& entry) { return deleted.slot >= 0 && entry.slot == deleted.slot; });
+    if (!listUnread && SameEntries(expected, StoredEntries(settings))) return true;
+
+    // Another copy changed the list: the user's changes go onto its list.
+    for (const CountEntry& deleted : settings.PendingDeletes) {
+        const auto gone = std::find(entries.begin(), entries.end(), deleted);
+        if (gone != entries.end()) entries.erase(gone);
+    }
+    const std::optional<CountEntry> selected =
+        settings.CountMax > 0 ? std::optional(settings.SelectedEntry()) : std::nullopt;
+    for (int i = 0; i < ListLength(settings); ++i) {
+        const CountEntry& entry = EntryAt(settings, i);
+        if (entry.slot < 0 && !entry.fallback && entries.size() < kCountMaxEntries) entries.push_back(entry);
+    }
+    if (entries.empty()) return true;  // nothing stored to take in; memory's list stands
+    for (std::size_t i = 0; i < entries.size(); ++i) settings.CountList[i] = entries[i];
+    settings.CountMax = static_cast<int>(entries.size());
+    settings.StoredListCount = stored.StoredListCount;
+    settings.Unread.reset(SchemaIndex(CountListRow()));
+    settings.Unread.set(SchemaIndex(CountMaxRow()), stored.Unread.test(SchemaIndex(CountMaxRow())));
+    const auto found = selected ? std::find(entries.begin(), entries.end(), *selected) : entries.end();
+    settings.CountIndex = found != entries.end() ? static_cast<int>(found - entries.begin())
+                                                 : std::clamp(settings.CountIndex, 0, settings.CountMax - 1);
+    return true;
 }
 
 bool ListInStep(const Settings& settings) {

@@ -40,6 +40,15 @@ void WriteCountList(StoreKey& key, Settings& settings, int countIndex, StoreProb
 // already lies in its slot. Writes no entry.
 void WriteListSelection(StoreKey& key, Settings& settings, int countIndex, StoreProblems& problems);
 
+// Before the list is written: reads the stored list, and when it is not the
+// one memory was built on (another copy of the program changed it, or it
+// could not be read before), memory takes it in, with the entries the user
+// added that are not stored yet and without those deleted that may still be
+// stored (Settings::PendingDeletes). The selection stays on its entry.
+// False when memory shows a list in place of one that could not be read
+// and the stored list still cannot be read whole: nothing may be written.
+bool TakeInStoredList(StoreKey& key, Settings& settings);
+
 // Whether the stored list loads to memory's, entry for entry.
 bool ListInStep(const Settings& settings);
 

@@ -27,6 +27,16 @@ struct StoredValue {
 
 enum class QueryResult { Found, Missing, Failed };
 
+class StoreKey;
+
+// Opening a key for reading: only Missing means the key is not there; Failed
+// (access denied, a profile not yet loaded, a passing fault) says nothing
+// about what it holds.
+struct OpenedKey {
+    QueryResult result = QueryResult::Missing;  // Found when `key` is open
+    std::unique_ptr<StoreKey> key;
+};
+
 // An open key; closed when destroyed (or by Close).
 class StoreKey {
 public:
@@ -42,9 +52,11 @@ public:
 class KeyValueStore {
 public:
     virtual ~KeyValueStore() = default;
-    // Opens an existing key for reading only (its Set and Delete fail);
-    // nothing when it does not exist.
-    virtual std::unique_ptr<StoreKey> OpenExisting(const std::string& path) = 0;
+    // Opens an existing key for reading only (its Set and Delete fail).
+    virtual OpenedKey Open(const std::string& path) = 0;
+    // The same, for callers to whom a key that cannot be opened is as good
+    // as missing; nothing then.
+    std::unique_ptr<StoreKey> OpenExisting(const std::string& path) { return Open(path).key; }
     // Opens a key for writing, creating it and its parents when missing;
     // nothing when that fails.
     virtual std::unique_ptr<StoreKey> Create(const std::string& path) = 0;

@@ -91,9 +91,10 @@ MemoryStore::Values* MemoryStore::FindValues(const std::string& path) {
     return found == keys_.end() ? nullptr : &found->second;
 }
 
-std::unique_ptr<StoreKey> MemoryStore::OpenExisting(const std::string& path) {
-    if (!FindValues(path)) return nullptr;
-    return std::make_unique<Key>(*this, path, false);
+OpenedKey MemoryStore::Open(const std::string& path) {
+    if (!CallSucceeds() || failingOpens_.contains(path)) return {QueryResult::Failed, nullptr};
+    if (!FindValues(path)) return {QueryResult::Missing, nullptr};
+    return {QueryResult::Found, std::make_unique<Key>(*this, path, false)};
 }
 
 bool MemoryStore::CallSucceeds() { return ++calls_ != failingCall_; }

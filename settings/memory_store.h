@@ -1,7 +1,7 @@
 #pragma once
 // A key/value store held in memory, for tests and fuzzing: keys by path,
 // values by name, both compared without regard to ASCII case as in the
-// registry. Keys opened by OpenExisting are read-only, as the registry's
+// registry. Keys opened by Open are read-only, as the registry's
 // are. Failures can be injected, and every write is journalled.
 // Keys opened from it must not outlive it.
 
@@ -30,7 +30,7 @@ public:
         std::string name;
     };
 
-    std::unique_ptr<StoreKey> OpenExisting(const std::string& path) override;
+    OpenedKey Open(const std::string& path) override;
     std::unique_ptr<StoreKey> Create(const std::string& path) override;
 
     // Set-up, without journalling. Put creates the key when missing.
@@ -42,20 +42,22 @@ public:
     void PutDouble(const std::string& path, const std::string& name, double value);
     void Remove(const std::string& path, const std::string& name);
 
-    // Failure injection: Create of these paths, Set, Delete and Query of
-    // these value names (in any key) fail.
+    // Failure injection: Open and Create of these paths, Set, Delete and
+    // Query of these value names (in any key) fail.
+    void FailOpen(const std::string& path) { failingOpens_.insert(path); }
     void FailCreate(const std::string& path) { failingCreates_.insert(path); }
     void FailSet(const std::string& name) { failingSets_.insert(name); }
     void FailQuery(const std::string& name) { failingQueries_.insert(name); }
     void FailDelete(const std::string& name) { failingDeletes_.insert(name); }
-    // The `n`-th call from now (1 for the next) of Create, Query, Set or
-    // Delete fails, whatever it names.
+    // The `n`-th call from now (1 for the next) of Open, Create, Query, Set
+    // or Delete fails, whatever it names.
     void FailCall(std::size_t n) { failingCall_ = calls_ + n; }
     // After `n` more writes (Set, Delete or the creation of a key that did
     // not exist) every later write is lost, as if the program had ended.
     void StopAfterWrites(std::size_t n) { writesLeft_ = n; }
     bool Stopped() const { return writesLeft_ == 0; }
     void ClearFailures() {
+        failingOpens_.clear();
         failingCreates_.clear();
         failingSets_.clear();
         failingQueries_.clear();
@@ -84,6 +86,7 @@ private:
     bool WriteSurvives();
 
     std::map<std::string, Values, CaseInsensitiveLess> keys_;
+    NameSet failingOpens_;
     NameSet failingCreates_;
     NameSet failingSets_;
     NameSet failingQueries_;

@@ -16,19 +16,29 @@ bool AwaitsRepair(const Settings& settings, const SettingEntry& entry);
 
 // Reads the value of a row into its field (the list row reads nothing).
 StoreError ReadSetting(StoreKey& key, const SettingEntry& entry, Settings& settings);
-// Writes the field of a row (the list row writes nothing); a string as it
-// was loaded, byte for byte, while memory holds what was read from it.
+// The stored form of a row's value as memory holds it (nothing for the list
+// row); a string as it was read, byte for byte, while memory holds what was
+// read from it.
+std::optional<StoredValue> FormOf(const SettingEntry& entry, const Settings& settings);
+// Whether memory holds another value than the row's as last read or written
+// (or the fallback shown for it): the user's change.
+bool ChangedSinceRead(const Settings& settings, const SettingEntry& entry);
+// Writes the form of a row's value (the list row writes nothing).
 StoreError WriteSetting(StoreKey& key, const SettingEntry& entry, const Settings& settings);
 
 // True when the row's value is absent from the key (not merely unreadable).
 bool IsMissing(StoreKey& key, const SettingEntry& entry);
 
 // Reads a row and holds it to its range. A row added in a later version
-// whose value is absent takes its first-run value silently. A value that cannot be read is
-// added to `problems`, its field takes its first-run value and the row
-// awaits repair; false then.
+// whose value is absent takes its first-run value silently. A value that is
+// missing or damaged is added to `problems`, its field takes its first-run
+// value and the row awaits repair; one whose read failed is reported too,
+// but shows its fallback unread (see ShowUnread). False in both cases.
 bool LoadSetting(StoreKey& key, const SettingEntry& entry, Settings& settings, const FirstRunContext& context,
                  StoreProblems& problems);
+// The row's first-run value, shown while what the store holds is unknown:
+// the row is unread, and no write stores it until the user changes it.
+void ShowUnread(const SettingEntry& entry, Settings& settings, const FirstRunContext& context);
 // The row's first-run value, for a row whose key is missing.
 void FallBackSetting(const SettingEntry& entry, Settings& settings, const FirstRunContext& context);
 
@@ -39,8 +49,10 @@ bool WriteRow(StoreKey& key, const SettingEntry& entry, Settings& settings, Stor
 // Records that the row could not be written (its key could not be created).
 void RecordFailedWrite(const SettingEntry& entry, Settings& settings, StoreProblems& problems);
 
-// Writes every row of a key in order, creating the key; every row that
-// cannot be written is recorded and reported.
+// Writes, in order, the rows of a key that the user changed or that await
+// a write or repair, creating the key only when there is one; every row that
+// cannot be written is recorded and reported. An unread row the user has
+// not changed is left as stored.
 void WriteGroup(KeyValueStore& store, SettingsGroup group, Settings& settings, StoreProblems& problems);
 
 // Writes the rows of a key that await a write with what memory holds, and

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "settings/key_value_store.h"
 
@@ -25,6 +26,11 @@ struct CountEntry {
     // In memory only: the slot whose values store this entry, or -1 while
     // the store holds it nowhere (an entry whose write has not succeeded).
     int slot = -1;
+    // In memory only: shown in place of a list that could not be read;
+    // never stored.
+    bool fallback = false;
+    // In memory only: the user was told that this entry is not stored yet.
+    bool failureTold = false;
     // The same event, wherever it is stored.
     friend bool operator==(const CountEntry& a, const CountEntry& b) {
         return a.title == b.title && a.date == b.date && a.time == b.time && a.yearly == b.yearly;
@@ -116,9 +122,23 @@ struct Settings {
     // slot. The list is in step when this equals CountMax and every entry
     // lies in the slot of its index.
     int StoredListCount = 0;
-    // In memory only: the exact stored form of each string row as loaded,
-    // so that a string the user has not changed is written back unaltered.
-    std::array<std::optional<StoredValue>, kMaxSettingRows> LoadedStrings;
+    // In memory only: entries the user deleted that the store may still
+    // hold; every write of the list leaves them out until it is in step.
+    std::vector<CountEntry> PendingDeletes;
+    // In memory only: the year whose 1 January an entry date that cannot be
+    // read shows.
+    int FallbackYear = 0;
+    // In memory only: rows whose stored value could not be read (their key
+    // could not be opened, or the read itself failed, while the value may
+    // well be there). They show their fallbacks, and no write stores them
+    // unless the user changes them.
+    std::bitset<kMaxSettingRows> Unread;
+    // In memory only: each row's value in its stored form as this copy last
+    // read or wrote it; for an unread row, the form of the fallback shown;
+    // nothing while the store lacks it. Memory that differs from it is the
+    // user's change, and a string the user has not changed is written back
+    // byte for byte.
+    std::array<std::optional<StoredValue>, kMaxSettingRows> BaseForms;
 
     // The selected entry, or the first slot when CountIndex lies outside the
     // list, so that no caller can index outside CountList.

@@ -4,6 +4,7 @@
 #include "settings/count_list_store.h"
 #include "settings/setting_io.h"
 #include "settings/settings_store.h"
+#include "settings/value_io.h"
 
 namespace zentrova {
 namespace {
@@ -30,7 +31,16 @@ LoadResult Load(KeyValueStore& store, Settings& settings, const FirstRunContext&
     bool rootMissing = false;
     bool startRead = false;
     for (SettingsGroup group : kSettingsGroups) {
-        auto key = store.OpenExisting(GroupPath(group));
+        OpenedKey opened = store.Open(GroupPath(group));
+        if (opened.result == QueryResult::Failed) {
+            // Not known to be missing: shown as a first run would show it,
+            // while the store keeps what it holds.
+            problems.Add(UnreadKeyMessage(GroupPath(group)));
+            for (const SettingEntry& entry : GroupSchema(group)) ShowUnread(entry, settings, context);
+            for (CountEntry& entry : settings.CountList) entry.fallback = group == SettingsGroup::CountTitle;
+            continue;
+        }
+        auto& key = opened.key;
         if (!key) {
             rootMissing = rootMissing || group == SettingsGroup::Root;
             // A key missing on a later run: what a first run would show.

@@ -3,28 +3,75 @@
 
 #include "settings/settings_store.h"
 
+#include <algorithm>
+
 #include "settings/count_list_store.h"
 #include "settings/setting_io.h"
 #include "settings/settings_sanitise.h"
+#include "settings/value_io.h"
 
 namespace zentrova {
 namespace {
 
 const SettingEntry& StartRow() { return *FindEntry(&Settings::Start_1); }
 
-// Runs `write` in the list's key, created when missing.
+const SettingEntry& CountIndexRow() { return *FindEntry(&Settings::CountIndex); }
+
+// A list shown in place of one that could not be read is never written as
+// it is.
+bool ListUnread(const Settings& settings) { return settings.Unread.test(SchemaIndex(CountListRow())); }
+
+bool HoldsUnstoredEntries(const Settings& settings) {
+    for (int i = 0; i < ClampListLength(settings.CountMax); ++i) {
+        const CountEntry& entry = settings.CountList.at(static_cast<std::size_t>(i));
+        if (entry.slot < 0 && !entry.fallback) return true;
+    }
+    return false;
+}
+
+// The list's failures in the user's words, each once until it is stored:
+// the events not stored yet, those deleted that the store may still hold,
+// the selection, and a line for anything else the next list write completes.
+void TellListFailures(Settings& settings, bool failed, StoreProblems& problems) {
+    std::size_t told = 0;
+    const auto tell = [&](CountEntry& entry, const std::string& message) {
+        if (!entry.failureTold) problems.Add(message);
+        entry.failureTold = true;
+        ++told;
+    };
+    for (int i = 0; i < ClampListLength(settings.CountMax); ++i) {
+        CountEntry& entry = settings.CountList.at(static_cast<std::size_t>(i));
+        if (entry.slot < 0 && !entry.fallback) tell(entry, EventNotSavedMessage(entry.title));
+    }
+    for (CountEntry& entry : settings.PendingDeletes) tell(entry, EventNotDeletedMessage(entry.title));
+    const std::size_t indexRow = SchemaIndex(CountIndexRow());
+    if (settings.PendingWrites.test(indexRow)) {
+        // Told with the events when there are any.
+        if (!settings.ReportedFailures.test(indexRow) && told == 0) problems.Add(SelectionNotSavedMessage());
+        settings.ReportedFailures.set(indexRow);
+        ++told;
+    }
+    if (failed && told == 0) problems.Add(ListNotSavedMessage());
+}
+
+// Runs `write` in the list's key, created when missing, once memory holds
+// the stored list with the user's changes on it (see TakeInStoredList).
 template <typename Write>
 void WriteInListKey(KeyValueStore& store, Settings& settings, StoreProblems& problems, Write write) {
     // Creating the list's key creates the countdown's key above it when that
     // is missing; its values go in first, or later starts find it empty.
     WriteRepairs(store, SettingsGroup::Countdown, settings, problems);
     auto key = store.Create(GroupPath(SettingsGroup::CountTitle));
-    if (!key) {
-        RecordFailedWrite(*FindEntry(&Settings::CountIndex), settings, problems);
+    if (!key || !TakeInStoredList(*key, settings)) {
+        settings.PendingWrites.set(SchemaIndex(CountIndexRow()));
+        TellListFailures(settings, true, problems);
         return;
     }
-    write(*key);
+    StoreProblems raw;
+    write(*key, raw);
     key->Close();
+    if (ListInStep(settings)) settings.PendingDeletes.clear();
+    TellListFailures(settings, raw.Count() != 0, problems);
 }
 
 void WriteStart(KeyValueStore& store, Settings& settings, StoreProblems& problems) {
@@ -41,7 +88,8 @@ void WriteStart(KeyValueStore& store, Settings& settings, StoreProblems& problem
 // write that completes them, whichever that is.
 StoreError Finish(KeyValueStore& store, Settings& settings, StoreProblems& problems) {
     const bool startUnmarked = settings.Start_1 == 0 || settings.PendingWrites.test(SchemaIndex(StartRow()));
-    if (startUnmarked && FirstRunDefaultsStored(settings)) {
+    // A marker that could not be read is not known to be unmarked.
+    if (startUnmarked && !settings.Unread.test(SchemaIndex(StartRow())) && FirstRunDefaultsStored(settings)) {
         settings.Start_1 = 1;
         WriteStart(store, settings, problems);
     }
@@ -55,9 +103,10 @@ StoreError WriteFirstRunDefaults(KeyValueStore& store, Settings& settings, const
     for (SettingsGroup group : kSettingsGroups) {
         if (group != SettingsGroup::CountTitle) {
             WriteRepairs(store, group, settings, problems);
-        } else if (!ListInStep(settings) || AwaitsWrite(settings, *FindEntry(&Settings::CountIndex))) {
+        } else if (!ListUnread(settings) &&
+                   (!ListInStep(settings) || AwaitsWrite(settings, *FindEntry(&Settings::CountIndex)))) {
             WriteInListKey(store, settings, problems,
-                           [&](StoreKey& key) { WriteCountList(key, settings, settings.CountIndex, problems); });
+                           [&](StoreKey& key, StoreProblems& raw) { WriteCountList(key, settings, settings.CountIndex, raw); });
         }
     }
     return problems.BoxText();
@@ -68,7 +117,7 @@ bool FirstRunDefaultsStored(const Settings& settings) {
         if (&entry == &StartRow() || entry.group == SettingsGroup::CountTitle) continue;
         if (AwaitsWrite(settings, entry)) return false;
     }
-    return ListInStep(settings) && !AwaitsWrite(settings, *FindEntry(&Settings::CountIndex));
+    return ListUnread(settings) || (ListInStep(settings) && !AwaitsWrite(settings, *FindEntry(&Settings::CountIndex)));
 }
 
 StoreError Save(KeyValueStore& store, Settings& settings, int selectedCountIndex) {
@@ -76,7 +125,12 @@ StoreError Save(KeyValueStore& store, Settings& settings, int selectedCountIndex
     WriteGroup(store, SettingsGroup::Clock, settings, problems);
     WriteGroup(store, SettingsGroup::Countdown, settings, problems);
     WriteInListKey(store, settings, problems,
-                   [&](StoreKey& key) { WriteListSelection(key, settings, selectedCountIndex, problems); });
+                   [&](StoreKey& key, StoreProblems& raw) {
+                       // Adds and Deletes that did not reach the store are completed now.
+                       if (HoldsUnstoredEntries(settings) || !settings.PendingDeletes.empty())
+                           WriteCountList(key, settings, selectedCountIndex, raw);
+                       else WriteListSelection(key, settings, selectedCountIndex, raw);
+                   });
     WriteGroup(store, SettingsGroup::Calendar, settings, problems);
     WriteGroup(store, SettingsGroup::General, settings, problems);
     return Finish(store, settings, problems);
@@ -92,8 +146,12 @@ StoreError WritePosition(KeyValueStore& store, Settings& settings, DisplayWindow
         RecordFailedWrite(top, settings, problems);
         return problems.BoxText();
     }
-    WriteRow(*key, left, settings, problems);
-    WriteRow(*key, top, settings, problems);
+    // An edge that could not be read and that the move left as shown stays
+    // as stored.
+    for (const SettingEntry* edge : {&left, &top}) {
+        if (!settings.Unread.test(SchemaIndex(*edge)) || ChangedSinceRead(settings, *edge))
+            WriteRow(*key, *edge, settings, problems);
+    }
     WriteRepairs(*key, left.group, settings, problems);
     key->Close();
     return Finish(store, settings, problems);
@@ -102,20 +160,35 @@ StoreError WritePosition(KeyValueStore& store, Settings& settings, DisplayWindow
 StoreError WriteListAfterAdd(KeyValueStore& store, Settings& settings, int addedIndex) {
     if (addedIndex < 0 || addedIndex >= ClampListLength(settings.CountMax)) return std::nullopt;
     StoreProblems problems;
-    WriteInListKey(store, settings, problems,
-                   [&](StoreKey& key) { WriteCountList(key, settings, addedIndex, problems); });
+    // The selection follows the new entry should the list be taken in anew.
+    settings.CountIndex = addedIndex;
+    WriteInListKey(store, settings, problems, [&](StoreKey& key, StoreProblems& raw) {
+        WriteCountList(key, settings, settings.CountIndex, raw);
+    });
     return Finish(store, settings, problems);
 }
 
-StoreError WriteListAfterDelete(KeyValueStore& store, Settings& settings) {
+StoreError WriteListAfterDelete(KeyValueStore& store, Settings& settings, const CountEntry& deleted) {
     StoreProblems problems;
-    WriteInListKey(store, settings, problems,
-                   [&](StoreKey& key) { WriteCountList(key, settings, settings.CountIndex, problems); });
+    // An entry never stored needs no removing from the store, nor one the
+    // list kept (its last entry stays).
+    const auto& list = settings.CountList;
+    const bool kept = std::any_of(list.begin(), list.begin() + ClampListLength(settings.CountMax),
+                                  [&](const CountEntry& entry) { return entry.slot == deleted.slot; });
+    if (deleted.slot >= 0 && !kept) {
+        settings.PendingDeletes.push_back(deleted);
+        settings.PendingDeletes.back().failureTold = false;
+    }
+    WriteInListKey(store, settings, problems, [&](StoreKey& key, StoreProblems& raw) {
+        WriteCountList(key, settings, settings.CountIndex, raw);
+    });
     return Finish(store, settings, problems);
 }
 
 StoreError MarkStarted(KeyValueStore& store, Settings& settings) {
     StoreProblems problems;
+    // The root key that could not be read is left as it is.
+    if (settings.Unread.test(SchemaIndex(StartRow()))) return std::nullopt;
     settings.Start_1 = 1;
     WriteStart(store, settings, problems);
     return problems.BoxText();

@@ -46,9 +46,12 @@ bool FirstRunDefaultsStored(const Settings& settings);
 // repair, so the store never keeps a damaged setting, while a value the
 // user has not changed is never rewritten with anything but what was read.
 
-// The Save button: the Clock and Countdown keys in full, CountIndex in the
-// CountTitle key (and CountMax when every entry already lies in its slot;
-// entries are never written here), then the Calendar key.
+// The Save button: in the Clock, Countdown, Calendar and General keys the
+// options the user changed and those the store lacks or awaits (never one
+// that could not be read and was left alone, nor one another copy of the
+// program stored meanwhile); CountIndex in the CountTitle key (and CountMax
+// when every entry already lies in its slot), and the entries whose Add did
+// not reach the store.
 StoreError Save(KeyValueStore& store, Settings& settings, int selectedCountIndex);
 
 // A still window's new resting position: its left, then its top.
@@ -57,11 +60,27 @@ StoreError WritePosition(KeyValueStore& store, Settings& settings, DisplayWindow
 // The add dialog: the new entry `addedIndex`, then CountIndex = addedIndex
 // and CountMax (see WriteCountList). An index outside 0..CountMax-1 writes
 // nothing, so the store never names an entry that loading would not read.
+//
+// Every write of the list first takes in the stored list when another copy
+// of the program changed it (see TakeInStoredList), so memory's list and
+// CountIndex may change: the caller shows them again. An entry that cannot
+// be stored stays in memory and is stored by the next write of the list,
+// Save included.
 StoreError WriteListAfterAdd(KeyValueStore& store, Settings& settings, int addedIndex);
 
-// The delete dialog: the entries after the deleted one move up a slot each,
-// then CountIndex and CountMax, and the old last slot is removed.
-StoreError WriteListAfterDelete(KeyValueStore& store, Settings& settings);
+// The delete dialog, once `deleted` is out of memory's list: the entries
+// after it move up a slot each, then CountIndex and CountMax, and the old
+// last slot is removed. Until the store is in step, every later write of the
+// list leaves `deleted` out again.
+StoreError WriteListAfterDelete(KeyValueStore& store, Settings& settings, const CountEntry& deleted);
+
+// Another copy of the program changed the store: memory takes in every
+// option the store now holds otherwise than this copy last read or wrote it
+// (unless the user changed it here without saving, or it awaits a write),
+// every option that could not be read before and can be now, and the
+// stored list with this copy's unstored changes on it. True when anything
+// shown changed.
+bool TakeInStoredChanges(KeyValueStore& store, Settings& settings, const FirstRunContext& context);
 
 // Sets Start_1 to 1 and writes it into the root key; a failed write is
 // retried by the next write that finds everything else stored.

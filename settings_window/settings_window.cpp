@@ -114,7 +114,15 @@ void TForm2::Button1Click() {
     // setting in memory is saved as it is.
     const int selected = List("ComboBox4").SelectedIndex();
     const int countIndex = selected >= 0 ? selected : settings_.CountIndex;
+    const auto listBefore = settings_.CountList;
+    const int countBefore = settings_.CountMax;
     if (StoreError error = Save(links_.store, settings_, countIndex)) links_.host.ShowError(*error);
+    // The list may have been taken in anew from the store.
+    if (settings_.CountMax != countBefore || settings_.CountList != listBefore) {
+        ListControl& titles = List("ComboBox4");
+        FillTitleList(titles, settings_, links_.locale);
+        titles.Select(settings_.CountIndex);
+    }
 }
 
 void TForm2::Button5Click() { AddEventOn(std::nullopt); }
@@ -151,6 +159,41 @@ void TForm2::RegionalSettingsChanged() {
     FillTitleList(titles, settings_, links_.locale);
     titles.Select(selected);
     RefreshFormatSamples();
+}
+
+namespace {
+
+struct ShownWindow {
+    DisplayWindowId id;
+    bool Settings::*shown;
+};
+constexpr ShownWindow kShownWindows[] = {{DisplayWindowId::Clock, &Settings::ClockShow},
+                                         {DisplayWindowId::Countdown, &Settings::CountShow},
+                                         {DisplayWindowId::Calendar, &Settings::CalendarShow}};
+
+PointI StoredPosition(const Settings& settings, DisplayWindowId window) {
+    const auto edge = [&](Edge e) { return settings.*std::get<int Settings::*>(PositionEntry(window, e).field); };
+    return {edge(Edge::Left), edge(Edge::Top)};
+}
+
+}  // namespace
+
+void TForm2::StoreChanged() {
+    SettingsWindowHost& host = links_.host;
+    const FirstRunContext context{links_.time.Now().year, host.ScreenSize(), host.OuterSize(), DpiScale{host.Dpi()}};
+    const Settings before = settings_;
+    if (!TakeInStoredChanges(links_.store, settings_, context)) return;
+    settings_.CountText = settings_.SelectedEntry().title;
+    FillControls();
+    ListControl& titles = List("ComboBox4");
+    FillTitleList(titles, settings_, links_.locale);
+    titles.Select(settings_.CountIndex);
+    for (const ShownWindow& window : kShownWindows) {
+        links_.displays.SetVisible(window.id, settings_.*window.shown);
+        links_.displays.Rebuild(window.id);
+        const PointI position = StoredPosition(settings_, window.id);
+        if (position != StoredPosition(before, window.id)) links_.displays.PlaceAt(window.id, position);
+    }
 }
 
 CountListContext TForm2::ListContext() {

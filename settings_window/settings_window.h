@@ -68,6 +68,9 @@ public:
     // been read again): the title list's lines are built anew with the new
     // short date and long time, the selection kept.
     void RegionalSettingsChanged();
+    // The store changed under this copy (another copy of the program wrote
+    // it): what it now holds shows, apart from the user's unsaved changes.
+    void StoreChanged();
 
     bool FirstRun() const { return firstRun_; }
 

@@ -312,7 +312,8 @@ TEST(ListDialogs, AKeyThatCannotBeCreatedIsReportedOnceAndMemoryKeepsTheChange) 
     std::vector<std::string> errors;
     for (const std::string& call : rig.host.calls)
         if (call.starts_with("error:")) errors.push_back(call);
-    EXPECT_EQ(errors, std::vector<std::string>{"error:Failed to set data for 'CountIndex'"});
+    EXPECT_EQ(errors,
+              std::vector<std::string>{"error:The event 'Delta' could not be saved yet; Zentrova will try again."});
 }
 
 TEST(ListDialogs, AValueThatCannotBeWrittenIsReported) {
@@ -320,7 +321,7 @@ TEST(ListDialogs, AValueThatCannotBeWrittenIsReported) {
     rig.store.FailSet("CountTime2");
     rig.controls().Press("Button5");
     rig.dialogs.adds.back().dialog->OKBtnClick();
-    EXPECT_EQ(rig.host.calls.back(), "error:Failed to set data for 'CountTime2'");
+    EXPECT_EQ(rig.host.calls.back(), "error:The event '' could not be saved yet; Zentrova will try again.");
     EXPECT_EQ(rig.settings.CountMax, 3);
 }
 

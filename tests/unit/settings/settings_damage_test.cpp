@@ -154,6 +154,83 @@ TEST(StoreDamage, UnusableListShowsFirstRunEntriesAndAddStoresThemAll) {
     }
 }
 
+// A key or value that cannot be read at start-up shows its fallback, is
+// told in the box, and stays as stored through drags, Save and list edits,
+// apart from what the user changes.
+TEST(StoreDamage, WhatCannotBeReadStaysAsStoredUnlessTheUserChangesIt) {
+    struct Case {
+        const char* label;
+        std::function<void(MemoryStore&)> fault;  // at start-up only
+        const char* box;                          // a part of the start-up box
+        std::vector<std::string> shown;           // titles at start-up
+        std::vector<std::string> stored;          // titles after a drag, Save and Add
+    };
+    const std::vector<std::string> custom = {"Exam", "Trip", "Party"};
+    const std::vector<std::string> customAndDelta = {"Exam", "Trip", "Party", "Delta"};
+    const Case cases[] = {
+        {"Clock key not opened", [](MemoryStore& s) { s.FailOpen(kClockPath); },
+         "could not open the key 'Software\\Zentrova\\Clock'", custom, customAndDelta},
+        {"ClockSize read failed", [](MemoryStore& s) { s.FailQuery("ClockSize"); }, "the clock's size ('ClockSize')",
+         custom, customAndDelta},
+        {"list key not opened", [](MemoryStore& s) { s.FailOpen(kCountTitlePath); },
+         "so the countdown events show their first values",
+         {"Christmas Countdown", "New Year Countdown"}, customAndDelta},
+        {"root key not opened", [](MemoryStore& s) { s.FailOpen(kRootPath); }, "'Software\\Zentrova', so",
+         custom, customAndDelta},
+    };
+    for (const Case& c : cases) {
+        Start start(CustomStore(), c.fault);
+        ASSERT_EQ(start.Errors().size(), 1u) << c.label;
+        EXPECT_NE(start.Errors()[0].find(c.box), std::string::npos) << c.label << ": " << start.Errors()[0];
+        EXPECT_FALSE(start.form.FirstRun()) << c.label;
+        EXPECT_EQ(Titles(start.settings), c.shown) << c.label;
+
+        // A drag sideways, Save with one option changed, and an Add.
+        start.settings.ClockLeft += 5;
+        EXPECT_FALSE(WritePosition(start.store, start.settings, DisplayWindowId::Clock)) << c.label;
+        start.settings.CountSize = 7;
+        start.Save();
+        start.Add("Delta");
+        EXPECT_EQ(start.Errors().size(), 1u) << c.label << ": " << start.Errors().back();
+
+        EXPECT_EQ(StoredDword(start.store, kClockPath, "ClockSize"), 12) << c.label;
+        EXPECT_EQ(StoredDword(start.store, kClockPath, "ClockTop"), 600) << c.label;
+        EXPECT_EQ(StoredDword(start.store, kClockPath, "ClockLeft"), start.settings.ClockLeft) << c.label;
+        EXPECT_EQ(StoredDword(start.store, kCountdownPath, "CountSize"), 7) << c.label;
+        EXPECT_EQ(StoredDword(start.store, kRootPath, "Start_1"), 1) << c.label;
+        EXPECT_EQ(Titles(start.settings), c.stored) << c.label;
+        Settings reloaded;
+        EXPECT_FALSE(LoadInto(start.store, reloaded).error) << c.label;
+        EXPECT_EQ(Titles(reloaded), c.stored) << c.label;
+    }
+}
+
+// An entry whose Add stopped past the stored count stays out of the list
+// when the count cannot be read, whatever Save does.
+TEST(StoreDamage, UnreadCountMakesNoHalfAddedEntryPermanent) {
+    MemoryStore earlier = CustomStore();
+    earlier.PutString(kCountTitlePath, "Count3", "Half");
+    Start start(earlier, [](MemoryStore& s) { s.FailQuery("CountMax"); });
+    start.Save();
+    EXPECT_EQ(StoredDword(start.store, kCountTitlePath, "CountMax"), 3);
+    start.Add("Delta");
+    Settings reloaded;
+    LoadInto(start.store, reloaded);
+    EXPECT_EQ(Titles(reloaded), (std::vector<std::string>{"Exam", "Trip", "Party", "Delta"}));
+    EXPECT_EQ(Titles(start.settings), Titles(reloaded));
+}
+
+// The list's writes never touch the eleventh slot, which no list uses.
+TEST(StoreDamage, ListWritesLeaveTheSlotNoListUsesAlone) {
+    MemoryStore earlier = CustomStore();
+    earlier.PutString(kCountTitlePath, "Count10", "Foreign");
+    Start start(earlier);
+    start.Delete();
+    start.Save();
+    EXPECT_EQ(StoredString(start.store, kCountTitlePath, "Count10"), "Foreign");
+    EXPECT_FALSE(start.store.Get(kCountTitlePath, "Count2"));  // the old last, removed
+}
+
 // The value names an error box quotes, a line each.
 std::vector<std::string> NamesInBox(const std::string& box) {
     std::vector<std::string> names;
@@ -334,13 +411,6 @@ TEST(StoreDamage, RandomDamageNeverCostsAValueOrPutsTheListOutOfStep) {
             }
         }
     }
-}
-
-// The titles of the list, in order.
-std::vector<std::string> Titles(const Settings& settings) {
-    std::vector<std::string> titles;
-    for (int i = 0; i < settings.CountMax; ++i) titles.push_back(settings.CountList.at(i).title);
-    return titles;
 }
 
 // Writes fail once, or the program stops after some write, at random points

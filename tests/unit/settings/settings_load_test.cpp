@@ -108,7 +108,9 @@ TEST(SettingsLoad, ReportsMissingAndMistypedValuesByName) {
          "Invalid data type for 'ClockTop'"},
         {"string as dword", [](MemoryStore& s) { s.PutDword(kCalendarPath, "CalendarFont", 1); },
          "Invalid data type for 'CalendarFont'"},
-        {"unreadable string", [](MemoryStore& s) { s.FailQuery("CountFont"); }, "Failed to get data for 'CountFont'"},
+        {"unreadable string", [](MemoryStore& s) { s.FailQuery("CountFont"); },
+         "Zentrova could not read the countdown's font ('CountFont'); it shows its first value for now, and what "
+         "is stored stays as it is."},
         {"start marker missing", [](MemoryStore& s) { s.Remove(kRootPath, "Start_1"); }, "Failed to get data for 'Start_1'"},
     };
     for (const Case& c : cases) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string_view>
 
@@ -20,13 +21,28 @@ Settings Loaded(MemoryStore& store) {
     return settings;
 }
 
-void SetEntries(Settings& settings, std::initializer_list<const char*> titles) {
+// A finished first run's store whose list holds `titles` instead.
+MemoryStore StoreWithEntries(std::initializer_list<const char*> titles) {
+    MemoryStore store = FirstRunStore();
     int i = 0;
     for (const char* title : titles) {
-        settings.CountList[static_cast<std::size_t>(i)] = {title, 46000.0 + i, 0.125 * i};
+        store.PutString(kCountTitlePath, Numbered("Count", i), title);
+        store.PutDouble(kCountTitlePath, Numbered("CountDate", i), 46000.0 + i);
+        store.PutDouble(kCountTitlePath, Numbered("CountTime", i), 0.125 * i);
+        store.PutDword(kCountTitlePath, Numbered("CountYearly", i), 0);
         ++i;
     }
-    settings.CountMax = i;
+    store.PutDword(kCountTitlePath, "CountMax", i);
+    return store;
+}
+
+// The delete dialog's change to memory, then its write.
+StoreError DeleteAt(MemoryStore& store, Settings& settings, int index, int selected) {
+    const CountEntry gone = settings.CountList.at(static_cast<std::size_t>(index));
+    for (int i = index; i + 1 < settings.CountMax; ++i) settings.CountList.at(i) = settings.CountList.at(i + 1);
+    settings.CountMax = std::max(settings.CountMax - 1, 1);
+    settings.CountIndex = selected;
+    return WriteListAfterDelete(store, settings, gone);
 }
 
 TEST(SettingsSave, WritesOnlyCountIndexInTheListKey) {
@@ -34,7 +50,6 @@ TEST(SettingsSave, WritesOnlyCountIndexInTheListKey) {
     Settings settings = Loaded(store);
     settings.ClockSize = 22;
     settings.CalendarFont = "Verdana";
-    settings.CountMax = 9;
     settings.CountList[0].title = "Changed only in memory";
     ASSERT_FALSE(Save(store, settings, 1));
 
@@ -43,9 +58,11 @@ TEST(SettingsSave, WritesOnlyCountIndexInTheListKey) {
     EXPECT_EQ(StoredDword(store, kCountTitlePath, "CountMax"), 3);
     EXPECT_EQ(StoredString(store, kCountTitlePath, "Count0"), "Exam");
     EXPECT_TRUE(WrittenNames(store, kRootPath).empty());
-    EXPECT_EQ(WrittenNames(store, kClockPath).size(), 17u);
-    EXPECT_EQ(WrittenNames(store, kCountdownPath).size(), 12u);
-    EXPECT_EQ(WrittenNames(store, kCalendarPath).size(), 17u);
+    // The options changed, and those this store predates.
+    EXPECT_EQ(WrittenNames(store, kClockPath), (std::vector<std::string>{"ClockSize", "ClockZone", "ClockZoneLabel"}));
+    EXPECT_TRUE(WrittenNames(store, kCountdownPath).empty());
+    EXPECT_EQ(WrittenNames(store, kCalendarPath),
+              (std::vector<std::string>{"CalendarFont", "CalendarWeekStart", "CalendarWeekNumbers", "CalendarEvents"}));
     EXPECT_EQ(StoredDword(store, kClockPath, "ClockSize"), 22);
     EXPECT_EQ(StoredString(store, kCalendarPath, "CalendarFont"), "Verdana");
 
@@ -53,7 +70,7 @@ TEST(SettingsSave, WritesOnlyCountIndexInTheListKey) {
     for (const auto& op : store.Journal())
         if (pathOrder.empty() || pathOrder.back() != op.path) pathOrder.push_back(op.path);
     EXPECT_EQ(pathOrder,
-              (std::vector<std::string>{kClockPath, kCountdownPath, kCountTitlePath, kCalendarPath, kGeneralPath}));
+              (std::vector<std::string>{kClockPath, kCountTitlePath, kCalendarPath, kGeneralPath}));
 }
 
 TEST(SettingsPosition, WritesOnlyTheWindowsLeftThenTop) {
@@ -110,9 +127,8 @@ TEST(SettingsList, AddWritesTheNewEntryThenCounters) {
 }
 
 TEST(SettingsList, AddBeyondTheListWritesNothing) {
-    MemoryStore store = FirstRunStore();
+    MemoryStore store = StoreWithEntries({"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"});
     Settings settings = Loaded(store);
-    SetEntries(settings, {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"});
     settings.CountList[10] = {"K", 1.0, 0.0};
     EXPECT_FALSE(WriteListAfterAdd(store, settings, 10));
     EXPECT_FALSE(WriteListAfterAdd(store, settings, -1));
@@ -120,18 +136,12 @@ TEST(SettingsList, AddBeyondTheListWritesNothing) {
 }
 
 TEST(SettingsList, DeleteRewritesTheListAndRemovesTheOldLast) {
-    MemoryStore store = FirstRunStore();
+    MemoryStore store = StoreWithEntries({"Alpha", "Beta", "Gamma"});
     Settings settings = Loaded(store);
-    SetEntries(settings, {"Alpha", "Beta", "Gamma"});
     settings.CountIndex = 1;
-    ASSERT_FALSE(WriteListAfterDelete(store, settings));  // stored: Alpha, Beta, Gamma
-    store.ClearJournal();
 
     // Beta deleted by the dialog: Gamma moves down, Alpha is selected.
-    settings.CountList[1] = settings.CountList[2];
-    settings.CountMax = 2;
-    settings.CountIndex = 0;
-    ASSERT_FALSE(WriteListAfterDelete(store, settings));
+    ASSERT_FALSE(DeleteAt(store, settings, 1, 0));
 
     EXPECT_EQ(StoredString(store, kCountTitlePath, "Count0"), "Alpha");
     EXPECT_EQ(StoredString(store, kCountTitlePath, "Count1"), "Gamma");
@@ -152,11 +162,9 @@ TEST(SettingsList, DeleteRewritesTheListAndRemovesTheOldLast) {
 }
 
 TEST(SettingsList, DeleteOnASingleEntryKeepsItAndRemovesIndexOne) {
-    MemoryStore store = FirstRunStore();  // holds two entries
+    MemoryStore store = StoreWithEntries({"Alpha", "Beta"});
     Settings settings = Loaded(store);
-    SetEntries(settings, {"Alpha"});
-    settings.CountIndex = 0;
-    ASSERT_FALSE(WriteListAfterDelete(store, settings));
+    ASSERT_FALSE(DeleteAt(store, settings, 1, 0));
     EXPECT_EQ(StoredString(store, kCountTitlePath, "Count0"), "Alpha");
     EXPECT_FALSE(store.Get(kCountTitlePath, "Count1").has_value());
     EXPECT_EQ(StoredDword(store, kCountTitlePath, "CountMax"), 1);
@@ -171,12 +179,7 @@ StoreError AddDelta(MemoryStore& store, Settings& settings) {
     settings.CountIndex = added;
     return WriteListAfterAdd(store, settings, added);
 }
-StoreError DeleteFirst(MemoryStore& store, Settings& settings) {
-    for (int i = 0; i + 1 < settings.CountMax; ++i) settings.CountList.at(i) = settings.CountList.at(i + 1);
-    settings.CountMax -= 1;
-    settings.CountIndex = 0;
-    return WriteListAfterDelete(store, settings);
-}
+StoreError DeleteFirst(MemoryStore& store, Settings& settings) { return DeleteAt(store, settings, 0, 0); }
 StoreError SaveAll(MemoryStore& store, Settings& settings) {
     settings.ClockSize = 30;
     settings.CalendarSize = 11;
@@ -249,22 +252,24 @@ TEST(SettingsFailedWrite, IsReportedOnceAndTheNextWriteOfItsKeyCompletesIt) {
     };
     const Write markStarted = [](MemoryStore& s, Settings& m) { return MarkStarted(s, m); };
     const Write firstRun = [](MemoryStore& s, Settings& m) { return WriteFirstRunDefaults(s, m, Context2026()); };
-    std::vector<std::string_view> calendarNames;  // every value of the key, in order
-    for (const SettingEntry& entry : GroupSchema(SettingsGroup::Calendar)) calendarNames.push_back(entry.name);
+    const std::string deltaNotSaved = "The event 'Delta' could not be saved yet; Zentrova will try again.";
+    const std::string examNotDeleted = "The event 'Exam' was not deleted yet; Zentrova will try again.";
+    const std::string listNotSaved = "The countdown list could not be saved completely; Zentrova will try again.";
     const Case cases[] = {
-        {"Save, one value", false, failSet("ClockShow"), SaveAll, FailedToSet({"ClockShow"}), false, moveClock},
-        {"Save, a key", false, failCreate(kCalendarPath), SaveAll, FailedToSet(calendarNames), false, SaveAll},
+        {"Save, one value", false, failSet("ClockSize"), SaveAll, FailedToSet({"ClockSize"}), false, moveClock},
+        {"Save, a key", false, failCreate(kCalendarPath), SaveAll,
+         FailedToSet({"CalendarSize", "CalendarWeekStart", "CalendarWeekNumbers", "CalendarEvents"}), false, SaveAll},
         {"position, its key", false, failCreate(kClockPath), moveClock, FailedToSet({"ClockLeft", "ClockTop"}), false,
          SaveAll},
-        {"Add, the list key", false, failCreate(kCountTitlePath), AddDelta, FailedToSet({"CountIndex"}), false,
-         DeleteFirst},
-        {"Add, the new date", false, failSet("CountDate3"), AddDelta, FailedToSet({"CountDate3"}), true, DeleteFirst},
-        {"Add, CountMax", false, failSet("CountMax"), AddDelta, FailedToSet({"CountMax"}), true, DeleteFirst},
-        {"Delete, a moved title", false, failSet("Count1"), DeleteFirst, FailedToSet({"Count1"}), true, AddDelta},
-        {"Delete, the slot order", false, failSet("CountOrder"), DeleteFirst, FailedToSet({"CountOrder"}), true,
-         AddDelta},
+        {"Add, the list key", false, failCreate(kCountTitlePath), AddDelta, deltaNotSaved, true, DeleteFirst},
+        {"Add, the new date", false, failSet("CountDate3"), AddDelta, deltaNotSaved, true, DeleteFirst},
+        {"Add, retried by Save", false, failSet("CountDate3"), AddDelta, deltaNotSaved, true, SaveAll},
+        {"Add, CountMax", false, failSet("CountMax"), AddDelta, listNotSaved, true, DeleteFirst},
+        {"Delete, a moved title", false, failSet("Count1"), DeleteFirst, examNotDeleted, true, AddDelta},
+        {"Delete, the slot order", false, failSet("CountOrder"), DeleteFirst, examNotDeleted, true, AddDelta},
+        {"Delete, retried by Save", false, failSet("CountOrder"), DeleteFirst, examNotDeleted, true, SaveAll},
         {"Delete, removing the old last", false, [](MemoryStore& s) { s.FailDelete("CountTime2"); }, DeleteFirst,
-         FailedToSet({"CountTime2"}), true, AddDelta},
+         listNotSaved, true, AddDelta},
         {"start marker", false, failCreate(kRootPath), markStarted, FailedToSet({"Start_1"}), false, SaveAll},
         {"first run, one value", true, failSet("CountFont"), firstRun, FailedToSet({"CountFont"}), false, SaveAll},
     };
@@ -285,6 +290,75 @@ TEST(SettingsFailedWrite, IsReportedOnceAndTheNextWriteOfItsKeyCompletesIt) {
         EXPECT_EQ(StoredDword(store, kRootPath, "Start_1"), 1) << c.label;
         EXPECT_FALSE(store.Get(kCountTitlePath, "CountOrder")) << c.label;
     }
+}
+
+// Two copies of the program over one store (the same user signed in twice):
+// neither loses what the other stored, and each takes in the other's change.
+TEST(SettingsTwoCopies, NeitherOverwritesWhatTheOtherStored) {
+    using Step = std::function<StoreError(MemoryStore&, Settings&)>;
+    const Step addEcho = [](MemoryStore& s, Settings& m) {
+        const int added = m.CountMax;
+        m.CountList.at(static_cast<std::size_t>(added)) = {"Echo", 47000.0, 0.5};
+        m.CountMax = added + 1;
+        return WriteListAfterAdd(s, m, added);
+    };
+    const Step saveClockSize = [](MemoryStore& s, Settings& m) {
+        m.ClockSize = 20;
+        return Save(s, m, m.CountIndex);
+    };
+    const Step saveCountSize = [](MemoryStore& s, Settings& m) {
+        m.CountSize = 4;
+        return Save(s, m, m.CountIndex);
+    };
+    const Step deleteTrip = [](MemoryStore& s, Settings& m) { return DeleteAt(s, m, 1, 0); };
+    struct Case {
+        const char* label;
+        Step first, second;  // by one copy, then by the other
+        std::vector<std::string> titles;
+        int clockSize, countSize;
+    };
+    const Case cases[] = {
+        {"both add", AddDelta, addEcho, {"Exam", "Trip", "Party", "Delta", "Echo"}, 12, 15},
+        {"one deletes, one adds", deleteTrip, addEcho, {"Exam", "Party", "Echo"}, 12, 15},
+        {"one adds, one deletes", AddDelta, deleteTrip, {"Exam", "Party", "Delta"}, 12, 15},
+        {"both save an option", saveClockSize, saveCountSize, {"Exam", "Trip", "Party"}, 20, 4},
+        {"one adds, one saves", AddDelta, saveCountSize, {"Exam", "Trip", "Party", "Delta"}, 12, 4},
+    };
+    for (const Case& c : cases) {
+        MemoryStore store = CustomStore();
+        Settings one = Loaded(store);
+        Settings other = Loaded(store);
+        ASSERT_FALSE(c.first(store, one)) << c.label;
+        ASSERT_FALSE(c.second(store, other)) << c.label;
+        Settings reloaded;
+        ASSERT_FALSE(LoadInto(store, reloaded).error) << c.label;
+        EXPECT_EQ(Titles(reloaded), c.titles) << c.label;
+        EXPECT_EQ(reloaded.ClockSize, c.clockSize) << c.label;
+        EXPECT_EQ(reloaded.CountSize, c.countSize) << c.label;
+
+        // The first copy, told of the change, shows it all but its selection.
+        EXPECT_TRUE(TakeInStoredChanges(store, one, Context2026())) << c.label;
+        EXPECT_EQ(Titles(one), c.titles) << c.label;
+        EXPECT_EQ(one.ClockSize, c.clockSize) << c.label;
+        EXPECT_EQ(one.CountSize, c.countSize) << c.label;
+        EXPECT_FALSE(TakeInStoredChanges(store, one, Context2026())) << c.label << ": nothing new";
+    }
+}
+
+TEST(SettingsTwoCopies, AnUnsavedChangeOutlivesTheOtherCopysSave) {
+    MemoryStore store = CustomStore();
+    Settings one = Loaded(store);
+    Settings other = Loaded(store);
+    one.ClockSize = 30;  // changed here, not saved
+    other.ClockSize = 20;
+    other.ClockSkin = 2;
+    ASSERT_FALSE(Save(store, other, other.CountIndex));
+    EXPECT_TRUE(TakeInStoredChanges(store, one, Context2026()));
+    EXPECT_EQ(one.ClockSize, 30);
+    EXPECT_EQ(one.ClockSkin, 2);
+    ASSERT_FALSE(Save(store, one, one.CountIndex));
+    EXPECT_EQ(StoredDword(store, kClockPath, "ClockSize"), 30);
+    EXPECT_EQ(StoredDword(store, kClockPath, "ClockSkin"), 2);
 }
 
 }  // namespace

@@ -162,6 +162,13 @@ inline void AddOptionsAddedLater(StoreSnapshot& expected) {
     }
 }
 
+// The titles of the list, in order.
+inline std::vector<std::string> Titles(const Settings& settings) {
+    std::vector<std::string> titles;
+    for (int i = 0; i < settings.CountMax; ++i) titles.push_back(settings.CountList.at(i).title);
+    return titles;
+}
+
 // Loads `store` into fresh settings.
 inline LoadResult LoadInto(MemoryStore& store, Settings& settings) { return Load(store, settings, Context2026()); }
 
