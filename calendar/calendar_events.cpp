@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "countdown/event_repeat.h"
 #include "settings/date_time.h"
 
 namespace zentrova {
@@ -13,13 +14,18 @@ void ForEachEntryInUse(const Settings& settings, Visit&& visit) {
     for (int i = 0; i < used; ++i) visit(settings.CountList[static_cast<std::size_t>(i)]);
 }
 
+// Every occurrence of a repeating event is marked, not only its first.
+bool EventOn(const CountEntry& entry, CivilDate day) {
+    return OccursOn(DecodeTarget(entry.date, entry.time), entry.repeat, day);
+}
+
 }  // namespace
 
 EventDays EventDaysOfMonth(const Settings& settings, int year, int month) {
     EventDays days;
     ForEachEntryInUse(settings, [&](const CountEntry& entry) {
-        const CivilDate date = DecodeDate(entry.date);
-        if (date.year == year && date.month == month) days.set(static_cast<std::size_t>(date.day));
+        for (int day = 1; day <= DaysInMonth(year, month); ++day)
+            if (EventOn(entry, {year, month, day})) days.set(static_cast<std::size_t>(day));
     });
     return days;
 }
@@ -27,7 +33,7 @@ EventDays EventDaysOfMonth(const Settings& settings, int year, int month) {
 std::string EventTitlesOn(const Settings& settings, int year, int month, int day) {
     std::string titles;
     ForEachEntryInUse(settings, [&](const CountEntry& entry) {
-        if (DecodeDate(entry.date) != CivilDate{year, month, day}) return;
+        if (!EventOn(entry, {year, month, day})) return;
         if (!titles.empty()) titles += '\n';
         titles += entry.title;
     });

@@ -26,6 +26,8 @@ public:
     void OnSystemChange(std::function<void(SystemChange)> handler) { onChange_ = std::move(handler); }
     // A second start of the program asks for the settings window.
     void OnShowSettings(std::function<void()> handler) { onShowSettings_ = std::move(handler); }
+    // Runs about once a second from now on (a null handler stops it).
+    void OnEverySecond(std::function<void()> handler);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -34,6 +36,7 @@ private:
     void Report(SystemChange change);
     std::function<void(SystemChange)> onChange_;
     std::function<void()> onShowSettings_;
+    std::function<void()> onSecond_;
     UINT showSettingsMessage_ = 0;
 };
 

@@ -92,10 +92,15 @@ int RunProgram() {
     settingsLogic.FormCreate();
     ShowWindow(application.Handle(), SW_HIDE);
     application.OnShowSettings([&] { settingsLogic.ShowFromDisplayMenu(); });
+    // Every event of the list, shown or not, is told when it arrives.
+    EventNotifier notifier(state.settings, store, settingsForm.Tray(), locale);
+    notifier.Check(time.Now());
+    application.OnEverySecond([&] { notifier.Check(time.Now()); });
 
     int exitCode = RunMessageLoop();
     application.OnSystemChange(nullptr);  // what they reach is about to go
     application.OnShowSettings(nullptr);
+    application.OnEverySecond(nullptr);
     // The tray icon goes with the settings form; the guard deletes the atom.
     return exitCode;
 }

@@ -77,6 +77,9 @@ constexpr CheckEntry kCheckBoxes[] = {
     {"CheckBox10", P::Countdown, Check(8, 232, 140), "Show countdown", &Settings::CountShow,
      CheckAction::ShowOrHide},
     {"CheckBox11", P::Countdown, Check(160, 232, 130), "Go countdown", &Settings::CountGo, CheckAction::FlagOnly},
+    {"CheckBox20", P::Countdown, Check(8, 177, 200), "Notify when an event arrives", &Settings::CountNotify,
+     CheckAction::NoWindow},
+    {"CheckBox21", P::Countdown, Check(218, 177, 150), "Play a sound", &Settings::CountSound, CheckAction::NoWindow},
 
     {"CheckBox15", P::Calendar, Check(340, 80, 56), "Oval", &Settings::CalendarOval, CheckAction::Rebuild},
     {"CheckBox16", P::Calendar, Check(338, 200, 56), "Bold", &Settings::CalendarBold, CheckAction::Rebuild},
