@@ -41,6 +41,7 @@ expected_tabs=$(
   echo "page 0"; sliders; echo "Static|Clock face"; buttons Tower Oval
   lists "Time format" "Date format" "Font name"; buttons Bold "Show date" "Show clock" "Go clock"
   echo "page 1"; sliders; echo "Static|Countdown face"; buttons Oval; lists Title; buttons Add Delete
+  buttons "Notify when an event arrives" "Play a sound"
   lists "Font name"; buttons Bold "Show countdown" "Go countdown"
   echo "page 2"; sliders; echo "Static|Calendar face"; buttons Oval
   lists "Time format" "Font name"; buttons Bold "Show calendar" "Show time" "Go calendar"
