@@ -90,9 +90,10 @@ void EventNotifier::Check(const LocalTime& time) {
     // Written before anything is shown: a restart then never tells it again.
     WriteNoticed(store_, *noticedUpTo_);
     if (!settings_.CountNotify) return;
-    for (const DueEvent& event : due)
-        sink_.ShowNotice(NoticeOf(settings_.CountList[static_cast<std::size_t>(event.index)].title, event, now, locale_),
-                         settings_.CountSound);
+    for (const DueEvent& event : due) {
+        const std::string& title = settings_.CountList[static_cast<std::size_t>(event.index)].title;
+        sink_.ShowNotice(NoticeOf(title, event, now, locale_), settings_.CountSound);
+    }
 }
 
 }  // namespace zentrova

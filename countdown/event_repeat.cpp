@@ -78,8 +78,10 @@ std::optional<CountdownFields> LatestOccurrence(const CountdownFields& first, Co
 }
 
 bool OccursOn(const CountdownFields& first, CountRepeat repeat, CivilDate day) {
+    // Compared by day alone: an occurrence that day at any time counts.
+    const CountdownFields firstDay{first.year, first.month, first.day, 0, 0, 0};
     const std::optional<CountdownFields> latest =
-        LatestOccurrence({first.year, first.month, first.day, 0, 0, 0}, repeat, {day.year, day.month, day.day, 0, 0, 0});
+        LatestOccurrence(firstDay, repeat, {day.year, day.month, day.day, 0, 0, 0});
     return latest && CivilDate{latest->year, latest->month, latest->day} == day;
 }
 

@@ -229,6 +229,7 @@ TEST(AddDialog, AppendsDeltaSelectsItWritesItAndPointsTheCountdownAtIt) {
     EXPECT_EQ(StoredDouble(rig.store, kCountTitlePath, "CountDate2"), EncodeDate(2027, 3, 14));
     EXPECT_EQ(StoredDouble(rig.store, kCountTitlePath, "CountTime2"), EncodeTime(9, 26, 53));
     EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountYearly2"), 1);
+    EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountRepeat2"), 3);
     EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountMax"), 3);
     EXPECT_EQ(rig.displays.calls, (std::vector<std::string>{"rebuild countdown"}));
     EXPECT_TRUE(add.view.closed);
@@ -307,31 +308,6 @@ TEST(ListDialogs, AValueThatCannotBeWrittenIsReported) {
     rig.dialogs.adds.back().dialog->OKBtnClick();
     EXPECT_EQ(rig.host.calls.back(), "error:Failed to set data for 'CountTime2'");
     EXPECT_EQ(rig.settings.CountMax, 3);
-}
-
-// Each choice of "Repeat" is stored as itself, with CountYearly set exactly
-// for a yearly event, and read back as chosen.
-TEST(AddDialog, StoresTheChosenRepeatBesideTheYearlyFlag) {
-    struct Case {
-        CountRepeat repeat;
-        int yearly;
-    };
-    for (const Case c : {Case{CountRepeat::Never, 0}, Case{CountRepeat::Week, 0}, Case{CountRepeat::Month, 0},
-                         Case{CountRepeat::Year, 1}}) {
-        const int stored = static_cast<int>(c.repeat);
-        ListRig rig({"Alpha"}, 0);
-        rig.controls().Press("Button5");
-        auto& add = rig.dialogs.adds.back();
-        add.view.title = "Payday";
-        add.view.repeat = c.repeat;
-        add.dialog->OKBtnClick();
-        EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountYearly1"), c.yearly) << stored;
-        EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountRepeat1"), stored) << stored;
-        SettingsWindowRig later;
-        later.store = rig.store;
-        later.form.FormCreate();
-        EXPECT_EQ(later.settings.CountList[1].repeat, c.repeat) << stored;
-    }
 }
 
 // A CountRepeat that cannot be used reads as CountYearly says and is

@@ -26,7 +26,9 @@ struct RecordingSink final : NoticeSink {
 
 LocalTime At(int day, int hour, int minute, int second = 0) { return {2026, 3, day, hour, minute, second, 0}; }
 
-double Moment(const LocalTime& t) { return EncodeDate(t.year, t.month, t.day) + EncodeTime(t.hour, t.minute, t.second); }
+double Moment(const LocalTime& t) {
+    return EncodeDate(t.year, t.month, t.day) + EncodeTime(t.hour, t.minute, t.second);
+}
 
 // One or two runs of the program over one store; each run starts at its
 // first look, so a second run is a restart.
@@ -35,34 +37,42 @@ TEST(EventNotices, EachOccurrenceIsToldOnce) {
         const char* name;
         std::optional<LocalTime> noticed;  // as a run before these left it
         CountRepeat repeat;
+        bool notify;
         std::vector<std::vector<LocalTime>> runs;
         std::vector<std::string> told;
     };
     // The event: "Standup" at 09:00 on 10 March 2026.
     const Case cases[] = {
-        {"arrives while running", At(9, 8, 0), CountRepeat::Never, {{At(10, 8, 59, 59), At(10, 9, 0), At(10, 9, 0, 1)}},
+        {"arrives while running", At(9, 8, 0), CountRepeat::Never, true,
+         {{At(10, 8, 59, 59), At(10, 9, 0), At(10, 9, 0, 1)}},
          {"Standup is at 9:00 AM"}},
-        {"a restart in the same minute", At(9, 8, 0), CountRepeat::Never, {{At(10, 8, 59, 59), At(10, 9, 0)}, {At(10, 9, 0, 30)}},
+        {"a restart in the same minute", At(9, 8, 0), CountRepeat::Never, true,
+         {{At(10, 8, 59, 59), At(10, 9, 0)}, {At(10, 9, 0, 30)}},
          {"Standup is at 9:00 AM"}},
-        {"missed while off", At(10, 8, 0), CountRepeat::Never, {{At(10, 10, 0)}}, {"Standup was at 9:00 AM"}},
-        {"missed yesterday", At(10, 8, 0), CountRepeat::Never, {{At(11, 8, 0)}}, {"Standup was yesterday at 9:00 AM"}},
-        {"more than a day ago", At(10, 8, 0), CountRepeat::Never, {{At(11, 9, 0)}}, {}},
+        {"missed while off", At(10, 8, 0), CountRepeat::Never, true, {{At(10, 10, 0)}}, {"Standup was at 9:00 AM"}},
+        {"missed yesterday", At(10, 8, 0), CountRepeat::Never, true, {{At(11, 8, 0)}},
+         {"Standup was yesterday at 9:00 AM"}},
+        {"more than a day ago", At(10, 8, 0), CountRepeat::Never, true, {{At(11, 9, 0)}}, {}},
         // A first start tells nothing from before it, and remembers it.
-        {"first start after it", std::nullopt, CountRepeat::Never, {{At(10, 9, 30)}, {At(10, 9, 40)}}, {}},
-        {"weekly, the next week", At(10, 9, 0), CountRepeat::Week, {{At(17, 8, 59), At(17, 9, 0), At(17, 9, 1)}},
+        {"first start after it", std::nullopt, CountRepeat::Never, true, {{At(10, 9, 30)}, {At(10, 9, 40)}}, {}},
+        {"weekly, the next week", At(10, 9, 0), CountRepeat::Week, true, {{At(17, 8, 59), At(17, 9, 0), At(17, 9, 1)}},
          {"Standup is at 9:00 AM"}},
         // The clock put back an hour after the event: it is not told again.
-        {"clock back over it", At(9, 8, 0), CountRepeat::Never, {{At(10, 9, 0), At(10, 8, 30), At(10, 9, 0)}},
+        {"clock back over it", At(9, 8, 0), CountRepeat::Never, true, {{At(10, 9, 0), At(10, 8, 30), At(10, 9, 0)}},
          {"Standup is at 9:00 AM"}},
+        // With notices off nothing shows, but the occurrence counts as told.
+        {"notices off", At(9, 8, 0), CountRepeat::Never, false, {{At(10, 9, 0)}, {At(10, 9, 1)}}, {}},
     };
     for (const Case& c : cases) {
         MemoryStore store;
         if (c.noticed) store.PutDouble(kCountdownPath, kNoticedName, Moment(*c.noticed));
         Settings settings;
-        settings.CountNotify = true;
-        settings.CountSound = true;
-        settings.CountMax = 1;
-        settings.CountList[0] = {"Standup", EncodeDate(2026, 3, 10), EncodeTime(9, 0, 0), c.repeat};
+        settings.CountNotify = c.notify;
+        settings.CountSound = c.notify;
+        // Every event is told, not only the one the countdown shows.
+        settings.CountMax = 2;
+        settings.CountList[0] = {"Lunch", EncodeDate(2026, 4, 1), EncodeTime(12, 0, 0), CountRepeat::Never};
+        settings.CountList[1] = {"Standup", EncodeDate(2026, 3, 10), EncodeTime(9, 0, 0), c.repeat};
         RecordingSink sink;
         const Locale locale = EnglishUnitedStates();
         for (const auto& run : c.runs) {
@@ -72,42 +82,11 @@ TEST(EventNotices, EachOccurrenceIsToldOnce) {
         std::vector<std::string> told;
         for (const auto& shown : sink.shown) {
             EXPECT_EQ(shown.notice.title, "Standup") << c.name;
+            EXPECT_TRUE(shown.sound) << c.name;
             told.push_back(shown.notice.text);
         }
         EXPECT_EQ(told, c.told) << c.name;
         EXPECT_TRUE(store.Get(kCountdownPath, kNoticedName)) << c.name;
-    }
-}
-
-// Every entry in use is told, not only the selected one; with notices off
-// nothing shows, but the occurrence still counts as told.
-TEST(EventNotices, EveryEntryIsToldAndTheOptionsDecideHow) {
-    struct Case {
-        bool notify;
-        bool sound;
-        std::size_t shown;
-    };
-    for (const Case c : {Case{true, true, 2}, Case{true, false, 2}, Case{false, true, 0}}) {
-        MemoryStore store;
-        store.PutDouble(kCountdownPath, kNoticedName, Moment(At(10, 8, 0)));
-        Settings settings;
-        settings.CountNotify = c.notify;
-        settings.CountSound = c.sound;
-        settings.CountMax = 2;
-        settings.CountIndex = 1;
-        settings.CountList[0] = {"", EncodeDate(2026, 3, 10), EncodeTime(9, 0, 0), CountRepeat::Never};
-        settings.CountList[1] = {"Lunch", EncodeDate(2026, 3, 10), EncodeTime(9, 0, 0), CountRepeat::Never};
-        settings.CountList[2] = {"Not in use", EncodeDate(2026, 3, 10), EncodeTime(9, 0, 0), CountRepeat::Never};
-        RecordingSink sink;
-        const Locale locale = EnglishUnitedStates();
-        EventNotifier(settings, store, sink, locale).Check(At(10, 9, 0));
-        EventNotifier(settings, store, sink, locale).Check(At(10, 9, 1));
-        ASSERT_EQ(sink.shown.size(), c.shown);
-        for (const auto& shown : sink.shown) EXPECT_EQ(shown.sound, c.sound);
-        if (c.shown == 0) continue;
-        // An untitled event is told under the program's name.
-        EXPECT_EQ(sink.shown[0].notice, (EventNotice{"Zentrova", "Zentrova is at 9:00 AM"}));
-        EXPECT_EQ(sink.shown[1].notice.title, "Lunch");
     }
 }
 
