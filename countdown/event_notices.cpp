@@ -22,7 +22,11 @@ std::optional<long long> ReadNoticed(KeyValueStore& store) {
     return std::llround(stored * kSecondsPerDay);
 }
 
+// Written only into a Countdown key that exists: a key missing at start-up
+// loads as its first-run values, and one holding this value alone would
+// load as damaged.
 bool WriteNoticed(KeyValueStore& store, long long moment) {
+    if (!store.OpenExisting(GroupPath(SettingsGroup::Countdown))) return false;
     auto key = store.Create(GroupPath(SettingsGroup::Countdown));
     return key && !WriteDateTime(*key, kNoticedName, static_cast<double>(moment) / kSecondsPerDay);
 }

@@ -7,7 +7,7 @@
 // What has been noticed is one moment, kept in the Countdown key as
 // "CountNoticed": every occurrence at or before it has had its notice. It
 // is written before the notices are shown, so a restart never shows one
-// twice.
+// twice. It is never what makes the Countdown key.
 
 #include <optional>
 #include <span>

@@ -65,6 +65,7 @@ TEST(EventNotices, EachOccurrenceIsToldOnce) {
     };
     for (const Case& c : cases) {
         MemoryStore store;
+        store.PutDword(kCountdownPath, "CountSize", 3);
         if (c.noticed) store.PutDouble(kCountdownPath, kNoticedName, Moment(*c.noticed));
         Settings settings;
         settings.CountNotify = c.notify;
@@ -88,6 +89,13 @@ TEST(EventNotices, EachOccurrenceIsToldOnce) {
         EXPECT_EQ(told, c.told) << c.name;
         EXPECT_TRUE(store.Get(kCountdownPath, kNoticedName)) << c.name;
     }
+    // A Countdown key that is missing stays missing: it loads as first-run
+    // values, where a key holding the moment alone would load as damaged.
+    MemoryStore bare;
+    RecordingSink sink;
+    Settings settings;
+    EventNotifier(settings, bare, sink, EnglishUnitedStates()).Check(At(10, 9, 0));
+    EXPECT_FALSE(bare.HasKey(kCountdownPath));
 }
 
 }  // namespace
