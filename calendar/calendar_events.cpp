@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "countdown/event_repeat.h"
+#include "settings/date_time.h"
+
 namespace zentrova {
 namespace {
 
@@ -13,11 +16,9 @@ void ForEachEntryInUse(const Settings& settings, Visit&& visit) {
 
 }  // namespace
 
+// Every occurrence of a repeating event counts, not only its first.
 bool FallsOn(const CountEntry& entry, CivilDate day) {
-    const CivilDate date = DecodeDate(entry.date);
-    if (date == day) return true;
-    if (!entry.yearly || day.year <= date.year || day.month != date.month) return false;
-    return day.day == std::min(date.day, DaysInMonth(day.year, day.month));
+    return OccursOn(DecodeTarget(entry.date, entry.time), entry.repeat, day);
 }
 
 EventDays EventDaysOfMonth(const Settings& settings, int year, int month) {

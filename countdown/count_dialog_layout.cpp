@@ -1,6 +1,9 @@
 #include "countdown/count_dialog_layout.h"
 
+#include <iterator>
+
 #include "app/program_names.h"
+#include "settings/settings.h"
 #include "settings_window/scaled_place.h"
 
 namespace zentrova {
@@ -9,7 +12,7 @@ namespace {
 using K = DialogControlKind;
 
 // Static texts take no focus, so the tab order is that of the other controls:
-// the title, OK, Cancel, then the two pickers and "Every year".
+// the title, OK, Cancel, then the two pickers and "Repeat".
 constexpr DialogControlEntry kAddControls[] = {
     {"StaticText1", K::Text, {0, 0, 96, 20}, "Title Countdown"},
     {"Edit1", K::Edit, {0, 30, 281, 24}, ""},
@@ -19,7 +22,8 @@ constexpr DialogControlEntry kAddControls[] = {
     {"DateTimePicker1", K::DatePicker, {120, 72, 162, 24}, ""},
     {"StaticText3", K::Text, {0, 112, 71, 20}, "Time select"},
     {"DateTimePicker2", K::TimePicker, {120, 112, 162, 24}, ""},
-    {"CheckBox1", K::CheckBox, {0, 146, 162, 22}, "Every year"},
+    {"StaticText4", K::Text, {0, 148, 71, 20}, "Repeat:"},
+    {"ComboBox1", K::DropDownList, {120, 146, 162, 24}, ""},
 };
 
 constexpr DialogControlEntry kDeleteControls[] = {
@@ -32,6 +36,9 @@ constexpr DialogControlEntry kDeleteControls[] = {
     {"OKBtn", K::OkButton, {73, 100, 75, 25}, "OK"},
     {"CancelBtn", K::CancelButton, {161, 100, 75, 25}, "Cancel"},
 };
+
+constexpr std::string_view kRepeatChoices[] = {"Never", "Every week", "Every month", "Every year"};
+static_assert(std::size(kRepeatChoices) == kCountRepeatLast + 1);
 
 const DialogLayout kAdd{kDialogCaption, 10, {282, 205}, "Arial", 13, kAddControls};
 const DialogLayout kDelete{kDialogCaption, 8, {300, 125}, "Microsoft Sans Serif", 16, kDeleteControls};
@@ -51,5 +58,6 @@ ControlPlace DialogControlPlace(const DialogLayout& layout, const DialogControlE
 
 const DialogLayout& AddDialogLayout() { return kAdd; }
 const DialogLayout& DeleteDialogLayout() { return kDelete; }
+std::span<const std::string_view> RepeatChoices() { return kRepeatChoices; }
 
 }  // namespace zentrova

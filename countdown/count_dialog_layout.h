@@ -11,7 +11,11 @@
 
 namespace zentrova {
 
-enum class DialogControlKind { Text, Edit, DatePicker, TimePicker, CheckBox, OkButton, CancelButton };
+enum class DialogControlKind { Text, Edit, DatePicker, TimePicker, CheckBox, DropDownList, OkButton, CancelButton };
+
+// A drop-down list's place is its closed box; its window also holds the
+// list it opens below, this much taller at 96 DPI.
+inline constexpr int kOpenListHeight = 96;
 
 struct DialogControlEntry {
     std::string_view name;
@@ -34,6 +38,8 @@ SizeI DialogClientSize(const DialogLayout& layout, DpiScale scale);
 ControlPlace DialogControlPlace(const DialogLayout& layout, const DialogControlEntry& control, DpiScale scale);
 
 const DialogLayout& AddDialogLayout();
+// The add dialog's "Repeat" list, item i standing for CountRepeat i.
+std::span<const std::string_view> RepeatChoices();
 const DialogLayout& DeleteDialogLayout();
 
 }  // namespace zentrova

@@ -85,7 +85,7 @@ void TOKBottomDlg1::OKBtnClick() {
     const CivilDate date = view_.Date();
     const TimeOfDay time = view_.Time();
     CountEntry entry{view_.Title(), EncodeDate(date.year, date.month, date.day),
-                     EncodeTime(time.hour, time.minute, time.second), view_.EveryYear()};
+                     EncodeTime(time.hour, time.minute, time.second), view_.Repeat()};
 
     // A full list refuses the entry, so the list, the title list and the
     // store stay in step; the dialog stays open for the user to cancel.

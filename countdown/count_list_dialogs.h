@@ -35,7 +35,7 @@ public:
     virtual std::string Title() const = 0;
     virtual CivilDate Date() const = 0;
     virtual TimeOfDay Time() const = 0;
-    virtual bool EveryYear() const = 0;  // the "Every year" box
+    virtual CountRepeat Repeat() const = 0;  // the "Repeat" list
     virtual void SetDate(CivilDate date) = 0;
     virtual void SetTime(TimeOfDay time) = 0;
     virtual void Close() = 0;  // hides the dialog

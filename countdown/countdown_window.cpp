@@ -6,6 +6,7 @@
 #include "countdown/countdown_face.h"
 #include "countdown/countdown_layout.h"
 #include "countdown/countdown_spoken_text.h"
+#include "countdown/event_repeat.h"
 
 namespace zentrova {
 
@@ -56,10 +57,10 @@ void TForm3::CountDraw() {
     const CountEntry& entry = options_.SelectedEntry();
     const CountdownFields stored = DecodeTarget(entry.date, entry.time);
     monthLength_ = zentrova::MonthLength(now_);
-    // A yearly event, once passed, counts to its day next year.
-    event_ = entry.yearly ? NextYearlyTarget(stored, now_) : stored;
-    // event_ is already the yearly entry's next day.
-    const CountdownReading reading = ReadCountdown(now_, event_, false);
+    // A repeating event, once passed, counts to its next occurrence.
+    event_ = NextOccurrence(stored, entry.repeat, now_);
+    // event_ is already the next occurrence.
+    const CountdownReading reading = ReadCountdown(now_, event_, CountRepeat::Never);
     target_ = ApplyBorrows(event_, now_, monthLength_);
     fieldTexts_ = CountdownNumberTexts(reading.fields);
     if (reading.passed != passed_) {

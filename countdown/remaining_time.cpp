@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "countdown/event_repeat.h"
+
 namespace zentrova {
 namespace {
 
@@ -99,20 +101,8 @@ RemainingTime ComputeRemainingTime(const CountdownFields& now, const CountdownFi
     return Differences(ApplyBorrows(target, now, MonthLength(now)), now);
 }
 
-CountdownFields NextYearlyTarget(const CountdownFields& target, const CountdownFields& now) {
-    if (!Before(target, now)) return target;
-    // A target that has passed lies in a year no later than now's, so this
-    // year's or next year's day is the first one still ahead.
-    for (int year = now.year;; ++year) {
-        CountdownFields next = target;
-        next.year = year;
-        next.day = std::min(target.day, DaysInMonth(year, target.month));
-        if (!Before(next, now)) return next;
-    }
-}
-
-CountdownReading ReadCountdown(const CountdownFields& now, const CountdownFields& target, bool yearly) {
-    const CountdownFields counted = yearly ? NextYearlyTarget(target, now) : target;
+CountdownReading ReadCountdown(const CountdownFields& now, const CountdownFields& target, CountRepeat repeat) {
+    const CountdownFields counted = NextOccurrence(target, repeat, now);
     if (!Before(counted, now)) return {ComputeRemainingTime(now, counted), false};
     // Counting up from the event is counting down from it to now.
     return {ComputeRemainingTime(counted, now), true};

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "settings/date_time.h"
+#include "settings/settings.h"
 
 namespace zentrova {
 
@@ -67,12 +68,8 @@ struct CountdownReading {
     friend bool operator==(const CountdownReading&, const CountdownReading&) = default;
 };
 
-// The moment a yearly entry counts to: its own date and time until that has
-// passed, then the same day and time of the first later year that is still
-// ahead (or now). A 29 February falls on 28 February in a common year.
-CountdownFields NextYearlyTarget(const CountdownFields& target, const CountdownFields& now);
-
-CountdownReading ReadCountdown(const CountdownFields& now, const CountdownFields& target, bool yearly);
+// A repeating entry counts to its next occurrence (event_repeat.h).
+CountdownReading ReadCountdown(const CountdownFields& now, const CountdownFields& target, CountRepeat repeat);
 
 // Values below 10 get a leading "0": 7 -> "07", 0 -> "00", -3 -> "0-3".
 std::string PadCountdownValue(int value);

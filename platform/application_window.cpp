@@ -8,9 +8,11 @@ namespace {
 
 // WM_SETTINGCHANGE's section name for the regional settings.
 constexpr wchar_t kRegionalSection[] = L"intl";
+constexpr UINT_PTR kSecondTimer = 1;
+constexpr UINT kSecondMilliseconds = 1000;
 
 // The store's change notice is looked at this often, well within a second.
-constexpr UINT_PTR kStoreWatchTimer = 1;
+constexpr UINT_PTR kStoreWatchTimer = 2;
 constexpr UINT kStoreWatchMs = 250;
 
 bool IsResume(WPARAM event) {
@@ -48,6 +50,12 @@ void ApplicationWindow::OnStoreChange(RegistryWatch& watch, std::function<void()
     else KillTimer(Handle(), kStoreWatchTimer);
 }
 
+void ApplicationWindow::OnEverySecond(std::function<void()> handler) {
+    onSecond_ = std::move(handler);
+    if (onSecond_) SetTimer(Handle(), kSecondTimer, kSecondMilliseconds, nullptr);
+    else KillTimer(Handle(), kSecondTimer);
+}
+
 void ApplicationWindow::Report(SystemChange change) {
     if (onChange_) onChange_(change);
 }
@@ -60,6 +68,7 @@ LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
     switch (message) {
         case WM_TIMER:
             if (wParam == kStoreWatchTimer && watch_ && watch_->Changed() && onStoreChange_) onStoreChange_();
+            else if (wParam == kSecondTimer && onSecond_) onSecond_();
             return 0;
         case WM_TIMECHANGE:
             Report(SystemChange::Clock);

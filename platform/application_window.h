@@ -30,6 +30,8 @@ public:
     // Runs `handler` within a second of any change to the program's stored
     // settings (by this copy or another); nothing for an empty handler.
     void OnStoreChange(RegistryWatch& watch, std::function<void()> handler);
+    // Runs about once a second from now on (a null handler stops it).
+    void OnEverySecond(std::function<void()> handler);
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -40,6 +42,7 @@ private:
     std::function<void()> onShowSettings_;
     RegistryWatch* watch_ = nullptr;
     std::function<void()> onStoreChange_;
+    std::function<void()> onSecond_;
     UINT showSettingsMessage_ = 0;
 };
 

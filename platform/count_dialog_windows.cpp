@@ -30,6 +30,10 @@ void SetPickerTime(HWND picker, const SYSTEMTIME& time) {
 AddDialogWindow::AddDialogWindow(HWND owner, const CountListContext& context, std::optional<CivilDate> day)
     : logic_(context, *this),
       window_(owner, AddDialogLayout(), [this] { logic_.OKBtnClick(); }, [this] { logic_.CancelBtnClick(); }) {
+    HWND repeat = window_.Control("ComboBox1");
+    for (std::string_view choice : RepeatChoices())
+        SendMessageW(repeat, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(std::string(choice)).c_str()));
+    SendMessageW(repeat, CB_SETCURSEL, 0, 0);
     logic_.FormCreate(day);
     window_.ShowCentred();
 }
@@ -65,8 +69,10 @@ void AddDialogWindow::SetTime(TimeOfDay timeOfDay) {
     SetPickerTime(window_.Control("DateTimePicker2"), time);
 }
 
-bool AddDialogWindow::EveryYear() const {
-    return SendMessageW(window_.Control("CheckBox1"), BM_GETCHECK, 0, 0) == BST_CHECKED;
+CountRepeat AddDialogWindow::Repeat() const {
+    const LRESULT chosen = SendMessageW(window_.Control("ComboBox1"), CB_GETCURSEL, 0, 0);
+    if (chosen < 0 || chosen > kCountRepeatLast) return CountRepeat::Never;
+    return static_cast<CountRepeat>(chosen);
 }
 
 DeleteDialogWindow::DeleteDialogWindow(HWND owner, const CountListContext& context)

@@ -28,7 +28,7 @@ public:
     std::string Title() const override;
     CivilDate Date() const override;
     TimeOfDay Time() const override;
-    bool EveryYear() const override;
+    CountRepeat Repeat() const override;
     void SetDate(CivilDate date) override;
     void SetTime(TimeOfDay time) override;
     void Close() override { window_.Hide(); }

@@ -48,10 +48,18 @@ ChildStyle StyleOf(DialogControlKind kind) {
         case DialogControlKind::DatePicker: return {DATETIMEPICK_CLASSA, WS_TABSTOP | DTS_SHORTDATEFORMAT, 0};
         case DialogControlKind::TimePicker: return {DATETIMEPICK_CLASSA, WS_TABSTOP | DTS_TIMEFORMAT, 0};
         case DialogControlKind::CheckBox: return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0};
+        case DialogControlKind::DropDownList: return {"COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
         case DialogControlKind::OkButton: return {"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK};
         case DialogControlKind::CancelButton: return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON, IDCANCEL};
     }
     return {"STATIC", 0, 0};
+}
+
+// A drop-down list's window holds the list it opens, below its box.
+ControlPlace ChildPlace(const DialogLayout& layout, const DialogControlEntry& control, DpiScale scale) {
+    ControlPlace place = DialogControlPlace(layout, control, scale);
+    if (control.kind == DialogControlKind::DropDownList) place.height += scale.Pixels(kOpenListHeight);
+    return place;
 }
 
 }  // namespace
@@ -85,7 +93,7 @@ DialogWindow::DialogWindow(HWND owner, const DialogLayout& layout, std::function
     for (const DialogControlEntry& control : layout.controls) {
         const ChildStyle style = StyleOf(control.kind);
         HWND handle = CreateChild(Handle(), style.className, std::string(control.text), style.style,
-                                  DialogControlPlace(layout, control, scale_), font_.get(), style.id);
+                                  ChildPlace(layout, control, scale_), font_.get(), style.id);
         controls_.push_back({control.name, handle});
     }
 }
@@ -105,7 +113,7 @@ void DialogWindow::Relayout(DpiScale scale) {
     for (const DialogControlEntry& control : layout_.controls) {
         if (index >= controls_.size()) break;
         HWND handle = controls_[index++].handle;
-        PlaceChild(handle, DialogControlPlace(layout_, control, scale_), font_.get());
+        PlaceChild(handle, ChildPlace(layout_, control, scale_), font_.get());
     }
 }
 

@@ -98,11 +98,16 @@ int RunProgram() {
     // may write the same keys: what it stores shows here too.
     RegistryWatch watch(GroupPath(SettingsGroup::Root));
     application.OnStoreChange(watch, [&] { settingsLogic.StoreChanged(); });
+    // Every event of the list, shown or not, is told when it arrives.
+    EventNotifier notifier(state.settings, store, settingsForm.Tray(), locale);
+    notifier.Check(time.Now());
+    application.OnEverySecond([&] { notifier.Check(time.Now()); });
 
     int exitCode = RunMessageLoop();
     application.OnSystemChange(nullptr);  // what they reach is about to go
     application.OnShowSettings(nullptr);
     application.OnStoreChange(watch, nullptr);
+    application.OnEverySecond(nullptr);
     // The tray icon goes with the settings form; the guard deletes the atom.
     return exitCode;
 }

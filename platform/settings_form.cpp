@@ -120,6 +120,7 @@ void SettingsForm::EndMessageLoop() { PostQuitMessage(0); }
 
 LRESULT SettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kTrayCallbackMessage) {
+        if (tray_) tray_->OnCallback(static_cast<UINT>(lParam));
         if (logic_) logic_->TrayCallback(static_cast<unsigned>(lParam));
         return 0;
     }

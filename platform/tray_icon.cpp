@@ -14,6 +14,22 @@
 
 namespace zentrova::platform {
 
+namespace {
+
+// Copies `text` into a fixed field, cut to its room and never between the
+// two halves of a surrogate pair; false when the field already holds it.
+template <std::size_t N>
+bool CopyToField(const std::wstring& text, wchar_t (&field)[N]) {
+    std::size_t length = std::min(text.size(), N - 1);
+    if (length < text.size() && length > 0 && IS_HIGH_SURROGATE(text[length - 1])) --length;
+    if (std::wstring_view(text.data(), length) == field) return false;
+    std::fill(std::begin(field), std::end(field), L'\0');
+    std::copy_n(text.data(), length, field);
+    return true;
+}
+
+}  // namespace
+
 TrayIcon::TrayIcon(HWND owner, HICON icon) {
     // The second version: the first one's tip holds only 64 characters.
     record_.cbSize = NOTIFYICONDATAW_V2_SIZE;
@@ -26,14 +42,7 @@ TrayIcon::TrayIcon(HWND owner, HICON icon) {
 }
 
 void TrayIcon::SetTip(const std::string& tip) {
-    const std::wstring wide = Widen(tip);
-    constexpr std::size_t kRoom = std::size(decltype(record_.szTip){}) - 1;
-    std::size_t length = std::min(wide.size(), kRoom);
-    // A high surrogate whose partner was cut off goes too.
-    if (length < wide.size() && length > 0 && IS_HIGH_SURROGATE(wide[length - 1])) --length;
-    if (std::wstring_view(wide.data(), length) == record_.szTip) return;
-    std::fill(std::begin(record_.szTip), std::end(record_.szTip), L'\0');
-    std::copy_n(wide.data(), length, record_.szTip);
+    if (!CopyToField(Widen(tip), record_.szTip)) return;
     if (shown_) Shell_NotifyIconW(NIM_MODIFY, &record_);
 }
 
@@ -42,6 +51,7 @@ TrayIcon::~TrayIcon() {
 }
 
 void TrayIcon::Add() {
+    shownForNotice_ = false;
     // The result is deliberately not checked: without a tray the program
     // still runs and is reached through its display windows' menus.
     Shell_NotifyIconW(NIM_ADD, &record_);
@@ -49,8 +59,33 @@ void TrayIcon::Add() {
 }
 
 void TrayIcon::Delete() {
+    shownForNotice_ = false;
     Shell_NotifyIconW(NIM_DELETE, &record_);
     shown_ = false;
+}
+
+void TrayIcon::ShowNotice(const EventNotice& notice, bool sound) {
+    if (!shown_) {
+        Add();
+        shownForNotice_ = true;
+    }
+    // The full record: the program's own icon in the notice and quiet hours
+    // need the newer fields.
+    NOTIFYICONDATAW info{};
+    info.cbSize = sizeof(info);
+    info.hWnd = record_.hWnd;
+    info.uID = record_.uID;
+    info.uFlags = NIF_INFO;
+    CopyToField(Widen(notice.title), info.szInfoTitle);
+    CopyToField(Widen(notice.text), info.szInfo);
+    info.hBalloonIcon = record_.hIcon;
+    info.dwInfoFlags = NIIF_USER | NIIF_LARGE_ICON | NIIF_RESPECT_QUIET_TIME | (sound ? 0 : NIIF_NOSOUND);
+    Shell_NotifyIconW(NIM_MODIFY, &info);
+}
+
+void TrayIcon::OnCallback(UINT message) {
+    const bool ended = message == NIN_BALLOONHIDE || message == NIN_BALLOONTIMEOUT || message == NIN_BALLOONUSERCLICK;
+    if (ended && shownForNotice_ && shown_) Delete();
 }
 
 void TrayIcon::OnShellRestarted() {

@@ -7,14 +7,16 @@
 
 #include <string>
 
+#include "countdown/event_notices.h"
+
 namespace zentrova::platform {
 
-class TrayIcon {
+class TrayIcon final : public NoticeSink {
 public:
     TrayIcon(HWND owner, HICON icon);
     TrayIcon(const TrayIcon&) = delete;
     TrayIcon& operator=(const TrayIcon&) = delete;
-    ~TrayIcon();  // removes the icon on every way out of the program
+    ~TrayIcon() override;  // removes the icon on every way out of the program
 
     void Add();
     void Delete();
@@ -25,11 +27,19 @@ public:
     void OnShellRestarted();
     bool IsShown() const { return shown_; }
 
+    // The icon's notification (a toast where Windows has them), honouring
+    // quiet hours. While the icon is hidden (the settings window is open)
+    // it is shown for the notice and goes again when the notice ends.
+    void ShowNotice(const EventNotice& notice, bool sound) override;
+    // The callback's message was one of the notice's ends.
+    void OnCallback(UINT message);
+
     static UINT ShellRestartedMessage();
 
 private:
     NOTIFYICONDATAW record_{};
     bool shown_ = false;
+    bool shownForNotice_ = false;
 };
 
 // The tray's "Settings"/"Start with Windows"/"Close" menu, opened at the

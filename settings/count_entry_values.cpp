@@ -10,6 +10,16 @@
 namespace zentrova {
 namespace {
 
+StoredValue Dword(int value) {
+    const auto bytes = EncodeDword(value);
+    return {ValueType::Dword, {bytes.begin(), bytes.end()}};
+}
+
+bool Present(StoreKey& key, const std::string& name) {
+    StoredValue ignored;
+    return key.Query(name, ignored, kValueReadLimit) != QueryResult::Missing;
+}
+
 StoredValue Double(double value) {
     const auto bytes = EncodeDouble(value);
     return {ValueType::Binary, {bytes.begin(), bytes.end()}};
@@ -34,14 +44,25 @@ const std::array kEntryValues = {
     // Entries stored before events could repeat have no flag: not yearly.
     CountEntryValue{EntryYearlyName,
                     [](StoreKey& key, const std::string& name, CountEntry& entry) -> StoreError {
-                        StoredValue ignored;
-                        if (key.Query(name, ignored, kValueReadLimit) == QueryResult::Missing) return std::nullopt;
-                        return ReadFlag(key, name, entry.yearly);
+                        if (!Present(key, name)) return std::nullopt;
+                        bool yearly = entry.repeat == CountRepeat::Year;
+                        StoreError error = ReadFlag(key, name, yearly);
+                        entry.repeat = yearly ? CountRepeat::Year : CountRepeat::Never;
+                        return error;
                     },
-                    [](const CountEntry& entry) {
-                        const auto bytes = EncodeDword(entry.yearly ? 1 : 0);
-                        return StoredValue{ValueType::Dword, {bytes.begin(), bytes.end()}};
-                    }},
+                    [](const CountEntry& entry) { return Dword(entry.repeat == CountRepeat::Year ? 1 : 0); }},
+    // Read after CountYearly, which it overrides; one that is damaged or out
+    // of range leaves what CountYearly said.
+    CountEntryValue{EntryRepeatName,
+                    [](StoreKey& key, const std::string& name, CountEntry& entry) -> StoreError {
+                        if (!Present(key, name)) return std::nullopt;
+                        int repeat = 0;
+                        if (StoreError error = ReadInteger(key, name, repeat)) return error;
+                        if (repeat < 0 || repeat > kCountRepeatLast) return InvalidTypeMessage(name);
+                        entry.repeat = static_cast<CountRepeat>(repeat);
+                        return std::nullopt;
+                    },
+                    [](const CountEntry& entry) { return Dword(static_cast<int>(entry.repeat)); }},
 };
 
 }  // namespace

@@ -45,7 +45,7 @@ void SeedCountList(Settings& settings, int year) {
     int slot = 0;
     for (const SeededEntry& seeded : FirstRunCountList()) {
         settings.CountList[slot++] = {std::string(seeded.title), EncodeDate(year + seeded.yearOffset, seeded.month, seeded.day),
-                                      0.0, true};
+                                      0.0, CountRepeat::Year};
     }
     settings.CountMax = slot;
 }

@@ -18,11 +18,15 @@ constexpr int kCountSlots = 11;      // room in CountList
 constexpr int kCountMaxEntries = 10; // entries the list may hold
 constexpr std::size_t kMaxSettingRows = 64;  // room for the rows of the settings table
 
+// How an event comes round, as stored in CountRepeat<i>.
+enum class CountRepeat { Never = 0, Week = 1, Month = 2, Year = 3 };
+constexpr int kCountRepeatLast = static_cast<int>(CountRepeat::Year);
+
 struct CountEntry {
     std::string title;
     double date = 0;  // whole day number
     double time = 0;  // fraction of a day
-    bool yearly = false;  // once passed, counts to the same day next year
+    CountRepeat repeat = CountRepeat::Never;  // once passed, counts to the next occurrence
     // In memory only: the slot whose values store this entry, or -1 while
     // the store holds it nowhere (an entry whose write has not succeeded).
     int slot = -1;
@@ -33,7 +37,7 @@ struct CountEntry {
     bool failureTold = false;
     // The same event, wherever it is stored.
     friend bool operator==(const CountEntry& a, const CountEntry& b) {
-        return a.title == b.title && a.date == b.date && a.time == b.time && a.yearly == b.yearly;
+        return a.title == b.title && a.date == b.date && a.time == b.time && a.repeat == b.repeat;
     }
 };
 
@@ -72,6 +76,8 @@ struct Settings {
     int CountLeft = 0;
     int CountTop = 0;
     int CountStay = 0;  // as ClockStay
+    bool CountNotify = false;  // a notification when an event arrives
+    bool CountSound = false;   // ... with the system's sound
 
     // Countdown list
     int CountMax = 0;

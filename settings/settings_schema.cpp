@@ -75,6 +75,8 @@ constexpr std::array kSchema = {
     Position(G::Countdown, "CountLeft", &S::CountLeft, W::Countdown, Edge::Left),
     Position(G::Countdown, "CountTop", &S::CountTop, W::Countdown, Edge::Top),
     AddedLater(Integer(G::Countdown, "CountStay", &S::CountStay, 0, kStayModes)),
+    AddedLater(Flag(G::Countdown, "CountNotify", &S::CountNotify, true)),
+    AddedLater(Flag(G::Countdown, "CountSound", &S::CountSound, true)),
 
     Integer(G::CountTitle, kCountMaxName, &S::CountMax, 2, kListLength),
     SettingEntry{G::CountTitle, "", K::CountList, std::monostate{}, SeededList{}, std::nullopt},
@@ -218,6 +220,7 @@ std::string EntryTitleName(int index) { return "Count" + std::to_string(index); 
 std::string EntryDateName(int index) { return "CountDate" + std::to_string(index); }
 std::string EntryTimeName(int index) { return "CountTime" + std::to_string(index); }
 std::string EntryYearlyName(int index) { return "CountYearly" + std::to_string(index); }
+std::string EntryRepeatName(int index) { return "CountRepeat" + std::to_string(index); }
 
 std::span<const SeededEntry> FirstRunCountList() { return kSeededList; }
 

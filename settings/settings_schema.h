@@ -97,6 +97,10 @@ std::string EntryTimeName(int index);
 // "CountYearly0", ...: stores written before yearly entries lack it, which
 // reads as not yearly, without a report.
 std::string EntryYearlyName(int index);
+// "CountRepeat0", ...: how the entry comes round (CountRepeat). A store
+// without it reads as CountYearly says; CountYearly is still written, so
+// that a version that knows only yearly entries reads yearly ones alike.
+std::string EntryRepeatName(int index);
 
 // An entry of the first-run list: `title`, at 0:00 on `day`.`month` of the
 // current year plus `yearOffset`.

@@ -17,7 +17,7 @@ constexpr int kCheckHeight = 17;
 constexpr int kSliderWidth = 180;
 constexpr int kSliderHeight = 20;
 constexpr int kDropHeight = 220;
-constexpr int kStayWidth = 150;
+constexpr int kStayWidth = 120;
 
 constexpr ControlPlace Label(int left, int top, int width) { return {left, top, width, kLabelHeight}; }
 constexpr ControlPlace Slider(int left, int top) { return {left, top, kSliderWidth, kSliderHeight}; }
@@ -81,6 +81,9 @@ constexpr CheckEntry kCheckBoxes[] = {
     {"CheckBox10", P::Countdown, Check(8, 232, 140), "Show countdown", &Settings::CountShow,
      CheckAction::ShowOrHide},
     {"CheckBox11", P::Countdown, Check(160, 232, 130), "Go countdown", &Settings::CountGo, CheckAction::FlagOnly},
+    {"CheckBox20", P::Countdown, Check(212, 172, 184), "Notify when an event arrives", &Settings::CountNotify,
+     CheckAction::NoWindow},
+    {"CheckBox21", P::Countdown, Check(296, 232, 100), "Play a sound", &Settings::CountSound, CheckAction::NoWindow},
 
     {"CheckBox15", P::Calendar, Check(340, 80, 56), "Oval", &Settings::CalendarOval, CheckAction::Rebuild},
     {"CheckBox16", P::Calendar, Check(338, 200, 56), "Bold", &Settings::CalendarBold, CheckAction::Rebuild},

@@ -42,6 +42,7 @@ enum class CheckAction {
     ShowOrHide,        // the page's window visible when checked
     NewClockVelocity,  // draw a new wander velocity for the clock
     FlagOnly,          // nothing beyond the flag
+    NoWindow,          // a flag no display window shows (read when an event arrives)
     WakeDisplays,      // every display window looks at the flag at once
     StartWithWindows,  // the sign-in entry itself, not a stored setting
 };

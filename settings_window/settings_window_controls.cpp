@@ -20,7 +20,7 @@ constexpr std::string_view kFillOrder[] = {
     "ComboBox1",  "ComboBox2",  "ComboBox3",
     "CheckBox1",  "CheckBox2",  "CheckBox3",  "CheckBox4",  "CheckBox5",  "CheckBox6",
     "TrackBar1",  "TrackBar2",  "TrackBar3",
-    "CheckBox8",  "CheckBox9",  "CheckBox10", "CheckBox11",
+    "CheckBox8",  "CheckBox9",  "CheckBox10", "CheckBox11", "CheckBox20", "CheckBox21",
     "TrackBar4",  "TrackBar5",  "TrackBar6",
     "CheckBox12", "CheckBox13", "CheckBox14", "CheckBox15", "CheckBox16",
     "TrackBar7",  "TrackBar8",  "TrackBar9",
@@ -202,6 +202,7 @@ void TForm2::CheckBoxChanged(const CheckEntry& entry, const CheckControl& box) {
             // at once rather than when the second next changes.
             links_.displays.Wake(WindowOf(entry));
             break;
+        case CheckAction::NoWindow: break;
         case CheckAction::WakeDisplays:
             for (DisplayWindowId window : {DisplayWindowId::Clock, DisplayWindowId::Countdown, DisplayWindowId::Calendar})
                 links_.displays.Wake(window);

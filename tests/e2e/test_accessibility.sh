@@ -41,7 +41,8 @@ expected_tabs=$(
   echo "page 0"; sliders; echo "Static|Clock face"; buttons Tower Oval
   lists "Time format" "Date format" Stay "Font name"; buttons Bold "Show date" "Show clock" "Go clock"
   echo "page 1"; sliders; echo "Static|Countdown face"; buttons Oval; lists Title; buttons Add Delete
-  lists Stay "Font name"; buttons Bold "Show countdown" "Go countdown"
+  lists Stay; buttons "Notify when an event arrives"
+  lists "Font name"; buttons Bold "Show countdown" "Go countdown" "Play a sound"
   echo "page 2"; sliders; echo "Static|Calendar face"; buttons Oval
   lists "Time format" Stay "Font name"; buttons Bold "Show calendar" "Show time" "Go calendar"
   echo "page 3"; buttons "Hide over full-screen programs" "Start with Windows"

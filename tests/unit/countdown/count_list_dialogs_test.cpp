@@ -11,6 +11,7 @@
 #include "../settings/store_test_support.h"
 #include "app/program_names.h"
 #include "settings/date_time.h"
+#include "settings/value_codec.h"
 
 namespace zentrova {
 namespace {
@@ -36,6 +37,7 @@ struct ListRig : SettingsWindowRig {
             store.PutDouble(kCountTitlePath, Numbered("CountTime", static_cast<int>(i)), kNoon);
             // As a version before yearly events wrote them.
             store.Remove(kCountTitlePath, Numbered("CountYearly", static_cast<int>(i)));
+            store.Remove(kCountTitlePath, Numbered("CountRepeat", static_cast<int>(i)));
         }
         store.PutDword(kCountTitlePath, "CountMax", static_cast<int>(titles.size()));
         store.PutDword(kCountTitlePath, "CountIndex", selected);
@@ -220,14 +222,14 @@ TEST(AddDialog, StartsAtTheNextWholeHourWithAnEmptyTitle) {
 // list, and read back; a store written before it existed reads as once.
 TEST(AddDialog, AppendsDeltaSelectsItWritesItAndPointsTheCountdownAtIt) {
     ListRig rig({"Alpha", "Beta"}, 0);
-    EXPECT_FALSE(rig.settings.CountList[1].yearly);
+    EXPECT_FALSE(rig.settings.CountList[1].repeat == CountRepeat::Year);
     for (const std::string& call : rig.host.calls) EXPECT_FALSE(call.starts_with("error:")) << call;
     rig.controls().Press("Button5");
     auto& add = rig.dialogs.adds.back();
     add.view.title = "Delta";
     add.view.date = {2027, 3, 14};
     add.view.time = {9, 26, 53};
-    add.view.everyYear = true;
+    add.view.repeat = CountRepeat::Year;
     add.dialog->OKBtnClick();
 
     // The added line reads like the others: title, date, time.
@@ -239,11 +241,12 @@ TEST(AddDialog, AppendsDeltaSelectsItWritesItAndPointsTheCountdownAtIt) {
     EXPECT_EQ(rig.settings.CountIndex, 2);
     EXPECT_EQ(rig.settings.CountText, "Delta");
     EXPECT_EQ(test::WrittenNames(rig.store, kCountTitlePath),
-              (std::vector<std::string>{"Count2", "CountDate2", "CountTime2", "CountYearly2", "CountIndex",
-                                        "CountMax"}));
+              (std::vector<std::string>{"Count2", "CountDate2", "CountTime2", "CountYearly2", "CountRepeat2",
+                                        "CountIndex", "CountMax"}));
     EXPECT_EQ(StoredDouble(rig.store, kCountTitlePath, "CountDate2"), EncodeDate(2027, 3, 14));
     EXPECT_EQ(StoredDouble(rig.store, kCountTitlePath, "CountTime2"), EncodeTime(9, 26, 53));
     EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountYearly2"), 1);
+    EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountRepeat2"), 3);
     EXPECT_EQ(StoredDword(rig.store, kCountTitlePath, "CountMax"), 3);
     EXPECT_EQ(rig.displays.calls, (std::vector<std::string>{"rebuild countdown"}));
     EXPECT_TRUE(add.view.closed);
@@ -254,8 +257,8 @@ TEST(AddDialog, AppendsDeltaSelectsItWritesItAndPointsTheCountdownAtIt) {
     later.form.FormCreate();
     EXPECT_EQ(later.settings.CountText, "Delta");
     EXPECT_EQ(later.settings.CountMax, 3);
-    EXPECT_TRUE(later.settings.CountList[2].yearly);
-    EXPECT_FALSE(later.settings.CountList[0].yearly);
+    EXPECT_TRUE(later.settings.CountList[2].repeat == CountRepeat::Year);
+    EXPECT_FALSE(later.settings.CountList[0].repeat == CountRepeat::Year);
 
     // Alpha goes: Delta moves down with its flag, and Beta, stored before
     // events could repeat, moves as it was stored.
@@ -323,6 +326,50 @@ TEST(ListDialogs, AValueThatCannotBeWrittenIsReported) {
     rig.dialogs.adds.back().dialog->OKBtnClick();
     EXPECT_EQ(rig.host.calls.back(), "error:The event '' could not be saved yet; Zentrova will try again.");
     EXPECT_EQ(rig.settings.CountMax, 3);
+}
+
+// A CountRepeat that cannot be used reads as CountYearly says and is
+// reported; a delete that moves its entry keeps it exactly as stored.
+TEST(CountRepeatStore, AnUnusableRepeatReadsAsTheYearlyFlagAndIsKept) {
+    struct Case {
+        const char* name;
+        StoredValue repeat;
+        int yearly;
+        CountRepeat read;
+        bool reported;
+    };
+    auto dword = [](int value) {
+        const auto bytes = EncodeDword(value);
+        return StoredValue{ValueType::Dword, {bytes.begin(), bytes.end()}};
+    };
+    const Case cases[] = {
+        {"monthly", dword(2), 0, CountRepeat::Month, false},
+        {"missing, yearly", {}, 1, CountRepeat::Year, false},
+        {"out of range, yearly", dword(4), 1, CountRepeat::Year, true},
+        {"negative, once", dword(-1), 0, CountRepeat::Never, true},
+        {"a string, yearly", {ValueType::String, {'2', 0}}, 1, CountRepeat::Year, true},
+    };
+    for (const Case& c : cases) {
+        SettingsWindowRig rig;
+        rig.store = test::FirstRunStore();
+        rig.store.PutDword(kCountTitlePath, "CountYearly1", c.yearly);
+        if (c.repeat.type != ValueType::None) rig.store.Put(kCountTitlePath, "CountRepeat1", c.repeat);
+        else rig.store.Remove(kCountTitlePath, "CountRepeat1");
+        rig.form.FormCreate();
+        EXPECT_EQ(rig.settings.CountList[1].repeat, c.read) << c.name;
+        bool reported = false;
+        for (const std::string& call : rig.host.calls) reported |= call.find("'CountRepeat1'") != std::string::npos;
+        EXPECT_EQ(reported, c.reported) << c.name;
+
+        rig.controls().List("ComboBox4").UserChoose(0);
+        rig.controls().Press("Button6");
+        rig.dialogs.deletes.back().dialog->OKBtnClick();
+        const auto kept = rig.store.Get(kCountTitlePath, "CountRepeat0");
+        EXPECT_EQ(kept.has_value(), c.repeat.type != ValueType::None) << c.name;
+        if (kept) {
+            EXPECT_EQ(kept->data, c.repeat.data) << c.name;
+        }
+    }
 }
 
 }  // namespace

@@ -248,7 +248,7 @@ TEST_F(CountdownWindowTest, APassedEventCountsUpMarkedAndAYearlyOneCountsToNextY
     EXPECT_EQ(Texts(surface.frames.back()).front(), "Exam (passed)");
     EXPECT_EQ(Numbers(surface.frames.back()), (std::vector<std::string>{"00", "00", "01", "01", "20", "30"}));
 
-    settings.CountList[0].yearly = true;
+    settings.CountList[0].repeat = CountRepeat::Year;
     Window().CountForm();
     Window().OnTimer();
     EXPECT_FALSE(Window().Passed());

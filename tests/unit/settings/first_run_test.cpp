@@ -40,8 +40,10 @@ TEST(FirstRun, WritesEveryDefaultWithItsType) {
         {&kCountdownPath, "CountShow", 1}, {&kCountdownPath, "CountGo", 0}, {&kCountdownPath, "CountSky", 0},
         {&kCountdownPath, "CountBorder", 1}, {&kCountdownPath, "CountRectOval", 0},
         {&kCountdownPath, "CountLeft", 512}, {&kCountdownPath, "CountTop", 40},
+        {&kCountdownPath, "CountNotify", 1}, {&kCountdownPath, "CountSound", 1},
         {&kCountTitlePath, "Count0", "Christmas Countdown"}, {&kCountTitlePath, "Count1", "New Year Countdown"},
         {&kCountTitlePath, "CountYearly0", 1}, {&kCountTitlePath, "CountYearly1", 1},
+        {&kCountTitlePath, "CountRepeat0", 3}, {&kCountTitlePath, "CountRepeat1", 3},
         {&kCountTitlePath, "CountIndex", 0}, {&kCountTitlePath, "CountMax", 2},
         {&kCalendarPath, "CalendarSize", 5}, {&kCalendarPath, "CalendarSkin", 9},
         {&kCalendarPath, "CalendarTransparent", 0}, {&kCalendarPath, "CalendarTimeIndex", 0},
@@ -114,12 +116,12 @@ TEST(FirstRun, WritesKeysAndValuesInLoadOrder) {
     EXPECT_EQ(WrittenNames(store, kCountdownPath),
               (std::vector<std::string>{"CountSize", "CountSkin", "CountTransparent", "CountFont", "CountShow",
                                         "CountGo", "CountSky", "CountBorder", "CountRectOval", "CountLeft",
-                                        "CountTop", "CountStay"}));
+                                        "CountTop", "CountStay", "CountNotify", "CountSound"}));
     // Each entry joins the list, through its slot order, only once whole.
     EXPECT_EQ(WrittenNames(store, kCountTitlePath),
               (std::vector<std::string>{"CountOrder", "Count0", "CountDate0", "CountTime0", "CountYearly0",
-                                        "CountOrder", "Count1", "CountDate1", "CountTime1", "CountYearly1",
-                                        "CountOrder", "CountIndex", "CountMax"}));
+                                        "CountRepeat0", "CountOrder", "Count1", "CountDate1", "CountTime1",
+                                        "CountYearly1", "CountRepeat1", "CountOrder", "CountIndex", "CountMax"}));
     EXPECT_FALSE(store.Get(kCountTitlePath, "CountOrder"));
     EXPECT_EQ(WrittenNames(store, kCalendarPath),
               (std::vector<std::string>{"CalendarSize", "CalendarSkin", "CalendarTransparent", "CalendarTimeIndex",

@@ -114,7 +114,8 @@ TEST(SettingsList, AddWritesTheNewEntryThenCounters) {
     settings.CountIndex = 2;
     ASSERT_FALSE(WriteListAfterAdd(store, settings, 2));
     EXPECT_EQ(WrittenNames(store, kCountTitlePath),
-              (std::vector<std::string>{"Count2", "CountDate2", "CountTime2", "CountYearly2", "CountIndex", "CountMax"}));
+              (std::vector<std::string>{"Count2", "CountDate2", "CountTime2", "CountYearly2", "CountRepeat2",
+                                        "CountIndex", "CountMax"}));
     EXPECT_EQ(StoredString(store, kCountTitlePath, "Count2"), "Delta");
     EXPECT_EQ(StoredDouble(store, kCountTitlePath, "CountDate2"), 46500.0);
     EXPECT_EQ(StoredDouble(store, kCountTitlePath, "CountTime2"), 0.75);
@@ -157,8 +158,9 @@ TEST(SettingsList, DeleteRewritesTheListAndRemovesTheOldLast) {
         order.push_back((op.kind == MemoryStore::Operation::Kind::Delete ? "-" : "") + op.name);
     // The order drops Beta at once; Gamma joins it in slot 1 only once whole.
     EXPECT_EQ(order, (std::vector<std::string>{"CountOrder", "Count1", "CountDate1", "CountTime1", "CountYearly1",
-                                               "CountOrder", "CountIndex", "CountMax", "-CountOrder", "-Count2",
-                                               "-CountDate2", "-CountTime2", "-CountYearly2"}));
+                                               "CountRepeat1", "CountOrder", "CountIndex", "CountMax", "-CountOrder",
+                                               "-Count2", "-CountDate2", "-CountTime2", "-CountYearly2",
+                                               "-CountRepeat2"}));
 }
 
 TEST(SettingsList, DeleteOnASingleEntryKeepsItAndRemovesIndexOne) {

@@ -25,7 +25,7 @@ TEST(SettingsLayoutTest, EachPageIsVisitedInReadingOrder) {
         {SettingsPage::Countdown,
          {"StaticText8", "TrackBar4", "StaticText10", "TrackBar6", "StaticText9", "TrackBar5", "StaticText11",
           "CheckBox9", "StaticText12", "ComboBox4", "Button5", "Button6", "StaticText25", "ComboBox12",
-          "StaticText13", "ComboBox5", "CheckBox8", "CheckBox10", "CheckBox11"}},
+          "CheckBox20", "StaticText13", "ComboBox5", "CheckBox8", "CheckBox10", "CheckBox11", "CheckBox21"}},
         {SettingsPage::Calendar,
          {"StaticText14", "TrackBar7", "StaticText16", "TrackBar9", "StaticText15", "TrackBar8", "StaticText19",
           "CheckBox15", "StaticText17", "ComboBox6", "StaticText26", "ComboBox13", "StaticText18", "ComboBox7",

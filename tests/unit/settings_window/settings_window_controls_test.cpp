@@ -52,7 +52,8 @@ TEST_F(Started, FirstRunControlsShowTheFirstRunValues) {
     for (const char* font : {"ComboBox3", "ComboBox5", "ComboBox7"}) EXPECT_EQ(c.List(font).Text(), "Tahoma") << font;
 
     const std::vector<std::string> checked{"CheckBox1",  "CheckBox4",  "CheckBox6", "CheckBox8",
-                                           "CheckBox10", "CheckBox12", "CheckBox16", "CheckBox17", "CheckBox18"};
+                                           "CheckBox10", "CheckBox12", "CheckBox16", "CheckBox17", "CheckBox18",
+                                           "CheckBox20", "CheckBox21"};
     for (const auto& [name, box] : c.checkBoxes) {
         const bool expected = std::find(checked.begin(), checked.end(), name) != checked.end();
         EXPECT_EQ(box->Checked(), expected) << name;
@@ -358,7 +359,7 @@ TEST(SettingsWindowLayout, ControlsLieInsideTheWindowAndNamesAreUnique) {
     }
     std::sort(names.begin(), names.end());
     EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
-    EXPECT_EQ(names.size(), 9u + 18u + 13u + 1u + 4u);
+    EXPECT_EQ(names.size(), 9u + 20u + 13u + 1u + 4u);
     EXPECT_EQ(FontNames().size(), 14u);
     EXPECT_EQ(DateFormatLabels().back(), "As in Windows (long)");
 }

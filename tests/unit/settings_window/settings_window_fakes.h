@@ -242,12 +242,12 @@ public:
     std::string title;
     CivilDate date;
     TimeOfDay time;
-    bool everyYear = false;
+    CountRepeat repeat = CountRepeat::Never;
     bool closed = false;
     std::string Title() const override { return title; }
     CivilDate Date() const override { return date; }
     TimeOfDay Time() const override { return time; }
-    bool EveryYear() const override { return everyYear; }
+    CountRepeat Repeat() const override { return repeat; }
     void SetDate(CivilDate d) override { date = d; }
     void SetTime(TimeOfDay t) override { time = t; }
     void Close() override { closed = true; }
