@@ -12,7 +12,8 @@ namespace zentrova {
 namespace {
 
 CountEntry Event(const char* title, CivilDate date, int hour, int minute, bool yearly = false) {
-    return {title, EncodeDate(date.year, date.month, date.day), EncodeTime(hour, minute, 0), yearly};
+    return {title, EncodeDate(date.year, date.month, date.day), EncodeTime(hour, minute, 0),
+            yearly ? CountRepeat::Year : CountRepeat::Never};
 }
 
 // The events of a day, by their times, repeats included.
