@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the native and the Windows builds, runs
 # every unit and end-to-end test (and the unit tests again under ASan and
-# UBSan, and the settings load under libFuzzer), and ends with one summary line.
+# UBSan, and the settings load under libFuzzer), prints how long each phase
+# took and ends with one summary line (CI reads it, so it stays the last).
 set -uo pipefail
 cd "$(dirname "$0")"
 root=$PWD
@@ -10,10 +11,35 @@ jobs=${ZENTROVA_JOBS:-2}
 # Paths below the checkout hash alike in every build folder and checkout.
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
 
+# Each phase's name and seconds, printed together before the summary.
+phase_names=()
+phase_seconds=()
+phase_started=$SECONDS
+step() {
+    end_phase
+    phase_names+=("$*")
+    phase_started=$SECONDS
+    echo; echo "== $*"
+}
+end_phase() {
+    ((${#phase_names[@]} > ${#phase_seconds[@]})) && phase_seconds+=($((SECONDS - phase_started)))
+    return 0
+}
+print_phases() {
+    end_phase
+    local i
+    echo
+    echo "== Time per phase"
+    for i in "${!phase_names[@]}"; do
+        printf '%5d s  %s\n' "${phase_seconds[$i]}" "${phase_names[$i]}"
+    done
+    printf '%5d s  all\n' "$SECONDS"
+}
+
+step "Dependencies"
 bash tools/install-deps.sh || { echo "dependency installation failed"; exit 1; }
 
-step() { echo; echo "== $*"; }
-fail_build() { echo "BUILD FAILED: $*"; echo "0 passed, 1 failed"; exit 1; }
+fail_build() { echo "BUILD FAILED: $*"; print_phases; echo "0 passed, 1 failed"; exit 1; }
 
 step "Windows build (i686-w64-mingw32)"
 cmake -S . -B "$build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release >/dev/null \
@@ -40,7 +66,8 @@ cmake --build "$build/native" -j"$jobs" || fail_build "native"
 step "Native build with AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B "$build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DZENTROVA_SANITIZE=ON >/dev/null \
     || fail_build "configure sanitize"
-cmake --build "$build/sanitize" -j"$jobs" || fail_build "sanitize"
+# Only the unit tests run under the sanitizers.
+cmake --build "$build/sanitize" -j"$jobs" --target zentrova_unit_tests || fail_build "sanitize"
 
 step "Fuzz targets (libFuzzer, clang)"
 CXX=clang++ cmake -S . -B "$build/fuzz" -DZENTROVA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null \
@@ -51,8 +78,9 @@ passed=0
 failed=0
 run_ctest() {
     local dir=$1 log
+    shift
     log=$(mktemp)
-    ctest --test-dir "$dir" --output-on-failure --timeout 900 2>&1 | tee "$log"
+    ctest --test-dir "$dir" --output-on-failure --timeout 900 -j"$jobs" "$@" 2>&1 | tee "$log"
     local line
     line=$(grep -E "tests passed, [0-9]+ tests? failed out of [0-9]+" "$log" | tail -1)
     if [ -z "$line" ]; then
@@ -67,13 +95,17 @@ run_ctest() {
     rm -f "$log"
 }
 
-step "Unit and end-to-end tests"
-run_ctest "$build/native"
+step "Unit tests"
+run_ctest "$build/native" -LE e2e
+# Two at a time: each has its own X display and its own copy of the prefix.
+step "End-to-end tests"
+run_ctest "$build/native" -L e2e
 step "Unit tests under sanitizers"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest "$build/sanitize"
 step "Fuzzing the settings load"
 run_ctest "$build/fuzz"
 
+print_phases
 echo
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -16,11 +16,16 @@
 #include "clock/locale.h"
 #include "countdown/countdown_window.h"
 #include "face/display_window.h"
-#include "settings/date_time.h"
+#include "bench/largest_faces.h"
 #include "settings/settings.h"
 
 namespace zentrova {
 namespace {
+
+using largest_faces::IdleShell;
+using largest_faces::LargestSettings;
+using largest_faces::NoSink;
+using largest_faces::SteppingTime;
 
 // Metrics close to Tahoma's and Times New Roman's at 96 dpi: an average
 // advance of 0.55 em and a line of 1.21 em, the em being points x 96 / 72.
@@ -76,27 +81,6 @@ private:
     int next_ = 0;
 };
 
-class SteppingTime : public TimeSource {
-public:
-    // Wednesday 30 September 2026, the longest weekday and month names, at
-    // 12:59:59 PM, the widest 12-hour time.
-    LocalTime Now() const override { return now; }
-    LocalTime UtcNow() const override { return now; }
-    void NextSecond() { now.second = (now.second + 1) % 60; }
-    LocalTime now{2026, 9, 30, 12, 59, 59, 0};
-};
-
-class IdleShell : public ShellActions {
-public:
-    void ShowSettingsWindow() override {}
-    void EndProgram() override {}
-};
-
-class NoSink : public PositionSink {
-public:
-    void WritePosition() override {}
-};
-
 // A photograph-like skin: every pixel different, so the stretch and the
 // planes do real work.
 SkinSet NoisySkins() {
@@ -108,44 +92,6 @@ SkinSet NoisySkins() {
         for (std::size_t i = 0; i < image.bgrx.size(); ++i) image.bgrx[i] = static_cast<std::uint8_t>(i * 37 + i / 560);
     }
     return skins;
-}
-
-// The largest settings of every window: clock size 50 with the weekday,
-// month, day and year on one line and the 12-hour time with seconds;
-// countdown and calendar size 20 with the time footer shown.
-Settings LargestSettings() {
-    Settings s;
-    s.ClockSize = 50;
-    s.ClockSkin = 9;
-    s.ClockTransparent = 10;
-    s.TimeIndex = 1;
-    s.DateIndex = 8;
-    s.ClockFont = "Tahoma";
-    s.DateShow = true;
-    s.ClockShow = true;
-    s.ClockBorder = true;
-    s.CountSize = 20;
-    s.CountSkin = 9;
-    s.CountTransparent = 10;
-    s.CountFont = "Tahoma";
-    s.CountShow = true;
-    s.CountBorder = true;
-    s.CountMax = 2;
-    s.CountList[0] = {"Christmas Countdown", EncodeDate(2026, 12, 25), 0.0};
-    s.CountList[1] = {"New Year Countdown", EncodeDate(2027, 1, 1), 0.0};
-    s.CountIndex = 0;
-    s.CountText = s.CountList[0].title;
-    s.CalendarSize = 20;
-    s.CalendarSkin = 9;
-    s.CalendarTransparent = 10;
-    s.CalendarTimeIndex = 1;
-    s.CalendarFont = "Tahoma";
-    s.CalendarShow = true;
-    s.CalendarTimeShow = true;
-    s.CalendarBold = true;
-    s.ClockLeft = s.CountLeft = s.CalendarLeft = 100;
-    s.ClockTop = s.CountTop = s.CalendarTop = 100;
-    return s;
 }
 
 struct Services {

@@ -1,6 +1,7 @@
 #include "face/skin.h"
 
 #include <cstddef>
+#include <utility>
 
 namespace zentrova {
 
@@ -42,7 +43,12 @@ std::optional<Rgb> SkinTextColor(int skin) {
 
 const SkinImage* SkinSet::Find(int skin) const {
     if (!IsKnownSkin(skin)) return nullptr;
-    const SkinImage& image = images[static_cast<std::size_t>(skin - 1)];
+    const auto index = static_cast<std::size_t>(skin - 1);
+    SkinImage& image = images[index];
+    if (!IsUsable(image) && load && !asked_[index]) {
+        asked_[index] = true;
+        if (std::optional<SkinImage> loaded = load(skin)) image = std::move(*loaded);
+    }
     return IsUsable(image) ? &image : nullptr;
 }
 

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -26,9 +27,17 @@ std::optional<Rgb> SkinTextColor(int skin);
 // The skins as loaded by the platform (from the program's resources) or made
 // by a test. Index 0 is skin 1.
 struct SkinSet {
-    std::array<SkinImage, kSkinCount> images;
+    // Decodes skin 1..15 the first time it is asked for, so that only the
+    // skins the windows show take memory; nothing when it cannot.
+    using Loader = std::function<std::optional<SkinImage>(int skin)>;
+
+    mutable std::array<SkinImage, kSkinCount> images;
+    Loader load;
     // Nothing for a skin number outside 1..15 or an image that did not load.
     const SkinImage* Find(int skin) const;
+
+private:
+    mutable std::array<bool, kSkinCount> asked_{};
 };
 
 }  // namespace zentrova

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <cstring>
+#include <optional>
 
 #include "assets/resource_ids.h"
 #include "face/bmp_image.h"
@@ -10,16 +10,14 @@
 namespace zentrova::platform {
 
 void LoadSkins(SkinSet& skins) {
-    HMODULE module = GetModuleHandleW(nullptr);
-    for (int skin = 1; skin <= kSkinCount; ++skin) {
+    skins.load = [](int skin) -> std::optional<SkinImage> {
+        HMODULE module = GetModuleHandleW(nullptr);
         HRSRC info = FindResourceW(module, MAKEINTRESOURCEW(ZENTROVA_IDR_SKIN_BASE + skin), MAKEINTRESOURCEW(10));
-        if (!info) continue;
-        HGLOBAL loaded = LoadResource(module, info);
+        HGLOBAL loaded = info ? LoadResource(module, info) : nullptr;
         const void* bytes = loaded ? LockResource(loaded) : nullptr;
-        if (!bytes) continue;
-        const auto* begin = static_cast<const std::uint8_t*>(bytes);
-        if (auto image = DecodeBmp32({begin, SizeofResource(module, info)})) skins.images[skin - 1] = std::move(*image);
-    }
+        if (!bytes) return std::nullopt;
+        return DecodeBmp32({static_cast<const std::uint8_t*>(bytes), SizeofResource(module, info)});
+    };
 }
 
 }  // namespace zentrova::platform

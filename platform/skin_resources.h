@@ -1,5 +1,6 @@
 #pragma once
-// Loads the fifteen skins embedded in the program as resources.
+// The fifteen skins embedded in the program as resources, each decoded when a
+// window first asks for it.
 
 #include "face/skin.h"
 

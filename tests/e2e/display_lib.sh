@@ -25,6 +25,21 @@ zd_face_expect() {
   "$ZENTROVA_FACE_EXPECT" "$@"
 }
 
+# zd_wait_drawn ID [TIMEOUT=30]: waits until the screen shows the window's
+# face, that is more than the one colour of the desktop beneath. A window is
+# mapped before its first frame reaches the X server, which a loaded machine
+# can delay by seconds.
+zd_wait_drawn() {
+  local deadline shot
+  deadline=$(_e2e_deadline "${2:-30}")
+  shot="$E2E_DIR/drawn-$1.png"
+  until e2e_screenshot "$shot" "$1" >/dev/null && (($(convert "$shot" -format %k info:) > 1)); do
+    _e2e_before "$deadline" || e2e_fail "window $1 shows no face after ${2:-30} s"
+    sleep 0.2
+  done
+  rm -f "$shot"
+}
+
 # zd_wait_display_windows [TIMEOUT=60]: waits for the clock, countdown and
 # calendar windows and then for their first second's frame.
 zd_wait_display_windows() {

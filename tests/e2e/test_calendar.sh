@@ -40,6 +40,7 @@ cal_run() {
   e2e_start_zentrova
   PID=$E2E_PID
   CAL=$(e2e_wait_window "Zentrova Calendar" 60)
+  zd_wait_drawn "$CAL"
   sleep 1
   read -r X Y W H <<<"$(e2e_window_geometry "$CAL")"
   C=$(zd_round_even "$W/7")

@@ -35,6 +35,7 @@ clock_run() {
   e2e_start_zentrova
   PID=$E2E_PID
   CLOCK=$(e2e_wait_window "Tessarvelune" 60)
+  zd_wait_drawn "$CLOCK"
   sleep 1
   read -r X Y W H <<<"$(e2e_window_geometry "$CLOCK")"
   echo "clock $*: ${W}x$H at $X,$Y"

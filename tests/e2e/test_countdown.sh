@@ -60,6 +60,7 @@ count_run() {
   e2e_start_zentrova
   PID=$E2E_PID
   COUNT=$(e2e_wait_window "Countdown" 60)
+  zd_wait_drawn "$COUNT"
   sleep 1
   read -r X Y W H <<<"$(e2e_window_geometry "$COUNT")"
   echo "countdown $index $*: ${W}x$H at $X,$Y"

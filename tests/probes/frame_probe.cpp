@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "bench/largest_faces.h"
 #include "calendar/calendar_window.h"
 #include "clock/clock_window.h"
 #include "clock/locale.h"
@@ -26,13 +27,16 @@
 #include "platform/skin_resources.h"
 #include "platform/win32_handles.h"
 #include "platform/win32_services.h"
-#include "settings/date_time.h"
 #include "settings/settings.h"
 
 namespace zentrova::platform {
 namespace {
 
 using namespace Gdiplus::DllExports;
+using largest_faces::IdleShell;
+using largest_faces::LargestSettings;
+using largest_faces::NoSink;
+using largest_faces::SteppingTime;
 
 // The real GDI measurement, optionally enlarged so the face fills the
 // clock planes' whole capacity.
@@ -49,55 +53,10 @@ private:
     int scale_;
 };
 
-// Wednesday 30 September 2026 at 12:59:59 PM: the longest names and time.
-class SteppingTime : public TimeSource {
-public:
-    LocalTime Now() const override { return now; }
-    LocalTime UtcNow() const override { return now; }
-    void NextSecond() { now.second = (now.second + 1) % 60; }
-    LocalTime now{2026, 9, 30, 12, 59, 59, 0};
-};
-
-class IdleShell : public ShellActions {
-public:
-    void ShowSettingsWindow() override {}
-    void EndProgram() override {}
-};
-
-class NoSink : public PositionSink {
-public:
-    void WritePosition() override {}
-};
-
 class FixedRandom : public RandomSource {
 public:
     int Next(int) override { return 0; }
 };
-
-Settings LargestSettings() {
-    Settings s;
-    s.ClockSize = 50;
-    s.ClockSkin = 9;
-    s.TimeIndex = 1;
-    s.DateIndex = 8;
-    s.ClockFont = "Tahoma";
-    s.DateShow = s.ClockShow = s.ClockBorder = true;
-    s.CountSize = 20;
-    s.CountSkin = 9;
-    s.CountFont = "Tahoma";
-    s.CountShow = s.CountBorder = true;
-    s.CountMax = 1;
-    s.CountList[0] = {"Christmas Countdown", EncodeDate(2026, 12, 25), 0.0};
-    s.CountText = s.CountList[0].title;
-    s.CalendarSize = 20;
-    s.CalendarSkin = 9;
-    s.CalendarTimeIndex = 1;
-    s.CalendarFont = "Tahoma";
-    s.CalendarShow = s.CalendarTimeShow = s.CalendarBold = true;
-    s.ClockLeft = s.CountLeft = s.CalendarLeft = 0;
-    s.ClockTop = s.CountTop = s.CalendarTop = 0;
-    return s;
-}
 
 void PumpMessages() {
     MSG message;

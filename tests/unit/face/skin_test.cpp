@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "face/face_planes.h"
 
@@ -53,6 +54,23 @@ TEST(SkinSetFind, FindsLoadedImagesByNumber) {
     EXPECT_EQ(skins.Find(0), nullptr);
     EXPECT_EQ(skins.Find(16), nullptr);
     EXPECT_EQ(skins.Find(2), nullptr);  // never loaded
+}
+
+TEST(SkinSetFind, DecodesEachSkinOnceWhenFirstAskedFor) {
+    std::vector<int> asked;
+    SkinSet skins;
+    skins.images[2] = CoordinateSkin(3);  // already there: never asked for
+    skins.load = [&](int skin) -> std::optional<SkinImage> {
+        asked.push_back(skin);
+        if (skin == 5) return std::nullopt;  // a resource that does not decode
+        return CoordinateSkin(static_cast<std::uint8_t>(skin));
+    };
+    for (int skin : {1, 3, 5, 1, 5, 0, 16, 3, 1}) skins.Find(skin);
+    EXPECT_EQ(asked, (std::vector<int>{1, 5}));
+    ASSERT_NE(skins.Find(1), nullptr);
+    EXPECT_EQ(skins.Find(1)->bgrx[2], 1);  // red holds the skin's number
+    EXPECT_EQ(skins.Find(3)->bgrx[2], 3);
+    EXPECT_EQ(skins.Find(5), nullptr);
 }
 
 TEST(SkinSetFind, RejectsImageWithTooFewBytes) {
