@@ -14,9 +14,13 @@ constexpr int kEscapeKey = 27;
 }  // namespace
 
 TForm1::TForm1(DisplayContext context, Settings& settings, Locale locale, PositionSink& positionSink)
-    : DisplayWindow(context, MotionSettings{settings.ClockGo, settings.ClockLeft, settings.ClockTop, positionSink,
-                                                   settings.HideFullScreen}),
-      clockSettings_(settings),
+    : TForm1(context, settings, settings, std::move(locale), positionSink) {}
+
+TForm1::TForm1(DisplayContext context, Settings& clock, const Settings& program, Locale locale,
+               PositionSink& positionSink)
+    : DisplayWindow(context, MotionSettings{clock.ClockGo, clock.ClockLeft, clock.ClockTop, positionSink,
+                                            program.HideFullScreen}),
+      clockSettings_(clock),
       locale_(std::move(locale)) {}
 
 void TForm1::FormCreate() {

@@ -35,6 +35,8 @@ public:
     bool FontInstalled(const std::string& family) const override;
     void ShowError(const std::string& text) override;
     void ShowMessage(const std::string& text) override;
+    bool Confirm(const std::string& text) override;
+    void ShowPage(SettingsPage page) override;
     void EndMessageLoop() override;
     ControlFactory& Controls() override { return *pages_; }
 

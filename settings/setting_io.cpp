@@ -127,7 +127,12 @@ bool WriteRow(StoreKey& key, const SettingEntry& entry, Settings& settings, Stor
 }
 
 void WriteGroup(KeyValueStore& store, SettingsGroup group, Settings& settings, StoreProblems& problems) {
-    auto key = store.Create(GroupPath(group));
+    WriteGroup(store, group, GroupPath(group), settings, problems);
+}
+
+void WriteGroup(KeyValueStore& store, SettingsGroup group, const std::string& path, Settings& settings,
+                StoreProblems& problems) {
+    auto key = store.Create(path);
     for (const SettingEntry& entry : GroupSchema(group)) {
         if (key) WriteRow(*key, entry, settings, problems);
         else RecordFailedWrite(entry, settings, problems);
@@ -148,10 +153,15 @@ void WriteRepairs(StoreKey& key, SettingsGroup group, Settings& settings, StoreP
 }
 
 void WriteRepairs(KeyValueStore& store, SettingsGroup group, Settings& settings, StoreProblems& problems) {
+    WriteRepairs(store, group, GroupPath(group), settings, problems);
+}
+
+void WriteRepairs(KeyValueStore& store, SettingsGroup group, const std::string& path, Settings& settings,
+                  StoreProblems& problems) {
     const auto rows = GroupSchema(group);
     if (std::none_of(rows.begin(), rows.end(), [&](const SettingEntry& entry) { return AwaitsWrite(settings, entry); }))
         return;
-    auto key = store.Create(GroupPath(group));
+    auto key = store.Create(path);
     if (!key) {
         for (const SettingEntry& entry : rows) {
             if (AwaitsWrite(settings, entry)) ReportFailureOnce(entry, settings, problems);

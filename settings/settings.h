@@ -6,6 +6,7 @@
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <list>
 #include <optional>
 #include <string>
 
@@ -16,6 +17,7 @@ namespace zentrova {
 constexpr int kCountSlots = 11;      // room in CountList
 constexpr int kCountMaxEntries = 10; // entries the list may hold
 constexpr std::size_t kMaxSettingRows = 64;  // room for the rows of the settings table
+constexpr int kMaxClocks = 8;        // the first clock and up to seven more
 
 struct CountEntry {
     std::string title;
@@ -30,6 +32,8 @@ struct CountEntry {
         return a.title == b.title && a.date == b.date && a.time == b.time && a.yearly == b.yearly;
     }
 };
+
+struct ExtraClock;
 
 struct Settings {
     int Start_1 = 0;
@@ -93,6 +97,11 @@ struct Settings {
     // General
     bool HideFullScreen = false;  // display windows step aside for full-screen programs
 
+    // The clocks after the first, by rising number, each in its own key.
+    // A list, so that a clock's values stay where its window points while
+    // others come and go.
+    std::list<ExtraClock> ExtraClocks;
+
     // In memory only: the title of the selected entry as the countdown draws it.
     std::string CountText;
 
@@ -120,6 +129,15 @@ struct Settings {
     // The selected entry, or the first slot when CountIndex lies outside the
     // list, so that no caller can index outside CountList.
     const CountEntry& SelectedEntry() const;
+};
+
+// Clock `number` (2 to kMaxClocks) beyond the first. Its values are the
+// Clock fields of a Settings of its own, so that every row of the Clock key
+// reads, writes and repairs for it as for the first clock; its other fields
+// are unused.
+struct ExtraClock {
+    int number = 0;
+    Settings values;
 };
 
 }  // namespace zentrova

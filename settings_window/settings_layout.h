@@ -64,6 +64,7 @@ enum class ListKind {
     WeekStart,   // "As in Windows", then Monday to Sunday: the setting is the index - 1
     WeekNumbers, // the index is the setting
     ClockZone,   // "Local time", then the system's zones: the key name is the setting
+    Clocks,      // one line per clock: the Clock page edits the chosen one
 };
 
 struct ListEntry {
@@ -97,8 +98,12 @@ struct ButtonEntry {
 
 // The General tab's box that shows and turns over the sign-in entry.
 inline constexpr std::string_view kStartWithWindowsBox = "CheckBox19";
-// The General tab's list of the clock's time zones.
+// The Clock tab's list of the chosen clock's time zones.
 inline constexpr std::string_view kClockZoneList = "ComboBox10";
+// The Clock tab's chooser of the clock its controls edit, and its buttons.
+inline constexpr std::string_view kClockChooser = "ComboBox11";
+inline constexpr std::string_view kAddClockButton = "Button7";
+inline constexpr std::string_view kRemoveClockButton = "Button8";
 
 std::span<const LabelEntry> SettingsLabels();
 std::span<const SliderEntry> SettingsSliders();

@@ -54,6 +54,7 @@ TEST(SettingsSchema, FullFallbackStaysWithinLoadRanges) {
     public:
         std::unique_ptr<StoreKey> OpenExisting(const std::string&) override { return std::make_unique<Key>(); }
         std::unique_ptr<StoreKey> Create(const std::string&) override { return nullptr; }
+        bool DeleteKey(const std::string&) override { return false; }
 
     private:
         struct Key : StoreKey {
