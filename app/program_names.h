@@ -25,6 +25,7 @@ inline constexpr unsigned kTrayCallbackMessage = 1025;  // WM_USER + 1
 inline constexpr char kMenuSettings[] = "Settings";
 inline constexpr char kMenuStartWithWindows[] = "Start with Windows";  // tray menu only
 inline constexpr char kMenuClose[] = "Close";
+inline constexpr char kMenuRemoveClock[] = "Remove this clock";  // the clocks after the first
 
 inline constexpr int kSettingsClientWidth = 400;
 inline constexpr int kSettingsClientHeight = 320;

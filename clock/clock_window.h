@@ -61,7 +61,8 @@ protected:
 
 private:
     void ChooseFormats();
-    void FormatTexts(const LocalTime& now);
+    // The texts for the moment `localNow` is on the local clock.
+    void FormatTexts(const LocalTime& localNow);
 
     Settings& clockSettings_;  // this clock's values (the base keeps the motion ones)
     Locale locale_;
@@ -72,6 +73,7 @@ private:
     std::string clockText_;
     FacePlanes planes_;
     Rgb skinTextColor_;
+    bool night_ = false;  // the night cue is on and it is night in the clock's zone
 };
 
 }  // namespace zentrova

@@ -20,12 +20,17 @@ enum class SystemChange {
     Regional,
 };
 
+// Posted to the application window by a clock's "Remove this clock".
+inline constexpr UINT kRemoveClockMessage = WM_APP + 1;
+
 class ApplicationWindow final : public WindowBase {
 public:
     ApplicationWindow();
     void OnSystemChange(std::function<void(SystemChange)> handler) { onChange_ = std::move(handler); }
     // A second start of the program asks for the settings window.
     void OnShowSettings(std::function<void()> handler) { onShowSettings_ = std::move(handler); }
+    // kRemoveClockMessage: a clock's menu asked to remove it (wParam: its number).
+    void OnRemoveClock(std::function<void(int)> handler) { onRemoveClock_ = std::move(handler); }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -34,6 +39,7 @@ private:
     void Report(SystemChange change);
     std::function<void(SystemChange)> onChange_;
     std::function<void()> onShowSettings_;
+    std::function<void(int)> onRemoveClock_;
     UINT showSettingsMessage_ = 0;
 };
 

@@ -20,6 +20,7 @@ public:
     ClockShell(DisplayWindows& windows, int number) : windows_(windows), number_(number) {}
     void ShowSettingsWindow() override { windows_.ShowClockSettings(number_); }
     void EndProgram() override { windows_.EndProgram(); }
+    void RemoveThisWindow() override { windows_.RemoveClockLater(number_); }
 
 private:
     DisplayWindows& windows_;
@@ -68,6 +69,7 @@ std::unique_ptr<DisplayWindows::ClockParts> DisplayWindows::MakeClock(int number
     auto parts = std::make_unique<ClockParts>(ClockCaption(number, values).c_str(), owner_, store_, state_.settings,
                                               DisplayWindowId::Clock, number);
     parts->shell = std::make_unique<ClockShell>(*this, number);
+    if (number != 1) parts->surface.OfferRemove();
     parts->logic = std::make_unique<TForm1>(ContextFor(*parts), values, state_.settings, locale, parts->sink);
     parts->surface.Attach(*parts->logic);
     parts->logic->SetZone(ReadTimeZone(values.ClockZone));
@@ -113,6 +115,11 @@ void DisplayWindows::AddClock(int number, int beside) {
 void DisplayWindows::RemoveClock(int number) {
     if (number == 1 || extraClocks_.erase(number) == 0) return;
     if (spokenListener_) spokenListener_();
+}
+
+void DisplayWindows::RemoveClockLater(int number) {
+    // The clock's own menu asks: its window must outlive the menu's return.
+    PostMessageW(owner_, kRemoveClockMessage, static_cast<WPARAM>(number), 0);
 }
 
 void DisplayWindows::ShowClockSettings(int number) {

@@ -14,6 +14,7 @@
 #include "clock/clock_window.h"
 #include "countdown/countdown_window.h"
 #include "face/services.h"
+#include "platform/application_window.h"
 #include "platform/layered_window.h"
 #include "platform/win32_services.h"
 #include "settings/key_value_store.h"
@@ -69,6 +70,9 @@ public:
     void EndProgram() override;
     // A clock's menu "Settings": the Clock page with that clock chosen.
     void ShowClockSettings(int number);
+    // A clock's menu "Remove this clock": asked and done from the
+    // application window's queue, once the menu's window is left.
+    void RemoveClockLater(int number);
 
     // Runs whenever the clock's or the countdown's spoken value changes;
     // set it before the windows are made.

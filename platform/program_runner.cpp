@@ -92,10 +92,12 @@ int RunProgram() {
     settingsLogic.FormCreate();
     ShowWindow(application.Handle(), SW_HIDE);
     application.OnShowSettings([&] { settingsLogic.ShowFromDisplayMenu(); });
+    application.OnRemoveClock([&](int number) { settingsLogic.RemoveClock(number); });
 
     int exitCode = RunMessageLoop();
     application.OnSystemChange(nullptr);  // what they reach is about to go
     application.OnShowSettings(nullptr);
+    application.OnRemoveClock(nullptr);
     // The tray icon goes with the settings form; the guard deletes the atom.
     return exitCode;
 }

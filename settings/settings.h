@@ -55,6 +55,8 @@ struct Settings {
     int ClockTop = 0;
     std::string ClockZone;       // a Time Zones key name; empty for local time
     std::string ClockZoneLabel;  // shown before the time when not empty
+    bool ClockDifference = false;  // a zone's difference to local time after the label
+    bool ClockNight = false;       // the face darker from 20:00 to 07:00 in the clock's zone
 
     // Countdown
     int CountSize = 0;

@@ -72,6 +72,8 @@ constexpr CheckEntry kCheckBoxes[] = {
     {"CheckBox1", P::Clock, Check(8, 228, 140), "Show date", &Settings::DateShow, CheckAction::Rebuild},
     {"CheckBox6", P::Clock, Check(160, 228, 140), "Show clock", &Settings::ClockShow, CheckAction::ShowOrHide},
     {"CheckBox2", P::Clock, Check(310, 228, 84), "Go clock", &Settings::ClockGo, CheckAction::NewClockVelocity},
+    {"CheckBox20", P::Clock, Check(252, 202, 76), "Difference", &Settings::ClockDifference, CheckAction::Rebuild},
+    {"CheckBox21", P::Clock, Check(332, 202, 62), "Night", &Settings::ClockNight, CheckAction::Rebuild},
 
     {"CheckBox9", P::Countdown, Check(340, 80, 56), "Oval", &Settings::CountRectOval, CheckAction::Rebuild},
     {"CheckBox8", P::Countdown, Check(338, 200, 56), "Bold", &Settings::CountBorder, CheckAction::Rebuild},
@@ -120,8 +122,8 @@ constexpr EditEntry kEdits[] = {
 };
 
 constexpr ButtonEntry kButtons[] = {
-    {"Button7", true, P::Clock, {214, 3, 84, 23}, "Add clock"},
-    {"Button8", true, P::Clock, {302, 3, 90, 23}, "Remove clock"},
+    {"Button7", true, P::Clock, {214, 4, 84, 23}, "Add clock"},
+    {"Button8", true, P::Clock, {302, 4, 90, 23}, "Remove clock"},
     {"Button5", true, P::Countdown, {85, 146, 60, 25}, "Add"},
     {"Button6", true, P::Countdown, {152, 146, 70, 25}, "Delete"},
     {"Button1", false, P::Clock, {12, 285, 70, 25}, "Save"},

@@ -160,6 +160,12 @@ void TForm2::AddClockClick() {
     ChooseClock(number);
 }
 
+void TForm2::RemoveClock(int number) {
+    if (!ClockValues(settings_, number)) return;
+    ChooseClock(number);
+    RemoveClockClick();
+}
+
 void TForm2::RemoveClockClick() {
     const int number = chosenClock_;
     if (number == 1) return;

@@ -65,6 +65,8 @@ public:
     void ShowClock(int number);
     void AddClockClick();     // "Add clock": a copy of the chosen clock's look, beside it
     void RemoveClockClick();  // "Remove clock": the chosen clock, once confirmed
+    // A clock's own menu "Remove this clock": chosen, then as RemoveClockClick.
+    void RemoveClock(int number);
     // The regional settings changed (the locale the window was given has
     // been read again): the title list's lines are built anew with the new
     // short date and long time, the selection kept.

@@ -20,7 +20,7 @@ constexpr std::string_view kReadOnlyStep = "";
 // display windows are rebuilt, shown and sent wandering as the values say.
 constexpr std::string_view kFillOrder[] = {
     "ComboBox11", "ComboBox1",  "ComboBox2",  "ComboBox3",
-    "CheckBox1",  "CheckBox2",  "CheckBox3",  "CheckBox4",  "CheckBox5",  "CheckBox6",
+    "CheckBox1",  "CheckBox2",  "CheckBox3",  "CheckBox4",  "CheckBox5",  "CheckBox6",  "CheckBox20", "CheckBox21",
     "TrackBar1",  "TrackBar2",  "TrackBar3",
     "CheckBox8",  "CheckBox9",  "CheckBox10", "CheckBox11",
     "TrackBar4",  "TrackBar5",  "TrackBar6",

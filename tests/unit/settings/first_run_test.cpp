@@ -50,6 +50,7 @@ TEST(FirstRun, WritesEveryDefaultWithItsType) {
         {&kCalendarPath, "CalendarGo", 0}, {&kCalendarPath, "CalendarOval", 0}, {&kCalendarPath, "CalendarBold", 1},
         {&kCalendarPath, "CalendarLeft", 309}, {&kCalendarPath, "CalendarTop", 10},
         {&kClockPath, "ClockZone", ""}, {&kClockPath, "ClockZoneLabel", ""},
+        {&kClockPath, "ClockDifference", 1}, {&kClockPath, "ClockNight", 0},
         {&kCalendarPath, "CalendarWeekStart", -1}, {&kCalendarPath, "CalendarWeekNumbers", 0},
         {&kCalendarPath, "CalendarEvents", 1},
     };
@@ -108,7 +109,8 @@ TEST(FirstRun, WritesKeysAndValuesInLoadOrder) {
     EXPECT_EQ(WrittenNames(store, kClockPath),
               (std::vector<std::string>{"ClockSize", "ClockSkin", "ClockTransparent", "TimeIndex", "DateIndex",
                                         "ClockFont", "DateShow", "ClockShow", "ClockGo", "ClockSky", "ClockBorder",
-                                        "ClockRectOval", "ClockLeft", "ClockTop", "ClockZone", "ClockZoneLabel"}));
+                                        "ClockRectOval", "ClockLeft", "ClockTop", "ClockZone", "ClockZoneLabel",
+                                        "ClockDifference", "ClockNight"}));
     EXPECT_EQ(WrittenNames(store, kCountdownPath),
               (std::vector<std::string>{"CountSize", "CountSkin", "CountTransparent", "CountFont", "CountShow",
                                         "CountGo", "CountSky", "CountBorder", "CountRectOval", "CountLeft",

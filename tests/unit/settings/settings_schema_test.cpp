@@ -25,7 +25,7 @@ TEST(SettingsSchema, EveryFieldIsStoredOnceUnderItsOwnName) {
         EXPECT_TRUE(names.insert(entry.name).second) << entry.name;
         EXPECT_EQ(FindEntry(entry.field), &entry) << entry.name;
     }
-    EXPECT_EQ(names.size(), 1u + 16u + 11u + 2u + 16u + 1u);
+    EXPECT_EQ(names.size(), 1u + 18u + 11u + 2u + 16u + 1u);
 }
 
 TEST(SettingsSchema, ListLoadsBetweenCountMaxAndCountIndex) {
@@ -70,7 +70,10 @@ TEST(SettingsSchema, FullFallbackStaysWithinLoadRanges) {
     EXPECT_EQ(load.error->substr(0, load.error->find('\n')), "Failed to get data for 'Start_1'");
     EXPECT_NE(load.error->find("Failed to get data for 'CountMax'"), std::string::npos);
     // A value added later that cannot be read is reported like any other.
-    EXPECT_TRUE(load.error->ends_with("Failed to get data for 'HideFullScreen'"));
+    EXPECT_NE(load.error->find("Failed to get data for 'HideFullScreen'\n"), std::string::npos);
+    // Then every clock after the first, whose keys all open here.
+    EXPECT_TRUE(load.error->ends_with("Failed to get data for 'ClockNight' in 'Clock8'"));
+    EXPECT_EQ(settings.ExtraClocks.size(), 7u);
     EXPECT_FALSE(load.firstRun);
     for (const SettingEntry& entry : SettingsSchema()) {
         const auto* field = std::get_if<int Settings::*>(&entry.field);
