@@ -17,7 +17,14 @@ remove_xy="351 38"
 zd_start_beneath 960 700 40 40
 zd_set_desktop
 zd_seed_by_first_start
-{ echo REGEDIT4; zd_dwords Clock ClockLeft=40 ClockTop=60 ClockGo=0 ClockShow=1; } | zd_reg_import
+# The countdown and the calendar stand well away, so that the right of the
+# first clock is free.
+{
+  echo REGEDIT4
+  zd_dwords Clock ClockLeft=40 ClockTop=60 ClockGo=0 ClockShow=1
+  zd_dwords Countdown CountLeft=600 CountTop=560
+  zd_dwords Calendar CalendarLeft=760 CalendarTop=300
+} | zd_reg_import
 first_before=$(zc_values "$ZC_KEY\\Clock" first-before.reg)
 
 e2e_start_zentrova
