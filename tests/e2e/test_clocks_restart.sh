@@ -24,10 +24,10 @@ for run in 1 2; do
   first_w=$(zc_expect_at "Tessarvelune" 40 60)
   tokyo_w=$(zc_expect_at "Clock Tokyo" 40 200)
   kathmandu_w=$(zc_expect_at "Clock Kathmandu" 40 340)
-  # The label (and for Kathmandu the difference) stands before the time.
-  ((tokyo_w > first_w)) || e2e_fail "run $run: Tokyo's face ($tokyo_w) is no wider than the unlabelled clock's ($first_w)"
-  ((kathmandu_w > tokyo_w)) ||
-    e2e_fail "run $run: Kathmandu's face ($kathmandu_w) is no wider than Tokyo's ($tokyo_w)"
+  # The label and the difference to local time stand before the time.
+  for w in "$tokyo_w" "$kathmandu_w"; do
+    ((w > first_w + 60)) || e2e_fail "run $run: a labelled face ($w) is not wider than the unlabelled clock's ($first_w)"
+  done
   e2e_screenshot "three-clocks-$run.png" >/dev/null
   zd_close_by_tray "$pid"
 done
