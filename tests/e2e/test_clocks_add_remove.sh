@@ -52,6 +52,8 @@ e2e_key y
 e2e_wait_window_gone "Clock" 20 || e2e_fail "Remove clock left the clock on screen"
 ! e2e_reg_key_exists "$ZC_KEY\\Clock2" || e2e_fail "Remove clock left the Clock2 key"
 e2e_process_running "$pid" || e2e_fail "the program ended"
+zd_settings_click 352 297  # Cancel: the tray icon comes back
+e2e_wait_tray 20 >/dev/null
 zd_close_by_tray "$pid"
 
 e2e_expect_eq "$(zc_values "$ZC_KEY\\Clock" first-after.reg)" "$first_before" "the first clock's stored values"
