@@ -19,6 +19,10 @@ class TForm1 : public DisplayWindow {
 public:
     // The platform has made the window layered before FormCreate runs.
     TForm1(DisplayContext context, Settings& settings, Locale locale, PositionSink& positionSink);
+    // A clock after the first: its own Clock values, and the program's
+    // settings for what all windows share.
+    TForm1(DisplayContext context, Settings& clock, const Settings& program, Locale locale,
+           PositionSink& positionSink);
 
     // Creation: placement and velocity, Dial, the first frame, then shown or
     // hidden per ClockShow.
@@ -59,9 +63,10 @@ protected:
 
 private:
     void ChooseFormats();
-    void FormatTexts(const LocalTime& now);
+    // The texts for the moment `localNow` is on the local clock.
+    void FormatTexts(const LocalTime& localNow);
 
-    Settings& clockSettings_;  // the process-wide settings (the base keeps the motion ones)
+    Settings& clockSettings_;  // this clock's values (the base keeps the motion ones)
     Locale locale_;
     std::optional<TimeZoneRules> zone_;
     DateTimeFormat timeFormat_;
@@ -70,6 +75,7 @@ private:
     std::string clockText_;
     FacePlanes planes_;
     Rgb skinTextColor_;
+    bool night_ = false;  // the night cue is on and it is night in the clock's zone
 };
 
 }  // namespace zentrova

@@ -12,7 +12,7 @@
 namespace zentrova {
 
 enum class MouseButton { Left, Right, Middle, Other };
-enum class PopupCommand { Settings, Close };
+enum class PopupCommand { Settings, Close, Remove };
 
 class DisplaySurface {
 public:

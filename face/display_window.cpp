@@ -135,6 +135,9 @@ void DisplayWindow::OnPopupCommand(PopupCommand command) {
     case PopupCommand::Close:
         context_.shell.EndProgram();
         break;
+    case PopupCommand::Remove:
+        context_.shell.RemoveThisWindow();
+        break;
     }
 }
 

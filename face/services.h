@@ -71,6 +71,8 @@ public:
     virtual ~ShellActions() = default;
     virtual void ShowSettingsWindow() = 0;
     virtual void EndProgram() = 0;  // closes the main (clock) window
+    // The menu's "Remove this clock", which only the clocks after the first offer.
+    virtual void RemoveThisWindow() {}
 };
 
 }  // namespace zentrova

@@ -65,6 +65,10 @@ LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         if (onShowSettings_) onShowSettings_();
         return 0;
     }
+    if (message == kRemoveClockMessage) {
+        if (onRemoveClock_) onRemoveClock_(static_cast<int>(wParam));
+        return 0;
+    }
     switch (message) {
         case WM_TIMER:
             if (wParam == kStoreWatchTimer && watch_ && watch_->Changed() && onStoreChange_) onStoreChange_();

@@ -21,6 +21,9 @@ enum class SystemChange {
     Regional,
 };
 
+// Posted to the application window by a clock's "Remove this clock".
+inline constexpr UINT kRemoveClockMessage = WM_APP + 1;
+
 class ApplicationWindow final : public WindowBase {
 public:
     ApplicationWindow();
@@ -32,6 +35,8 @@ public:
     void OnStoreChange(RegistryWatch& watch, std::function<void()> handler);
     // Runs about once a second from now on (a null handler stops it).
     void OnEverySecond(std::function<void()> handler);
+    // kRemoveClockMessage: a clock's menu asked to remove it (wParam: its number).
+    void OnRemoveClock(std::function<void(int)> handler) { onRemoveClock_ = std::move(handler); }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -43,6 +48,7 @@ private:
     RegistryWatch* watch_ = nullptr;
     std::function<void()> onStoreChange_;
     std::function<void()> onSecond_;
+    std::function<void(int)> onRemoveClock_;
     UINT showSettingsMessage_ = 0;
 };
 

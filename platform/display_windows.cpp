@@ -2,14 +2,46 @@
 
 #include "app/program_names.h"
 #include "app/tray_tip.h"
+#include "face/beside_place.h"
+#include "face/monitor_layout.h"
+#include "platform/wide_text.h"
 #include "platform/time_zones.h"
 #include "platform/win32_locale.h"
+#include "settings/clock_set.h"
 #include "settings/settings_store.h"
 
 namespace zentrova::platform {
 
+namespace {
+
+// A clock's menu opens the settings window on that clock.
+class ClockShell final : public ShellActions {
+public:
+    ClockShell(DisplayWindows& windows, int number) : windows_(windows), number_(number) {}
+    void ShowSettingsWindow() override { windows_.ShowClockSettings(number_); }
+    void EndProgram() override { windows_.EndProgram(); }
+    void RemoveThisWindow() override { windows_.RemoveClockLater(number_); }
+
+private:
+    DisplayWindows& windows_;
+    int number_;
+};
+
+// The clocks after the first are named for a screen reader by their label.
+std::string ClockCaption(int number, const Settings& values) {
+    if (number == 1) return kClockCaption;
+    return values.ClockZoneLabel.empty() ? std::string(kExtraClockCaption)
+                                         : std::string(kExtraClockCaption) + " " + values.ClockZoneLabel;
+}
+
+// Between a new clock and the one it stands beside, at 96 DPI.
+constexpr int kBesideGap = 8;
+
+}  // namespace
+
 void StorePositionSink::WritePosition() {
-    (void)zentrova::WritePosition(store_, settings_, window_);
+    if (window_ == DisplayWindowId::Clock) (void)WriteClockPosition(store_, settings_, clock_);
+    else (void)zentrova::WritePosition(store_, settings_, window_);
 }
 
 DisplayWindows::DisplayWindows(ProgramState& state, KeyValueStore& store, HWND owner)
@@ -19,14 +51,79 @@ DisplayWindows::~DisplayWindows() = default;
 
 template <typename Logic>
 DisplayContext DisplayWindows::ContextFor(Parts<Logic>& parts) {
-    return DisplayContext{parts.surface, measurer_, desktop_, parts.random, time_, *this, state_.skins,
+    ShellActions& shell = parts.shell ? *parts.shell : *this;
+    return DisplayContext{parts.surface, measurer_, desktop_, parts.random, time_, shell, state_.skins,
                           state_.bitmaps};
 }
 
 std::string DisplayWindows::TrayTip() const {
-    const std::string time = clock_ ? clock_->logic->TimeText() : std::string();
+    std::vector<std::string> clocks;
+    if (clock_) clocks.push_back(clock_->logic->TimeText());
+    for (const auto& [number, parts] : extraClocks_) clocks.push_back(parts->logic->TimeText());
     const std::string countdown = countdown_ ? countdown_->logic->SpokenValue() : std::string();
-    return TrayTipText(time, countdown);
+    return TrayTipText(clocks, countdown);
+}
+
+std::unique_ptr<DisplayWindows::ClockParts> DisplayWindows::MakeClock(int number, const Locale& locale) {
+    Settings& values = *ClockValues(state_.settings, number);
+    auto parts = std::make_unique<ClockParts>(ClockCaption(number, values).c_str(), owner_, store_, state_.settings,
+                                              DisplayWindowId::Clock, number);
+    parts->shell = std::make_unique<ClockShell>(*this, number);
+    if (number != 1) parts->surface.OfferRemove();
+    parts->logic = std::make_unique<TForm1>(ContextFor(*parts), values, state_.settings, locale, parts->sink);
+    parts->surface.Attach(*parts->logic);
+    parts->logic->SetZone(ReadTimeZone(values.ClockZone));
+    parts->surface.OnSpokenChange(spokenListener_);
+    parts->logic->FormCreate();
+    parts->surface.StartTimer();
+    return parts;
+}
+
+DisplayWindows::ClockParts* DisplayWindows::ClockOf(int number) const {
+    if (number == 1) return clock_.get();
+    auto found = extraClocks_.find(number);
+    return found == extraClocks_.end() ? nullptr : found->second.get();
+}
+
+template <typename Action>
+void DisplayWindows::ForEachClock(Action&& action) {
+    if (clock_) action(*clock_);
+    for (auto& [number, parts] : extraClocks_) action(*parts);
+}
+
+void DisplayWindows::AddClock(int number, int beside) {
+    Settings* values = ClockValues(state_.settings, number);
+    ClockParts* next = ClockOf(beside);
+    if (!values || !next || extraClocks_.contains(number)) return;
+    // Placed before the window is made, so that it shows where it stays.
+    const RectI besideRect = RectI::At(next->surface.Position(), next->logic->FaceSize());
+    std::vector<RectI> others;
+    const auto collect = [&](auto& parts) { others.push_back(RectI::At(parts.surface.Position(), parts.logic->FaceSize())); };
+    ForEachClock(collect);
+    if (countdown_) collect(*countdown_);
+    if (calendar_) collect(*calendar_);
+    const RectI monitor = MonitorOf(desktop_.Monitors(), besideRect);
+    const PointI at = PlaceBeside(besideRect, next->logic->FaceSize(), monitor, others,
+                                  next->logic->Scale().Pixels(kBesideGap));
+    values->ClockLeft = at.x;
+    values->ClockTop = at.y;
+    values->ClockShow = true;
+    extraClocks_[number] = MakeClock(number, UserLocale());
+    if (spokenListener_) spokenListener_();
+}
+
+void DisplayWindows::RemoveClock(int number) {
+    if (number == 1 || extraClocks_.erase(number) == 0) return;
+    if (spokenListener_) spokenListener_();
+}
+
+void DisplayWindows::RemoveClockLater(int number) {
+    // The clock's own menu asks: its window must outlive the menu's return.
+    PostMessageW(owner_, kRemoveClockMessage, static_cast<WPARAM>(number), 0);
+}
+
+void DisplayWindows::ShowClockSettings(int number) {
+    if (settings_) settings_->ShowClock(number);
 }
 
 void DisplayWindows::CreateDisplayWindows() {
@@ -35,13 +132,8 @@ void DisplayWindows::CreateDisplayWindows() {
 
     // The clock first: it is the application's main window, and closing it
     // ends the program.
-    clock_ = std::make_unique<Parts<TForm1>>(kClockCaption, owner_, store_, settings, DisplayWindowId::Clock);
-    clock_->logic = std::make_unique<TForm1>(ContextFor(*clock_), settings, locale, clock_->sink);
-    clock_->surface.Attach(*clock_->logic);
-    clock_->logic->SetZone(ReadTimeZone(settings.ClockZone));
-    clock_->surface.OnSpokenChange(spokenListener_);
-    clock_->logic->FormCreate();
-    clock_->surface.StartTimer();
+    clock_ = MakeClock(1, locale);
+    for (const ExtraClock& clock : settings.ExtraClocks) extraClocks_[clock.number] = MakeClock(clock.number, locale);
 
     countdown_ = std::make_unique<Parts<TForm3>>(kCountdownCaption, owner_, store_, settings,
                                                  DisplayWindowId::Countdown);
@@ -66,10 +158,12 @@ void DisplayWindows::CreateDisplayWindows() {
 void DisplayWindows::Rebuild(DisplayWindowId window) {
     switch (window) {
         case DisplayWindowId::Clock:
-            if (clock_) {
-                // The zone may be among the changed settings.
-                clock_->logic->SetZone(ReadTimeZone(state_.settings.ClockZone));
-                clock_->logic->Dial();
+            if (ClockParts* clock = ChosenClock()) {
+                // The zone and the label may be among the changed settings.
+                const Settings& values = *ClockValues(state_.settings, ChosenNumber());
+                SetWindowTextW(clock->surface.Handle(), Widen(ClockCaption(ChosenNumber(), values)).c_str());
+                clock->logic->SetZone(ReadTimeZone(values.ClockZone));
+                clock->logic->Dial();
             }
             break;
         case DisplayWindowId::Countdown:
@@ -85,7 +179,7 @@ template <typename Action>
 void DisplayWindows::WithParts(DisplayWindowId window, Action&& action) {
     switch (window) {
         case DisplayWindowId::Clock:
-            if (clock_) action(*clock_);
+            if (ClockParts* clock = ChosenClock()) action(*clock);
             break;
         case DisplayWindowId::Countdown:
             if (countdown_) action(*countdown_);
@@ -101,7 +195,7 @@ void DisplayWindows::SetVisible(DisplayWindowId window, bool visible) {
 }
 
 void DisplayWindows::NewClockVelocity() {
-    if (clock_) clock_->logic->DrawVelocity();
+    if (ClockParts* clock = ChosenClock()) clock->logic->DrawVelocity();
 }
 
 void DisplayWindows::Wake(DisplayWindowId window) {
@@ -110,7 +204,10 @@ void DisplayWindows::Wake(DisplayWindowId window) {
 
 SizeI DisplayWindows::FaceSize(DisplayWindowId window) const {
     switch (window) {
-        case DisplayWindowId::Clock: return clock_ ? clock_->logic->FaceSize() : SizeI{};
+        case DisplayWindowId::Clock: {
+            const ClockParts* clock = ChosenClock();
+            return clock ? clock->logic->FaceSize() : SizeI{};
+        }
         case DisplayWindowId::Countdown: return countdown_ ? countdown_->logic->FaceSize() : SizeI{};
         case DisplayWindowId::Calendar: return calendar_ ? calendar_->logic->FaceSize() : SizeI{};
     }
@@ -122,14 +219,15 @@ void DisplayWindows::PlaceAt(DisplayWindowId window, PointI leftTop) {
 }
 
 void DisplayWindows::CatchUp() {
-    for (DisplayWindowId window : {DisplayWindowId::Clock, DisplayWindowId::Countdown, DisplayWindowId::Calendar})
+    ForEachClock([](auto& parts) { parts.logic->CatchUp(); });
+    for (DisplayWindowId window : {DisplayWindowId::Countdown, DisplayWindowId::Calendar})
         WithParts(window, [](auto& parts) { parts.logic->CatchUp(); });
 }
 
 // The countdown shows no regional text (its labels are fixed words), so its
 // face stays as it is.
 void DisplayWindows::ChangeLocale(const Locale& locale) {
-    if (clock_) clock_->logic->ChangeLocale(locale);
+    ForEachClock([&](auto& parts) { parts.logic->ChangeLocale(locale); });
     if (calendar_) calendar_->logic->ChangeLocale(locale);
 }
 

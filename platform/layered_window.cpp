@@ -18,7 +18,7 @@ constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kStartTimerMessage = WM_APP + 1;
 // Posted by the foreground hook.
 constexpr UINT kForegroundChangedMessage = WM_APP + 2;
-enum PopupItem : UINT { kPopupSettings = 1, kPopupClose = 2 };
+enum PopupItem : UINT { kPopupSettings = 1, kPopupClose = 2, kPopupRemove = 3 };
 
 // Adds WS_EX_LAYERED. SetWindowLongW returns the previous style, which may
 // itself be 0, so failure is 0 together with a last error.
@@ -151,6 +151,7 @@ void LayeredWindow::ShowPopupMenu(PointI screen) {
     UniqueMenu menu(CreatePopupMenu());
     if (!menu) return;
     AppendMenuW(menu.get(), MF_STRING, kPopupSettings, Widen(kMenuSettings).c_str());
+    if (offersRemove_) AppendMenuW(menu.get(), MF_STRING, kPopupRemove, Widen(kMenuRemoveClock).c_str());
     AppendMenuW(menu.get(), MF_STRING, kPopupClose, Widen(kMenuClose).c_str());
     SetForegroundWindow(Handle());
     UINT command = static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
@@ -159,6 +160,7 @@ void LayeredWindow::ShowPopupMenu(PointI screen) {
     if (!events_) return;
     if (command == kPopupSettings) events_->OnPopupCommand(PopupCommand::Settings);
     if (command == kPopupClose) events_->OnPopupCommand(PopupCommand::Close);
+    if (command == kPopupRemove) events_->OnPopupCommand(PopupCommand::Remove);
 }
 
 void LayeredWindow::MouseDown(MouseButton button, LPARAM lParam) {

@@ -32,6 +32,8 @@ public:
     // Starts the timer once the message loop runs, at the period the logic
     // last asked for; it runs until the program ends, shown or not.
     void StartTimer();
+    // The menu offers "Remove this clock" before "Close" (the clocks after the first).
+    void OfferRemove() { offersRemove_ = true; }
 
     // DisplaySurface
     void SetClientSize(SizeI size) override;
@@ -60,6 +62,7 @@ private:
     // High contrast turned on or off, or its colours changed: the next frame
     // is shown afresh in the new colours.
     void FollowContrast();
+    bool offersRemove_ = false;
 
     DisplayEvents* events_ = nullptr;
     HDC screenDc_ = nullptr;   // GetDC(no window), kept for the window's life

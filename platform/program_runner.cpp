@@ -102,12 +102,14 @@ int RunProgram() {
     EventNotifier notifier(state.settings, store, settingsForm.Tray(), locale);
     notifier.Check(time.Now());
     application.OnEverySecond([&] { notifier.Check(time.Now()); });
+    application.OnRemoveClock([&](int number) { settingsLogic.RemoveClock(number); });
 
     int exitCode = RunMessageLoop();
     application.OnSystemChange(nullptr);  // what they reach is about to go
     application.OnShowSettings(nullptr);
     application.OnStoreChange(watch, nullptr);
     application.OnEverySecond(nullptr);
+    application.OnRemoveClock(nullptr);
     // The tray icon goes with the settings form; the guard deletes the atom.
     return exitCode;
 }

@@ -75,4 +75,9 @@ std::unique_ptr<StoreKey> RegistryStore::Create(const std::string& path) {
     return std::make_unique<RegistryKey>(key);
 }
 
+bool RegistryStore::DeleteKey(const std::string& path) {
+    const LONG status = RegDeleteKeyW(HKEY_CURRENT_USER, RelativePath(path).c_str());
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+}
+
 }  // namespace zentrova::platform

@@ -9,6 +9,7 @@ class RegistryStore final : public KeyValueStore {
 public:
     OpenedKey Open(const std::string& path) override;
     std::unique_ptr<StoreKey> Create(const std::string& path) override;
+    bool DeleteKey(const std::string& path) override;
 };
 
 }  // namespace zentrova::platform

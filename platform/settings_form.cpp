@@ -116,6 +116,13 @@ void SettingsForm::ShowMessage(const std::string& text) {
     MessageBoxW(Handle(), Widen(text).c_str(), Widen(kApplicationTitle).c_str(), MB_OK | MB_ICONINFORMATION | MB_TOPMOST);
 }
 
+bool SettingsForm::Confirm(const std::string& text) {
+    return MessageBoxW(Handle(), Widen(text).c_str(), Widen(kApplicationTitle).c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2 | MB_TOPMOST) == IDYES;
+}
+
+void SettingsForm::ShowPage(SettingsPage page) { pages_->ShowPage(page); }
+
 void SettingsForm::EndMessageLoop() { PostQuitMessage(0); }
 
 LRESULT SettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -34,6 +34,8 @@ public:
     std::string ProgramPath() const override;
     void ShowError(const std::string& text) override;
     void ShowMessage(const std::string& text) override;
+    bool Confirm(const std::string& text) override;
+    void ShowPage(SettingsPage page) override;
     void EndMessageLoop() override;
     ControlFactory& Controls() override { return *pages_; }
 

@@ -204,12 +204,12 @@ TextControl& SettingsPages::AddEdit(const EditEntry& entry, ControlHandler onCha
     return router_.Add(std::make_unique<Win32Edit>(handle, entry.maxLength, std::move(onChange)));
 }
 
-void SettingsPages::AddButton(const ButtonEntry& entry, ControlHandler onClick) {
+ButtonControl& SettingsPages::AddButton(const ButtonEntry& entry, ControlHandler onClick) {
     const std::string caption(entry.caption);
     constexpr DWORD kStyle = WS_TABSTOP | BS_PUSHBUTTON;
     HWND handle = entry.onPage ? AddPageChild(entry.page, "BUTTON", caption, kStyle, entry.place, entry.name)
                                : AddChild(window_, "BUTTON", caption, kStyle, entry.place, entry.name);
-    router_.Add(std::make_unique<Win32Button>(handle, std::move(onClick)));
+    return router_.Add(std::make_unique<Win32Button>(handle, std::move(onClick)));
 }
 
 bool SettingsPages::Route(UINT message, WPARAM wParam, LPARAM lParam) {

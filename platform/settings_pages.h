@@ -41,7 +41,7 @@ public:
     ListControl& AddList(const ListEntry& entry, std::span<const std::string_view> items,
                          ControlHandler onChange) override;
     TextControl& AddEdit(const EditEntry& entry, ControlHandler onChange) override;
-    void AddButton(const ButtonEntry& entry, ControlHandler onClick) override;
+    ButtonControl& AddButton(const ButtonEntry& entry, ControlHandler onClick) override;
 
     // The window's own WM_COMMAND, WM_HSCROLL and WM_NOTIFY; true when handled.
     bool Route(UINT message, WPARAM wParam, LPARAM lParam);
@@ -52,6 +52,8 @@ public:
     // The next (1) or previous (-1) page in front, round the end; the keyboard
     // goes to the tabs, since the control that had it is now hidden.
     void TurnPage(int step);
+    // A page in front, as if its tab had been chosen.
+    void ShowPage(zentrova::SettingsPage page) { ShowPage(static_cast<int>(page)); }
 
 private:
     struct PlacedControl {

@@ -96,9 +96,11 @@ private:
     ControlHandler onChange_;
 };
 
-class Win32Button final : public Win32Control {
+class Win32Button final : public Win32Control, public ButtonControl {
 public:
     Win32Button(HWND handle, ControlHandler onClick) : Win32Control(handle), onClick_(std::move(onClick)) {}
+    bool Enabled() const override { return IsWindowEnabled(Handle()) != FALSE; }
+    void SetEnabled(bool enabled) override { EnableWindow(Handle(), enabled ? TRUE : FALSE); }
     void OnCommand(WORD code) override;
 
 private:

@@ -60,6 +60,9 @@ public:
     // Opens a key for writing, creating it and its parents when missing;
     // nothing when that fails.
     virtual std::unique_ptr<StoreKey> Create(const std::string& path) = 0;
+    // Deletes a key with its values; true when it is gone, as it is when it
+    // was never there.
+    virtual bool DeleteKey(const std::string& path) = 0;
 };
 
 }  // namespace zentrova

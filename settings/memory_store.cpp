@@ -113,6 +113,15 @@ std::unique_ptr<StoreKey> MemoryStore::Create(const std::string& path) {
     return std::make_unique<Key>(*this, path, true);
 }
 
+bool MemoryStore::DeleteKey(const std::string& path) {
+    if (!CallSucceeds() || failingCreates_.contains(path)) return false;
+    if (!HasKey(path)) return true;
+    if (!WriteSurvives()) return false;
+    RemoveKey(path);
+    journal_.push_back({Operation::Kind::Delete, path, {}});
+    return true;
+}
+
 void MemoryStore::AddKey(const std::string& path) {
     for (const std::string& key : PathAndParents(path)) keys_.try_emplace(key);
 }

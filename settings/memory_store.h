@@ -32,6 +32,8 @@ public:
 
     OpenedKey Open(const std::string& path) override;
     std::unique_ptr<StoreKey> Create(const std::string& path) override;
+    // Journalled as a Delete with no value name.
+    bool DeleteKey(const std::string& path) override;
 
     // Set-up, without journalling. Put creates the key when missing.
     void AddKey(const std::string& path);
@@ -42,8 +44,8 @@ public:
     void PutDouble(const std::string& path, const std::string& name, double value);
     void Remove(const std::string& path, const std::string& name);
 
-    // Failure injection: Open and Create of these paths, Set, Delete and
-    // Query of these value names (in any key) fail.
+    // Failure injection: Open and Create of these paths, DeleteKey of these
+    // paths, Set, Delete and Query of these value names (in any key) fail.
     void FailOpen(const std::string& path) { failingOpens_.insert(path); }
     void FailCreate(const std::string& path) { failingCreates_.insert(path); }
     void FailSet(const std::string& name) { failingSets_.insert(name); }

@@ -205,10 +205,17 @@ bool AwaitsSave(const Settings& settings, const SettingEntry& entry) {
 }
 
 void WriteGroup(KeyValueStore& store, SettingsGroup group, Settings& settings, StoreProblems& problems) {
+    WriteGroup(store, group, GroupPath(group), settings, problems);
+}
+
+// Writes what the user changed and what awaits a write; a key with neither
+// is not even opened.
+void WriteGroup(KeyValueStore& store, SettingsGroup group, const std::string& path, Settings& settings,
+                StoreProblems& problems) {
     const auto rows = GroupSchema(group);
     if (std::none_of(rows.begin(), rows.end(), [&](const SettingEntry& entry) { return AwaitsSave(settings, entry); }))
         return;
-    auto key = store.Create(GroupPath(group));
+    auto key = store.Create(path);
     for (const SettingEntry& entry : rows) {
         if (!AwaitsSave(settings, entry)) continue;
         if (key) WriteRow(*key, entry, settings, problems);
@@ -229,10 +236,15 @@ void WriteRepairs(StoreKey& key, SettingsGroup group, Settings& settings, StoreP
 }
 
 void WriteRepairs(KeyValueStore& store, SettingsGroup group, Settings& settings, StoreProblems& problems) {
+    WriteRepairs(store, group, GroupPath(group), settings, problems);
+}
+
+void WriteRepairs(KeyValueStore& store, SettingsGroup group, const std::string& path, Settings& settings,
+                  StoreProblems& problems) {
     const auto rows = GroupSchema(group);
     if (std::none_of(rows.begin(), rows.end(), [&](const SettingEntry& entry) { return AwaitsWrite(settings, entry); }))
         return;
-    auto key = store.Create(GroupPath(group));
+    auto key = store.Create(path);
     if (!key) {
         for (const SettingEntry& entry : rows) {
             if (AwaitsWrite(settings, entry)) ReportFailureOnce(entry, settings, problems);

@@ -54,6 +54,10 @@ void RecordFailedWrite(const SettingEntry& entry, Settings& settings, StoreProbl
 // cannot be written is recorded and reported. An unread row the user has
 // not changed is left as stored.
 void WriteGroup(KeyValueStore& store, SettingsGroup group, Settings& settings, StoreProblems& problems);
+// The same in the key at `path`, which holds the rows of `group` (the
+// clocks after the first each have one like the first clock's).
+void WriteGroup(KeyValueStore& store, SettingsGroup group, const std::string& path, Settings& settings,
+                StoreProblems& problems);
 
 // Writes the rows of a key that await a write with what memory holds, and
 // those that await repair with the first-run values loading gave them, not
@@ -62,6 +66,8 @@ void WriteGroup(KeyValueStore& store, SettingsGroup group, Settings& settings, S
 void WriteRepairs(StoreKey& key, SettingsGroup group, Settings& settings, StoreProblems& problems);
 // The same in the key of `group`, created only when a row awaits anything.
 void WriteRepairs(KeyValueStore& store, SettingsGroup group, Settings& settings, StoreProblems& problems);
+void WriteRepairs(KeyValueStore& store, SettingsGroup group, const std::string& path, Settings& settings,
+                  StoreProblems& problems);
 // Whether a row awaits a write or a repair.
 bool AwaitsWrite(const Settings& settings, const SettingEntry& entry);
 

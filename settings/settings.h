@@ -6,6 +6,7 @@
 #include <array>
 #include <bitset>
 #include <cstddef>
+#include <list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +18,7 @@ namespace zentrova {
 constexpr int kCountSlots = 11;      // room in CountList
 constexpr int kCountMaxEntries = 10; // entries the list may hold
 constexpr std::size_t kMaxSettingRows = 64;  // room for the rows of the settings table
+constexpr int kMaxClocks = 8;        // the first clock and up to seven more
 
 // How an event comes round, as stored in CountRepeat<i>.
 enum class CountRepeat { Never = 0, Week = 1, Month = 2, Year = 3 };
@@ -41,6 +43,8 @@ struct CountEntry {
     }
 };
 
+struct ExtraClock;
+
 struct Settings {
     int Start_1 = 0;
 
@@ -62,6 +66,8 @@ struct Settings {
     std::string ClockZone;       // a Time Zones key name; empty for local time
     std::string ClockZoneLabel;  // shown before the time when not empty
     int ClockStay = 0;  // 0 on top, 1 among windows, 2 on the desktop
+    bool ClockDifference = false;  // a zone's difference to local time after the label
+    bool ClockNight = false;       // the face darker from 20:00 to 07:00 in the clock's zone
 
     // Countdown
     int CountSize = 0;
@@ -108,6 +114,11 @@ struct Settings {
     // General
     bool HideFullScreen = false;  // display windows step aside for full-screen programs
 
+    // The clocks after the first, by rising number, each in its own key.
+    // A list, so that a clock's values stay where its window points while
+    // others come and go.
+    std::list<ExtraClock> ExtraClocks;
+
     // In memory only: the title of the selected entry as the countdown draws it.
     std::string CountText;
 
@@ -149,6 +160,15 @@ struct Settings {
     // The selected entry, or the first slot when CountIndex lies outside the
     // list, so that no caller can index outside CountList.
     const CountEntry& SelectedEntry() const;
+};
+
+// Clock `number` (2 to kMaxClocks) beyond the first. Its values are the
+// Clock fields of a Settings of its own, so that every row of the Clock key
+// reads, writes and repairs for it as for the first clock; its other fields
+// are unused.
+struct ExtraClock {
+    int number = 0;
+    Settings values;
 };
 
 }  // namespace zentrova

@@ -1,6 +1,7 @@
 // Loading: every value that can be read is kept; each one that cannot is
 // reported and alone takes its first-run value.
 
+#include "settings/clock_store.h"
 #include "settings/count_list_store.h"
 #include "settings/setting_io.h"
 #include "settings/settings_store.h"
@@ -52,6 +53,7 @@ LoadResult Load(KeyValueStore& store, Settings& settings, const FirstRunContext&
         key->Close();
         if (group == SettingsGroup::Root) startRead = problems.Count() == problemsBefore;
     }
+    LoadExtraClocks(store, settings, context, problems);
 
     LoadResult result;
     result.error = problems.BoxText();

@@ -62,6 +62,8 @@ constexpr std::array kSchema = {
     AddedLater(Text(G::Clock, "ClockZone", &S::ClockZone, "")),
     AddedLater(Text(G::Clock, "ClockZoneLabel", &S::ClockZoneLabel, "")),
     AddedLater(Integer(G::Clock, "ClockStay", &S::ClockStay, 0, kStayModes)),
+    AddedLater(Flag(G::Clock, "ClockDifference", &S::ClockDifference, true)),
+    AddedLater(Flag(G::Clock, "ClockNight", &S::ClockNight, false)),
 
     Integer(G::Countdown, "CountSize", &S::CountSize, 3, kSizeSteps20),
     Integer(G::Countdown, "CountSkin", &S::CountSkin, 9, kSkins),

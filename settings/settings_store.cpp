@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "settings/clock_set.h"
+#include "settings/clock_store.h"
 #include "settings/count_list_store.h"
 #include "settings/setting_io.h"
 #include "settings/settings_sanitise.h"
@@ -123,6 +125,7 @@ bool FirstRunDefaultsStored(const Settings& settings) {
 StoreError Save(KeyValueStore& store, Settings& settings, int selectedCountIndex) {
     StoreProblems problems;
     WriteGroup(store, SettingsGroup::Clock, settings, problems);
+    WriteExtraClocks(store, settings, problems);
     WriteGroup(store, SettingsGroup::Countdown, settings, problems);
     WriteInListKey(store, settings, problems,
                    [&](StoreKey& key, StoreProblems& raw) {
@@ -136,24 +139,46 @@ StoreError Save(KeyValueStore& store, Settings& settings, int selectedCountIndex
     return Finish(store, settings, problems);
 }
 
-StoreError WritePosition(KeyValueStore& store, Settings& settings, DisplayWindowId window) {
-    StoreProblems problems;
+namespace {
+
+// A window's left and top into the key at `path`, which holds the rows of
+// their group in `values`, with what else of that key awaits a write.
+void WritePositionIn(KeyValueStore& store, const std::string& path, Settings& values, DisplayWindowId window,
+                     StoreProblems& problems) {
     const SettingEntry& left = PositionEntry(window, Edge::Left);
     const SettingEntry& top = PositionEntry(window, Edge::Top);
-    auto key = store.Create(GroupPath(left.group));
+    auto key = store.Create(path);
     if (!key) {
-        RecordFailedWrite(left, settings, problems);
-        RecordFailedWrite(top, settings, problems);
-        return problems.BoxText();
+        RecordFailedWrite(left, values, problems);
+        RecordFailedWrite(top, values, problems);
+        return;
     }
     // An edge that could not be read and that the move left as shown stays
     // as stored.
     for (const SettingEntry* edge : {&left, &top}) {
-        if (!settings.Unread.test(SchemaIndex(*edge)) || ChangedSinceRead(settings, *edge))
-            WriteRow(*key, *edge, settings, problems);
+        if (!values.Unread.test(SchemaIndex(*edge)) || ChangedSinceRead(values, *edge))
+            WriteRow(*key, *edge, values, problems);
     }
-    WriteRepairs(*key, left.group, settings, problems);
+    WriteRepairs(*key, left.group, values, problems);
     key->Close();
+}
+
+}  // namespace
+
+StoreError WritePosition(KeyValueStore& store, Settings& settings, DisplayWindowId window) {
+    StoreProblems problems;
+    WritePositionIn(store, GroupPath(PositionEntry(window, Edge::Left).group), settings, window, problems);
+    return Finish(store, settings, problems);
+}
+
+StoreError WriteClockPosition(KeyValueStore& store, Settings& settings, int number) {
+    if (number == 1) return WritePosition(store, settings, DisplayWindowId::Clock);
+    Settings* values = ClockValues(settings, number);
+    if (!values) return std::nullopt;
+    StoreProblems problems;
+    StoreProblems clockProblems;
+    WritePositionIn(store, ClockKeyPath(number), *values, DisplayWindowId::Clock, clockProblems);
+    problems.AddFrom(clockProblems, ClockKeyName(number));
     return Finish(store, settings, problems);
 }
 

@@ -46,16 +46,20 @@ bool FirstRunDefaultsStored(const Settings& settings);
 // repair, so the store never keeps a damaged setting, while a value the
 // user has not changed is never rewritten with anything but what was read.
 
-// The Save button: in the Clock, Countdown, Calendar and General keys the
-// options the user changed and those the store lacks or awaits (never one
-// that could not be read and was left alone, nor one another copy of the
-// program stored meanwhile); CountIndex in the CountTitle key (and CountMax
-// when every entry already lies in its slot), and the entries whose Add did
-// not reach the store.
+// The Save button: in the Clock key, every other clock's key and the
+// Countdown, Calendar and General keys the options the user changed and
+// those the store lacks or awaits (never one that could not be read and was
+// left alone, nor one another copy of the program stored meanwhile);
+// CountIndex in the CountTitle key (and CountMax when every entry already
+// lies in its slot), and the entries whose Add did not reach the store.
 StoreError Save(KeyValueStore& store, Settings& settings, int selectedCountIndex);
 
 // A still window's new resting position: its left, then its top.
 StoreError WritePosition(KeyValueStore& store, Settings& settings, DisplayWindowId window);
+
+// A still clock's new resting position in its own key: the first clock's
+// as WritePosition, another's in its Clock<n> key.
+StoreError WriteClockPosition(KeyValueStore& store, Settings& settings, int number);
 
 // The add dialog: the new entry `addedIndex`, then CountIndex = addedIndex
 // and CountMax (see WriteCountList). An index outside 0..CountMax-1 writes

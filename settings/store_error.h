@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zentrova {
@@ -16,6 +17,10 @@ class StoreProblems {
 public:
     void Add(std::string message) { lines_.push_back(std::move(message)); }
     std::size_t Count() const { return lines_.size(); }
+    // Another operation's problems, each line naming the key they were met in.
+    void AddFrom(const StoreProblems& other, std::string_view keyName) {
+        for (const std::string& line : other.lines_) Add(line + " in '" + std::string(keyName) + "'");
+    }
     // The lines joined by line breaks; nothing when there were none.
     StoreError BoxText() const {
         if (lines_.empty()) return std::nullopt;

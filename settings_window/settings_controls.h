@@ -50,6 +50,13 @@ public:
     virtual void SetReadOnly(bool readOnly) = 0;
 };
 
+class ButtonControl {
+public:
+    virtual ~ButtonControl() = default;
+    virtual bool Enabled() const = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+};
+
 class TextControl {
 public:
     virtual ~TextControl() = default;
@@ -88,7 +95,7 @@ public:
     virtual ListControl& AddList(const ListEntry& entry, std::span<const std::string_view> items,
                                  ControlHandler onChange) = 0;
     virtual TextControl& AddEdit(const EditEntry& entry, ControlHandler onChange) = 0;
-    virtual void AddButton(const ButtonEntry& entry, ControlHandler onClick) = 0;
+    virtual ButtonControl& AddButton(const ButtonEntry& entry, ControlHandler onClick) = 0;
 };
 
 }  // namespace zentrova

@@ -25,14 +25,17 @@ constexpr ControlPlace Check(int left, int top, int width) { return {left, top, 
 constexpr ControlPlace List(int left, int top, int width) { return {left, top, width, kDropHeight}; }
 
 constexpr LabelEntry kLabels[] = {
-    {"StaticText1", P::Clock, Label(8, 5, 120), "Size"},
-    {"StaticText3", P::Clock, Label(218, 5, 120), "Transparent"},
-    {"StaticText2", P::Clock, Label(8, 60, 120), "Skin"},
-    {"StaticText4", P::Clock, Label(280, 60, 110), "Clock face"},
-    {"StaticText5", P::Clock, Label(8, 110, 74), "Time format"},
-    {"StaticText6", P::Clock, Label(8, 140, 74), "Date format"},
-    {"StaticText24", P::Clock, Label(8, 170, 74), "Stay"},
-    {"StaticText7", P::Clock, Label(8, 200, 74), "Font name"},
+    {"StaticText26", P::Clock, Label(8, 6, 40), "Clock"},
+    {"StaticText1", P::Clock, Label(8, 30, 120), "Size"},
+    {"StaticText3", P::Clock, Label(218, 30, 120), "Transparent"},
+    {"StaticText2", P::Clock, Label(8, 68, 120), "Skin"},
+    {"StaticText4", P::Clock, Label(280, 68, 110), "Clock face"},
+    {"StaticText5", P::Clock, Label(8, 108, 74), "Time format"},
+    {"StaticText24", P::Clock, Label(282, 110, 110), "Stay"},
+    {"StaticText6", P::Clock, Label(8, 131, 74), "Date format"},
+    {"StaticText7", P::Clock, Label(8, 154, 74), "Font name"},
+    {"StaticText22", P::Clock, Label(8, 177, 74), "Time zone"},
+    {"StaticText23", P::Clock, Label(8, 200, 74), "Label"},
 
     {"StaticText8", P::Countdown, Label(8, 5, 120), "Size"},
     {"StaticText10", P::Countdown, Label(218, 5, 120), "Transparent"},
@@ -50,16 +53,14 @@ constexpr LabelEntry kLabels[] = {
     {"StaticText26", P::Calendar, Label(8, 170, 74), "Stay"},
     {"StaticText18", P::Calendar, Label(8, 200, 74), "Font name"},
 
-    {"StaticText22", P::General, Label(8, 74, 100), "Clock time zone"},
-    {"StaticText23", P::General, Label(8, 106, 100), "Clock label"},
-    {"StaticText20", P::General, Label(8, 140, 100), "Week starts"},
-    {"StaticText21", P::General, Label(8, 170, 100), "Week numbers"},
+    {"StaticText20", P::General, Label(8, 74, 100), "Week starts"},
+    {"StaticText21", P::General, Label(8, 104, 100), "Week numbers"},
 };
 
 constexpr SliderEntry kSliders[] = {
-    {"TrackBar1", P::Clock, Slider(0, 25), 0, 50, 0, &Settings::ClockSize},
-    {"TrackBar3", P::Clock, Slider(210, 25), 0, 50, 0, &Settings::ClockTransparent},
-    {"TrackBar2", P::Clock, Slider(0, 80), 1, 15, 1, &Settings::ClockSkin},
+    {"TrackBar1", P::Clock, Slider(0, 46), 0, 50, 0, &Settings::ClockSize},
+    {"TrackBar3", P::Clock, Slider(210, 46), 0, 50, 0, &Settings::ClockTransparent},
+    {"TrackBar2", P::Clock, Slider(0, 84), 1, 15, 1, &Settings::ClockSkin},
     {"TrackBar4", P::Countdown, Slider(0, 25), 0, 20, 0, &Settings::CountSize},
     {"TrackBar6", P::Countdown, Slider(210, 25), 0, 50, 1, &Settings::CountTransparent},
     {"TrackBar5", P::Countdown, Slider(0, 80), 1, 15, 1, &Settings::CountSkin},
@@ -69,12 +70,14 @@ constexpr SliderEntry kSliders[] = {
 };
 
 constexpr CheckEntry kCheckBoxes[] = {
-    {"CheckBox3", P::Clock, Check(280, 80, 58), "Tower", &Settings::ClockSky, CheckAction::Rebuild},
-    {"CheckBox5", P::Clock, Check(340, 80, 56), "Oval", &Settings::ClockRectOval, CheckAction::Rebuild},
-    {"CheckBox4", P::Clock, Check(338, 200, 56), "Bold", &Settings::ClockBorder, CheckAction::Rebuild},
-    {"CheckBox1", P::Clock, Check(8, 232, 140), "Show date", &Settings::DateShow, CheckAction::Rebuild},
-    {"CheckBox6", P::Clock, Check(160, 232, 140), "Show clock", &Settings::ClockShow, CheckAction::ShowOrHide},
-    {"CheckBox2", P::Clock, Check(310, 232, 84), "Go clock", &Settings::ClockGo, CheckAction::NewClockVelocity},
+    {"CheckBox3", P::Clock, Check(280, 86, 58), "Tower", &Settings::ClockSky, CheckAction::Rebuild},
+    {"CheckBox5", P::Clock, Check(340, 86, 56), "Oval", &Settings::ClockRectOval, CheckAction::Rebuild},
+    {"CheckBox4", P::Clock, Check(338, 156, 56), "Bold", &Settings::ClockBorder, CheckAction::Rebuild},
+    {"CheckBox1", P::Clock, Check(8, 228, 140), "Show date", &Settings::DateShow, CheckAction::Rebuild},
+    {"CheckBox6", P::Clock, Check(160, 228, 140), "Show clock", &Settings::ClockShow, CheckAction::ShowOrHide},
+    {"CheckBox2", P::Clock, Check(310, 228, 84), "Go clock", &Settings::ClockGo, CheckAction::NewClockVelocity},
+    {"CheckBox22", P::Clock, Check(252, 202, 76), "Difference", &Settings::ClockDifference, CheckAction::Rebuild},
+    {"CheckBox23", P::Clock, Check(332, 202, 62), "Night", &Settings::ClockNight, CheckAction::Rebuild},
 
     {"CheckBox9", P::Countdown, Check(340, 80, 56), "Oval", &Settings::CountRectOval, CheckAction::Rebuild},
     {"CheckBox8", P::Countdown, Check(338, 200, 56), "Bold", &Settings::CountBorder, CheckAction::Rebuild},
@@ -96,15 +99,17 @@ constexpr CheckEntry kCheckBoxes[] = {
     {"CheckBox18", P::General, Check(8, 10, 380), "Hide over full-screen programs", &Settings::HideFullScreen,
      CheckAction::WakeDisplays},
     {"CheckBox19", P::General, Check(8, 40, 380), "Start with Windows", nullptr, CheckAction::StartWithWindows},
-    {"CheckBox17", P::General, Check(8, 202, 380), "Mark countdown events", &Settings::CalendarEvents,
+    {"CheckBox17", P::General, Check(8, 136, 380), "Mark countdown events", &Settings::CalendarEvents,
      CheckAction::Rebuild, DisplayWindowId::Calendar},
 };
 
 constexpr ListEntry kLists[] = {
-    {"ComboBox1", P::Clock, List(84, 110, 300), ListKind::TimeFormat, &Settings::TimeIndex, nullptr, false},
-    {"ComboBox2", P::Clock, List(84, 140, 300), ListKind::DateFormat, &Settings::DateIndex, nullptr, false},
-    {"ComboBox11", P::Clock, List(84, 170, kStayWidth), ListKind::Stay, &Settings::ClockStay, nullptr, false},
-    {"ComboBox3", P::Clock, List(84, 200, 240), ListKind::FontName, nullptr, &Settings::ClockFont, false},
+    {"ComboBox14", P::Clock, List(50, 4, 158), ListKind::Clocks, nullptr, nullptr, false},
+    {"ComboBox1", P::Clock, List(84, 108, 190), ListKind::TimeFormat, &Settings::TimeIndex, nullptr, false},
+    {"ComboBox2", P::Clock, List(84, 131, 190), ListKind::DateFormat, &Settings::DateIndex, nullptr, false},
+    {"ComboBox11", P::Clock, List(282, 131, 112), ListKind::Stay, &Settings::ClockStay, nullptr, false},
+    {"ComboBox3", P::Clock, List(84, 154, 240), ListKind::FontName, nullptr, &Settings::ClockFont, false},
+    {"ComboBox10", P::Clock, List(84, 177, 300), ListKind::ClockZone, nullptr, &Settings::ClockZone, false},
     {"ComboBox4", P::Countdown, List(84, 110, 300), ListKind::CountTitle, nullptr, nullptr, false},
     {"ComboBox12", P::Countdown, List(84, 170, kStayWidth), ListKind::Stay, &Settings::CountStay, nullptr, false},
     {"ComboBox5", P::Countdown, List(84, 200, 240), ListKind::FontName, nullptr, &Settings::CountFont, false},
@@ -113,11 +118,9 @@ constexpr ListEntry kLists[] = {
     {"ComboBox13", P::Calendar, List(84, 170, kStayWidth), ListKind::Stay, &Settings::CalendarStay, nullptr,
      false},
     {"ComboBox7", P::Calendar, List(84, 200, 240), ListKind::FontName, nullptr, &Settings::CalendarFont, true},
-    {"ComboBox10", P::General, List(112, 72, 276), ListKind::ClockZone, nullptr, &Settings::ClockZone, false,
-     DisplayWindowId::Clock},
-    {"ComboBox8", P::General, List(112, 138, 130), ListKind::WeekStart, &Settings::CalendarWeekStart, nullptr, false,
+    {"ComboBox8", P::General, List(112, 72, 130), ListKind::WeekStart, &Settings::CalendarWeekStart, nullptr, false,
      DisplayWindowId::Calendar},
-    {"ComboBox9", P::General, List(112, 168, 130), ListKind::WeekNumbers, &Settings::CalendarWeekNumbers, nullptr,
+    {"ComboBox9", P::General, List(112, 102, 130), ListKind::WeekNumbers, &Settings::CalendarWeekNumbers, nullptr,
      false, DisplayWindowId::Calendar},
 };
 
@@ -126,10 +129,12 @@ constexpr ListEntry kLists[] = {
 constexpr int kZoneLabelLength = 32;
 
 constexpr EditEntry kEdits[] = {
-    {"Edit1", P::General, {112, 104, 160, 21}, &Settings::ClockZoneLabel, kZoneLabelLength, DisplayWindowId::Clock},
+    {"Edit1", P::Clock, {84, 200, 160, 21}, &Settings::ClockZoneLabel, kZoneLabelLength},
 };
 
 constexpr ButtonEntry kButtons[] = {
+    {"Button7", true, P::Clock, {214, 4, 84, 23}, "Add clock"},
+    {"Button8", true, P::Clock, {302, 4, 90, 23}, "Remove clock"},
     {"Button5", true, P::Countdown, {85, 136, 60, 25}, "Add"},
     {"Button6", true, P::Countdown, {152, 136, 70, 25}, "Delete"},
     {"Button1", false, P::Clock, {12, 285, 70, 25}, "Save"},

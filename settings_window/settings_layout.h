@@ -66,6 +66,7 @@ enum class ListKind {
     WeekNumbers, // the index is the setting
     ClockZone,   // "Local time", then the system's zones: the key name is the setting
     Stay,        // where the window stays among the others: the index is the setting
+    Clocks,      // one line per clock: the Clock page edits the chosen one
 };
 
 struct ListEntry {
@@ -99,8 +100,12 @@ struct ButtonEntry {
 
 // The General tab's box that shows and turns over the sign-in entry.
 inline constexpr std::string_view kStartWithWindowsBox = "CheckBox19";
-// The General tab's list of the clock's time zones.
+// The Clock tab's list of the chosen clock's time zones.
 inline constexpr std::string_view kClockZoneList = "ComboBox10";
+// The Clock tab's chooser of the clock its controls edit, and its buttons.
+inline constexpr std::string_view kClockChooser = "ComboBox14";
+inline constexpr std::string_view kAddClockButton = "Button7";
+inline constexpr std::string_view kRemoveClockButton = "Button8";
 
 std::span<const LabelEntry> SettingsLabels();
 std::span<const SliderEntry> SettingsSliders();

@@ -3,7 +3,10 @@
 #include "app/program_names.h"
 #include "app/start_with_windows.h"
 #include "settings/first_run.h"
+#include "settings/clock_set.h"
+#include "settings/clock_store.h"
 #include "settings/first_run_fit.h"
+#include "settings_window/clock_chooser.h"
 #include "settings/settings_store.h"
 
 namespace zentrova {
@@ -142,6 +145,51 @@ void TForm2::Button6Click() { links_.dialogs.OpenDeleteDialog(ListContext()); }
 void TForm2::ShowFromDisplayMenu() {
     ShowStartWithWindows();
     ShowInFront();
+}
+
+void TForm2::ShowClock(int number) {
+    ChooseClock(number);
+    links_.host.ShowPage(SettingsPage::Clock);
+    ShowFromDisplayMenu();
+}
+
+void TForm2::AddClockClick() {
+    const int number = FreeClockNumber(settings_);
+    if (number == 0) {
+        links_.host.ShowMessage(kClocksFullMessage);
+        return;
+    }
+    // The chosen clock's look, on local time and without a label.
+    Settings& added = InsertClock(settings_, number, ValuesFor(SettingsPage::Clock));
+    added.ClockZone.clear();
+    added.ClockZoneLabel.clear();
+    added.ClockShow = true;
+    links_.displays.AddClock(number, chosenClock_);
+    // Whole in the store at once, so that a start before the next Save finds
+    // the clock as shown.
+    if (StoreError error = WriteClock(links_.store, settings_, number)) links_.host.ShowError(*error);
+    ChooseClock(number);
+}
+
+void TForm2::RemoveClock(int number) {
+    if (!ClockValues(settings_, number)) return;
+    ChooseClock(number);
+    RemoveClockClick();
+}
+
+void TForm2::RemoveClockClick() {
+    const int number = chosenClock_;
+    if (number == 1) return;
+    std::string question = kRemoveClockQuestion;
+    question.replace(question.find("%s"), 2, ClockChoiceText(number, ValuesFor(SettingsPage::Clock)));
+    if (!links_.host.Confirm(question)) return;
+    if (StoreError error = DeleteClockKey(links_.store, number)) {
+        links_.host.ShowError(*error);
+        return;
+    }
+    links_.displays.RemoveClock(number);
+    EraseClock(settings_, number);
+    ChooseClock(1);
 }
 
 void TForm2::ShowInFront() {

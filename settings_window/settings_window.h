@@ -64,6 +64,12 @@ public:
     void Button6Click();      // Delete: a new delete dialog
     // A display window's "Settings" item, and a second start of the program.
     void ShowFromDisplayMenu();
+    // A clock's own menu "Settings": the Clock page with that clock chosen.
+    void ShowClock(int number);
+    void AddClockClick();     // "Add clock": a copy of the chosen clock's look, beside it
+    void RemoveClockClick();  // "Remove clock": the chosen clock, once confirmed
+    // A clock's own menu "Remove this clock": chosen, then as RemoveClockClick.
+    void RemoveClock(int number);
     // The regional settings changed (the locale the window was given has
     // been read again): the title list's lines are built anew with the new
     // short date and long time, the selection kept.
@@ -79,6 +85,9 @@ public:
     CheckControl& CheckBox(std::string_view name) const;
     ListControl& List(std::string_view name) const;
     TextControl& Edit(std::string_view name) const;
+    ButtonControl& Button(std::string_view name) const;
+    // The clock the Clock page edits: 1 for the first.
+    int ChosenClock() const { return chosenClock_; }
 
 private:
     void CreateControls();
@@ -95,6 +104,14 @@ private:
     void RefreshFormatSamples();
     // The clock's zone list from the system, its stored zone selected.
     void FillClockZoneList();
+
+    // The settings a control edits: the chosen clock's values for the
+    // Clock page's, the program's for the others.
+    Settings& ValuesFor(SettingsPage page);
+    // The Clock page shows and edits clock `number` from now on.
+    void ChooseClock(int number);
+    // The chooser's lines from the clocks, the chosen one selected.
+    void FillClockChooser();
 
     void SliderChanged(const SliderEntry& entry, const SliderControl& slider);
     void CheckBoxChanged(const CheckEntry& entry, const CheckControl& box);
@@ -119,6 +136,8 @@ private:
     std::vector<CheckControl*> checkBoxes_;
     std::vector<ListControl*> lists_;
     std::vector<TextControl*> edits_;
+    std::vector<ButtonControl*> buttons_;
+    int chosenClock_ = 1;
     // The clock's zone list's zones, in its items' order after "Local time".
     std::vector<ZoneChoice> zones_;
     bool zoneListFilled_ = false;

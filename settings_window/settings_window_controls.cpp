@@ -3,9 +3,12 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "app/start_with_windows.h"
 #include "clock/clock_formats.h"
+#include "settings/clock_set.h"
+#include "settings_window/clock_chooser.h"
 #include "settings_window/settings_window.h"
 
 namespace zentrova {
@@ -17,8 +20,8 @@ constexpr std::string_view kReadOnlyStep = "";
 // handlers of changed sliders and check boxes run along the way, so the
 // display windows are rebuilt, shown and sent wandering as the values say.
 constexpr std::string_view kFillOrder[] = {
-    "ComboBox1",  "ComboBox2",  "ComboBox3",
-    "CheckBox1",  "CheckBox2",  "CheckBox3",  "CheckBox4",  "CheckBox5",  "CheckBox6",
+    "ComboBox14", "ComboBox1",  "ComboBox2",  "ComboBox3",
+    "CheckBox1",  "CheckBox2",  "CheckBox3",  "CheckBox4",  "CheckBox5",  "CheckBox6",  "CheckBox22", "CheckBox23",
     "TrackBar1",  "TrackBar2",  "TrackBar3",
     "CheckBox8",  "CheckBox9",  "CheckBox10", "CheckBox11", "CheckBox20", "CheckBox21",
     "TrackBar4",  "TrackBar5",  "TrackBar6",
@@ -36,7 +39,8 @@ std::span<const std::string_view> ItemsOf(ListKind kind) {
         case ListKind::DateFormat: return DateFormatLabels();
         case ListKind::FontName: return FontNames();
         case ListKind::CountTitle:
-        case ListKind::ClockZone: return {};  // filled from the settings or the system
+        case ListKind::ClockZone:
+        case ListKind::Clocks: return {};  // filled from the settings or the system
         case ListKind::WeekStart: return WeekStartLabels();
         case ListKind::WeekNumbers: return WeekNumberLabels();
         case ListKind::Stay: return StayLabels();
@@ -56,6 +60,20 @@ Control& Named(const std::vector<Control*>& controls, std::span<const Entry> ent
     // The names are the program's own; an unknown one is a programming error.
     if (index < 0 || !controls[index]) std::abort();
     return *controls[index];
+}
+
+// The page of a control of the start-up order.
+std::optional<SettingsPage> PageOf(std::string_view name) {
+    const auto find = [name](const auto& entries) -> std::optional<SettingsPage> {
+        for (const auto& entry : entries) {
+            if (entry.name == name) return entry.page;
+        }
+        return std::nullopt;
+    };
+    if (auto page = find(SettingsSliders())) return page;
+    if (auto page = find(SettingsCheckBoxes())) return page;
+    if (auto page = find(SettingsLists())) return page;
+    return find(SettingsEdits());
 }
 
 }  // namespace
@@ -82,7 +100,7 @@ void TForm2::CreateControls() {
         edits_.push_back(&factory.AddEdit(entry, [this, &entry, index] { EditChanged(entry, *edits_[index]); }));
     }
     for (const ButtonEntry& entry : SettingsButtons()) {
-        factory.AddButton(entry, [this, name = entry.name] { ButtonClicked(name); });
+        buttons_.push_back(&factory.AddButton(entry, [this, name = entry.name] { ButtonClicked(name); }));
     }
 }
 
@@ -92,6 +110,13 @@ CheckControl& TForm2::CheckBox(std::string_view name) const {
 }
 ListControl& TForm2::List(std::string_view name) const { return Named(lists_, SettingsLists(), name); }
 TextControl& TForm2::Edit(std::string_view name) const { return Named(edits_, SettingsEdits(), name); }
+ButtonControl& TForm2::Button(std::string_view name) const { return Named(buttons_, SettingsButtons(), name); }
+
+Settings& TForm2::ValuesFor(SettingsPage page) {
+    if (page != SettingsPage::Clock) return settings_;
+    Settings* values = ClockValues(settings_, chosenClock_);
+    return values ? *values : settings_;
+}
 
 void TForm2::FillControls() {
     for (std::string_view name : kFillOrder) FillControl(name);
@@ -106,22 +131,23 @@ void TForm2::FillControl(std::string_view name) {
         return;
     }
     if (int i = IndexOf(SettingsSliders(), name); i >= 0) {
-        sliders_[i]->SetPosition(settings_.*SettingsSliders()[i].setting);
+        sliders_[i]->SetPosition(ValuesFor(SettingsSliders()[i].page).*SettingsSliders()[i].setting);
         return;
     }
     if (int i = IndexOf(SettingsCheckBoxes(), name); i >= 0) {
         const CheckEntry& entry = SettingsCheckBoxes()[i];
-        checkBoxes_[i]->SetChecked(entry.flag ? settings_.*entry.flag : StartsWithWindows(links_.store));
+        checkBoxes_[i]->SetChecked(entry.flag ? ValuesFor(entry.page).*entry.flag : StartsWithWindows(links_.store));
         return;
     }
     if (int i = IndexOf(SettingsEdits(), name); i >= 0) {
-        edits_[i]->SetText(settings_.*SettingsEdits()[i].text);
+        edits_[i]->SetText(ValuesFor(SettingsEdits()[i].page).*SettingsEdits()[i].text);
         return;
     }
     const int i = IndexOf(SettingsLists(), name);
     if (i < 0) return;
     const ListEntry& entry = SettingsLists()[i];
     ListControl& list = *lists_[i];
+    Settings& values = ValuesFor(entry.page);
     switch (entry.kind) {
         case ListKind::TimeFormat:
         case ListKind::DateFormat:
@@ -131,20 +157,26 @@ void TForm2::FillControl(std::string_view name) {
         case ListKind::Stay:
             // An index outside the items shows no selection; the stored
             // value stays until the user chooses.
-            list.Select(settings_.*entry.index);
+            list.Select(values.*entry.index);
             break;
         case ListKind::WeekStart:
-            list.Select(settings_.*entry.index + 1);
+            list.Select(values.*entry.index + 1);
             break;
         case ListKind::FontName:
-            list.SetText(settings_.*entry.text);
+            list.SetText(values.*entry.text);
             break;
         case ListKind::CountTitle:
             FillTitleList(list, settings_, links_.locale);
             list.Select(settings_.CountIndex);
             break;
         case ListKind::ClockZone:
-            break;  // not in the start-up order: FillClockZoneList fills it when the window first shows
+            // Filled when the window first shows (FillClockZoneList); from
+            // then on it shows the chosen clock's zone.
+            if (zoneListFilled_) list.Select(ZoneItemIndex(zones_, values.ClockZone));
+            break;
+        case ListKind::Clocks:
+            FillClockChooser();
+            break;
     }
 }
 
@@ -173,18 +205,18 @@ void TForm2::FillClockZoneList() {
     FillZoneList(list, zones_);
     // A zone the system no longer lists shows as "Local time"; the stored
     // name stays until the user chooses.
-    list.Select(ZoneItemIndex(zones_, settings_.ClockZone));
+    list.Select(ZoneItemIndex(zones_, ValuesFor(SettingsPage::Clock).ClockZone));
     zoneListFilled_ = true;
 }
 
 void TForm2::SliderChanged(const SliderEntry& entry, const SliderControl& slider) {
-    settings_.*entry.setting = slider.Position();
+    ValuesFor(entry.page).*entry.setting = slider.Position();
     links_.displays.Rebuild(WindowOfPage(entry.page));
 }
 
 void TForm2::CheckBoxChanged(const CheckEntry& entry, const CheckControl& box) {
     const bool checked = box.Checked();
-    if (entry.flag) settings_.*entry.flag = checked;
+    if (entry.flag) ValuesFor(entry.page).*entry.flag = checked;
     switch (entry.action) {
         case CheckAction::Rebuild:
             links_.displays.Rebuild(WindowOf(entry));
@@ -214,40 +246,76 @@ void TForm2::CheckBoxChanged(const CheckEntry& entry, const CheckControl& box) {
 }
 
 void TForm2::ListChanged(const ListEntry& entry, const ListControl& list) {
+    Settings& values = ValuesFor(entry.page);
     switch (entry.kind) {
         case ListKind::TimeFormat:
         case ListKind::DateFormat:
         case ListKind::WeekNumbers:
-            settings_.*entry.index = list.SelectedIndex();
+            values.*entry.index = list.SelectedIndex();
             break;
         case ListKind::WeekStart:
-            settings_.*entry.index = list.SelectedIndex() - 1;
+            values.*entry.index = list.SelectedIndex() - 1;
             break;
         case ListKind::FontName:
             // What the field shows is what Save stores, typed or chosen; a
             // family the system lacks is drawn with the fallback meanwhile.
-            settings_.*entry.text = list.Text();
+            values.*entry.text = list.Text();
             break;
         case ListKind::CountTitle:
             settings_.CountIndex = list.SelectedIndex();
             settings_.CountText = settings_.SelectedEntry().title;
             break;
         case ListKind::ClockZone:
-            settings_.*entry.text = ZoneKeyOfItem(zones_, list.SelectedIndex());
+            values.*entry.text = ZoneKeyOfItem(zones_, list.SelectedIndex());
+            FillClockChooser();  // a clock without a label is named by its zone
             break;
         case ListKind::Stay:
             // The face stays as it is; the window's next tick takes its new
             // place.
-            settings_.*entry.index = list.SelectedIndex();
+            values.*entry.index = list.SelectedIndex();
             links_.displays.Wake(WindowOf(entry));
             return;
+        case ListKind::Clocks: {
+            const std::vector<int> numbers = ClockNumbers(settings_);
+            const int index = list.SelectedIndex();
+            if (index >= 0 && index < static_cast<int>(numbers.size())) ChooseClock(numbers[index]);
+            return;
+        }
     }
     links_.displays.Rebuild(WindowOf(entry));
 }
 
 void TForm2::EditChanged(const EditEntry& entry, const TextControl& edit) {
-    settings_.*entry.text = edit.Text();
+    ValuesFor(entry.page).*entry.text = edit.Text();
+    if (entry.page == SettingsPage::Clock) FillClockChooser();
     links_.displays.Rebuild(WindowOf(entry));
+}
+
+void TForm2::FillClockChooser() {
+    ListControl& chooser = List(kClockChooser);
+    chooser.Clear();
+    const std::vector<int> numbers = ClockNumbers(settings_);
+    int chosenItem = 0;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        chooser.Append(ClockChoiceText(numbers[i], *ClockValues(settings_, numbers[i])));
+        if (numbers[i] == chosenClock_) chosenItem = static_cast<int>(i);
+    }
+    chooser.Select(chosenItem);
+    Button(kRemoveClockButton).SetEnabled(chosenClock_ != 1);
+}
+
+void TForm2::ChooseClock(int number) {
+    if (!ClockValues(settings_, number)) number = 1;
+    chosenClock_ = number;
+    links_.displays.ChooseClock(number);
+    FillClockChooser();
+    // The page's controls show the chosen clock's values; the handlers that
+    // run for a changed slider or box write them back to the same clock.
+    for (std::string_view name : kFillOrder) {
+        if (name == kClockChooser || name == kReadOnlyStep) continue;
+        if (PageOf(name) == SettingsPage::Clock) FillControl(name);
+    }
+    FillControl(kClockZoneList);
 }
 
 void TForm2::ButtonClicked(std::string_view name) {
@@ -255,6 +323,8 @@ void TForm2::ButtonClicked(std::string_view name) {
     if (name == "Button2") Button2Click();
     if (name == "Button5") Button5Click();
     if (name == "Button6") Button6Click();
+    if (name == kAddClockButton) AddClockClick();
+    if (name == kRemoveClockButton) RemoveClockClick();
 }
 
 }  // namespace zentrova

@@ -33,6 +33,10 @@ public:
     virtual std::string ProgramPath() const = 0;
     virtual void ShowError(const std::string& text) = 0;
     virtual void ShowMessage(const std::string& text) = 0;  // information, not an error
+    // A question with Yes and No, No suggested; true for Yes.
+    virtual bool Confirm(const std::string& text) = 0;
+    // Brings a page of the window to the front.
+    virtual void ShowPage(SettingsPage page) = 0;
     // Where the window's controls are made.
     virtual ControlFactory& Controls() = 0;
     virtual void EndMessageLoop() = 0;
@@ -58,6 +62,15 @@ public:
     virtual SizeI FaceSize(DisplayWindowId window) const = 0;
     // Moves the window to a new resting position and stores it there.
     virtual void PlaceAt(DisplayWindowId window, PointI leftTop) = 0;
+    // Makes the window of clock `number` (its values already in the
+    // settings), stands it beside clock `beside` on that clock's monitor,
+    // stores where, and shows it at once.
+    virtual void AddClock(int number, int beside) = 0;
+    // Closes the window of clock `number` (never the first).
+    virtual void RemoveClock(int number) = 0;
+    // The clock the calls above for DisplayWindowId::Clock reach: the one
+    // the Clock page edits, 1 for the first.
+    virtual void ChooseClock(int number) = 0;
 };
 
 // Opens a new add or delete dialog of the countdown list, each press another

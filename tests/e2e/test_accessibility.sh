@@ -38,15 +38,16 @@ buttons() { for name in "$@"; do echo "Button|$name|$name"; done; }
 sliders() { for name in Size Transparent Skin; do labelled msctls_trackbar32 "$name"; done; }
 expected_tabs=$(
   echo "window SysTabControl32| pages Button|Save Button|Cancel"
-  echo "page 0"; sliders; echo "Static|Clock face"; buttons Tower Oval
-  lists "Time format" "Date format" Stay "Font name"; buttons Bold "Show date" "Show clock" "Go clock"
+  echo "page 0"; lists Clock; buttons "Add clock" "Remove clock"
+  sliders; echo "Static|Clock face"; buttons Tower Oval
+  lists "Time format" "Date format" Stay "Font name"; buttons Bold; lists "Time zone"; labelled Edit Label
+  buttons Difference Night "Show date" "Show clock" "Go clock"
   echo "page 1"; sliders; echo "Static|Countdown face"; buttons Oval; lists Title; buttons Add Delete
   lists Stay; buttons "Notify when an event arrives"
   lists "Font name"; buttons Bold "Show countdown" "Go countdown" "Play a sound"
   echo "page 2"; sliders; echo "Static|Calendar face"; buttons Oval
   lists "Time format" Stay "Font name"; buttons Bold "Show calendar" "Show time" "Go calendar"
   echo "page 3"; buttons "Hide over full-screen programs" "Start with Windows"
-  lists "Clock time zone"; labelled Edit "Clock label"
   lists "Week starts" "Week numbers"; buttons "Mark countdown events"
 )
 # (Another process reads no list's text: lists show as "ComboBox||"; the

@@ -80,7 +80,7 @@ width6=$(clock_width)
 
 # Size slider: a click left of its thumb (at 6 of 50) pages it down to 0, then seven
 # presses of Right take it to 7, each a rebuild of the clock.
-e2e_click $((px + 10)) $((py + 32))
+e2e_click $((px + 10)) $((py + 53))
 sleep 0.3
 width0=$(clock_width)
 ((width0 < width6)) || e2e_fail "paging the Size slider down did not shrink the clock ($width6 -> $width0)"
@@ -99,7 +99,7 @@ sleep 0.5
 e2e_expect_eq "$(e2e_reg_dword "$clock_key" ClockSize)" 7 "ClockSize after Save"
 
 # Cancel after one more step: in effect now, gone after a restart.
-e2e_click $((px + 10)) $((py + 32))  # focus the slider (pages to 0)
+e2e_click $((px + 10)) $((py + 53))  # focus the slider (pages to 0)
 e2e_key Right Right Right Right Right Right Right Right
 sleep 0.3
 width8=$(clock_width)

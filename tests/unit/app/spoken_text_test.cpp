@@ -7,9 +7,12 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace zentrova {
 namespace {
+
+std::string Tip(std::vector<std::string> clocks, std::string_view countdown) { return TrayTipText(clocks, countdown); }
 
 // What the calendar says showing `title` with `today` as today.
 std::string Calendar(const char* title, CivilDate today, const Locale& locale) {
@@ -38,7 +41,7 @@ TEST(SpokenTextTest, EachWindowSpeaksWhatItShows) {
     struct Row {
         const char* what;
         std::string spoken;
-        const char* expected;
+        std::string expected;
     };
     const Row rows[] = {
         {"clock, date hidden", ClockSpokenValue(clock, false, 1), "10:15 AM"},
@@ -54,8 +57,13 @@ TEST(SpokenTextTest, EachWindowSpeaksWhatItShows) {
         // The face shows this one as -1 minute and 59 seconds.
         {"passed by a second", Count("Party", {2026, 12, 10, 10, 15, 59}), "Party: 1 second ago"},
         {"empty title", Count("", {2026, 12, 10, 12, 16, 0}), ": 2 hours"},
-        {"tray tip", TrayTipText("3:21 AM", "Christmas: 14 days"), "Zentrova\n3:21 AM; Christmas: 14 days"},
-        {"tray tip before the windows speak", TrayTipText("", ""), "Zentrova"},
+        {"tray tip", Tip({"3:21 AM"}, "Christmas: 14 days"), "Zentrova\n3:21 AM; Christmas: 14 days"},
+        {"tray tip before the windows speak", Tip({""}, ""), "Zentrova"},
+        {"tray tip, three clocks", Tip({"3:21 AM", "Tokyo 17:21", "Kathmandu 14:06"}, "Christmas: 14 days"),
+         "Zentrova\n3:21 AM; Tokyo 17:21; Kathmandu 14:06; Christmas: 14 days"},
+        // 31 units a clock: the fourth would pass the shell's 127.
+        {"tray tip, clocks past its room left out from the last", Tip(std::vector<std::string>(5, std::string(29, 'x')), ""),
+         "Zentrova\n" + std::string(29, 'x') + "; " + std::string(29, 'x') + "; " + std::string(29, 'x')},
         {"calendar", Calendar("December 2026", {2026, 12, 10}, english), "December 2026, today Thursday, 12/10/2026"},
         {"calendar, paged", Calendar("March 2027", {2026, 12, 31}, english), "March 2027, today Thursday, 12/31/2026"},
         {"calendar, the user's names and picture", Calendar("Februar 2028", {2028, 2, 29}, GermanNames()),

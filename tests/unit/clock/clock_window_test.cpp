@@ -204,6 +204,10 @@ TEST_F(ClockWindowTest, AnotherZoneShowsItsTimeAndDateAndTheLabelStandsInEveryLa
     EXPECT_EQ(shown(), (std::vector<std::string>{"Saturday", "May 18", "Tokyo 5:00 AM"}));
     settings.DateShow = false;
     EXPECT_EQ(shown(), std::vector<std::string>{"Tokyo 5:00 AM"});
+    // How far the zone is from local time, after the label; a clock on
+    // local time shows none.
+    settings.ClockDifference = true;
+    EXPECT_EQ(shown(), std::vector<std::string>{"Tokyo +19 h, +1 day 5:00 AM"});
     // Back to local time: the local clock's reading, still with the label.
     Clock().SetZone(std::nullopt);
     EXPECT_EQ(shown(), std::vector<std::string>{"Tokyo 10:00 AM"});

@@ -52,6 +52,7 @@ TEST(FirstRun, WritesEveryDefaultWithItsType) {
         {&kCalendarPath, "CalendarGo", 0}, {&kCalendarPath, "CalendarOval", 0}, {&kCalendarPath, "CalendarBold", 1},
         {&kCalendarPath, "CalendarLeft", 309}, {&kCalendarPath, "CalendarTop", 10},
         {&kClockPath, "ClockZone", ""}, {&kClockPath, "ClockZoneLabel", ""},
+        {&kClockPath, "ClockDifference", 1}, {&kClockPath, "ClockNight", 0},
         {&kCalendarPath, "CalendarWeekStart", -1}, {&kCalendarPath, "CalendarWeekNumbers", 0},
         {&kCalendarPath, "CalendarEvents", 1},
         {&kClockPath, "ClockStay", 0}, {&kCountdownPath, "CountStay", 0}, {&kCalendarPath, "CalendarStay", 0},
@@ -112,7 +113,7 @@ TEST(FirstRun, WritesKeysAndValuesInLoadOrder) {
               (std::vector<std::string>{"ClockSize", "ClockSkin", "ClockTransparent", "TimeIndex", "DateIndex",
                                         "ClockFont", "DateShow", "ClockShow", "ClockGo", "ClockSky", "ClockBorder",
                                         "ClockRectOval", "ClockLeft", "ClockTop", "ClockZone", "ClockZoneLabel",
-                                        "ClockStay"}));
+                                        "ClockStay", "ClockDifference", "ClockNight"}));
     EXPECT_EQ(WrittenNames(store, kCountdownPath),
               (std::vector<std::string>{"CountSize", "CountSkin", "CountTransparent", "CountFont", "CountShow",
                                         "CountGo", "CountSky", "CountBorder", "CountRectOval", "CountLeft",

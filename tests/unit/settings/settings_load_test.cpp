@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "settings/clock_set.h"
 #include "store_test_support.h"
 
 namespace zentrova {
@@ -112,6 +113,18 @@ TEST(SettingsLoad, ReportsMissingAndMistypedValuesByName) {
          "Zentrova could not read the countdown's font ('CountFont'); it shows its first value for now, and what "
          "is stored stays as it is."},
         {"start marker missing", [](MemoryStore& s) { s.Remove(kRootPath, "Start_1"); }, "Failed to get data for 'Start_1'"},
+        {"another clock's integer missing",
+         [](MemoryStore& s) {
+             CopyClockKey(s, 2);
+             s.Remove(ClockPath(2), "ClockSkin");
+         },
+         "Failed to get data for 'ClockSkin' in 'Clock2'"},
+        {"another clock's flag as string",
+         [](MemoryStore& s) {
+             CopyClockKey(s, 8);
+             s.PutString(ClockPath(8), "ClockGo", "1");
+         },
+         "Invalid data type for 'ClockGo' in 'Clock8'"},
     };
     for (const Case& c : cases) {
         MemoryStore store = FirstRunStore();
@@ -122,6 +135,38 @@ TEST(SettingsLoad, ReportsMissingAndMistypedValuesByName) {
         EXPECT_FALSE(load.firstRun) << c.label;
         EXPECT_EQ(store.WriteCount(), 0u) << c.label;
     }
+}
+
+TEST(SettingsLoad, OtherClocksLoadFromTheirNumberedKeysAndOthersAreLeftAlone) {
+    MemoryStore store = FirstRunStore();
+    CopyClockKey(store, 5);
+    store.PutString(ClockPath(5), "ClockZone", "Tokyo Standard Time");
+    store.PutString(ClockPath(5), "ClockZoneLabel", "Tokyo");
+    store.PutDword(ClockPath(5), "ClockSize", 77);  // held to the slider's range like the first clock's
+    CopyClockKey(store, 3);
+    store.PutDword(ClockPath(3), "ClockLeft", -40);
+    // Past the eighth, or not numbered: never read, never touched.
+    CopyClockKey(store, 9);
+    store.PutDword(kClockPath + "Two", "ClockSize", 1);
+    store.PutDword(kClockPath + "0", "ClockSize", 1);
+    store.ClearJournal();
+
+    Settings settings;
+    ASSERT_FALSE(LoadInto(store, settings).error);
+    EXPECT_EQ(ClockNumbers(settings), (std::vector<int>{1, 3, 5}));
+    EXPECT_EQ(ClockValues(settings, 5)->ClockZoneLabel, "Tokyo");
+    EXPECT_EQ(ClockValues(settings, 5)->ClockZone, "Tokyo Standard Time");
+    EXPECT_EQ(ClockValues(settings, 5)->ClockSize, 50);
+    EXPECT_EQ(ClockValues(settings, 3)->ClockLeft, -40);
+    EXPECT_EQ(settings.ClockZone, "");  // the first clock is its own
+    EXPECT_EQ(store.WriteCount(), 0u);
+
+    ASSERT_FALSE(Save(store, settings, settings.CountIndex));
+    EXPECT_EQ(StoredDword(store, ClockPath(5), "ClockSize"), 50);
+    EXPECT_EQ(StoredString(store, ClockPath(5), "ClockZone"), "Tokyo Standard Time");
+    EXPECT_EQ(WrittenNames(store, ClockPath(3)).size(), WrittenNames(store, kClockPath).size());
+    for (const std::string& untouched : {ClockPath(9), kClockPath + "Two", kClockPath + "0"})
+        EXPECT_TRUE(WrittenNames(store, untouched).empty()) << untouched;
 }
 
 TEST(SettingsLoad, ReadsEntriesOnlyUpToCountMax) {

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string_view>
 
+#include "settings/clock_set.h"
+#include "settings/clock_store.h"
 #include "store_test_support.h"
 
 namespace zentrova {
@@ -60,7 +62,8 @@ TEST(SettingsSave, WritesOnlyCountIndexInTheListKey) {
     EXPECT_TRUE(WrittenNames(store, kRootPath).empty());
     // The options changed, and those this store predates.
     EXPECT_EQ(WrittenNames(store, kClockPath),
-              (std::vector<std::string>{"ClockSize", "ClockZone", "ClockZoneLabel", "ClockStay"}));
+              (std::vector<std::string>{"ClockSize", "ClockZone", "ClockZoneLabel", "ClockStay", "ClockDifference",
+                                        "ClockNight"}));
     EXPECT_EQ(WrittenNames(store, kCountdownPath), (std::vector<std::string>{"CountStay", "CountNotify", "CountSound"}));
     EXPECT_EQ(WrittenNames(store, kCalendarPath), (std::vector<std::string>{"CalendarFont", "CalendarWeekStart",
                                                                            "CalendarWeekNumbers", "CalendarEvents",
@@ -78,25 +81,74 @@ TEST(SettingsSave, WritesOnlyCountIndexInTheListKey) {
 TEST(SettingsPosition, WritesOnlyTheWindowsLeftThenTop) {
     struct Case {
         DisplayWindowId window;
-        const std::string* path;
+        int clock;  // which clock, for the clock
+        std::string path;
         std::vector<std::string> names;
     };
     const Case cases[] = {
-        {DisplayWindowId::Clock, &kClockPath, {"ClockLeft", "ClockTop"}},
-        {DisplayWindowId::Countdown, &kCountdownPath, {"CountLeft", "CountTop"}},
-        {DisplayWindowId::Calendar, &kCalendarPath, {"CalendarLeft", "CalendarTop"}},
+        {DisplayWindowId::Clock, 1, kClockPath, {"ClockLeft", "ClockTop"}},
+        {DisplayWindowId::Clock, 4, ClockPath(4), {"ClockLeft", "ClockTop"}},
+        {DisplayWindowId::Countdown, 1, kCountdownPath, {"CountLeft", "CountTop"}},
+        {DisplayWindowId::Calendar, 1, kCalendarPath, {"CalendarLeft", "CalendarTop"}},
     };
     for (const Case& c : cases) {
         MemoryStore store = FirstRunStore();
+        CopyClockKey(store, 4);
         Settings settings = Loaded(store);
-        settings.ClockLeft = settings.CountLeft = settings.CalendarLeft = 101;
-        settings.ClockTop = settings.CountTop = settings.CalendarTop = -7;
-        ASSERT_FALSE(WritePosition(store, settings, c.window));
-        EXPECT_EQ(store.Journal().size(), 2u);
-        EXPECT_EQ(WrittenNames(store, *c.path), c.names);
-        EXPECT_EQ(StoredDword(store, *c.path, c.names[0]), 101);
-        EXPECT_EQ(StoredDword(store, *c.path, c.names[1]), -7);
+        for (Settings* values : {&settings, ClockValues(settings, 4)}) {
+            values->ClockLeft = settings.CountLeft = settings.CalendarLeft = 101;
+            values->ClockTop = settings.CountTop = settings.CalendarTop = -7;
+        }
+        ASSERT_FALSE(c.window == DisplayWindowId::Clock ? WriteClockPosition(store, settings, c.clock)
+                                                        : WritePosition(store, settings, c.window));
+        EXPECT_EQ(store.Journal().size(), 2u) << c.path;
+        EXPECT_EQ(WrittenNames(store, c.path), c.names);
+        EXPECT_EQ(StoredDword(store, c.path, c.names[0]), 101);
+        EXPECT_EQ(StoredDword(store, c.path, c.names[1]), -7);
     }
+}
+
+TEST(SettingsClocks, RemovingAClockDeletesItsKeyAlone) {
+    MemoryStore store = FirstRunStore();
+    CopyClockKey(store, 2);
+    CopyClockKey(store, 3);
+    store.ClearJournal();
+    ASSERT_FALSE(DeleteClockKey(store, 2));
+    EXPECT_FALSE(store.HasKey(ClockPath(2)));
+    EXPECT_TRUE(store.HasKey(ClockPath(3)));
+    EXPECT_EQ(store.Journal().size(), 1u);
+    // The first clock's key is never the one deleted.
+    ASSERT_FALSE(DeleteClockKey(store, 1));
+    EXPECT_TRUE(store.HasKey(kClockPath));
+    store.FailCreate(ClockPath(3));
+    EXPECT_EQ(DeleteClockKey(store, 3), "Failed to set data for 'Clock3'");
+    EXPECT_TRUE(store.HasKey(ClockPath(3)));
+}
+
+TEST(SettingsClocks, AddTakesTheLowestFreeNumberAndCopiesOnlyTheClockValues) {
+    struct Case {
+        std::vector<int> existing;
+        int free;
+    };
+    const Case cases[] = {{{}, 2}, {{2, 3}, 4}, {{3, 5}, 2}, {{2, 4}, 3}, {{2, 3, 4, 5, 6, 7, 8}, 0}};
+    for (const Case& c : cases) {
+        Settings settings;
+        for (int number : c.existing) InsertClock(settings, number, settings);
+        EXPECT_EQ(FreeClockNumber(settings), c.free) << c.existing.size();
+        std::vector<int> numbers{1};
+        numbers.insert(numbers.end(), c.existing.begin(), c.existing.end());
+        EXPECT_EQ(ClockNumbers(settings), numbers);
+    }
+    Settings settings;
+    settings.ClockSkin = 12;
+    settings.ClockZoneLabel = "Lima";
+    settings.CountSize = 17;
+    InsertClock(settings, 3, settings);
+    const Settings& added = *ClockValues(settings, 3);
+    EXPECT_EQ(added.ClockSkin, 12);
+    EXPECT_EQ(added.ClockZoneLabel, "Lima");
+    EXPECT_EQ(added.CountSize, 0);
+    EXPECT_TRUE(added.ExtraClocks.empty());
 }
 
 TEST(SettingsPosition, TopThatCannotBeWrittenIsReportedAfterLeft) {

@@ -25,6 +25,12 @@ inline const std::string kCountdownPath = "\\Software\\Zentrova\\Countdown";
 inline const std::string kCountTitlePath = "\\Software\\Zentrova\\Countdown\\CountTitle";
 inline const std::string kCalendarPath = "\\Software\\Zentrova\\Calendar";
 inline const std::string kGeneralPath = "\\Software\\Zentrova\\General";
+inline std::string ClockPath(int number) { return kClockPath + std::to_string(number); }
+
+// Gives `store` a Clock<number> key holding the first clock's values.
+inline void CopyClockKey(MemoryStore& store, int number) {
+    for (const std::string& name : store.ValueNames(kClockPath)) store.Put(ClockPath(number), name, *store.Get(kClockPath, name));
+}
 
 // "Count" and 3 -> "Count3".
 inline std::string Numbered(const char* prefix, int number) {

@@ -19,9 +19,11 @@ TEST(SettingsLayoutTest, EachPageIsVisitedInReadingOrder) {
     };
     const Row rows[] = {
         {SettingsPage::Clock,
-         {"StaticText1", "TrackBar1", "StaticText3", "TrackBar3", "StaticText2", "TrackBar2", "StaticText4",
-          "CheckBox3", "CheckBox5", "StaticText5", "ComboBox1", "StaticText6", "ComboBox2", "StaticText24",
-          "ComboBox11", "StaticText7", "ComboBox3", "CheckBox4", "CheckBox1", "CheckBox6", "CheckBox2"}},
+         {"StaticText26", "ComboBox14", "Button7", "Button8", "StaticText1", "TrackBar1", "StaticText3", "TrackBar3",
+          "StaticText2", "TrackBar2", "StaticText4", "CheckBox3", "CheckBox5", "StaticText5", "ComboBox1",
+          "StaticText24", "StaticText6", "ComboBox2", "ComboBox11", "StaticText7", "ComboBox3", "CheckBox4",
+          "StaticText22", "ComboBox10", "StaticText23", "Edit1", "CheckBox22", "CheckBox23", "CheckBox1", "CheckBox6",
+          "CheckBox2"}},
         {SettingsPage::Countdown,
          {"StaticText8", "TrackBar4", "StaticText10", "TrackBar6", "StaticText9", "TrackBar5", "StaticText11",
           "CheckBox9", "StaticText12", "ComboBox4", "Button5", "Button6", "StaticText25", "ComboBox12",
@@ -31,8 +33,7 @@ TEST(SettingsLayoutTest, EachPageIsVisitedInReadingOrder) {
           "CheckBox15", "StaticText17", "ComboBox6", "StaticText26", "ComboBox13", "StaticText18", "ComboBox7",
           "CheckBox16", "CheckBox12", "CheckBox14", "CheckBox13"}},
         {SettingsPage::General,
-         {"CheckBox18", "CheckBox19", "StaticText22", "ComboBox10", "StaticText23", "Edit1", "StaticText20",
-          "ComboBox8", "StaticText21", "ComboBox9", "CheckBox17"}},
+         {"CheckBox18", "CheckBox19", "StaticText20", "ComboBox8", "StaticText21", "ComboBox9", "CheckBox17"}},
     };
     for (const Row& row : rows) EXPECT_EQ(PageReadingOrder(row.page), row.order) << static_cast<int>(row.page);
 }
@@ -48,7 +49,8 @@ TEST(SettingsLayoutTest, SlidersAndListsAreNamedByTheirLabels) {
         {"ComboBox11", "Stay"},       {"ComboBox12", "Stay"},       {"ComboBox13", "Stay"},
         {"CheckBox3", "Clock face"},  {"CheckBox5", ""},            {"CheckBox9", "Countdown face"},
         {"Button5", ""},              {"CheckBox4", ""},            {"Button1", ""},
-        {"ComboBox10", "Clock time zone"}, {"Edit1", "Clock label"}, {"ComboBox8", "Week starts"},
+        {"ComboBox10", "Time zone"},  {"Edit1", "Label"},           {"ComboBox11", "Clock"},
+        {"Button7", ""},              {"ComboBox8", "Week starts"},
         {"ComboBox9", "Week numbers"},     {"CheckBox17", ""},
     };
     for (const auto& [control, label] : rows) EXPECT_EQ(ControlLabel(control), label) << control;

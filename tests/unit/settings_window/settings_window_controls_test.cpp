@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/program_names.h"
+#include "settings/clock_set.h"
 #include "settings_window_fakes.h"
 #include "settings/store_test_support.h"
 
@@ -53,7 +54,7 @@ TEST_F(Started, FirstRunControlsShowTheFirstRunValues) {
 
     const std::vector<std::string> checked{"CheckBox1",  "CheckBox4",  "CheckBox6", "CheckBox8",
                                            "CheckBox10", "CheckBox12", "CheckBox16", "CheckBox17", "CheckBox18",
-                                           "CheckBox20", "CheckBox21"};
+                                           "CheckBox20", "CheckBox21", "CheckBox22"};
     for (const auto& [name, box] : c.checkBoxes) {
         const bool expected = std::find(checked.begin(), checked.end(), name) != checked.end();
         EXPECT_EQ(box->Checked(), expected) << name;
@@ -86,7 +87,7 @@ TEST(SettingsWindowFill, RunsTheHandlersOfChangedControlsAfterTheDisplayWindowsE
     // act once; lists selected by the program act not at all.
     const std::vector<std::string> expected{
         "rebuild clock",     "rebuild clock",     "show clock",        "rebuild clock",    "rebuild clock",
-        "rebuild countdown", "show countdown",    "rebuild countdown", "rebuild countdown", "rebuild countdown",
+        "rebuild clock",     "rebuild countdown", "show countdown",    "rebuild countdown", "rebuild countdown", "rebuild countdown",
         "show calendar",     "rebuild calendar",  "rebuild calendar",  "rebuild calendar", "rebuild calendar",
         "wake clock",        "wake countdown",    "wake calendar",  // "Hide over full-screen programs"
     };
@@ -359,9 +360,103 @@ TEST(SettingsWindowLayout, ControlsLieInsideTheWindowAndNamesAreUnique) {
     }
     std::sort(names.begin(), names.end());
     EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
-    EXPECT_EQ(names.size(), 9u + 20u + 13u + 1u + 4u);
+    EXPECT_EQ(names.size(), 9u + 20u + 14u + 1u + 6u);
     EXPECT_EQ(FontNames().size(), 14u);
     EXPECT_EQ(DateFormatLabels().back(), "As in Windows (long)");
+}
+
+}  // namespace
+}  // namespace zentrova
+
+namespace zentrova {
+namespace {
+
+// The Clock page edits the chosen clock; Add copies its look beside it,
+// Remove asks, then deletes that clock's key alone.
+TEST_F(Started, AddedClockTakesTheChosenLookOnLocalTimeAndThePageEditsIt) {
+    auto& c = controls();
+    c.Edit("Edit1").UserType("Home");
+    c.Slider("TrackBar2").UserMove(12);
+    EXPECT_FALSE(c.Button("Button8").Enabled());  // the first clock stays
+    displays.calls.clear();
+
+    c.Press("Button7");
+    EXPECT_EQ(displays.calls.front(), "add clock 2 beside 1");
+    EXPECT_EQ(form.ChosenClock(), 2);
+    EXPECT_EQ(displays.chosenClock, 2);
+    EXPECT_EQ(c.List("ComboBox14").Items(), (std::vector<std::string>{"Clock 1: Home", "Clock 2: Local"}));
+    EXPECT_EQ(c.List("ComboBox14").SelectedIndex(), 1);
+    EXPECT_TRUE(c.Button("Button8").Enabled());
+    EXPECT_EQ(c.Edit("Edit1").Text(), "");
+    EXPECT_EQ(c.Slider("TrackBar2").Position(), 12);
+    // Whole in the store at once, before any Save.
+    EXPECT_EQ(StoredDword(store, test::ClockPath(2), "ClockSkin"), 12);
+    EXPECT_EQ(StoredString(store, test::ClockPath(2), "ClockZoneLabel"), "");
+
+    c.Edit("Edit1").UserType("Tokyo");
+    c.Slider("TrackBar1").UserMove(20);
+    EXPECT_EQ(ClockValues(settings, 2)->ClockZoneLabel, "Tokyo");
+    EXPECT_EQ(ClockValues(settings, 2)->ClockSize, 20);
+    EXPECT_EQ(settings.ClockZoneLabel, "Home");
+    EXPECT_EQ(settings.ClockSize, 6);
+    EXPECT_EQ(c.List("ComboBox14").Items()[1], "Clock 2: Tokyo");
+
+    c.List("ComboBox14").UserChoose(0);
+    EXPECT_EQ(c.Edit("Edit1").Text(), "Home");
+    EXPECT_EQ(c.Slider("TrackBar1").Position(), 6);
+    EXPECT_EQ(ClockValues(settings, 2)->ClockSize, 20);  // filling the page wrote nothing across
+
+    form.Button1Click();
+    LaterStart later(store);
+    EXPECT_EQ(ClockValues(later.settings, 2)->ClockZoneLabel, "Tokyo");
+    EXPECT_EQ(later.controls().List("ComboBox14").Items().size(), 2u);
+}
+
+TEST(SettingsWindowClocks, RemoveAsksFirstAndDeletesOnlyThatClocksKey) {
+    struct Case {
+        bool confirmed;
+        bool deleteFails;
+        bool removed;
+    };
+    for (const Case& row : {Case{false, false, false}, Case{true, true, false}, Case{true, false, true}}) {
+        SettingsWindowRig rig;
+        rig.form.FormCreate();
+        rig.controls().Press("Button7");
+        rig.controls().Press("Button7");
+        rig.controls().List("ComboBox14").UserChoose(1);
+        rig.host.confirms = row.confirmed;
+        if (row.deleteFails) rig.store.FailCreate(test::ClockPath(2));
+        rig.store.ClearJournal();
+        rig.controls().Press("Button8");
+
+        EXPECT_EQ(rig.host.calls.back().rfind(row.deleteFails ? "error:" : "confirm:Remove Clock 2: Local?", 0), 0u)
+            << rig.host.calls.back();
+        EXPECT_EQ(rig.store.HasKey(test::ClockPath(2)), !row.removed);
+        EXPECT_EQ(ClockValues(rig.settings, 2) != nullptr, !row.removed);
+        EXPECT_EQ(rig.displays.Count("remove clock 2"), row.removed ? 1 : 0);
+        EXPECT_EQ(rig.form.ChosenClock(), row.removed ? 1 : 2);
+        EXPECT_TRUE(rig.store.HasKey(test::ClockPath(3)));
+        EXPECT_EQ(rig.store.WriteCount(), 0u);
+    }
+}
+
+TEST_F(Started, AClocksMenuOpensTheClockPageOnThatClockAndANinthIsRefused) {
+    for (int i = 0; i < 7; ++i) controls().Press("Button7");
+    EXPECT_EQ(ClockNumbers(settings).size(), 8u);
+    controls().Press("Button7");
+    EXPECT_EQ(host.calls.back(), std::string("message:") + kClocksFullMessage);
+
+    form.ShowClock(4);
+    EXPECT_EQ(form.ChosenClock(), 4);
+    EXPECT_EQ(controls().List("ComboBox14").SelectedIndex(), 3);
+    EXPECT_TRUE(host.visible);
+    EXPECT_NE(std::find(host.calls.begin(), host.calls.end(), "page 0"), host.calls.end());
+
+    // A clock's menu "Remove this clock" asks about that clock.
+    form.RemoveClock(6);
+    EXPECT_EQ(host.calls.back().rfind("confirm:Remove Clock 6: Local?", 0), 0u) << host.calls.back();
+    EXPECT_EQ(ClockValues(settings, 6), nullptr);
+    EXPECT_EQ(form.ChosenClock(), 1);
 }
 
 }  // namespace

@@ -121,6 +121,21 @@ private:
     ControlHandler onChange_;
 };
 
+class FakeButton final : public ButtonControl {
+public:
+    explicit FakeButton(ControlHandler onClick) : onClick_(std::move(onClick)) {}
+    bool Enabled() const override { return enabled_; }
+    void SetEnabled(bool enabled) override { enabled_ = enabled; }
+    // A disabled button takes no click.
+    void UserClick() {
+        if (enabled_) onClick_();
+    }
+
+private:
+    bool enabled_ = true;
+    ControlHandler onClick_;
+};
+
 class FakeControls final : public ControlFactory {
 public:
     void AddLabel(const LabelEntry& entry) override { labels.push_back(std::string(entry.caption)); }
@@ -137,22 +152,23 @@ public:
     TextControl& AddEdit(const EditEntry& entry, ControlHandler onChange) override {
         return *(edits[std::string(entry.name)] = std::make_unique<FakeEdit>(std::move(onChange)));
     }
-    void AddButton(const ButtonEntry& entry, ControlHandler onClick) override {
-        buttons[std::string(entry.name)] = std::move(onClick);
+    ButtonControl& AddButton(const ButtonEntry& entry, ControlHandler onClick) override {
+        return *(buttons[std::string(entry.name)] = std::make_unique<FakeButton>(std::move(onClick)));
     }
 
     FakeSlider& Slider(const std::string& name) { return *sliders.at(name); }
     FakeCheckBox& CheckBox(const std::string& name) { return *checkBoxes.at(name); }
     FakeList& List(const std::string& name) { return *lists.at(name); }
     FakeEdit& Edit(const std::string& name) { return *edits.at(name); }
-    void Press(const std::string& name) { buttons.at(name)(); }
+    void Press(const std::string& name) { buttons.at(name)->UserClick(); }
+    FakeButton& Button(const std::string& name) { return *buttons.at(name); }
 
     std::vector<std::string> labels;
     std::map<std::string, std::unique_ptr<FakeSlider>> sliders;
     std::map<std::string, std::unique_ptr<FakeCheckBox>> checkBoxes;
     std::map<std::string, std::unique_ptr<FakeList>> lists;
     std::map<std::string, std::unique_ptr<FakeEdit>> edits;
-    std::map<std::string, ControlHandler> buttons;
+    std::map<std::string, std::unique_ptr<FakeButton>> buttons;
 };
 
 class RecordingHost : public SettingsWindowHost {
@@ -184,6 +200,12 @@ public:
     std::string ProgramPath() const override { return programPath; }
     void ShowError(const std::string& text) override { calls.push_back("error:" + text); }
     void ShowMessage(const std::string& text) override { calls.push_back("message:" + text); }
+    bool confirms = true;  // the answer to every question
+    bool Confirm(const std::string& text) override {
+        calls.push_back("confirm:" + text);
+        return confirms;
+    }
+    void ShowPage(SettingsPage page) override { calls.push_back("page " + std::to_string(static_cast<int>(page))); }
     void EndMessageLoop() override { calls.push_back("quit"); }
     ControlFactory& Controls() override { return controls; }
 };
@@ -219,9 +241,15 @@ public:
         Record("place", window);
         placedAt[static_cast<int>(window)] = leftTop;
     }
+    void AddClock(int number, int beside) override {
+        calls.push_back("add clock " + std::to_string(number) + " beside " + std::to_string(beside));
+    }
+    void RemoveClock(int number) override { calls.push_back("remove clock " + std::to_string(number)); }
+    void ChooseClock(int number) override { chosenClock = number; }
     int Count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
 
     bool created = false;
+    int chosenClock = 1;
     std::vector<std::string> calls;
     // Clock, countdown, calendar: the first start's faces at 96 DPI.
     std::array<SizeI, 3> faceSizes{SizeI{196, 28}, SizeI{208, 64}, SizeI{182, 200}};
