@@ -21,7 +21,7 @@ TEST(SettingsLayoutTest, EachPageIsVisitedInReadingOrder) {
         {SettingsPage::Clock,
          {"StaticText26", "ComboBox14", "Button7", "Button8", "StaticText1", "TrackBar1", "StaticText3", "TrackBar3",
           "StaticText2", "TrackBar2", "StaticText4", "CheckBox3", "CheckBox5", "StaticText5", "ComboBox1",
-          "StaticText24", "StaticText6", "ComboBox2", "ComboBox11", "StaticText7", "ComboBox3", "CheckBox4",
+          "StaticText6", "ComboBox2", "StaticText24", "ComboBox11", "StaticText7", "ComboBox3", "CheckBox4",
           "StaticText22", "ComboBox10", "StaticText23", "Edit1", "CheckBox22", "CheckBox23", "CheckBox1", "CheckBox6",
           "CheckBox2"}},
         {SettingsPage::Countdown,
@@ -49,7 +49,7 @@ TEST(SettingsLayoutTest, SlidersAndListsAreNamedByTheirLabels) {
         {"ComboBox11", "Stay"},       {"ComboBox12", "Stay"},       {"ComboBox13", "Stay"},
         {"CheckBox3", "Clock face"},  {"CheckBox5", ""},            {"CheckBox9", "Countdown face"},
         {"Button5", ""},              {"CheckBox4", ""},            {"Button1", ""},
-        {"ComboBox10", "Time zone"},  {"Edit1", "Label"},           {"ComboBox11", "Clock"},
+        {"ComboBox10", "Time zone"},  {"Edit1", "Label"},           {"ComboBox14", "Clock"},
         {"Button7", ""},              {"ComboBox8", "Week starts"},
         {"ComboBox9", "Week numbers"},     {"CheckBox17", ""},
     };
