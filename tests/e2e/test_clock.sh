@@ -155,8 +155,9 @@ zd_close_by_tray "$PID"
 # zone_shot NAME ZONE LABEL: the one-line clock ("yyyy-mm-dd, hh:nn") with
 # that zone and label, started under the environment's TZ (Wine started
 # afresh, so that it reads the machine's zone again), shot and closed.
+# The difference to local time is off, so that both faces hold the same text.
 zone_shot() {
-  printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Zentrova\\Clock]\n"ClockZone"="%s"\n"ClockZoneLabel"="%s"\n' \
+  printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Zentrova\\Clock]\n"ClockZone"="%s"\n"ClockZoneLabel"="%s"\n"ClockDifference"=dword:00000000\n' \
     "$2" "$3" | zd_reg_import
   e2e_restart_wine
   clock_run 1 0 12 0 TimeIndex=2

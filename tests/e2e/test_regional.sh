@@ -66,7 +66,7 @@ e2e_wait_window "Zentrova Settings" 30 >/dev/null
 zd_settings_click 100 12  # the "Countdown" tab
 sleep 0.5
 read -r x y bw bh <<<"$( (cd "$E2E_DIR" && timeout 60 wine "${ZENTROVA_WIN_BUILD_DIR}/control_rect.exe" \
-  "Zentrova Settings" Button 152 146 70 25 2>/dev/null) | tr -d '\r')"
+  "Zentrova Settings" Button 152 136 70 25 2>/dev/null) | tr -d '\r')"
 [[ -n "${bh:-}" ]] || e2e_fail "no Delete button on the Countdown page"
 e2e_click $((x + bw / 2)) $((y + bh / 2))
 dialog=$(e2e_wait_window Zentrova 10)

@@ -95,7 +95,7 @@ click_button() {
 # text into the field: typing letters outside the X keyboard's layout with
 # xdotool is not relied on.
 typed="Дмитрий"
-click_button 85 146 60 25  # Add
+click_button 85 136 60 25  # Add
 e2e_wait_window Zentrova 10 >/dev/null
 sleep 0.3
 wide_text settext Zentrova Edit "$(hex "$typed")" >/dev/null || e2e_fail "could not set the add dialog's title"
@@ -107,7 +107,7 @@ grep -qx '"Count5"="\\u0414\\u043c\\u0438\\u0442\\u0440\\u0438\\u0439"' <<<"$add
 e2e_expect_eq "$(entries <<<"$added" | grep -vE '^"Count(Date|Time)?5"=')" "$before" "the other entries after Add"
 
 # --- Delete the new entry: the whole list is written again ------------------
-click_button 152 146 70 25  # Delete
+click_button 152 136 70 25  # Delete
 e2e_wait_window Zentrova 10 >/dev/null
 sleep 0.3
 e2e_key Return
