@@ -55,6 +55,10 @@ for caption in "${GADGETS[@]}"; do
   covered_points+=($((x + 40)) $((y + h / 2)))
   free_points+=("$((x + w - 10)) $((y + h / 2))")
 done
+# The calendar is clicked on its footer: a click on a day opens the day
+# window, which test_calendar_day drives.
+read -r x y w h <<<"$(e2e_window_geometry "$(e2e_wait_window "Zentrova Calendar" 5)")"
+free_points[2]="$((x + w - 10)) $((y + h - 12))"
 
 # The probe: gray, framed, activated, then moved so that it covers the left
 # 300 pixels of the screen (the windows stand from x 200).
