@@ -60,8 +60,44 @@ void Win32CheckBox::OnCommand(WORD code) {
     if (code == BN_CLICKED) onChange_();
 }
 
+namespace {
+constexpr UINT_PTR kTypedSearchSubclassId = 2;
+}  // namespace
+
 Win32List::Win32List(HWND handle, bool editable, ControlHandler onChange)
     : Win32Control(handle), editable_(editable), onChange_(std::move(onChange)) {}
+
+Win32List::~Win32List() {
+    if (searchedField_) RemoveWindowSubclass(searchedField_, &Win32List::FieldProcedure, kTypedSearchSubclassId);
+}
+
+LRESULT CALLBACK Win32List::FieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
+                                           DWORD_PTR self) {
+    auto* list = reinterpret_cast<Win32List*>(self);
+    const bool readOnly = (GetWindowLongW(field, GWL_STYLE) & ES_READONLY) != 0;
+    if (message == WM_CHAR && wParam >= L' ' && readOnly) {
+        list->ChooseByLetter(static_cast<wchar_t>(wParam));
+        return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(field, &Win32List::FieldProcedure, kTypedSearchSubclassId);
+        list->searchedField_ = nullptr;
+    }
+    return DefSubclassProc(field, message, wParam, lParam);
+}
+
+void Win32List::ChooseByLetter(wchar_t letter) {
+    std::vector<std::string> items;
+    const int count = ItemCount();
+    items.reserve(static_cast<std::size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i) items.push_back(ItemText(i));
+    const int current = SelectedIndex();
+    const int index = TypeLetter(search_, Narrow(std::wstring(1, letter)), GetMessageTime(), items, current);
+    if (index < 0 || index == current) return;
+    Select(index);
+    SetText(ItemText(index));
+    onChange_();
+}
 
 int Win32List::ItemCount() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCOUNT, 0, 0)); }
 
@@ -107,7 +143,12 @@ std::string Win32List::Text() const { return WindowText(Handle()); }
 void Win32List::SetText(const std::string& text) { SetTextAsProgram(text); }
 
 void Win32List::SetReadOnly(bool readOnly) {
-    if (HWND field = GetWindow(Handle(), GW_CHILD)) SendMessageW(field, EM_SETREADONLY, readOnly ? 1 : 0, 0);
+    HWND field = GetWindow(Handle(), GW_CHILD);
+    if (!field) return;
+    SendMessageW(field, EM_SETREADONLY, readOnly ? 1 : 0, 0);
+    if (readOnly && !searchedField_ &&
+        SetWindowSubclass(field, &Win32List::FieldProcedure, kTypedSearchSubclassId, reinterpret_cast<DWORD_PTR>(this)))
+        searchedField_ = field;
 }
 
 std::string Win32List::ItemText(int index) const {

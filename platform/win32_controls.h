@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "settings_window/settings_controls.h"
+#include "settings_window/typed_search.h"
 
 namespace zentrova::platform {
 
@@ -66,6 +67,7 @@ private:
 class Win32List final : public Win32Control, public ListControl {
 public:
     Win32List(HWND handle, bool editable, ControlHandler onChange);
+    ~Win32List() override;
     int ItemCount() const override;
     void Append(const std::string& item) override;
     void Clear() override;
@@ -80,9 +82,15 @@ private:
     std::string ItemText(int index) const;
     // Pixels the drop-down needs to show `item` whole.
     int DropDownWidthFor(const std::string& item) const;
+    // A read-only field's typed letters choose an item by any word of it.
+    static LRESULT CALLBACK FieldProcedure(HWND field, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                           DWORD_PTR self);
+    void ChooseByLetter(wchar_t letter);
     bool editable_;
     int droppedWidth_ = 0;  // the widest line so far
     ControlHandler onChange_;
+    HWND searchedField_ = nullptr;  // the field whose typing searches, once read-only
+    TypedSearch search_;
 };
 
 class Win32Edit final : public Win32Control, public TextControl {
