@@ -36,6 +36,8 @@ moving_exe="$ZENTROVA_WIN_BUILD_DIR/moving_windows.exe"
 source "$root/tests/e2e/lib.sh"
 # shellcheck source=../tests/e2e/display_lib.sh
 source "$root/tests/e2e/display_lib.sh"
+# shellcheck source=../tests/e2e/clocks_lib.sh
+source "$root/tests/e2e/clocks_lib.sh"
 e2e_setup measure_resources
 
 readonly clock_ticks=$(getconf CLK_TCK)
@@ -203,6 +205,15 @@ program_start=$MR_START_SECONDS program_start_cpu=$MR_START_CPU_SECONDS
 mr_program_run "still"
 still_cpu=$MR_CPU_PERCENT still_rss=$MR_PEAK_RSS_KB still_private=$MR_PEAK_PRIVATE_KB
 
+# Two more clocks (Tokyo, and Kathmandu with its difference to local time),
+# still, against the one clock above; then they go again.
+zc_seed_clock 2 "Tokyo Standard Time" "Tokyo" 40 200
+zc_seed_clock 3 "Nepal Standard Time" "Kathmandu" 40 340
+mr_program_run "still, three clocks"
+clocks_cpu=$MR_CPU_PERCENT clocks_private=$MR_PEAK_PRIVATE_KB
+e2e_reg_delete "$ZC_KEY\\Clock2"
+e2e_reg_delete "$ZC_KEY\\Clock3"
+
 zd_set_all_wandering
 mr_program_run "wandering"
 wander_cpu=$MR_CPU_PERCENT wander_rss=$MR_PEAK_RSS_KB wander_private=$MR_PEAK_PRIVATE_KB
@@ -227,6 +238,12 @@ for phase in still wander; do
   mr_verdict "peak private memory beyond baseline ($phase)" \
     "$(awk -v a="${!private_var}" -v b="$base_private" 'BEGIN { printf "%.1f", (a - b) / 1024 }')" 5 "MB"
 done
+# Each clock beyond the first: at most 1 MB and no more CPU than the first.
+mr_verdict "private memory per added clock (still)" \
+  "$(awk -v a="$clocks_private" -v b="$still_private" 'BEGIN { printf "%.2f", (a - b) / 1024 / 2 }')" 1 "MB" "<="
+printf '       %-40s %s %% (one clock: %s %%)\n' "CPU still, three clocks beyond baseline" \
+  "$(awk -v a="$clocks_cpu" -v b="$base_cpu" 'BEGIN { printf "%.3f", a - b }')" \
+  "$(awk -v a="$still_cpu" -v b="$base_cpu" 'BEGIN { printf "%.3f", a - b }')"
 mr_verdict "start to all windows shown" \
   "$(awk -v a="$program_start" -v b="$base_start" 'BEGIN { printf "%.3f", a - b }')" 0.15 "s"
 printf '       %-40s %s s\n' "CPU used by then" \
