@@ -31,8 +31,7 @@ DayPopup::DayPopup(HWND owner, std::function<void(CivilDate)> addEventOn)
     entry.style = kPopupStyle;
     entry.exStyle = kPopupExStyle;
     entry.outer = RECT{0, 0, 1, 1};
-    // Not owned by the calendar: an owned window drags its owner up with it,
-    // and a calendar kept on the desktop must stay under other windows.
+    entry.owner = owner;
     if (!CreateWindowFrom(entry)) return;
     list_ = CreateWindowExW(0, L"LISTBOX", nullptr,
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
