@@ -18,7 +18,7 @@ e2e_reg_add "$clock_key" ClockTop REG_DWORD 500
 
 # The store is watched a few times a second; `wine reg` has returned by now,
 # so the window follows within a second, given slack for a loaded machine.
-deadline=$((SECONDS + 4))
+deadline=$((SECONDS + 10))
 while :; do
   read -r x y width _ <<<"$(e2e_window_geometry "$clock")"
   if [[ "$x" == 40 && "$y" == 500 && "$width" -gt "$width_before" ]]; then break; fi
