@@ -39,7 +39,7 @@ else()
 endif()
 
 # Small programs of the test build (probes and test windows), one per file.
-file(GLOB ZENTROVA_PROBE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/probes/*.cpp)
+file(GLOB ZENTROVA_PROBE_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/test_probes/*.cpp)
 foreach(probe_source ${ZENTROVA_PROBE_SOURCES})
   get_filename_component(probe_name ${probe_source} NAME_WE)
   add_executable(${probe_name} ${probe_source} assets/zentrova.rc)

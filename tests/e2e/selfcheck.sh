@@ -17,7 +17,7 @@ fi
 # --- the throwaway program --------------------------------------------------
 build="$work/.selfcheck-program"
 mkdir -p "$build"
-cp "$(dirname "$0")/../../tests/harness_check/hello.cpp" "$build/hello.cpp"
+cp "$(dirname "$0")/../../platform/test_harness_check/hello.cpp" "$build/hello.cpp"
 command -v i686-w64-mingw32-g++ >/dev/null || { echo "FAIL: i686-w64-mingw32-g++ not installed" >&2; exit 1; }
 if [[ ! -f "$build/hello.exe" || "$build/hello.cpp" -nt "$build/hello.exe" ]]; then
   i686-w64-mingw32-g++ -O1 -Wall -static -mwindows "$build/hello.cpp" -o "$build/hello.exe" -lgdiplus -lshell32
