@@ -1,6 +1,7 @@
 #include "calendar/calendar_spoken_text.h"
 
 #include "clock/date_time_format.h"
+#include "language/texts.h"
 
 namespace zentrova {
 
@@ -9,8 +10,8 @@ std::string CalendarSpokenValue(const CalendarState& state, const Locale& locale
     today.year = state.TodayYear;
     today.month = state.TodayMonth;
     today.day = state.TodayDay;
-    return state.CalendarTitle + ", today " + FormatDateTime("dddd", today, locale) + ", " +
-           FormatWindowsPicture(locale.shortDatePicture, today, locale);
+    return Tr(TextId::CalendarSpoken, {state.CalendarTitle, FormatDateTime("dddd", today, locale),
+                                       FormatWindowsPicture(locale.shortDatePicture, today, locale)});
 }
 
 }  // namespace zentrova

@@ -4,6 +4,7 @@
 
 #include "clock/clock_formats.h"
 #include "clock/date_time_format.h"
+#include "language/texts.h"
 
 namespace zentrova {
 
@@ -12,7 +13,6 @@ namespace {
 constexpr std::string_view kTitlePattern = "mmmm yyyy";
 constexpr std::string_view kProvisionalTitlePattern = "mmmm dd";
 constexpr char kLocaleSeparator = '/';
-constexpr std::string_view kTodayPrefix = "Today ";
 
 std::uint16_t Field(int value) { return static_cast<std::uint16_t>(std::clamp(value, 0, 0xFFFF)); }
 
@@ -161,9 +161,7 @@ std::string FooterDateText(const LocalTime& now, bool timeShown, const Locale& l
     // dots on a US system would read as another day.
     const std::string pattern = FooterDatePattern(locale.shortDatePicture, kLocaleSeparator);
     if (timeShown) return FormatDateTime(pattern, now, locale);
-    std::string text(kTodayPrefix);
-    text += FormatDateTime(pattern, now, locale);
-    return text;
+    return Tr(TextId::Today, {FormatDateTime(pattern, now, locale)});
 }
 
 std::string_view HeaderDayName(const Locale& locale, int weekday) {

@@ -5,6 +5,7 @@
 #include "app/program_names.h"
 #include "calendar/calendar_events.h"
 #include "clock/date_time_format.h"
+#include "language/texts.h"
 
 namespace zentrova {
 
@@ -47,8 +48,8 @@ DayWindowContent DayWindowContentFor(const Settings& settings, CivilDate day, co
         const LocalTime at{day.year, day.month, day.day, time.hour, time.minute, time.second, 0};
         content.lines.push_back(FormatWindowsPicture(picture, at, locale) + "  " + event.title);
     }
-    if (events.empty()) content.lines.emplace_back(kDayNoEvents);
-    content.lines.emplace_back(kDayAddEvent);
+    if (events.empty()) content.lines.emplace_back(Tr(TextId::DayNoEvents));
+    content.lines.emplace_back(Tr(TextId::DayAddEvent));
     return content;
 }
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "language/texts.h"
+
 namespace zentrova {
 namespace {
 
@@ -9,30 +11,30 @@ using R = RegionalFormat;
 
 // Entries are only ever appended, so a stored index keeps its meaning.
 constexpr std::array<TimeFormatEntry, 6> kTimeFormats{{
-    {"h:nn AM/PM", "Hours:Minutes (12 hours am/pm)"},
-    {"h:nn:ss AM/PM", "Hours:Minutes:Seconds (12 hours am/pm)"},
-    {"hh:nn", "Hours:Minutes (24 hours)"},
-    {"hh:nn:ss", "Hours:Minutes:Seconds (24 hours)"},
-    {"", "As in Windows (short)", R::ShortTime},
-    {"", "As in Windows (long)", R::LongTime},
+    {"h:nn AM/PM", TextId::TimeFormat12Short},
+    {"h:nn:ss AM/PM", TextId::TimeFormat12Long},
+    {"hh:nn", TextId::TimeFormat24Short},
+    {"hh:nn:ss", TextId::TimeFormat24Long},
+    {"", TextId::FormatAsWindowsShort, R::ShortTime},
+    {"", TextId::FormatAsWindowsLong, R::LongTime},
 }};
 
 constexpr std::array<DateFormatEntry, 15> kDateFormats{{
-    {"dd mmmm", "Day Month", false},
-    {"mmmm dd", "Month Day", false},
-    {"mmmm dd, yyyy", "Month Day, Year", false},
-    {"dd mmmm, yyyy", "Day Month, Year", false},
-    {"dddd", "Day of Week", false},
-    {"dd mmmm", "Day of Week, Day Month", true},
-    {"mmmm dd", "Day of Week, Month Day", true},
-    {"dd mmmm, yyyy", "Day of Week, Day Month, Year", true},
-    {"mmmm dd, yyyy", "Day of Week, Month Day, Year", true},
-    {"mm/dd/yyyy", "Month/Day/Year(short)", false},
-    {"yyyy/mm/dd", "Year/Month/Day(short)", false},
-    {"mm-dd-yyyy", "Month-Day-Year(short)", false},
-    {"yyyy-mm-dd", "Year-Month-Day(short)", false},
-    {"", "As in Windows (short)", false, R::ShortDate},
-    {"", "As in Windows (long)", false, R::LongDate},
+    {"dd mmmm", TextId::DateFormatDayMonth, false},
+    {"mmmm dd", TextId::DateFormatMonthDay, false},
+    {"mmmm dd, yyyy", TextId::DateFormatMonthDayYear, false},
+    {"dd mmmm, yyyy", TextId::DateFormatDayMonthYear, false},
+    {"dddd", TextId::DateFormatWeekday, false},
+    {"dd mmmm", TextId::DateFormatWeekdayDayMonth, true},
+    {"mmmm dd", TextId::DateFormatWeekdayMonthDay, true},
+    {"dd mmmm, yyyy", TextId::DateFormatWeekdayDayMonthYear, true},
+    {"mmmm dd, yyyy", TextId::DateFormatWeekdayMonthDayYear, true},
+    {"mm/dd/yyyy", TextId::DateFormatSlashMdy, false},
+    {"yyyy/mm/dd", TextId::DateFormatSlashYmd, false},
+    {"mm-dd-yyyy", TextId::DateFormatDashMdy, false},
+    {"yyyy-mm-dd", TextId::DateFormatDashYmd, false},
+    {"", TextId::FormatAsWindowsShort, false, R::ShortDate},
+    {"", TextId::FormatAsWindowsLong, false, R::LongDate},
 }};
 
 // A first start outside English (United States) stores these indices.
@@ -54,8 +56,8 @@ std::optional<DateFormatEntry> DateFormatAt(int dateIndex) { return EntryAt(kDat
 
 namespace {
 
-std::string Item(std::string_view label, const std::string& sample) {
-    std::string item(label);
+std::string Item(TextId label, const std::string& sample) {
+    std::string item(Tr(label));
     item += ": ";
     item += sample;
     return item;

@@ -9,12 +9,13 @@
 #include <vector>
 
 #include "clock/date_time_format.h"
+#include "language/text_id.h"
 
 namespace zentrova {
 
 struct TimeFormatEntry {
     std::string_view pattern;
-    std::string_view label;
+    TextId label;
     // The "As in Windows" entries have no pattern: the system writes them.
     RegionalFormat regional = RegionalFormat::None;
     DateTimeFormat Format() const { return {std::string(pattern), regional}; }
@@ -22,7 +23,7 @@ struct TimeFormatEntry {
 
 struct DateFormatEntry {
     std::string_view pattern;
-    std::string_view label;
+    TextId label;
     bool weekdayItem;  // the weekday name is shown as an item of its own before the date
     RegionalFormat regional = RegionalFormat::None;
     DateTimeFormat Format() const { return {std::string(pattern), regional}; }

@@ -1,4 +1,5 @@
 #include "clock/zone_difference.h"
+#include "language/texts.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -25,13 +26,11 @@ std::string ZoneDifferenceText(const LocalTime& clock, const LocalTime& local) {
     const long long seconds = SecondsOf(clock) - SecondsOf(local);
     const long long quarters = std::llround(static_cast<double>(seconds) / kQuarter);
     const long long minutes = std::llabs(quarters) * 15;
-    std::string text = quarters == 0 ? "0" : Signed(quarters) + std::to_string(minutes / 60);
-    if (minutes % 60 != 0) text += ":" + std::to_string(minutes % 60);
-    text += " h";
+    std::string hours = quarters == 0 ? "0" : Signed(quarters) + std::to_string(minutes / 60);
+    if (minutes % 60 != 0) hours += ":" + std::to_string(minutes % 60);
+    std::string text = Tr(TextId::ZoneHours, {hours});
     const long long days = DayNumber({clock.year, clock.month, clock.day}) - DayNumber({local.year, local.month, local.day});
-    if (days != 0) {
-        text += ", " + Signed(days) + std::to_string(std::llabs(days)) + (std::llabs(days) == 1 ? " day" : " days");
-    }
+    if (days != 0) text += ", " + TrCount(TextId::ZoneDays, days, Signed(days) + std::to_string(std::llabs(days)));
     return text;
 }
 

@@ -18,6 +18,7 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 8)
 endif()
 
 find_program(ZENTROVA_MAKENSIS makensis)
+file(GLOB zentrova_installer_languages CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/packaging/languages/*.nsh)
 if(ZENTROVA_MAKENSIS)
   add_custom_command(OUTPUT ${zentrova_installer}
     COMMAND ${ZENTROVA_MAKENSIS} -V2 ${zentrova_nsis_target}
@@ -25,6 +26,7 @@ if(ZENTROVA_MAKENSIS)
             -DPROGRAM=$<TARGET_FILE:zentrova> -DICON=${CMAKE_SOURCE_DIR}/assets/zentrova.ico
             -DOUTFILE=${zentrova_installer} ${CMAKE_SOURCE_DIR}/packaging/zentrova.nsi
     DEPENDS zentrova ${CMAKE_SOURCE_DIR}/packaging/zentrova.nsi ${CMAKE_SOURCE_DIR}/assets/zentrova.ico
+            ${zentrova_installer_languages}
     COMMENT "Building the installer ${zentrova_release_stem}-setup.exe"
     VERBATIM)
   add_custom_target(installer ALL DEPENDS ${zentrova_installer})

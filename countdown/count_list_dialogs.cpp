@@ -6,6 +6,7 @@
 #include "clock/date_time_format.h"
 #include "face/text_fit.h"
 #include "settings/settings_store.h"
+#include "language/texts.h"
 
 namespace zentrova {
 namespace {
@@ -19,16 +20,12 @@ void PointCountdownAtSelection(const CountListContext& context) {
 
 }  // namespace
 
-constexpr std::string_view kSelectedBefore = "Selected \"";
-constexpr std::string_view kSelectedAfter = " \"";
-
-std::string SelectedEntryText(const std::string& title) {
-    return std::string(kSelectedBefore) + title + std::string(kSelectedAfter);
-}
+std::string SelectedEntryText(const std::string& title) { return Tr(TextId::DialogSelectedTitle, {title}); }
 
 std::string FittedSelectedEntryText(const std::string& title, const FontChoice& font, double width,
                                     TextMeasurer& measurer) {
-    return FitOnTwoLines(title, font, width, measurer, kSelectedBefore, kSelectedAfter);
+    const auto [before, after] = TrAround(TextId::DialogSelectedTitle);
+    return FitOnTwoLines(title, font, width, measurer, before, after);
 }
 
 int FindCountEntry(const Settings& settings, const CountEntry& entry, int likelyIndex) {
@@ -90,7 +87,7 @@ void TOKBottomDlg1::OKBtnClick() {
     // A full list refuses the entry, so the list, the title list and the
     // store stay in step; the dialog stays open for the user to cancel.
     if (settings.CountMax >= kCountMaxEntries) {
-        context_.host.ShowMessage(kCountListFullMessage);
+        context_.host.ShowMessage(std::string(Tr(TextId::CountListFull)));
         return;
     }
     // The same line as the stored entries', so every line reads alike.
@@ -122,7 +119,7 @@ void TOKBottomDlg::OKBtnClick() {
     Settings& settings = context_.settings;
     const int index = FindCountEntry(settings, named_, namedIndex_);
     if (index < 0) {
-        context_.host.ShowMessage(kCountEntryGoneMessage);
+        context_.host.ShowMessage(std::string(Tr(TextId::CountEntryGone)));
         view_.Close();
         return;
     }

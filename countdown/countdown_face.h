@@ -15,6 +15,8 @@
 namespace zentrova {
 
 inline constexpr char kCountMeasuringFamily[] = "Times New Roman";
+// The face is sized by the English label words in every language, so that
+// a change of language never moves or resizes the window.
 inline constexpr std::array<const char*, 6> kCountLabelWords{"Year", "Month", "Day", "Hour", "Min", "Sec"};
 
 // The countdown's face planes hold 1001 rows by 1601 columns at 96 DPI;
@@ -35,6 +37,8 @@ int CountNumberPixels(int countSize);
 // Frame::fonts indices of the two fonts.
 inline constexpr int kCountLabelFontIndex = 0;
 inline constexpr int kCountNumberFontIndex = 1;
+// The label words when the language's are too wide for their cells.
+inline constexpr int kCountWordFontIndex = 2;
 
 struct CountdownFonts {
     FontChoice label;

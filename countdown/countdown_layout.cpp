@@ -5,6 +5,7 @@
 
 #include "countdown/countdown_face.h"
 #include "face/text_fit.h"
+#include "language/texts.h"
 
 namespace zentrova {
 namespace {
@@ -25,7 +26,36 @@ std::string FitCountdownTitle(const std::string& title, bool passed, const Count
                               FaceShape shape, const FontChoice& labelFont, TextMeasurer& measurer) {
     const double middle = layout.title.y + layout.title.height / 2.0;
     const double width = std::min<double>(layout.title.width, PlateWidthAt(shape, face, middle));
-    return FitOnOneLine(title, labelFont, width, measurer, {}, passed ? kPassedMark : std::string_view{});
+    const std::string mark = passed ? " " + std::string(Tr(TextId::PassedMark)) : std::string();
+    return FitOnOneLine(title, labelFont, width, measurer, {}, mark);
+}
+
+std::array<std::string, 6> CountdownLabelWords() {
+    constexpr std::array<TextId, 6> kWords{TextId::WordYear, TextId::WordMonth, TextId::WordDay,
+                                           TextId::WordHour, TextId::WordMin,   TextId::WordSec};
+    std::array<std::string, 6> words;
+    for (std::size_t i = 0; i < words.size(); ++i) words[i] = Tr(kWords[i]);
+    return words;
+}
+
+FontChoice FitLabelWords(const CountdownLayout& layout, const std::array<std::string, 6>& words,
+                         const FontChoice& labelFont, TextMeasurer& measurer) {
+    constexpr int kSmallestPixels = 6;
+    std::array<double, 6> room{};
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const SizeI english = measurer.MeasurePixels(labelFont.family, labelFont.emPixels, labelFont.bold,
+                                                     kCountLabelWords[i]);
+        room[i] = std::max<double>(layout.labels[i].width, english.width);
+    }
+    FontChoice font = labelFont;
+    const auto fits = [&] {
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            if (measurer.MeasurePixels(font.family, font.emPixels, font.bold, words[i]).width > room[i]) return false;
+        }
+        return true;
+    };
+    while (font.emPixels > kSmallestPixels && !fits()) --font.emPixels;
+    return font;
 }
 
 CountdownLayout RectangleCountdownLayout(SizeI face) {
@@ -79,13 +109,14 @@ CountdownLayout OvalCountdownLayout(SizeI face) {
 }
 
 std::vector<DrawText> CountdownTextItems(const CountdownLayout& layout, const std::string& title,
-                                         const std::array<std::string, 6>& numbers, int labelFont,
+                                         const std::array<std::string, 6>& words,
+                                         const std::array<std::string, 6>& numbers, int labelFont, int wordFont,
                                          int numberFont) {
     std::vector<DrawText> items;
     items.reserve(1 + layout.labels.size() + layout.numbers.size() + layout.separators.size());
     items.push_back({labelFont, title, layout.title, true});  // fitted by FitCountdownTitle
     for (std::size_t i = 0; i < layout.labels.size(); ++i) {
-        items.push_back({labelFont, kCountLabelWords[i], layout.labels[i]});
+        items.push_back({wordFont, words[i], layout.labels[i]});
     }
     for (std::size_t i = 0; i < layout.numbers.size(); ++i) {
         items.push_back({numberFont, numbers[i] + layout.numberSuffixes[i], layout.numbers[i]});

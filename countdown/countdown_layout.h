@@ -33,23 +33,28 @@ CountdownLayout RectangleCountdownLayout(SizeI face);
 CountdownLayout OvalCountdownLayout(SizeI face);
 CountdownLayout CountdownLayoutFor(SizeI face, bool oval);
 
-// Follows the title of an event that has passed, whose numbers then count
-// the time since it.
-inline constexpr std::string_view kPassedMark = " (passed)";
-
 // The title as drawn: on one line in the label font, no wider than the
 // plate along the title's middle (a rounded face is narrower there than the
 // title's box), ended with an ellipsis when it does not fit (a title that
-// fits is drawn as it is). A passed event's title ends with kPassedMark,
-// which is never cut.
+// fits is drawn as it is). A passed event's title ends with the passed
+// mark, which is never cut.
 std::string FitCountdownTitle(const std::string& title, bool passed, const CountdownLayout& layout, SizeI face,
                               FaceShape shape, const FontChoice& labelFont, TextMeasurer& measurer);
 
-// The frame's text items in drawing order: the title (kept on one line) and
-// the six labels in font `labelFont`, then the six numbers and the
-// separators in `numberFont`.
+// The six label words in the current language, years to seconds.
+std::array<std::string, 6> CountdownLabelWords();
+
+// The font the label words are drawn in: `labelFont`, or a smaller size of
+// it where a word is wider than both its cell and the English word there.
+FontChoice FitLabelWords(const CountdownLayout& layout, const std::array<std::string, 6>& words,
+                         const FontChoice& labelFont, TextMeasurer& measurer);
+
+// The frame's text items in drawing order: the title (kept on one line) in
+// font `labelFont`, the six label words in `wordFont`, then the six
+// numbers and the separators in `numberFont`.
 std::vector<DrawText> CountdownTextItems(const CountdownLayout& layout, const std::string& title,
-                                         const std::array<std::string, 6>& numbers, int labelFont,
+                                         const std::array<std::string, 6>& words,
+                                         const std::array<std::string, 6>& numbers, int labelFont, int wordFont,
                                          int numberFont);
 
 }  // namespace zentrova

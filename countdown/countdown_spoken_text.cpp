@@ -1,4 +1,5 @@
 #include "countdown/countdown_spoken_text.h"
+#include "language/texts.h"
 
 #include <array>
 #include <tuple>
@@ -8,17 +9,16 @@ namespace {
 
 struct Unit {
     int RemainingTime::*field;
-    std::string_view one;
-    std::string_view many;
+    TextId words;
 };
 
 constexpr std::array<Unit, 6> kUnits{{
-    {&RemainingTime::years, "year", "years"},
-    {&RemainingTime::months, "month", "months"},
-    {&RemainingTime::days, "day", "days"},
-    {&RemainingTime::hours, "hour", "hours"},
-    {&RemainingTime::minutes, "minute", "minutes"},
-    {&RemainingTime::seconds, "second", "seconds"},
+    {&RemainingTime::years, TextId::Years},
+    {&RemainingTime::months, TextId::Months},
+    {&RemainingTime::days, TextId::Days},
+    {&RemainingTime::hours, TextId::Hours},
+    {&RemainingTime::minutes, TextId::Minutes},
+    {&RemainingTime::seconds, TextId::Seconds},
 }};
 
 // "15 days, 4 hours" from units none of which is negative, zeros left out.
@@ -31,7 +31,7 @@ std::string UnitWords(const RemainingTime& remaining) {
         const int count = remaining.*unit.field;
         if (count == 0) continue;
         if (!words.empty()) words += ", ";
-        words += std::to_string(count) + " " + std::string(count == 1 ? unit.one : unit.many);
+        words += TrCount(unit.words, count);
     }
     return words;
 }
@@ -45,7 +45,7 @@ bool CountdownAhead(const CountdownFields& now, const CountdownFields& event) {
     return order(now) < order(event);
 }
 
-std::string CountdownReachedText(std::string_view title) { return std::string(title) + ": now"; }
+std::string CountdownReachedText(std::string_view title) { return Tr(TextId::CountdownNow, {title}); }
 
 std::string CountdownSpokenValue(std::string_view title, const CountdownFields& now, const CountdownFields& event) {
     const bool ahead = CountdownAhead(now, event);
@@ -53,7 +53,7 @@ std::string CountdownSpokenValue(std::string_view title, const CountdownFields& 
     const std::string words =
         UnitWords(ahead ? ComputeRemainingTime(now, event) : ComputeRemainingTime(event, now));
     if (words.empty()) return CountdownReachedText(title);
-    return std::string(title) + ": " + words + (ahead ? "" : " ago");
+    return Tr(ahead ? TextId::CountdownLeft : TextId::CountdownAgo, {title, words});
 }
 
 }  // namespace zentrova

@@ -14,7 +14,7 @@ TForm3::TForm3(DisplayContext context, Settings& settings, PositionSink& positio
     : DisplayWindow(context, MotionSettings{settings.CountGo, settings.CountLeft, settings.CountTop, positionSink,
                                                    settings.HideFullScreen, settings.CountStay}),
       options_(settings) {
-    for (std::size_t i = 0; i < fieldTexts_.size(); ++i) fieldTexts_[i] = kCountLabelWords[i];
+    fieldTexts_ = CountdownLabelWords();
 }
 
 void TForm3::FormCreate() {
@@ -46,6 +46,9 @@ void TForm3::FitTitle() {
     shownTitle_ = FitCountdownTitle(options_.CountText, passed_, CountdownLayoutFor(faceSize_, options_.CountRectOval),
                                     faceSize_, CountdownFaceShape(options_.CountRectOval, options_.CountSky),
                                     fonts.label, context_.measurer);
+    labelWords_ = CountdownLabelWords();
+    wordFont_ = FitLabelWords(CountdownLayoutFor(faceSize_, options_.CountRectOval), labelWords_, fonts.label,
+                              context_.measurer);
 }
 
 void TForm3::CountDraw() {
@@ -75,13 +78,14 @@ void TForm3::CountDraw() {
     const CountdownFonts fonts = MakeCountdownFonts(options_.CountFont, options_.CountSize, options_.CountBorder, scale_);
     frame_.textColor = textColor_;
     frame_.textOpacity = static_cast<float>(FaceOpacity(options_.CountTransparent));
-    frame_.fonts = {fonts.label, fonts.number};
+    frame_.fonts = {fonts.label, fonts.number, wordFont_};
     frame_.tiles.clear();
     frame_.ops.clear();
     const SizeI face{frame_.width, frame_.height};
     const CountdownLayout layout = CountdownLayoutFor(face, options_.CountRectOval);
     for (DrawText& item :
-         CountdownTextItems(layout, shownTitle_, fieldTexts_, kCountLabelFontIndex, kCountNumberFontIndex)) {
+         CountdownTextItems(layout, shownTitle_, labelWords_, fieldTexts_, kCountLabelFontIndex, kCountWordFontIndex,
+                            kCountNumberFontIndex)) {
         frame_.ops.emplace_back(std::move(item));
     }
     context_.surface.Push(frame_);

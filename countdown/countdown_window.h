@@ -65,6 +65,9 @@ private:
     bool ahead_ = false;
     std::array<std::string, 6> fieldTexts_;
     std::string shownTitle_;
+    // The label words in the current language and the font they fit in.
+    std::array<std::string, 6> labelWords_;
+    FontChoice wordFont_;
     bool passed_ = false;
 };
 

@@ -8,6 +8,7 @@
 #include "countdown/event_repeat.h"
 #include "settings/settings_schema.h"
 #include "settings/value_io.h"
+#include "language/texts.h"
 
 namespace zentrova {
 namespace {
@@ -68,9 +69,9 @@ EventNotice NoticeOf(const std::string& title, const DueEvent& due, const Countd
     const std::string name = title.empty() ? std::string(kApplicationTitle) : title;
     const LocalTime at{due.at.year, due.at.month, due.at.day, due.at.hour, due.at.minute, due.at.second, 0};
     const std::string time = FormatWindowsPicture(ShortTimePicture(locale.longTimePicture), at, locale);
-    if (!due.missed) return {name, name + " is at " + time};
+    if (!due.missed) return {name, Tr(TextId::NoticeAt, {name, time})};
     const bool today = due.at.year == now.year && due.at.month == now.month && due.at.day == now.day;
-    return {name, name + (today ? " was at " : " was yesterday at ") + time};
+    return {name, Tr(today ? TextId::NoticeWasAt : TextId::NoticeWasYesterdayAt, {name, time})};
 }
 
 void EventNotifier::Check(const LocalTime& time) {

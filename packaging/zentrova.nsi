@@ -61,10 +61,10 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 ; The finish page's two check boxes, both checked: the first sets the
 ; sign-in entry, the second starts the program.
 !define MUI_FINISHPAGE_RUN
-!define MUI_FINISHPAGE_RUN_TEXT "Start ${PRODUCT} when I sign in"
+!define MUI_FINISHPAGE_RUN_TEXT "$(FinishRunText)"
 !define MUI_FINISHPAGE_RUN_FUNCTION WriteSignInEntry
 !define MUI_FINISHPAGE_SHOWREADME
-!define MUI_FINISHPAGE_SHOWREADME_TEXT "Run ${PRODUCT} now"
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "$(FinishShowReadmeText)"
 !define MUI_FINISHPAGE_SHOWREADME_FUNCTION RunProgramNow
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE FinishPageLeave
 
@@ -73,7 +73,33 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
 
+; The installer speaks the user's Windows language when it has it, else
+; English; the first language listed is the fallback.
 !insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "German"
+!insertmacro MUI_LANGUAGE "French"
+!insertmacro MUI_LANGUAGE "Spanish"
+!insertmacro MUI_LANGUAGE "Italian"
+!insertmacro MUI_LANGUAGE "PortugueseBR"
+!insertmacro MUI_LANGUAGE "Polish"
+!insertmacro MUI_LANGUAGE "Russian"
+!insertmacro MUI_LANGUAGE "Japanese"
+!insertmacro MUI_LANGUAGE "SimpChinese"
+
+; The installer's own texts, beside the pages' texts that come with NSIS.
+LangString FinishRunText ${LANG_ENGLISH} "Start ${PRODUCT} when I sign in"
+LangString FinishShowReadmeText ${LANG_ENGLISH} "Run ${PRODUCT} now"
+LangString ClosingRunningText ${LANG_ENGLISH} "Closing the running ${PRODUCT}"
+LangString RemoveSettingsQuestion ${LANG_ENGLISH} "Also remove your ${PRODUCT} settings and countdown list?$\r$\n$\r$\nChoose No to keep them for a later install."
+!include "${__FILEDIR__}/languages/German.nsh"
+!include "${__FILEDIR__}/languages/French.nsh"
+!include "${__FILEDIR__}/languages/Spanish.nsh"
+!include "${__FILEDIR__}/languages/Italian.nsh"
+!include "${__FILEDIR__}/languages/PortugueseBR.nsh"
+!include "${__FILEDIR__}/languages/Polish.nsh"
+!include "${__FILEDIR__}/languages/Russian.nsh"
+!include "${__FILEDIR__}/languages/Japanese.nsh"
+!include "${__FILEDIR__}/languages/SimpChinese.nsh"
 
 ; Ends a running copy the way its own "Close" does, and waits until the
 ; program file is free to be replaced or removed (at most about 10 s each).
@@ -90,7 +116,7 @@ Function ${PREFIX}EndRunningCopy
       ${Break}
     ${EndIf}
     ${If} $1 = 0
-      DetailPrint "Closing the running ${PRODUCT}"
+      DetailPrint "$(ClosingRunningText)"
       SendMessage $0 ${WM_CLOSE} 0 0 /TIMEOUT=5000
     ${EndIf}
     Sleep 100
@@ -179,7 +205,7 @@ Section "Uninstall"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
 
   MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 \
-      "Also remove your ${PRODUCT} settings and countdown list?$\r$\n$\r$\nChoose No to keep them for a later install." \
+      "$(RemoveSettingsQuestion)" \
       /SD IDNO IDNO keep_settings
     DeleteRegKey HKCU "${SETTINGS_KEY}"
   keep_settings:

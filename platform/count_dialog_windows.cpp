@@ -91,7 +91,7 @@ void DeleteDialogWindow::SetWhenText(const std::string& text) {
 }
 
 double DeleteDialogWindow::SelectedTextWidth() const {
-    return DialogControlPlace(DeleteDialogLayout(), SelectedTextEntry(), window_.Scale()).width;
+    return window_.PlaceOf(SelectedTextEntry().name).width;
 }
 
 FontChoice DeleteDialogWindow::SelectedTextFont() const {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/dpi.h"
+#include "language/texts.h"
 #include "platform/win32_controls.h"
 
 namespace zentrova::platform {
@@ -18,8 +19,8 @@ constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST | WS_EX_CONTROLPA
 POINT ScreenCentre() { return {GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2}; }
 
 // Centred on the primary screen, at the DPI of its monitor.
-RECT OuterRect(const DialogLayout& layout, int dpi) {
-    const SizeI client = DialogClientSize(layout, DpiScale{dpi});
+RECT OuterRect(const DialogLayout& layout, const DialogPlaces& places, int dpi) {
+    const SizeI client = DialogClientSize(layout, places.client, DpiScale{dpi});
     const RECT r = OuterRectForClient(SIZE{client.width, client.height}, kStyle, kExStyle, dpi);
     const int width = r.right - r.left;
     const int height = r.bottom - r.top;
@@ -56,8 +57,9 @@ ChildStyle StyleOf(DialogControlKind kind) {
 }
 
 // A drop-down list's window holds the list it opens, below its box.
-ControlPlace ChildPlace(const DialogLayout& layout, const DialogControlEntry& control, DpiScale scale) {
-    ControlPlace place = DialogControlPlace(layout, control, scale);
+ControlPlace ChildPlace(const DialogLayout& layout, const DialogControlEntry& control, const ControlPlace& design,
+                        DpiScale scale) {
+    ControlPlace place = DialogControlPlace(layout, design, scale);
     if (control.kind == DialogControlKind::DropDownList) place.height += scale.Pixels(kOpenListHeight);
     return place;
 }
@@ -77,6 +79,7 @@ DialogWindow::DialogWindow(HWND owner, const DialogLayout& layout, std::function
                            std::function<void()> onCancel)
     : layout_(layout),
       scale_{PointDpi(ScreenCentre())},
+      places_(FitDialogToText(layout, measurer_, scale_)),
       font_(DialogFont(layout, scale_)),
       onOk_(std::move(onOk)),
       onCancel_(std::move(onCancel)) {
@@ -86,16 +89,25 @@ DialogWindow::DialogWindow(HWND owner, const DialogLayout& layout, std::function
     entry.caption = caption.c_str();
     entry.style = kStyle;
     entry.exStyle = kExStyle;
-    entry.outer = OuterRect(layout, scale_.Dpi());
+    entry.outer = OuterRect(layout, places_, scale_.Dpi());
     entry.owner = owner;
     if (!CreateWindowFrom(entry)) return;
     EnableDialogKeys(Handle());
-    for (const DialogControlEntry& control : layout.controls) {
+    for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+        const DialogControlEntry& control = layout.controls[i];
         const ChildStyle style = StyleOf(control.kind);
-        HWND handle = CreateChild(Handle(), style.className, std::string(control.text), style.style,
-                                  ChildPlace(layout, control, scale_), font_.get(), style.id);
+        const std::string text = control.text ? std::string(Tr(*control.text)) : std::string();
+        HWND handle = CreateChild(Handle(), style.className, text, style.style,
+                                  ChildPlace(layout, control, places_.controls[i], scale_), font_.get(), style.id);
         controls_.push_back({control.name, handle});
     }
+}
+
+ControlPlace DialogWindow::PlaceOf(std::string_view name) const {
+    for (std::size_t i = 0; i < layout_.controls.size(); ++i) {
+        if (layout_.controls[i].name == name) return DialogControlPlace(layout_, places_.controls[i], scale_);
+    }
+    return {};
 }
 
 HWND DialogWindow::Control(std::string_view name) const {
@@ -109,11 +121,10 @@ void DialogWindow::Relayout(DpiScale scale) {
     // The old font lives until every control has taken the new one.
     const UniqueFont old = std::move(font_);
     font_ = DialogFont(layout_, scale_);
-    std::size_t index = 0;
-    for (const DialogControlEntry& control : layout_.controls) {
-        if (index >= controls_.size()) break;
-        HWND handle = controls_[index++].handle;
-        PlaceChild(handle, ChildPlace(layout_, control, scale_), font_.get());
+    places_ = FitDialogToText(layout_, measurer_, scale_);
+    for (std::size_t i = 0; i < layout_.controls.size() && i < controls_.size(); ++i) {
+        PlaceChild(controls_[i].handle, ChildPlace(layout_, layout_.controls[i], places_.controls[i], scale_),
+                   font_.get());
     }
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "countdown/count_dialog_layout.h"
+#include "platform/win32_services.h"
 #include "platform/win32_handles.h"
 #include "platform/window_base.h"
 
@@ -32,6 +33,8 @@ public:
     DialogWindow(HWND owner, const DialogLayout& layout, std::function<void()> onOk, std::function<void()> onCancel);
 
     HWND Control(std::string_view name) const;
+    // A control's place in the client area, as made for the current language.
+    ControlPlace PlaceOf(std::string_view name) const;
     DpiScale Scale() const { return scale_; }
     void ShowCentred();
     void Hide();
@@ -50,6 +53,8 @@ private:
     };
     const DialogLayout& layout_;
     DpiScale scale_;
+    GdiTextMeasurer measurer_{GdiTextMeasurer::DrawnBy::Gdi};
+    DialogPlaces places_;
     UniqueFont font_;
     std::vector<NamedControl> controls_;
     std::function<void()> onOk_;

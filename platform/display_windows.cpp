@@ -9,6 +9,7 @@
 #include "platform/win32_locale.h"
 #include "settings/clock_set.h"
 #include "settings/settings_store.h"
+#include "language/texts.h"
 
 namespace zentrova::platform {
 
@@ -30,8 +31,8 @@ private:
 // The clocks after the first are named for a screen reader by their label.
 std::string ClockCaption(int number, const Settings& values) {
     if (number == 1) return kClockCaption;
-    return values.ClockZoneLabel.empty() ? std::string(kExtraClockCaption)
-                                         : std::string(kExtraClockCaption) + " " + values.ClockZoneLabel;
+    const std::string caption(Tr(TextId::CaptionClock));
+    return values.ClockZoneLabel.empty() ? caption : caption + " " + values.ClockZoneLabel;
 }
 
 // Between a new clock and the one it stands beside, at 96 DPI.
@@ -135,7 +136,7 @@ void DisplayWindows::CreateDisplayWindows() {
     clock_ = MakeClock(1, locale);
     for (const ExtraClock& clock : settings.ExtraClocks) extraClocks_[clock.number] = MakeClock(clock.number, locale);
 
-    countdown_ = std::make_unique<Parts<TForm3>>(kCountdownCaption, owner_, store_, settings,
+    countdown_ = std::make_unique<Parts<TForm3>>(std::string(Tr(TextId::CaptionCountdown)).c_str(), owner_, store_, settings,
                                                  DisplayWindowId::Countdown);
     countdown_->logic = std::make_unique<TForm3>(ContextFor(*countdown_), settings, countdown_->sink);
     countdown_->surface.Attach(*countdown_->logic);
@@ -143,7 +144,7 @@ void DisplayWindows::CreateDisplayWindows() {
     countdown_->logic->FormCreate();
     countdown_->surface.StartTimer();
 
-    calendar_ = std::make_unique<Parts<TForm4>>(kCalendarCaption, owner_, store_, settings,
+    calendar_ = std::make_unique<Parts<TForm4>>(std::string(Tr(TextId::CaptionCalendar)).c_str(), owner_, store_, settings,
                                                 DisplayWindowId::Calendar);
     calendar_->logic = std::make_unique<TForm4>(ContextFor(*calendar_), settings, locale, calendar_->sink);
     calendar_->surface.Attach(*calendar_->logic);
@@ -187,6 +188,23 @@ void DisplayWindows::WithParts(DisplayWindowId window, Action&& action) {
         case DisplayWindowId::Calendar:
             if (calendar_) action(*calendar_);
             break;
+    }
+}
+
+void DisplayWindows::LanguageChanged() {
+    const int chosen = chosenClock_;
+    for (int number : ClockNumbers(state_.settings)) {
+        chosenClock_ = number;
+        Rebuild(DisplayWindowId::Clock);
+    }
+    chosenClock_ = chosen;
+    if (countdown_) {
+        SetWindowTextW(countdown_->surface.Handle(), Widen(Tr(TextId::CaptionCountdown)).c_str());
+        countdown_->logic->CountForm();
+    }
+    if (calendar_) {
+        SetWindowTextW(calendar_->surface.Handle(), Widen(Tr(TextId::CaptionCalendar)).c_str());
+        calendar_->logic->CalendarForm();
     }
 }
 

@@ -57,6 +57,7 @@ public:
     void PlaceAt(DisplayWindowId window, PointI leftTop) override;
     void AddClock(int number, int beside) override;
     void RemoveClock(int number) override;
+    void LanguageChanged() override;
     void ChooseClock(int number) override { chosenClock_ = number; }
 
     // The system's clock jumped: every window redraws at once and its ticks

@@ -8,6 +8,7 @@
 #include "platform/tray_icon.h"
 #include "platform/win32_error.h"
 #include "platform/z_order.h"
+#include "language/texts.h"
 
 namespace zentrova::platform {
 namespace {
@@ -150,9 +151,9 @@ void LayeredWindow::FollowContrast() {
 void LayeredWindow::ShowPopupMenu(PointI screen) {
     UniqueMenu menu(CreatePopupMenu());
     if (!menu) return;
-    AppendMenuW(menu.get(), MF_STRING, kPopupSettings, Widen(kMenuSettings).c_str());
-    if (offersRemove_) AppendMenuW(menu.get(), MF_STRING, kPopupRemove, Widen(kMenuRemoveClock).c_str());
-    AppendMenuW(menu.get(), MF_STRING, kPopupClose, Widen(kMenuClose).c_str());
+    AppendMenuW(menu.get(), MF_STRING, kPopupSettings, Widen(Tr(TextId::MenuSettings)).c_str());
+    if (offersRemove_) AppendMenuW(menu.get(), MF_STRING, kPopupRemove, Widen(Tr(TextId::MenuRemoveClock)).c_str());
+    AppendMenuW(menu.get(), MF_STRING, kPopupClose, Widen(Tr(TextId::MenuClose)).c_str());
     SetForegroundWindow(Handle());
     UINT command = static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON,
                                                     screen.x, screen.y, 0, Handle(), nullptr));

@@ -23,6 +23,8 @@
 #include "platform/win32_services.h"
 #include "settings/settings_schema.h"
 #include "settings_window/settings_window.h"
+#include "language/languages.h"
+#include "language/texts.h"
 
 namespace zentrova::platform {
 namespace {
@@ -67,6 +69,9 @@ int RunProgram() {
     UniqueIcon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
                                                   MAKEINTRESOURCEW(ZENTROVA_IDI_PROGRAM), IMAGE_ICON, 32, 32, 0)));
 
+    // Windows' language until the settings are read, so that the windows
+    // are made in it and a box about the reading speaks it.
+    SetCurrentLanguage(ChooseLanguage({}, UserDisplayLanguages()));
     ApplicationWindow application;
     SettingsForm settingsForm(application.Handle(), icon.get());
     if (!settingsForm.Created()) return 1;

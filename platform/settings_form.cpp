@@ -6,6 +6,8 @@
 #include "platform/font_families.h"
 #include "platform/wide_text.h"
 #include "platform/win32_error.h"
+#include "platform/win32_locale.h"
+#include "language/texts.h"
 
 namespace zentrova::platform {
 namespace {
@@ -33,7 +35,8 @@ SettingsForm::SettingsForm(HWND owner, HICON icon) {
     const int dpi = PointDpi(POINT{0, 0});
     WindowOptions entry;
     entry.className = kSettingsClass;
-    entry.caption = kSettingsCaption;
+    const std::string caption(Tr(TextId::CaptionSettings));
+    entry.caption = caption.c_str();
     entry.style = kStyle;
     entry.exStyle = kExStyle;
     entry.outer = OuterRect(dpi);
@@ -42,7 +45,24 @@ SettingsForm::SettingsForm(HWND owner, HICON icon) {
     if (!CreateWindowFrom(entry)) return;
     tray_ = std::make_unique<TrayIcon>(Handle(), icon);
     pages_ = std::make_unique<SettingsPages>(Handle(), DpiScale{dpi});
+    FitToPages();
     EnableDialogKeys(Handle());
+}
+
+// The window's size from what its pages need, where it stands.
+void SettingsForm::FitToPages() {
+    const SizeI client = pages_->ClientSize();
+    const RECT r = OuterRectForClient(SIZE{client.width, client.height}, kStyle, kExStyle, Dpi());
+    SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::vector<std::string> SettingsForm::DisplayLanguages() const { return UserDisplayLanguages(); }
+
+void SettingsForm::LanguageChanged() {
+    SetWindowTextW(Handle(), Widen(Tr(TextId::CaptionSettings)).c_str());
+    pages_->Retext();
+    FitToPages();
 }
 
 SizeI SettingsForm::OuterSize() const {
@@ -152,7 +172,10 @@ LRESULT SettingsForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
             // Moved onto a monitor of another DPI: the suggested rectangle
             // keeps the window's physical size; the controls follow.
             TakeSuggestedRect(Handle(), lParam);
-            if (pages_) pages_->Relayout(DpiScale{HIWORD(wParam)});
+            if (pages_) {
+                pages_->Relayout(DpiScale{HIWORD(wParam)});
+                FitToPages();
+            }
             return 0;
         }
         case WM_SYSCOLORCHANGE:

@@ -38,6 +38,8 @@ public:
     void ShowPage(SettingsPage page) override;
     void EndMessageLoop() override;
     ControlFactory& Controls() override { return *pages_; }
+    std::vector<std::string> DisplayLanguages() const override;
+    void LanguageChanged() override;
 
     TrayIcon& Tray() { return *tray_; }
 
@@ -47,6 +49,8 @@ protected:
 private:
     TForm2* logic_ = nullptr;
     std::unique_ptr<TrayIcon> tray_;
+    void FitToPages();
+
     std::unique_ptr<SettingsPages> pages_;
 };
 

@@ -8,6 +8,7 @@
 #include "platform/accessible_value.h"
 #include "platform/system_contrast.h"
 #include "platform/wide_text.h"
+#include "language/texts.h"
 #include "settings_window/scaled_place.h"
 
 namespace zentrova::platform {
@@ -60,11 +61,12 @@ LRESULT SettingsPageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     return WindowBase::HandleMessage(message, wParam, lParam);
 }
 
-SettingsPages::SettingsPages(HWND window, DpiScale scale) : window_(window), scale_(scale), font_(SettingsFont(scale)) {
-    tabs_ = CreateChild(window_, "SysTabControl32", "", WS_CLIPSIBLINGS | WS_TABSTOP, ScaledPlace(kPagesPlace, scale_),
-                        font_.get());
+SettingsPages::SettingsPages(HWND window, DpiScale scale)
+    : window_(window), scale_(scale), geometry_(SettingsLayoutGeometry(measurer_, scale)), font_(SettingsFont(scale)) {
+    tabs_ = CreateChild(window_, "SysTabControl32", "", WS_CLIPSIBLINGS | WS_TABSTOP,
+                        ScaledPlace(geometry_.pages, scale_), font_.get());
     for (std::size_t i = 0; i < std::size(kPageCaptions); ++i) {
-        std::wstring caption = Widen(kPageCaptions[i]);
+        std::wstring caption = Widen(Tr(kPageCaptions[i]));
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = caption.data();
@@ -85,7 +87,7 @@ SettingsPages::SettingsPages(HWND window, DpiScale scale) : window_(window), sca
 // The tab control lies above the pages in the Z order (the Tab order), so it
 // is cut to its tabs and frame: otherwise it would paint over the page.
 void SettingsPages::CutTabsAroundPages() {
-    const ControlPlace outer = ScaledPlace(kPagesPlace, scale_);
+    const ControlPlace outer = ScaledPlace(geometry_.pages, scale_);
     const RECT inner = PageRect();
     UniqueRegion region(CreateRectRgn(0, 0, outer.width, outer.height));
     const UniqueRegion hole(CreateRectRgn(inner.left - outer.left, inner.top - outer.top, inner.right - outer.left,
@@ -97,23 +99,38 @@ void SettingsPages::CutTabsAroundPages() {
 
 // The pages' area inside the tab control, at the current scale.
 RECT SettingsPages::PageRect() const {
-    const ControlPlace pages = ScaledPlace(kPagesPlace, scale_);
+    const ControlPlace pages = ScaledPlace(geometry_.pages, scale_);
     RECT display{pages.left, pages.top, pages.left + pages.width, pages.top + pages.height};
     SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
     return display;
 }
 
-HWND SettingsPages::AddChild(HWND parent, const char* className, const std::string& text, DWORD style,
-                             const ControlPlace& design, std::string_view name) {
-    HWND handle = CreateChild(parent, className, text, style, ScaledPlace(design, scale_), font_.get());
-    placed_.push_back({handle, design, name});
+const ControlPlace& SettingsPages::DesignPlace(const PlacedControl& control) const {
+    switch (control.table) {
+        case Table::Label: return geometry_.labels[control.index];
+        case Table::Slider: return geometry_.sliders[control.index];
+        case Table::CheckBox: return geometry_.checkBoxes[control.index];
+        case Table::List: return geometry_.lists[control.index];
+        case Table::Edit: return geometry_.edits[control.index];
+        case Table::Button: break;
+    }
+    return geometry_.buttons[control.index];
+}
+
+HWND SettingsPages::AddChild(HWND parent, const char* className, DWORD style, const PlacedControl& control) {
+    const std::string text = control.caption ? std::string(Tr(*control.caption)) : std::string();
+    HWND handle = CreateChild(parent, className, text, style, ScaledPlace(DesignPlace(control), scale_), font_.get());
+    PlacedControl placed = control;
+    placed.handle = handle;
+    placed_.push_back(placed);
+    if (control.namedByLabel) NameByLabel(handle, std::string(ControlLabel(control.name)));
     return handle;
 }
 
-HWND SettingsPages::AddPageChild(zentrova::SettingsPage page, const char* className, const std::string& text,
-                                 DWORD style, const ControlPlace& design, std::string_view name) {
-    HWND handle = AddChild(PageWindow(page), className, text, style, design, name);
-    PlaceInTabOrder(page, handle, name);
+HWND SettingsPages::AddPageChild(zentrova::SettingsPage page, const char* className, DWORD style,
+                                 const PlacedControl& control) {
+    HWND handle = AddChild(PageWindow(page), className, style, control);
+    PlaceInTabOrder(page, handle, control.name);
     return handle;
 }
 
@@ -136,12 +153,8 @@ void SettingsPages::PlaceInTabOrder(zentrova::SettingsPage page, HWND handle, st
     SetWindowPos(handle, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void SettingsPages::Relayout(DpiScale scale) {
-    scale_ = scale;
-    // The old font lives until every control has taken the new one.
-    const UniqueFont old = std::move(font_);
-    font_ = SettingsFont(scale_);
-    PlaceChild(tabs_, ScaledPlace(kPagesPlace, scale_), font_.get());
+void SettingsPages::PlaceAll() {
+    PlaceChild(tabs_, ScaledPlace(geometry_.pages, scale_), font_.get());
     const RECT display = PageRect();
     for (auto& page : pages_) {
         MoveWindow(page->Handle(), display.left, display.top, display.right - display.left,
@@ -149,8 +162,34 @@ void SettingsPages::Relayout(DpiScale scale) {
     }
     CutTabsAroundPages();
     for (const PlacedControl& control : placed_) {
-        PlaceChild(control.handle, ScaledPlace(control.design, scale_), font_.get());
+        PlaceChild(control.handle, ScaledPlace(DesignPlace(control), scale_), font_.get());
     }
+}
+
+void SettingsPages::Relayout(DpiScale scale) {
+    scale_ = scale;
+    // The old font lives until every control has taken the new one.
+    const UniqueFont old = std::move(font_);
+    font_ = SettingsFont(scale_);
+    // Text does not scale in proportion, so the places are fitted anew.
+    geometry_ = SettingsLayoutGeometry(measurer_, scale_);
+    PlaceAll();
+}
+
+void SettingsPages::Retext() {
+    for (std::size_t i = 0; i < std::size(kPageCaptions); ++i) {
+        std::wstring caption = Widen(Tr(kPageCaptions[i]));
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption.data();
+        SendMessageW(tabs_, TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+    for (const PlacedControl& control : placed_) {
+        if (control.caption) SetWindowTextW(control.handle, Widen(Tr(*control.caption)).c_str());
+        if (control.namedByLabel) NameByLabel(control.handle, std::string(ControlLabel(control.name)));
+    }
+    geometry_ = SettingsLayoutGeometry(measurer_, scale_);
+    PlaceAll();
 }
 
 HWND SettingsPages::PageWindow(zentrova::SettingsPage page) const {
@@ -170,45 +209,54 @@ void SettingsPages::TurnPage(int step) {
     SetFocus(tabs_);
 }
 
+namespace {
+
+template <typename Entry>
+std::size_t IndexIn(std::span<const Entry> table, const Entry& entry) {
+    return static_cast<std::size_t>(&entry - table.data());
+}
+
+}  // namespace
+
 void SettingsPages::AddLabel(const LabelEntry& entry) {
-    AddPageChild(entry.page, "STATIC", std::string(entry.caption), SS_LEFT | SS_NOPREFIX, entry.place, entry.name);
+    AddPageChild(entry.page, "STATIC", SS_LEFT | SS_NOPREFIX,
+                 {nullptr, Table::Label, IndexIn(SettingsLabels(), entry), entry.name, entry.caption});
 }
 
 SliderControl& SettingsPages::AddSlider(const SliderEntry& entry, ControlHandler onChange) {
-    HWND handle = AddPageChild(entry.page, "msctls_trackbar32", "", WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM,
-                               entry.place, entry.name);
-    NameByLabel(handle, std::string(ControlLabel(entry.name)));
+    HWND handle = AddPageChild(entry.page, "msctls_trackbar32", WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM,
+                               {nullptr, Table::Slider, IndexIn(SettingsSliders(), entry), entry.name, {}, true});
     return router_.Add(
         std::make_unique<Win32Slider>(handle, entry.minimum, entry.maximum, entry.start, std::move(onChange)));
 }
 
 CheckControl& SettingsPages::AddCheckBox(const CheckEntry& entry, ControlHandler onChange) {
-    HWND handle = AddPageChild(entry.page, "BUTTON", std::string(entry.caption), WS_TABSTOP | BS_AUTOCHECKBOX,
-                               entry.place, entry.name);
+    HWND handle = AddPageChild(entry.page, "BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX,
+                               {nullptr, Table::CheckBox, IndexIn(SettingsCheckBoxes(), entry), entry.name,
+                                entry.caption});
     return router_.Add(std::make_unique<Win32CheckBox>(handle, std::move(onChange)));
 }
 
 ListControl& SettingsPages::AddList(const ListEntry& entry, std::span<const std::string_view> items,
                                     ControlHandler onChange) {
-    HWND handle = AddPageChild(entry.page, "COMBOBOX", "", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-                               entry.place, entry.name);
-    NameByLabel(handle, std::string(ControlLabel(entry.name)));
+    HWND handle = AddPageChild(entry.page, "COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+                               {nullptr, Table::List, IndexIn(SettingsLists(), entry), entry.name, {}, true});
     auto& list = router_.Add(std::make_unique<Win32List>(handle, entry.editable, std::move(onChange)));
     for (std::string_view item : items) list.Append(std::string(item));
     return list;
 }
 
 TextControl& SettingsPages::AddEdit(const EditEntry& entry, ControlHandler onChange) {
-    HWND handle = AddPageChild(entry.page, "EDIT", "", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, entry.place, entry.name);
-    NameByLabel(handle, std::string(ControlLabel(entry.name)));
+    HWND handle = AddPageChild(entry.page, "EDIT", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
+                               {nullptr, Table::Edit, IndexIn(SettingsEdits(), entry), entry.name, {}, true});
     return router_.Add(std::make_unique<Win32Edit>(handle, entry.maxLength, std::move(onChange)));
 }
 
 ButtonControl& SettingsPages::AddButton(const ButtonEntry& entry, ControlHandler onClick) {
-    const std::string caption(entry.caption);
     constexpr DWORD kStyle = WS_TABSTOP | BS_PUSHBUTTON;
-    HWND handle = entry.onPage ? AddPageChild(entry.page, "BUTTON", caption, kStyle, entry.place, entry.name)
-                               : AddChild(window_, "BUTTON", caption, kStyle, entry.place, entry.name);
+    const PlacedControl control{nullptr, Table::Button, IndexIn(SettingsButtons(), entry), entry.name, entry.caption};
+    HWND handle = entry.onPage ? AddPageChild(entry.page, "BUTTON", kStyle, control)
+                               : AddChild(window_, "BUTTON", kStyle, control);
     return router_.Add(std::make_unique<Win32Button>(handle, std::move(onClick)));
 }
 

@@ -7,12 +7,15 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/win32_controls.h"
 #include "platform/win32_handles.h"
+#include "platform/win32_services.h"
 #include "platform/window_base.h"
 #include "settings_window/settings_controls.h"
+#include "settings_window/settings_geometry.h"
 #include "settings_window/settings_layout.h"
 
 namespace zentrova::platform {
@@ -48,6 +51,11 @@ public:
 
     // Places every control and the font again at a new scale.
     void Relayout(DpiScale scale);
+    // Sets every caption in the current language and places the controls
+    // for them.
+    void Retext();
+    // The client area the pages and the buttons below them need.
+    SizeI ClientSize() const { return scale_.Pixels(geometry_.client); }
 
     // The next (1) or previous (-1) page in front, round the end; the keyboard
     // goes to the tabs, since the control that had it is now hidden.
@@ -56,19 +64,25 @@ public:
     void ShowPage(zentrova::SettingsPage page) { ShowPage(static_cast<int>(page)); }
 
 private:
+    // Which table a control comes from, for its place in the geometry.
+    enum class Table { Label, Slider, CheckBox, List, Edit, Button };
     struct PlacedControl {
         HWND handle;
-        ControlPlace design;  // at 96 DPI
+        Table table;
+        std::size_t index;  // in its table
         std::string_view name;
+        std::optional<TextId> caption;  // the text it shows itself
+        bool namedByLabel = false;      // its accessible name is its label's
     };
+    const ControlPlace& DesignPlace(const PlacedControl& control) const;
+    // Places the tab control, the pages and every control from the geometry.
+    void PlaceAll();
     HWND PageWindow(zentrova::SettingsPage page) const;
     void ShowPage(int index);
     // Creates a control at its scaled place and remembers it for relayout;
     // one on a page takes its place in the page's Tab order.
-    HWND AddChild(HWND parent, const char* className, const std::string& text, DWORD style,
-                  const ControlPlace& design, std::string_view name);
-    HWND AddPageChild(zentrova::SettingsPage page, const char* className, const std::string& text, DWORD style,
-                      const ControlPlace& design, std::string_view name);
+    HWND AddChild(HWND parent, const char* className, DWORD style, const PlacedControl& control);
+    HWND AddPageChild(zentrova::SettingsPage page, const char* className, DWORD style, const PlacedControl& control);
     // Puts a page's new control in the Z order (which is the Tab order and
     // where a reader looks for a label) after the controls made so far that
     // come before it in reading order.
@@ -78,6 +92,8 @@ private:
 
     HWND window_;
     DpiScale scale_;
+    GdiTextMeasurer measurer_{GdiTextMeasurer::DrawnBy::Gdi};
+    SettingsGeometry geometry_;
     UniqueFont font_;
     std::vector<PlacedControl> placed_;
     HWND tabs_ = nullptr;

@@ -11,6 +11,7 @@
 #include "platform/menu_glyph.h"
 #include "platform/wide_text.h"
 #include "platform/win32_handles.h"
+#include "language/texts.h"
 
 namespace zentrova::platform {
 
@@ -100,10 +101,10 @@ UINT TrayIcon::ShellRestartedMessage() {
 UINT RunTrayMenu(HWND owner, POINT at, bool startWithWindows) {
     UniqueMenu menu(CreatePopupMenu());
     if (!menu) return 0;
-    AppendMenuW(menu.get(), MF_STRING, kTrayCommandSettings, Widen(kMenuSettings).c_str());
+    AppendMenuW(menu.get(), MF_STRING, kTrayCommandSettings, Widen(Tr(TextId::MenuSettings)).c_str());
     AppendMenuW(menu.get(), MF_STRING | (startWithWindows ? MF_CHECKED : MF_UNCHECKED), kTrayCommandStartWithWindows,
-                Widen(kMenuStartWithWindows).c_str());
-    AppendMenuW(menu.get(), MF_STRING, kTrayCommandClose, Widen(kMenuClose).c_str());
+                Widen(Tr(TextId::CheckStartWithWindows)).c_str());
+    AppendMenuW(menu.get(), MF_STRING, kTrayCommandClose, Widen(Tr(TextId::MenuClose)).c_str());
     UniqueBitmap glyph = MakeCloseGlyph();
     if (glyph) SetMenuItemBitmaps(menu.get(), kTrayCommandClose, MF_BYCOMMAND, glyph.get(), glyph.get());
     // The owner must be in front, or the menu would not close when the user

@@ -1,6 +1,7 @@
 #include "platform/win32_error.h"
 
 #include "app/program_names.h"
+#include "language/texts.h"
 #include "platform/wide_text.h"
 
 namespace zentrova::platform {
@@ -10,7 +11,7 @@ std::string SystemErrorText(DWORD code) {
     DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                       FORMAT_MESSAGE_IGNORE_INSERTS,
                                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::string text = length && buffer ? Narrow(std::wstring_view(buffer, length)) : "Error " + std::to_string(code);
+    std::string text = length && buffer ? Narrow(std::wstring_view(buffer, length)) : Tr(TextId::SystemError, {std::to_string(code)});
     if (buffer) LocalFree(buffer);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     return text;

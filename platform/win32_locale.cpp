@@ -95,4 +95,20 @@ Locale UserLocale() {
     return locale;
 }
 
+std::vector<std::string> UserDisplayLanguages() {
+    ULONG count = 0;
+    ULONG length = 0;
+    if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &length) || length == 0) return {};
+    std::wstring buffer(length, L'\0');
+    if (!GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, buffer.data(), &length)) return {};
+    // Tags one after another, each ended by a null, the list by another.
+    std::vector<std::string> tags;
+    for (std::size_t at = 0; at < buffer.size() && buffer[at] != L'\0';) {
+        const std::size_t end = buffer.find(L'\0', at);
+        tags.push_back(Narrow(std::wstring_view(buffer).substr(at, end - at)));
+        at = end + 1;
+    }
+    return tags;
+}
+
 }  // namespace zentrova::platform

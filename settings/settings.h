@@ -113,6 +113,8 @@ struct Settings {
 
     // General
     bool HideFullScreen = false;  // display windows step aside for full-screen programs
+    // The language the program speaks, as a tag ("de-DE"); empty: as in Windows.
+    std::string Language;
 
     // The clocks after the first, by rising number, each in its own key.
     // A list, so that a clock's values stay where its window points while

@@ -103,6 +103,7 @@ constexpr std::array kSchema = {
     AddedLater(Integer(G::Calendar, "CalendarStay", &S::CalendarStay, 0, kStayModes)),
 
     AddedLater(Flag(G::General, "HideFullScreen", &S::HideFullScreen, true)),
+    AddedLater(Text(G::General, "Language", &S::Language, "")),
 };
 
 // The rows of a key must be adjacent and the keys in load order.

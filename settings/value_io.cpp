@@ -3,14 +3,11 @@
 #include <cstdint>
 #include <span>
 
+#include "language/texts.h"
 #include "settings/value_codec.h"
 
 namespace zentrova {
 namespace {
-
-std::string Quoted(const char* prefix, const std::string& name) {
-    return std::string(prefix) + " '" + name + "'";
-}
 
 // Reads a value that must exist; a missing or unreadable one is reported.
 StoreError QueryRequired(StoreKey& key, const std::string& name, StoredValue& value) {
@@ -26,84 +23,91 @@ StoreError Set(StoreKey& key, const std::string& name, ValueType type, std::span
 // How the user knows each option, after the settings window's labels.
 struct OptionWords {
     const char* name;
-    const char* words;
+    TextId words;
 };
 constexpr OptionWords kOptionWords[] = {
-    {"Start_1", "whether Zentrova has started before"},
-    {"ClockSize", "the clock's size"}, {"ClockSkin", "the clock's skin"},
-    {"ClockTransparent", "the clock's transparency"}, {"TimeIndex", "the clock's time format"},
-    {"DateIndex", "the clock's date format"}, {"ClockFont", "the clock's font"},
-    {"DateShow", "whether the clock shows the date"}, {"ClockShow", "whether the clock is shown"},
-    {"ClockGo", "whether the clock wanders"}, {"ClockSky", "the clock's tower layout"},
-    {"ClockBorder", "whether the clock's text is bold"}, {"ClockRectOval", "whether the clock is oval"},
-    {"ClockLeft", "the clock's position"}, {"ClockTop", "the clock's position"},
-    {"ClockZone", "the clock's time zone"}, {"ClockZoneLabel", "the clock's label"},
-    {"CountSize", "the countdown's size"}, {"CountSkin", "the countdown's skin"},
-    {"CountTransparent", "the countdown's transparency"}, {"CountFont", "the countdown's font"},
-    {"CountShow", "whether the countdown is shown"}, {"CountGo", "whether the countdown wanders"},
-    {"CountSky", "the countdown's tower layout"}, {"CountBorder", "whether the countdown's text is bold"},
-    {"CountRectOval", "whether the countdown is oval"}, {"CountLeft", "the countdown's position"},
-    {"CountTop", "the countdown's position"}, {"CountMax", "the number of countdown events"},
-    {"CountIndex", "the selected countdown event"},
-    {"CalendarSize", "the calendar's size"}, {"CalendarSkin", "the calendar's skin"},
-    {"CalendarTransparent", "the calendar's transparency"}, {"CalendarTimeIndex", "the calendar's time format"},
-    {"CalendarDateIndex", "the calendar's date format"}, {"CalendarFont", "the calendar's font"},
-    {"CalendarShow", "whether the calendar is shown"}, {"CalendarTimeShow", "whether the calendar shows the time"},
-    {"CalendarGo", "whether the calendar wanders"}, {"CalendarOval", "whether the calendar is oval"},
-    {"CalendarBold", "whether the calendar's text is bold"}, {"CalendarLeft", "the calendar's position"},
-    {"CalendarTop", "the calendar's position"}, {"CalendarWeekStart", "the calendar's first day of the week"},
-    {"CalendarWeekNumbers", "the calendar's week numbers"}, {"CalendarEvents", "whether the calendar marks events"},
-    {"HideFullScreen", "whether the gadgets hide over full-screen programs"},
+    {"Start_1", TextId::OptionStarted},
+    {"ClockSize", TextId::OptionClockSize},
+    {"ClockSkin", TextId::OptionClockSkin},
+    {"ClockTransparent", TextId::OptionClockTransparent},
+    {"TimeIndex", TextId::OptionTimeIndex},
+    {"DateIndex", TextId::OptionDateIndex},
+    {"ClockFont", TextId::OptionClockFont},
+    {"DateShow", TextId::OptionDateShow},
+    {"ClockShow", TextId::OptionClockShow},
+    {"ClockGo", TextId::OptionClockGo},
+    {"ClockSky", TextId::OptionClockSky},
+    {"ClockBorder", TextId::OptionClockBorder},
+    {"ClockRectOval", TextId::OptionClockRectOval},
+    {"ClockLeft", TextId::OptionClockPosition},
+    {"ClockTop", TextId::OptionClockPosition},
+    {"ClockZone", TextId::OptionClockZone},
+    {"ClockZoneLabel", TextId::OptionClockZoneLabel},
+    {"CountSize", TextId::OptionCountSize},
+    {"CountSkin", TextId::OptionCountSkin},
+    {"CountTransparent", TextId::OptionCountTransparent},
+    {"CountFont", TextId::OptionCountFont},
+    {"CountShow", TextId::OptionCountShow},
+    {"CountGo", TextId::OptionCountGo},
+    {"CountSky", TextId::OptionCountSky},
+    {"CountBorder", TextId::OptionCountBorder},
+    {"CountRectOval", TextId::OptionCountRectOval},
+    {"CountLeft", TextId::OptionCountPosition},
+    {"CountTop", TextId::OptionCountPosition},
+    {"CountMax", TextId::OptionCountMax},
+    {"CountIndex", TextId::OptionCountIndex},
+    {"CalendarSize", TextId::OptionCalendarSize},
+    {"CalendarSkin", TextId::OptionCalendarSkin},
+    {"CalendarTransparent", TextId::OptionCalendarTransparent},
+    {"CalendarTimeIndex", TextId::OptionCalendarTimeIndex},
+    {"CalendarDateIndex", TextId::OptionCalendarDateIndex},
+    {"CalendarFont", TextId::OptionCalendarFont},
+    {"CalendarShow", TextId::OptionCalendarShow},
+    {"CalendarTimeShow", TextId::OptionCalendarTimeShow},
+    {"CalendarGo", TextId::OptionCalendarGo},
+    {"CalendarOval", TextId::OptionCalendarOval},
+    {"CalendarBold", TextId::OptionCalendarBold},
+    {"CalendarLeft", TextId::OptionCalendarPosition},
+    {"CalendarTop", TextId::OptionCalendarPosition},
+    {"CalendarWeekStart", TextId::OptionCalendarWeekStart},
+    {"CalendarWeekNumbers", TextId::OptionCalendarWeekNumbers},
+    {"CalendarEvents", TextId::OptionCalendarEvents},
+    {"HideFullScreen", TextId::OptionHideFullScreen},
 };
 
 std::string Words(const std::string& name) {
     for (const OptionWords& option : kOptionWords)
-        if (name == option.name) return option.words;
-    return "a setting";
+        if (name == option.name) return std::string(Tr(option.words));
+    return std::string(Tr(TextId::OptionOther));
 }
 
 // The settings a key holds, by the key's last name.
 std::string KeyWords(const std::string& path) {
     const std::string last = path.substr(path.rfind('\\') + 1);
-    if (last == "Clock") return "the clock's settings";
-    if (last == "Countdown") return "the countdown's settings";
-    if (last == "CountTitle") return "the countdown events";
-    if (last == "Calendar") return "the calendar's settings";
-    if (last == "General") return "the general settings";
-    return "Zentrova's settings";
+    if (last == "Clock") return std::string(Tr(TextId::KeyClock));
+    if (last == "Countdown") return std::string(Tr(TextId::KeyCountdown));
+    if (last == "CountTitle") return std::string(Tr(TextId::KeyCountTitle));
+    if (last == "Calendar") return std::string(Tr(TextId::KeyCalendar));
+    if (last == "General") return std::string(Tr(TextId::KeyGeneral));
+    return std::string(Tr(TextId::KeyOther));
 }
 
 }  // namespace
 
-std::string UnreadOptionMessage(const std::string& name) {
-    return "Zentrova could not read " + Words(name) + " ('" + name +
-           "'); it shows its first value for now, and what is stored stays as it is.";
-}
+std::string UnreadOptionMessage(const std::string& name) { return Tr(TextId::UnreadOption, {Words(name), name}); }
 
 std::string UnreadKeyMessage(const std::string& path) {
-    return "Zentrova could not open the key '" + path.substr(path.find_first_not_of('\\')) + "', so " +
-           KeyWords(path) + " show their first values for now; what is stored stays as it is.";
+    return Tr(TextId::UnreadKey, {path.substr(path.find_first_not_of('\\')), KeyWords(path)});
 }
 
-std::string EventNotSavedMessage(const std::string& title) {
-    return "The event '" + title + "' could not be saved yet; Zentrova will try again.";
-}
+std::string EventNotSavedMessage(const std::string& title) { return Tr(TextId::EventNotSaved, {title}); }
+std::string EventNotDeletedMessage(const std::string& title) { return Tr(TextId::EventNotDeleted, {title}); }
+std::string SelectionNotSavedMessage() { return std::string(Tr(TextId::SelectionNotSaved)); }
+std::string ListNotSavedMessage() { return std::string(Tr(TextId::ListNotSaved)); }
 
-std::string EventNotDeletedMessage(const std::string& title) {
-    return "The event '" + title + "' was not deleted yet; Zentrova will try again.";
-}
-
-std::string SelectionNotSavedMessage() {
-    return "The selected countdown event could not be saved yet; Zentrova will try again.";
-}
-
-std::string ListNotSavedMessage() {
-    return "The countdown list could not be saved completely; Zentrova will try again.";
-}
-
-std::string FailedToGetMessage(const std::string& name) { return Quoted("Failed to get data for", name); }
-std::string InvalidTypeMessage(const std::string& name) { return Quoted("Invalid data type for", name); }
-std::string FailedToSetMessage(const std::string& name) { return Quoted("Failed to set data for", name); }
+std::string FailedToGetMessage(const std::string& name) { return Tr(TextId::FailedToGet, {name}); }
+std::string InvalidTypeMessage(const std::string& name) { return Tr(TextId::InvalidType, {name}); }
+std::string FailedToSetMessage(const std::string& name) { return Tr(TextId::FailedToSet, {name}); }
 
 StoreError ReadInteger(StoreKey& key, const std::string& name, int& value) {
     StoredValue stored;

@@ -1,4 +1,5 @@
 #include "settings_window/clock_chooser.h"
+#include "language/texts.h"
 
 #include <string_view>
 
@@ -8,11 +9,11 @@ std::string ClockChoiceText(int number, const Settings& values) {
     std::string name = values.ClockZoneLabel;
     if (name.empty()) {
         constexpr std::string_view kStandardTime = " Standard Time";
-        name = values.ClockZone.empty() ? "Local" : values.ClockZone;
+        name = values.ClockZone.empty() ? std::string(Tr(TextId::ClockChoiceLocal)) : values.ClockZone;
         if (name.size() > kStandardTime.size() && name.ends_with(kStandardTime))
             name.resize(name.size() - kStandardTime.size());
     }
-    return "Clock " + std::to_string(number) + ": " + name;
+    return Tr(TextId::ClockChoice, {std::to_string(number), name});
 }
 
 }  // namespace zentrova

@@ -7,6 +7,8 @@
 
 #include "app/program_names.h"
 #include "clock/clock_formats.h"
+#include "language/languages.h"
+#include "language/texts.h"
 
 namespace zentrova {
 namespace {
@@ -25,36 +27,37 @@ constexpr ControlPlace Check(int left, int top, int width) { return {left, top, 
 constexpr ControlPlace List(int left, int top, int width) { return {left, top, width, kDropHeight}; }
 
 constexpr LabelEntry kLabels[] = {
-    {"StaticText26", P::Clock, Label(8, 6, 40), "Clock"},
-    {"StaticText1", P::Clock, Label(8, 30, 120), "Size"},
-    {"StaticText3", P::Clock, Label(218, 30, 120), "Transparent"},
-    {"StaticText2", P::Clock, Label(8, 68, 120), "Skin"},
-    {"StaticText4", P::Clock, Label(280, 68, 110), "Clock face"},
-    {"StaticText5", P::Clock, Label(8, 108, 74), "Time format"},
-    {"StaticText24", P::Clock, Label(282, 110, 110), "Stay"},
-    {"StaticText6", P::Clock, Label(8, 131, 74), "Date format"},
-    {"StaticText7", P::Clock, Label(8, 154, 74), "Font name"},
-    {"StaticText22", P::Clock, Label(8, 177, 74), "Time zone"},
-    {"StaticText23", P::Clock, Label(8, 200, 74), "Label"},
+    {"StaticText26", P::Clock, Label(8, 6, 40), TextId::LabelClock},
+    {"StaticText1", P::Clock, Label(8, 30, 120), TextId::LabelSize},
+    {"StaticText3", P::Clock, Label(218, 30, 120), TextId::LabelTransparent},
+    {"StaticText2", P::Clock, Label(8, 68, 120), TextId::LabelSkin},
+    {"StaticText4", P::Clock, Label(280, 68, 110), TextId::LabelClockFace},
+    {"StaticText5", P::Clock, Label(8, 108, 74), TextId::LabelTimeFormat},
+    {"StaticText24", P::Clock, Label(282, 110, 110), TextId::LabelStay},
+    {"StaticText6", P::Clock, Label(8, 131, 74), TextId::LabelDateFormat},
+    {"StaticText7", P::Clock, Label(8, 154, 74), TextId::LabelFontName},
+    {"StaticText22", P::Clock, Label(8, 177, 74), TextId::LabelTimeZone},
+    {"StaticText23", P::Clock, Label(8, 200, 74), TextId::LabelZoneLabel},
 
-    {"StaticText8", P::Countdown, Label(8, 5, 120), "Size"},
-    {"StaticText10", P::Countdown, Label(218, 5, 120), "Transparent"},
-    {"StaticText9", P::Countdown, Label(8, 60, 120), "Skin"},
-    {"StaticText11", P::Countdown, Label(218, 80, 118), "Countdown face"},
-    {"StaticText12", P::Countdown, Label(8, 110, 74), "Title"},
-    {"StaticText25", P::Countdown, Label(8, 170, 74), "Stay"},
-    {"StaticText13", P::Countdown, Label(8, 200, 74), "Font name"},
+    {"StaticText8", P::Countdown, Label(8, 5, 120), TextId::LabelSize},
+    {"StaticText10", P::Countdown, Label(218, 5, 120), TextId::LabelTransparent},
+    {"StaticText9", P::Countdown, Label(8, 60, 120), TextId::LabelSkin},
+    {"StaticText11", P::Countdown, Label(218, 80, 118), TextId::LabelCountdownFace},
+    {"StaticText12", P::Countdown, Label(8, 110, 74), TextId::LabelTitle},
+    {"StaticText25", P::Countdown, Label(8, 170, 74), TextId::LabelStay},
+    {"StaticText13", P::Countdown, Label(8, 200, 74), TextId::LabelFontName},
 
-    {"StaticText14", P::Calendar, Label(8, 5, 120), "Size"},
-    {"StaticText16", P::Calendar, Label(218, 5, 120), "Transparent"},
-    {"StaticText15", P::Calendar, Label(8, 60, 120), "Skin"},
-    {"StaticText19", P::Calendar, Label(218, 80, 118), "Calendar face"},
-    {"StaticText17", P::Calendar, Label(8, 140, 74), "Time format"},
-    {"StaticText26", P::Calendar, Label(8, 170, 74), "Stay"},
-    {"StaticText18", P::Calendar, Label(8, 200, 74), "Font name"},
+    {"StaticText14", P::Calendar, Label(8, 5, 120), TextId::LabelSize},
+    {"StaticText16", P::Calendar, Label(218, 5, 120), TextId::LabelTransparent},
+    {"StaticText15", P::Calendar, Label(8, 60, 120), TextId::LabelSkin},
+    {"StaticText19", P::Calendar, Label(218, 80, 118), TextId::LabelCalendarFace},
+    {"StaticText17", P::Calendar, Label(8, 140, 74), TextId::LabelTimeFormat},
+    {"StaticText26", P::Calendar, Label(8, 170, 74), TextId::LabelStay},
+    {"StaticText18", P::Calendar, Label(8, 200, 74), TextId::LabelFontName},
 
-    {"StaticText20", P::General, Label(8, 74, 100), "Week starts"},
-    {"StaticText21", P::General, Label(8, 104, 100), "Week numbers"},
+    {"StaticText20", P::General, Label(8, 74, 100), TextId::LabelWeekStarts},
+    {"StaticText21", P::General, Label(8, 104, 100), TextId::LabelWeekNumbers},
+    {"StaticText27", P::General, Label(8, 172, 100), TextId::LabelLanguage},
 };
 
 constexpr SliderEntry kSliders[] = {
@@ -70,36 +73,36 @@ constexpr SliderEntry kSliders[] = {
 };
 
 constexpr CheckEntry kCheckBoxes[] = {
-    {"CheckBox3", P::Clock, Check(280, 86, 58), "Tower", &Settings::ClockSky, CheckAction::Rebuild},
-    {"CheckBox5", P::Clock, Check(340, 86, 56), "Oval", &Settings::ClockRectOval, CheckAction::Rebuild},
-    {"CheckBox4", P::Clock, Check(338, 156, 56), "Bold", &Settings::ClockBorder, CheckAction::Rebuild},
-    {"CheckBox1", P::Clock, Check(8, 228, 140), "Show date", &Settings::DateShow, CheckAction::Rebuild},
-    {"CheckBox6", P::Clock, Check(160, 228, 140), "Show clock", &Settings::ClockShow, CheckAction::ShowOrHide},
-    {"CheckBox2", P::Clock, Check(310, 228, 84), "Go clock", &Settings::ClockGo, CheckAction::NewClockVelocity},
-    {"CheckBox22", P::Clock, Check(252, 202, 76), "Difference", &Settings::ClockDifference, CheckAction::Rebuild},
-    {"CheckBox23", P::Clock, Check(332, 202, 62), "Night", &Settings::ClockNight, CheckAction::Rebuild},
+    {"CheckBox3", P::Clock, Check(280, 86, 58), TextId::CheckTower, &Settings::ClockSky, CheckAction::Rebuild},
+    {"CheckBox5", P::Clock, Check(340, 86, 56), TextId::CheckOval, &Settings::ClockRectOval, CheckAction::Rebuild},
+    {"CheckBox4", P::Clock, Check(338, 156, 56), TextId::CheckBold, &Settings::ClockBorder, CheckAction::Rebuild},
+    {"CheckBox1", P::Clock, Check(8, 228, 140), TextId::CheckShowDate, &Settings::DateShow, CheckAction::Rebuild},
+    {"CheckBox6", P::Clock, Check(160, 228, 140), TextId::CheckShowClock, &Settings::ClockShow, CheckAction::ShowOrHide},
+    {"CheckBox2", P::Clock, Check(310, 228, 84), TextId::CheckGoClock, &Settings::ClockGo, CheckAction::NewClockVelocity},
+    {"CheckBox22", P::Clock, Check(252, 202, 76), TextId::CheckDifference, &Settings::ClockDifference, CheckAction::Rebuild},
+    {"CheckBox23", P::Clock, Check(332, 202, 62), TextId::CheckNight, &Settings::ClockNight, CheckAction::Rebuild},
 
-    {"CheckBox9", P::Countdown, Check(340, 80, 56), "Oval", &Settings::CountRectOval, CheckAction::Rebuild},
-    {"CheckBox8", P::Countdown, Check(338, 200, 56), "Bold", &Settings::CountBorder, CheckAction::Rebuild},
-    {"CheckBox10", P::Countdown, Check(8, 232, 140), "Show countdown", &Settings::CountShow,
+    {"CheckBox9", P::Countdown, Check(340, 80, 56), TextId::CheckOval, &Settings::CountRectOval, CheckAction::Rebuild},
+    {"CheckBox8", P::Countdown, Check(338, 200, 56), TextId::CheckBold, &Settings::CountBorder, CheckAction::Rebuild},
+    {"CheckBox10", P::Countdown, Check(8, 232, 140), TextId::CheckShowCountdown, &Settings::CountShow,
      CheckAction::ShowOrHide},
-    {"CheckBox11", P::Countdown, Check(160, 232, 130), "Go countdown", &Settings::CountGo, CheckAction::FlagOnly},
-    {"CheckBox20", P::Countdown, Check(212, 172, 184), "Notify when an event arrives", &Settings::CountNotify,
+    {"CheckBox11", P::Countdown, Check(160, 232, 130), TextId::CheckGoCountdown, &Settings::CountGo, CheckAction::FlagOnly},
+    {"CheckBox20", P::Countdown, Check(212, 172, 184), TextId::CheckNotify, &Settings::CountNotify,
      CheckAction::NoWindow},
-    {"CheckBox21", P::Countdown, Check(296, 232, 100), "Play a sound", &Settings::CountSound, CheckAction::NoWindow},
+    {"CheckBox21", P::Countdown, Check(296, 232, 100), TextId::CheckPlaySound, &Settings::CountSound, CheckAction::NoWindow},
 
-    {"CheckBox15", P::Calendar, Check(340, 80, 56), "Oval", &Settings::CalendarOval, CheckAction::Rebuild},
-    {"CheckBox16", P::Calendar, Check(338, 200, 56), "Bold", &Settings::CalendarBold, CheckAction::Rebuild},
-    {"CheckBox12", P::Calendar, Check(8, 232, 140), "Show calendar", &Settings::CalendarShow,
+    {"CheckBox15", P::Calendar, Check(340, 80, 56), TextId::CheckOval, &Settings::CalendarOval, CheckAction::Rebuild},
+    {"CheckBox16", P::Calendar, Check(338, 200, 56), TextId::CheckBold, &Settings::CalendarBold, CheckAction::Rebuild},
+    {"CheckBox12", P::Calendar, Check(8, 232, 140), TextId::CheckShowCalendar, &Settings::CalendarShow,
      CheckAction::ShowOrHide},
-    {"CheckBox14", P::Calendar, Check(160, 232, 120), "Show time", &Settings::CalendarTimeShow,
+    {"CheckBox14", P::Calendar, Check(160, 232, 120), TextId::CheckShowTime, &Settings::CalendarTimeShow,
      CheckAction::Rebuild},
-    {"CheckBox13", P::Calendar, Check(294, 232, 100), "Go calendar", &Settings::CalendarGo, CheckAction::FlagOnly},
+    {"CheckBox13", P::Calendar, Check(294, 232, 100), TextId::CheckGoCalendar, &Settings::CalendarGo, CheckAction::FlagOnly},
 
-    {"CheckBox18", P::General, Check(8, 10, 380), "Hide over full-screen programs", &Settings::HideFullScreen,
+    {"CheckBox18", P::General, Check(8, 10, 380), TextId::CheckHideFullScreen, &Settings::HideFullScreen,
      CheckAction::WakeDisplays},
-    {"CheckBox19", P::General, Check(8, 40, 380), "Start with Windows", nullptr, CheckAction::StartWithWindows},
-    {"CheckBox17", P::General, Check(8, 136, 380), "Mark countdown events", &Settings::CalendarEvents,
+    {"CheckBox19", P::General, Check(8, 40, 380), TextId::CheckStartWithWindows, nullptr, CheckAction::StartWithWindows},
+    {"CheckBox17", P::General, Check(8, 136, 380), TextId::CheckMarkEvents, &Settings::CalendarEvents,
      CheckAction::Rebuild, DisplayWindowId::Calendar},
 };
 
@@ -122,6 +125,7 @@ constexpr ListEntry kLists[] = {
      DisplayWindowId::Calendar},
     {"ComboBox9", P::General, List(112, 102, 130), ListKind::WeekNumbers, &Settings::CalendarWeekNumbers, nullptr,
      false, DisplayWindowId::Calendar},
+    {"ComboBox15", P::General, List(112, 170, 160), ListKind::Language, nullptr, &Settings::Language, false},
 };
 
 // The clock's label stands before the time on the face: a city's name,
@@ -133,12 +137,12 @@ constexpr EditEntry kEdits[] = {
 };
 
 constexpr ButtonEntry kButtons[] = {
-    {"Button7", true, P::Clock, {214, 4, 84, 23}, "Add clock"},
-    {"Button8", true, P::Clock, {302, 4, 90, 23}, "Remove clock"},
-    {"Button5", true, P::Countdown, {85, 136, 60, 25}, "Add"},
-    {"Button6", true, P::Countdown, {152, 136, 70, 25}, "Delete"},
-    {"Button1", false, P::Clock, {12, 285, 70, 25}, "Save"},
-    {"Button2", false, P::Clock, {317, 285, 70, 25}, "Cancel"},
+    {"Button7", true, P::Clock, {214, 4, 84, 23}, TextId::ButtonAddClock},
+    {"Button8", true, P::Clock, {302, 4, 90, 23}, TextId::ButtonRemoveClock},
+    {"Button5", true, P::Countdown, {85, 136, 60, 25}, TextId::ButtonAdd},
+    {"Button6", true, P::Countdown, {152, 136, 70, 25}, TextId::ButtonDelete},
+    {"Button1", false, P::Clock, {12, 285, 70, 25}, TextId::ButtonSave},
+    {"Button2", false, P::Clock, {317, 285, 70, 25}, TextId::ButtonCancel},
 };
 
 constexpr std::string_view kFontNames[] = {
@@ -147,15 +151,22 @@ constexpr std::string_view kFontNames[] = {
     "Symbol",        "Tahoma",         "Times New Roman",     "Verdana",
 };
 
-constexpr std::string_view kWeekStarts[] = {"As in Windows", "Monday", "Tuesday", "Wednesday",
-                                           "Thursday",      "Friday", "Saturday", "Sunday"};
-constexpr std::string_view kWeekNumberings[] = {"Off", "ISO 8601", "As in Windows"};
-constexpr std::string_view kStayModes[] = {"On top", "Among windows", "On the desktop"};
+constexpr TextId kWeekStarts[] = {TextId::AsInWindows, TextId::Monday, TextId::Tuesday,  TextId::Wednesday,
+                                  TextId::Thursday,    TextId::Friday, TextId::Saturday, TextId::Sunday};
+constexpr TextId kWeekNumberings[] = {TextId::WeekNumbersOff, TextId::WeekNumbersIso, TextId::AsInWindows};
+constexpr TextId kStayModes[] = {TextId::StayOnTop, TextId::StayAmongWindows, TextId::StayOnDesktop};
 
-template <typename Entry, std::size_t N>
-std::array<std::string_view, N> LabelsOf(std::span<const Entry> entries) {
-    std::array<std::string_view, N> labels{};
-    for (std::size_t i = 0; i < N && i < entries.size(); ++i) labels[i] = entries[i].label;
+template <typename Texts>
+std::vector<std::string_view> Translated(const Texts& ids) {
+    std::vector<std::string_view> texts;
+    for (TextId id : ids) texts.push_back(Tr(id));
+    return texts;
+}
+
+template <typename Entry>
+std::vector<std::string_view> LabelsOf(std::span<const Entry> entries) {
+    std::vector<std::string_view> labels;
+    for (const Entry& entry : entries) labels.push_back(Tr(entry.label));
     return labels;
 }
 
@@ -168,18 +179,29 @@ std::span<const ListEntry> SettingsLists() { return kLists; }
 std::span<const EditEntry> SettingsEdits() { return kEdits; }
 std::span<const ButtonEntry> SettingsButtons() { return kButtons; }
 std::span<const std::string_view> FontNames() { return kFontNames; }
-std::span<const std::string_view> WeekStartLabels() { return kWeekStarts; }
-std::span<const std::string_view> WeekNumberLabels() { return kWeekNumberings; }
-std::span<const std::string_view> StayLabels() { return kStayModes; }
+std::vector<std::string_view> WeekStartLabels() { return Translated(kWeekStarts); }
+std::vector<std::string_view> WeekNumberLabels() { return Translated(kWeekNumberings); }
+std::vector<std::string_view> StayLabels() { return Translated(kStayModes); }
+std::vector<std::string_view> TimeFormatLabels() { return LabelsOf(TimeFormats()); }
+std::vector<std::string_view> DateFormatLabels() { return LabelsOf(DateFormats()); }
 
-std::span<const std::string_view> TimeFormatLabels() {
-    static const auto labels = LabelsOf<TimeFormatEntry, 6>(TimeFormats());
+std::vector<std::string_view> LanguageLabels() {
+    std::vector<std::string_view> labels{Tr(TextId::AsInWindows)};
+    for (const Language* language : Languages()) labels.push_back(language->name);
     return labels;
 }
 
-std::span<const std::string_view> DateFormatLabels() {
-    static const auto labels = LabelsOf<DateFormatEntry, 15>(DateFormats());
-    return labels;
+int LanguageItemIndex(std::string_view tag) {
+    const Language* stored = FindLanguage(tag);
+    const auto languages = Languages();
+    const auto it = std::find(languages.begin(), languages.end(), stored);
+    return it == languages.end() ? 0 : static_cast<int>(it - languages.begin()) + 1;
+}
+
+std::string LanguageTagOfItem(int item) {
+    const auto languages = Languages();
+    if (item < 1 || item > static_cast<int>(languages.size())) return {};
+    return std::string(languages[static_cast<std::size_t>(item - 1)]->tag);
 }
 
 namespace {
@@ -237,7 +259,7 @@ std::string_view ControlLabel(std::string_view controlName) {
         for (const LabelEntry& label : kLabels) {
             if (label.page != page) continue;
             const std::optional<std::size_t> named = NamedControl(label.place, controls);
-            if (named && controls[*named].name == controlName) return label.caption;
+            if (named && controls[*named].name == controlName) return Tr(label.caption);
         }
     }
     return {};

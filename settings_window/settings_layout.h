@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "face/dpi_scale.h"
+#include "language/texts.h"
 #include "settings/settings.h"
 #include "settings_window/settings_controls.h"
 #include "settings/settings_schema.h"
@@ -18,13 +19,14 @@ namespace zentrova {
 
 inline constexpr std::string_view kSettingsFontFamily = "Arial";
 inline constexpr int kSettingsFontPixels = 13;
-inline constexpr std::string_view kPageCaptions[] = {"Clock", "Countdown", "Calendar", "General"};
+inline constexpr TextId kPageCaptions[] = {TextId::PageClock, TextId::PageCountdown, TextId::PageCalendar,
+                                          TextId::PageGeneral};
 
 struct LabelEntry {
     std::string_view name;
     SettingsPage page;
     ControlPlace place;
-    std::string_view caption;
+    TextId caption;
 };
 
 struct SliderEntry {
@@ -51,7 +53,7 @@ struct CheckEntry {
     std::string_view name;
     SettingsPage page;
     ControlPlace place;
-    std::string_view caption;
+    TextId caption;
     bool Settings::*flag;  // none for StartWithWindows
     CheckAction action;
     std::optional<DisplayWindowId> window = {};  // when not its page's (see WindowOf)
@@ -67,6 +69,7 @@ enum class ListKind {
     ClockZone,   // "Local time", then the system's zones: the key name is the setting
     Stay,        // where the window stays among the others: the index is the setting
     Clocks,      // one line per clock: the Clock page edits the chosen one
+    Language,    // "As in Windows", then each language: the tag is the setting
 };
 
 struct ListEntry {
@@ -95,7 +98,7 @@ struct ButtonEntry {
     bool onPage;  // false: on the window below the pages
     SettingsPage page;
     ControlPlace place;
-    std::string_view caption;
+    TextId caption;
 };
 
 // The General tab's box that shows and turns over the sign-in entry.
@@ -106,6 +109,8 @@ inline constexpr std::string_view kClockZoneList = "ComboBox10";
 inline constexpr std::string_view kClockChooser = "ComboBox14";
 inline constexpr std::string_view kAddClockButton = "Button7";
 inline constexpr std::string_view kRemoveClockButton = "Button8";
+// The General tab's language list.
+inline constexpr std::string_view kLanguageList = "ComboBox15";
 
 std::span<const LabelEntry> SettingsLabels();
 std::span<const SliderEntry> SettingsSliders();
@@ -118,13 +123,19 @@ std::span<const ButtonEntry> SettingsButtons();
 std::span<const std::string_view> FontNames();
 // The calendar's week lists: "As in Windows" and the days from Monday; the
 // numberings in their stored order.
-std::span<const std::string_view> WeekStartLabels();
-std::span<const std::string_view> WeekNumberLabels();
+std::vector<std::string_view> WeekStartLabels();
+std::vector<std::string_view> WeekNumberLabels();
 // The display windows' places among the other windows, in stored order.
-std::span<const std::string_view> StayLabels();
+std::vector<std::string_view> StayLabels();
 // The time-format and date-format labels, in index order.
-std::span<const std::string_view> TimeFormatLabels();
-std::span<const std::string_view> DateFormatLabels();
+std::vector<std::string_view> TimeFormatLabels();
+std::vector<std::string_view> DateFormatLabels();
+// The language list: "As in Windows", then each language in itself; the
+// item that shows a stored tag (0 for none or one the program lacks), and
+// the tag an item stores.
+std::vector<std::string_view> LanguageLabels();
+int LanguageItemIndex(std::string_view tag);
+std::string LanguageTagOfItem(int item);
 
 // Every control of a page (labels included) in the order Tab visits it:
 // reading order, top to bottom and left to right by each control's place,

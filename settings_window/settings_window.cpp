@@ -8,6 +8,8 @@
 #include "settings/first_run_fit.h"
 #include "settings_window/clock_chooser.h"
 #include "settings/settings_store.h"
+#include "language/languages.h"
+#include "language/texts.h"
 
 namespace zentrova {
 
@@ -24,6 +26,7 @@ void TForm2::FormCreate() {
     // failed writes shows no box for what it still has to write.
     LoadResult loaded = Load(links_.store, settings_, context);
     firstRun_ = loaded.firstRun;
+    SpeakChosenLanguage();
     if (loaded.error && !firstRun_) host.ShowError(*loaded.error);
     bool markStart = true;
     if (firstRun_) {
@@ -65,6 +68,15 @@ void TForm2::FitDisplayWindows(const FirstRunContext& context) {
     if (placed.clock != group.wanted.clock) displays.PlaceAt(W::Clock, placed.clock);
     if (placed.countdown != group.wanted.countdown) displays.PlaceAt(W::Countdown, placed.countdown);
     if (placed.calendar != group.wanted.calendar) displays.PlaceAt(W::Calendar, placed.calendar);
+}
+
+void TForm2::SpeakChosenLanguage() {
+    const Language& language = ChooseLanguage(settings_.Language, links_.host.DisplayLanguages());
+    if (&language == &CurrentLanguage()) return;
+    SetCurrentLanguage(language);
+    links_.host.LanguageChanged();
+    RefillWordLists();
+    links_.displays.LanguageChanged();
 }
 
 void TForm2::TrayCallback(unsigned mouseMessage) {
@@ -134,7 +146,7 @@ void TForm2::AddEventOn(std::optional<CivilDate> day) {
     // Refused at once when full; the dialog refuses again at OK, for a dialog
     // opened while there was still room.
     if (settings_.CountMax >= kCountMaxEntries) {
-        links_.host.ShowMessage(kCountListFullMessage);
+        links_.host.ShowMessage(std::string(Tr(TextId::CountListFull)));
         return;
     }
     links_.dialogs.OpenAddDialog(ListContext(), day);
@@ -156,7 +168,7 @@ void TForm2::ShowClock(int number) {
 void TForm2::AddClockClick() {
     const int number = FreeClockNumber(settings_);
     if (number == 0) {
-        links_.host.ShowMessage(kClocksFullMessage);
+        links_.host.ShowMessage(std::string(Tr(TextId::ClocksFull)));
         return;
     }
     // The chosen clock's look, on local time and without a label.
@@ -180,9 +192,8 @@ void TForm2::RemoveClock(int number) {
 void TForm2::RemoveClockClick() {
     const int number = chosenClock_;
     if (number == 1) return;
-    std::string question = kRemoveClockQuestion;
-    question.replace(question.find("%s"), 2, ClockChoiceText(number, ValuesFor(SettingsPage::Clock)));
-    if (!links_.host.Confirm(question)) return;
+    if (!links_.host.Confirm(Tr(TextId::RemoveClockQuestion, {ClockChoiceText(number, ValuesFor(SettingsPage::Clock))})))
+        return;
     if (StoreError error = DeleteClockKey(links_.store, number)) {
         links_.host.ShowError(*error);
         return;

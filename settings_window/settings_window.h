@@ -77,6 +77,9 @@ public:
     // The store changed under this copy (another copy of the program wrote
     // it): what it now holds shows, apart from the user's unsaved changes.
     void StoreChanged();
+    // Speaks the language the settings choose (or Windows' when they choose
+    // none), and shows every text in it at once.
+    void SpeakChosenLanguage();
 
     bool FirstRun() const { return firstRun_; }
 
@@ -104,6 +107,8 @@ private:
     void RefreshFormatSamples();
     // The clock's zone list from the system, its stored zone selected.
     void FillClockZoneList();
+    // The lists whose items are words, in the current language.
+    void RefillWordLists();
 
     // The settings a control edits: the chosen clock's values for the
     // Clock page's, the program's for the others.

@@ -10,6 +10,7 @@
 #include "settings/clock_set.h"
 #include "settings_window/clock_chooser.h"
 #include "settings_window/settings_window.h"
+#include "settings_window/settings_geometry.h"
 
 namespace zentrova {
 namespace {
@@ -30,23 +31,8 @@ constexpr std::string_view kFillOrder[] = {
     "ComboBox4",  kReadOnlyStep,
     "ComboBox5",  "ComboBox6",  "ComboBox7",  "ComboBox8",  "ComboBox9",  "CheckBox17",
     "CheckBox18", "CheckBox19", "Edit1",
-    "ComboBox11", "ComboBox12", "ComboBox13",
+    "ComboBox11", "ComboBox12", "ComboBox13", "ComboBox15",
 };
-
-std::span<const std::string_view> ItemsOf(ListKind kind) {
-    switch (kind) {
-        case ListKind::TimeFormat: return TimeFormatLabels();
-        case ListKind::DateFormat: return DateFormatLabels();
-        case ListKind::FontName: return FontNames();
-        case ListKind::CountTitle:
-        case ListKind::ClockZone:
-        case ListKind::Clocks: return {};  // filled from the settings or the system
-        case ListKind::WeekStart: return WeekStartLabels();
-        case ListKind::WeekNumbers: return WeekNumberLabels();
-        case ListKind::Stay: return StayLabels();
-    }
-    return {};
-}
 
 template <typename Entry>
 int IndexOf(std::span<const Entry> entries, std::string_view name) {
@@ -93,7 +79,7 @@ void TForm2::CreateControls() {
     for (const ListEntry& entry : SettingsLists()) {
         const std::size_t index = lists_.size();
         lists_.push_back(
-            &factory.AddList(entry, ItemsOf(entry.kind), [this, &entry, index] { ListChanged(entry, *lists_[index]); }));
+            &factory.AddList(entry, FixedItems(entry.kind), [this, &entry, index] { ListChanged(entry, *lists_[index]); }));
     }
     for (const EditEntry& entry : SettingsEdits()) {
         const std::size_t index = edits_.size();
@@ -177,6 +163,35 @@ void TForm2::FillControl(std::string_view name) {
         case ListKind::Clocks:
             FillClockChooser();
             break;
+        case ListKind::Language:
+            list.Select(LanguageItemIndex(values.*entry.text));
+            break;
+    }
+}
+
+void TForm2::RefillWordLists() {
+    for (std::size_t i = 0; i < lists_.size(); ++i) {
+        const ListEntry& entry = SettingsLists()[i];
+        switch (entry.kind) {
+            case ListKind::WeekStart:
+            case ListKind::WeekNumbers:
+            case ListKind::Stay:
+            case ListKind::Language:
+                lists_[i]->Clear();
+                for (std::string_view item : FixedItems(entry.kind)) lists_[i]->Append(std::string(item));
+                FillControl(entry.name);
+                break;
+            case ListKind::TimeFormat:
+            case ListKind::DateFormat:
+            case ListKind::Clocks:
+                FillControl(entry.name);
+                break;
+            case ListKind::ClockZone:
+                if (zoneListFilled_) FillClockZoneList();
+                break;
+            case ListKind::FontName:
+            case ListKind::CountTitle: break;
+        }
     }
 }
 
@@ -281,6 +296,10 @@ void TForm2::ListChanged(const ListEntry& entry, const ListControl& list) {
             if (index >= 0 && index < static_cast<int>(numbers.size())) ChooseClock(numbers[index]);
             return;
         }
+        case ListKind::Language:
+            values.*entry.text = LanguageTagOfItem(list.SelectedIndex());
+            SpeakChosenLanguage();
+            return;
     }
     links_.displays.Rebuild(WindowOf(entry));
 }

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "face/geometry.h"
 #include "settings/date_time.h"
@@ -39,6 +40,12 @@ public:
     virtual void ShowPage(SettingsPage page) = 0;
     // Where the window's controls are made.
     virtual ControlFactory& Controls() = 0;
+    // Windows' display languages as tags, the user's most preferred first.
+    virtual std::vector<std::string> DisplayLanguages() const = 0;
+    // The program speaks another language: the window's own texts (caption,
+    // tabs, labels, boxes, buttons) are set anew and its controls placed
+    // for them. The lists' items are the logic's to refill.
+    virtual void LanguageChanged() = 0;
     virtual void EndMessageLoop() = 0;
 };
 
@@ -68,6 +75,9 @@ public:
     virtual void AddClock(int number, int beside) = 0;
     // Closes the window of clock `number` (never the first).
     virtual void RemoveClock(int number) = 0;
+    // The program speaks another language: every window's caption and face
+    // words anew.
+    virtual void LanguageChanged() = 0;
     // The clock the calls above for DisplayWindowId::Clock reach: the one
     // the Clock page edits, 1 for the first.
     virtual void ChooseClock(int number) = 0;

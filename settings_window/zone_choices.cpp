@@ -1,4 +1,5 @@
 #include "settings_window/zone_choices.h"
+#include "language/texts.h"
 
 #include <algorithm>
 #include <tuple>
@@ -14,7 +15,7 @@ void SortForZoneList(std::vector<ZoneChoice>& zones) {
 
 void FillZoneList(ListControl& list, std::span<const ZoneChoice> zones) {
     list.Clear();
-    list.Append(std::string(kLocalTimeItem));
+    list.Append(std::string(Tr(TextId::LocalTime)));
     for (const ZoneChoice& zone : zones) list.Append(zone.display);
 }
 

@@ -25,7 +25,6 @@ public:
     virtual std::vector<ZoneChoice> Zones() const = 0;
 };
 
-inline constexpr std::string_view kLocalTimeItem = "Local time";
 
 // The zones in the list's order: west to east, as Windows lists them, and
 // by display name within one offset.

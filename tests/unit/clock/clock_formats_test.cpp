@@ -1,3 +1,4 @@
+#include "language/texts.h"
 #include "clock/clock_formats.h"
 
 #include <gtest/gtest.h>
@@ -26,8 +27,8 @@ TEST(ClockFormats, LabelsInTheSettingsWindowOrder) {
                                 "As in Windows (long)"};
     ASSERT_EQ(TimeFormats().size(), std::size(timeLabels));
     ASSERT_EQ(DateFormats().size(), std::size(dateLabels));
-    for (std::size_t i = 0; i < std::size(timeLabels); ++i) EXPECT_EQ(TimeFormats()[i].label, timeLabels[i]);
-    for (std::size_t i = 0; i < std::size(dateLabels); ++i) EXPECT_EQ(DateFormats()[i].label, dateLabels[i]);
+    for (std::size_t i = 0; i < std::size(timeLabels); ++i) EXPECT_EQ(Tr(TimeFormats()[i].label), timeLabels[i]);
+    for (std::size_t i = 0; i < std::size(dateLabels); ++i) EXPECT_EQ(Tr(DateFormats()[i].label), dateLabels[i]);
 }
 
 TEST(ClockFormats, OnlyFiveToEightAreWeekdayVariants) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "language/texts.h"
 #include "../settings_window/settings_window_fakes.h"
 #include "../settings/store_test_support.h"
 #include "app/program_names.h"
@@ -148,7 +149,7 @@ TEST(DeleteDialog, FindsItsEntryWhereItMovedAndDeletesNothingOnceItIsGone) {
     auto& late = rig.dialogs.deletes[1];
     late.dialog->OKBtnClick();
     EXPECT_EQ(rig.Titles(), (std::vector<std::string>{"Gamma"}));
-    EXPECT_EQ(rig.host.calls.back(), std::string("message:") + kCountEntryGoneMessage);
+    EXPECT_EQ(rig.host.calls.back(), "message:" + std::string(Tr(TextId::CountEntryGone)));
     EXPECT_EQ(rig.store.WriteCount(), 0u);
     EXPECT_TRUE(rig.displays.calls.empty());
     EXPECT_TRUE(late.view.closed);
@@ -291,7 +292,7 @@ TEST(AddDialog, AFullListRefusesTheEntryAndStaysInStep) {
     auto& late = rig.dialogs.adds[1];
     late.view.title = "K";
     late.dialog->OKBtnClick();
-    EXPECT_EQ(rig.host.calls.back(), std::string("message:") + kCountListFullMessage);
+    EXPECT_EQ(rig.host.calls.back(), "message:" + std::string(Tr(TextId::CountListFull)));
     EXPECT_FALSE(late.view.closed);
     EXPECT_EQ(rig.settings.CountMax, 10);
     EXPECT_EQ(rig.titleList().Items().size(), 10u);

@@ -71,18 +71,18 @@ TEST(CountdownOvalLayout, PlacesTitleLabelsAndNumbersOnA500By100Face) {
 
 TEST(CountdownTextItems, RectangleDrawsLabelsThenNumbersThenSeparators) {
     const std::vector<DrawText> items =
-        CountdownTextItems(RectangleCountdownLayout({300, 60}), "Holiday", kNumbers, 0, 1);
+        CountdownTextItems(RectangleCountdownLayout({300, 60}), "Holiday", CountdownLabelWords(), kNumbers, 0, 2, 1);
     const std::vector<std::string> texts{"Holiday", "Year", "Month", "Day", "Hour", "Min", "Sec", "00", "0-1",
                                          "30",      "13",   "39",    "07",  "-",    "-",   ":",   ":"};
     ASSERT_EQ(items.size(), texts.size());
     for (std::size_t i = 0; i < items.size(); ++i) {
         EXPECT_EQ(items[i].text, texts[i]) << i;
-        EXPECT_EQ(items[i].font, i < 7 ? 0 : 1) << i;
+        EXPECT_EQ(items[i].font, i == 0 ? 0 : i < 7 ? 2 : 1) << i;
     }
 }
 
 TEST(CountdownTextItems, OvalAppendsTheSeparatorsToTheNumbers) {
-    const std::vector<DrawText> items = CountdownTextItems(OvalCountdownLayout({500, 100}), "", kNumbers, 0, 1);
+    const std::vector<DrawText> items = CountdownTextItems(OvalCountdownLayout({500, 100}), "", CountdownLabelWords(), kNumbers, 0, 2, 1);
     ASSERT_EQ(items.size(), 13u);
     EXPECT_EQ(items[0].text, "");  // an empty title still takes its line
     const std::vector<std::string> numbers{"00 -", "0-1-", "30", "13:", "39:", "07"};

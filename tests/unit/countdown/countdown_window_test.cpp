@@ -124,7 +124,9 @@ TEST_F(CountdownWindowTest, FrameCarriesTheFaceTheFontsAndTheSkinColour) {
     // The centre pixel is the opaque skin: red 30, green 20, blue 10.
     EXPECT_EQ(frame.pixels[(face.height / 2) * face.width + face.width / 2], 0xFF1E140Au);
     EXPECT_EQ(frame.textColor, (Rgb{255, 193, 23}));
-    ASSERT_EQ(frame.fonts.size(), 2u);
+    ASSERT_EQ(frame.fonts.size(), 3u);
+    // English words fit their cells: drawn in the label font itself.
+    EXPECT_EQ(frame.fonts[kCountWordFontIndex], frame.fonts[kCountLabelFontIndex]);
     EXPECT_EQ(frame.fonts[kCountLabelFontIndex].family, "Georgia");
     EXPECT_EQ(frame.fonts[kCountLabelFontIndex].emPixels, 11);
     EXPECT_EQ(frame.fonts[kCountNumberFontIndex].emPixels, 15);

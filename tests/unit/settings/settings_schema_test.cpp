@@ -25,7 +25,7 @@ TEST(SettingsSchema, EveryFieldIsStoredOnceUnderItsOwnName) {
         EXPECT_TRUE(names.insert(entry.name).second) << entry.name;
         EXPECT_EQ(FindEntry(entry.field), &entry) << entry.name;
     }
-    EXPECT_EQ(names.size(), 1u + 19u + 14u + 2u + 17u + 1u);
+    EXPECT_EQ(names.size(), 1u + 19u + 14u + 2u + 17u + 2u);
 }
 
 TEST(SettingsSchema, ListLoadsBetweenCountMaxAndCountIndex) {

@@ -33,7 +33,8 @@ TEST(SettingsLayoutTest, EachPageIsVisitedInReadingOrder) {
           "CheckBox15", "StaticText17", "ComboBox6", "StaticText26", "ComboBox13", "StaticText18", "ComboBox7",
           "CheckBox16", "CheckBox12", "CheckBox14", "CheckBox13"}},
         {SettingsPage::General,
-         {"CheckBox18", "CheckBox19", "StaticText20", "ComboBox8", "StaticText21", "ComboBox9", "CheckBox17"}},
+         {"CheckBox18", "CheckBox19", "StaticText20", "ComboBox8", "StaticText21", "ComboBox9", "CheckBox17",
+          "StaticText27", "ComboBox15"}},
     };
     for (const Row& row : rows) EXPECT_EQ(PageReadingOrder(row.page), row.order) << static_cast<int>(row.page);
 }

@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "language/texts.h"
 #include "app/program_names.h"
 #include "settings/clock_set.h"
 #include "settings_window_fakes.h"
@@ -360,7 +361,7 @@ TEST(SettingsWindowLayout, ControlsLieInsideTheWindowAndNamesAreUnique) {
     }
     std::sort(names.begin(), names.end());
     EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end());
-    EXPECT_EQ(names.size(), 9u + 22u + 14u + 1u + 6u);
+    EXPECT_EQ(names.size(), 9u + 22u + 15u + 1u + 6u);
     EXPECT_EQ(FontNames().size(), 14u);
     EXPECT_EQ(DateFormatLabels().back(), "As in Windows (long)");
 }
@@ -444,7 +445,7 @@ TEST_F(Started, AClocksMenuOpensTheClockPageOnThatClockAndANinthIsRefused) {
     for (int i = 0; i < 7; ++i) controls().Press("Button7");
     EXPECT_EQ(ClockNumbers(settings).size(), 8u);
     controls().Press("Button7");
-    EXPECT_EQ(host.calls.back(), std::string("message:") + kClocksFullMessage);
+    EXPECT_EQ(host.calls.back(), "message:" + std::string(Tr(TextId::ClocksFull)));
 
     form.ShowClock(4);
     EXPECT_EQ(form.ChosenClock(), 4);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "language/texts.h"
 #include "clock/locale.h"
 #include "countdown/count_list_dialogs.h"
 #include "settings/memory_store.h"
@@ -138,7 +139,7 @@ private:
 
 class FakeControls final : public ControlFactory {
 public:
-    void AddLabel(const LabelEntry& entry) override { labels.push_back(std::string(entry.caption)); }
+    void AddLabel(const LabelEntry& entry) override { labels.push_back(std::string(Tr(entry.caption))); }
     SliderControl& AddSlider(const SliderEntry& entry, ControlHandler onChange) override {
         return *(sliders[std::string(entry.name)] = std::make_unique<FakeSlider>(entry, std::move(onChange)));
     }
@@ -208,6 +209,9 @@ public:
     void ShowPage(SettingsPage page) override { calls.push_back("page " + std::to_string(static_cast<int>(page))); }
     void EndMessageLoop() override { calls.push_back("quit"); }
     ControlFactory& Controls() override { return controls; }
+    std::vector<std::string> DisplayLanguages() const override { return displayLanguages; }
+    void LanguageChanged() override { calls.push_back("language " + std::string(CurrentLanguage().tag)); }
+    std::vector<std::string> displayLanguages;
 };
 
 class FixedTime : public TimeSource {
@@ -245,6 +249,7 @@ public:
         calls.push_back("add clock " + std::to_string(number) + " beside " + std::to_string(beside));
     }
     void RemoveClock(int number) override { calls.push_back("remove clock " + std::to_string(number)); }
+    void LanguageChanged() override { calls.push_back("language"); }
     void ChooseClock(int number) override { chosenClock = number; }
     int Count(const std::string& call) const { return static_cast<int>(std::count(calls.begin(), calls.end(), call)); }
 

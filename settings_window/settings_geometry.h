@@ -1,0 +1,34 @@
+#pragma once
+// The settings window's places in the language it speaks: in English the
+// layout tables' own, in another each control grown to its text (measured
+// in the window's font at its scale), and the window grown with them.
+
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "face/dpi_scale.h"
+#include "face/services.h"
+#include "settings_window/settings_layout.h"
+
+namespace zentrova {
+
+// All at 96 DPI; the control places parallel to the layout's tables.
+struct SettingsGeometry {
+    std::vector<ControlPlace> labels;
+    std::vector<ControlPlace> sliders;
+    std::vector<ControlPlace> checkBoxes;
+    std::vector<ControlPlace> lists;
+    std::vector<ControlPlace> edits;
+    std::vector<ControlPlace> buttons;
+    ControlPlace pages;  // the tab control
+    SizeI client;
+};
+
+SettingsGeometry SettingsLayoutGeometry(TextMeasurer& measurer, DpiScale scale);
+
+// A list's fixed items (none for the lists filled from the settings or the
+// system) in the current language.
+std::vector<std::string_view> FixedItems(ListKind kind);
+
+}  // namespace zentrova
