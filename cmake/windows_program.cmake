@@ -49,4 +49,12 @@ foreach(probe_source ${ZENTROVA_PROBE_SOURCES})
   endif()
 endforeach()
 
+# Loaded by accessible_tree into the process whose popup menu it reads.
+add_library(menu_hook SHARED ${CMAKE_SOURCE_DIR}/platform/test_probes/menu_hook/menu_hook.cpp)
+target_link_libraries(menu_hook PRIVATE zentrova_platform)
+set_target_properties(menu_hook PROPERTIES PREFIX "")
+if(NOT MSVC)
+  target_link_options(menu_hook PRIVATE -static -static-libgcc -static-libstdc++)
+endif()
+
 include(${CMAKE_SOURCE_DIR}/cmake/release_files.cmake)

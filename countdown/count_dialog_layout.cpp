@@ -76,14 +76,16 @@ ControlPlace DialogControlPlace(const DialogLayout& layout, ControlPlace design,
     return ScaledPlace(design, scale);
 }
 
-DialogPlaces FitDialogToText(const DialogLayout& layout, TextMeasurer& measurer, DpiScale scale) {
+DialogPlaces FitDialogToText(const DialogLayout& layout, TextMeasurer& measurer, DpiScale scale,
+                             std::string_view family) {
+    if (family.empty()) family = layout.fontFamily;
     DialogPlaces places{layout.client, {}};
     std::vector<TextRoom> rooms;
     for (const DialogControlEntry& control : layout.controls) {
         const bool button = control.kind == K::OkButton || control.kind == K::CancelButton;
         int needed = 0;
         if (control.text && &CurrentLanguage() != &EnglishLanguage()) {
-            needed = NeededWidth(measurer, scale, layout.fontFamily, layout.fontPixels, Tr(*control.text),
+            needed = NeededWidth(measurer, scale, family, layout.fontPixels, Tr(*control.text),
                                  button ? TextChrome::Button : TextChrome::Label);
         }
         rooms.push_back({control.place, needed, 0});

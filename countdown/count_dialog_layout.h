@@ -48,7 +48,10 @@ struct DialogPlaces {
     SizeI client;
     std::vector<ControlPlace> controls;  // parallel to the layout's
 };
-DialogPlaces FitDialogToText(const DialogLayout& layout, TextMeasurer& measurer, DpiScale scale);
+// `family`: the dialog's font where it stands in for the layout's; empty
+// for the layout's own.
+DialogPlaces FitDialogToText(const DialogLayout& layout, TextMeasurer& measurer, DpiScale scale,
+                             std::string_view family = {});
 SizeI DialogClientSize(const DialogLayout& layout, SizeI client, DpiScale scale);
 ControlPlace DialogControlPlace(const DialogLayout& layout, ControlPlace design, DpiScale scale);
 

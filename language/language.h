@@ -23,6 +23,9 @@ struct Language {
     std::string_view name;  // in the language itself: "Deutsch"
     PluralRule plural;
     std::span<const TextEntry> texts;  // every TextId, in order
+    // Where the windows' own fonts lack the language's letters: the families
+    // that write it as its readers expect, most wanted first, ";" between.
+    std::string_view fonts = {};
 };
 
 namespace text_checks {

@@ -96,7 +96,7 @@ double DeleteDialogWindow::SelectedTextWidth() const {
 
 FontChoice DeleteDialogWindow::SelectedTextFont() const {
     const DialogLayout& layout = DeleteDialogLayout();
-    return {std::string(layout.fontFamily), window_.Scale().Pixels(layout.fontPixels), false};
+    return {window_.FontFamily(), window_.Scale().Pixels(layout.fontPixels), false};
 }
 
 void Win32CountListDialogs::OpenAddDialog(const CountListContext& context, std::optional<CivilDate> day) {

@@ -30,8 +30,8 @@ RECT OuterRect(const DialogLayout& layout, const DialogPlaces& places, int dpi) 
     return {left, top, left + width, top + height};
 }
 
-UniqueFont DialogFont(const DialogLayout& layout, DpiScale scale) {
-    return UniqueFont(CreatePixelFont(std::string(layout.fontFamily).c_str(), scale.Pixels(layout.fontPixels)));
+UniqueFont DialogFont(const DialogLayout& layout, const std::string& family, DpiScale scale) {
+    return UniqueFont(CreatePixelFont(family.c_str(), scale.Pixels(layout.fontPixels)));
 }
 
 struct ChildStyle {
@@ -79,8 +79,9 @@ DialogWindow::DialogWindow(HWND owner, const DialogLayout& layout, std::function
                            std::function<void()> onCancel)
     : layout_(layout),
       scale_{PointDpi(ScreenCentre())},
-      places_(FitDialogToText(layout, measurer_, scale_)),
-      font_(DialogFont(layout, scale_)),
+      family_(LanguageFamily(fallback_, std::string(layout.fontFamily))),
+      places_(FitDialogToText(layout, measurer_, scale_, family_)),
+      font_(DialogFont(layout, family_, scale_)),
       onOk_(std::move(onOk)),
       onCancel_(std::move(onCancel)) {
     WindowOptions entry;
@@ -120,8 +121,8 @@ void DialogWindow::Relayout(DpiScale scale) {
     scale_ = scale;
     // The old font lives until every control has taken the new one.
     const UniqueFont old = std::move(font_);
-    font_ = DialogFont(layout_, scale_);
-    places_ = FitDialogToText(layout_, measurer_, scale_);
+    font_ = DialogFont(layout_, family_, scale_);
+    places_ = FitDialogToText(layout_, measurer_, scale_, family_);
     for (std::size_t i = 0; i < layout_.controls.size() && i < controls_.size(); ++i) {
         PlaceChild(controls_[i].handle, ChildPlace(layout_, layout_.controls[i], places_.controls[i], scale_),
                    font_.get());

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "countdown/count_dialog_layout.h"
+#include "platform/font_fallback.h"
 #include "platform/win32_services.h"
 #include "platform/win32_handles.h"
 #include "platform/window_base.h"
@@ -36,6 +37,7 @@ public:
     // A control's place in the client area, as made for the current language.
     ControlPlace PlaceOf(std::string_view name) const;
     DpiScale Scale() const { return scale_; }
+    const std::string& FontFamily() const { return family_; }
     void ShowCentred();
     void Hide();
     bool Hidden() const { return hidden_; }
@@ -54,6 +56,8 @@ private:
     const DialogLayout& layout_;
     DpiScale scale_;
     GdiTextMeasurer measurer_{GdiTextMeasurer::DrawnBy::Gdi};
+    FontFallback fallback_;
+    std::string family_;  // the controls' font
     DialogPlaces places_;
     UniqueFont font_;
     std::vector<NamedControl> controls_;

@@ -1,7 +1,9 @@
 #include "platform/font_fallback.h"
 
+#include <algorithm>
 #include <iterator>
 
+#include "language/texts.h"
 #include "platform/font_families.h"
 #include "platform/wide_text.h"
 #include "platform/win32_handles.h"
@@ -123,6 +125,22 @@ const std::vector<std::string>& FontFallback::FallbacksOf(const std::string& fam
         it->second.insert(it->second.end(), std::begin(kWideFamilies), std::end(kWideFamilies));
     }
     return it->second;
+}
+
+std::string LanguageFamily(FontFallback& fallback, const std::string& family) {
+    std::string texts;
+    for (std::size_t i = 0; i < kTextCount; ++i) texts += Tr(static_cast<TextId>(i));
+    // A language that names its fonts is written in them, as its readers
+    // see Windows' own windows; the Latin fonts' links may draw its letters
+    // in another script's shapes, or not at all.
+    const std::string_view fonts = CurrentLanguage().fonts;
+    for (std::size_t start = 0; start < fonts.size();) {
+        const std::size_t end = std::min(fonts.find(';', start), fonts.size());
+        const std::string candidate(fonts.substr(start, end - start));
+        if (fallback.Draws(candidate, texts)) return candidate;
+        start = end + 1;
+    }
+    return fallback.FamilyFor(family, texts);
 }
 
 }  // namespace zentrova::platform

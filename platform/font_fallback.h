@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "text/font_fallback.h"
+#include "text/utf.h"
 
 namespace zentrova::platform {
 
@@ -26,6 +27,10 @@ public:
     // split into runs, each in a family that has its characters.
     std::vector<FontRun> RunsFor(const std::string& family, const std::string& text);
     std::vector<FontRun> DrawnRunsFor(const std::string& family, const std::string& text);
+    // Whether `family` is installed and has every character of `text`.
+    bool Draws(const std::string& family, const std::string& text) {
+        return Missing(family, Utf8ToUtf16(text), true) == 0;
+    }
 
 private:
     struct Coverage {
@@ -42,5 +47,10 @@ private:
     std::map<std::string, std::vector<std::string>> fallbacks_;
     std::map<std::string, std::string> drawable_;  // family -> the one GDI+ draws
 };
+
+// The family that draws every text of the language the program speaks now:
+// the first of the language's own fonts that has them (Japanese, Chinese),
+// else `family` where it has them all, else any that has.
+std::string LanguageFamily(FontFallback& fallback, const std::string& family);
 
 }  // namespace zentrova::platform

@@ -9,6 +9,7 @@
 #include "platform/system_contrast.h"
 #include "platform/wide_text.h"
 #include "language/texts.h"
+#include "platform/font_fallback.h"
 #include "settings_window/scaled_place.h"
 
 namespace zentrova::platform {
@@ -18,8 +19,8 @@ constexpr char kPageClass[] = "ZentrovaSettingsPage";
 
 HBRUSH PageBrush() { return GetSysColorBrush(COLOR_WINDOW); }
 
-UniqueFont SettingsFont(DpiScale scale) {
-    return UniqueFont(CreatePixelFont(std::string(kSettingsFontFamily).c_str(), scale.Pixels(kSettingsFontPixels)));
+UniqueFont SettingsFont(const std::string& family, DpiScale scale) {
+    return UniqueFont(CreatePixelFont(family.c_str(), scale.Pixels(kSettingsFontPixels)));
 }
 
 }  // namespace
@@ -62,7 +63,11 @@ LRESULT SettingsPageWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
 }
 
 SettingsPages::SettingsPages(HWND window, DpiScale scale)
-    : window_(window), scale_(scale), geometry_(SettingsLayoutGeometry(measurer_, scale)), font_(SettingsFont(scale)) {
+    : window_(window),
+      scale_(scale),
+      family_(LanguageFamily(fallback_, std::string(kSettingsFontFamily))),
+      geometry_(SettingsLayoutGeometry(measurer_, scale, family_)),
+      font_(SettingsFont(family_, scale)) {
     tabs_ = CreateChild(window_, "SysTabControl32", "", WS_CLIPSIBLINGS | WS_TABSTOP,
                         ScaledPlace(geometry_.pages, scale_), font_.get());
     for (std::size_t i = 0; i < std::size(kPageCaptions); ++i) {
@@ -170,9 +175,9 @@ void SettingsPages::Relayout(DpiScale scale) {
     scale_ = scale;
     // The old font lives until every control has taken the new one.
     const UniqueFont old = std::move(font_);
-    font_ = SettingsFont(scale_);
+    font_ = SettingsFont(family_, scale_);
     // Text does not scale in proportion, so the places are fitted anew.
-    geometry_ = SettingsLayoutGeometry(measurer_, scale_);
+    geometry_ = SettingsLayoutGeometry(measurer_, scale_, family_);
     PlaceAll();
 }
 
@@ -188,7 +193,11 @@ void SettingsPages::Retext() {
         if (control.caption) SetWindowTextW(control.handle, Widen(Tr(*control.caption)).c_str());
         if (control.namedByLabel) NameByLabel(control.handle, std::string(ControlLabel(control.name)));
     }
-    geometry_ = SettingsLayoutGeometry(measurer_, scale_);
+    // Another language may want another font for its letters.
+    family_ = LanguageFamily(fallback_, std::string(kSettingsFontFamily));
+    const UniqueFont old = std::move(font_);
+    font_ = SettingsFont(family_, scale_);
+    geometry_ = SettingsLayoutGeometry(measurer_, scale_, family_);
     PlaceAll();
 }
 

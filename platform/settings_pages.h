@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/win32_controls.h"
+#include "platform/font_fallback.h"
 #include "platform/win32_handles.h"
 #include "platform/win32_services.h"
 #include "platform/window_base.h"
@@ -93,6 +94,8 @@ private:
     HWND window_;
     DpiScale scale_;
     GdiTextMeasurer measurer_{GdiTextMeasurer::DrawnBy::Gdi};
+    FontFallback fallback_;
+    std::string family_;  // the controls' font
     SettingsGeometry geometry_;
     UniqueFont font_;
     std::vector<PlacedControl> placed_;

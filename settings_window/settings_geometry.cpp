@@ -21,9 +21,10 @@ constexpr int kListBoxHeight = 22;
 struct Fitter {
     TextMeasurer& measurer;
     DpiScale scale;
+    std::string_view family;
 
     int Needed(std::string_view text, TextChrome chrome) const {
-        return NeededWidth(measurer, scale, kSettingsFontFamily, kSettingsFontPixels, text, chrome);
+        return NeededWidth(measurer, scale, family, kSettingsFontPixels, text, chrome);
     }
 };
 
@@ -73,13 +74,13 @@ std::vector<std::string_view> FixedItems(ListKind kind) {
     return {};
 }
 
-SettingsGeometry SettingsLayoutGeometry(TextMeasurer& measurer, DpiScale scale) {
+SettingsGeometry SettingsLayoutGeometry(TextMeasurer& measurer, DpiScale scale, std::string_view family) {
     SettingsGeometry geometry{PlacesOf(SettingsLabels()), PlacesOf(SettingsSliders()), PlacesOf(SettingsCheckBoxes()),
                               PlacesOf(SettingsLists()),  PlacesOf(SettingsEdits()),   PlacesOf(SettingsButtons()),
                               kPagesPlace,                {kSettingsClientWidth, kSettingsClientHeight}};
     if (&CurrentLanguage() == &EnglishLanguage()) return geometry;
 
-    const Fitter fit{measurer, scale};
+    const Fitter fit{measurer, scale, family};
     // Labels standing in one column grow together, so the controls they
     // name stay aligned.
     std::map<std::tuple<SettingsPage, int, int>, int> columns;

@@ -25,7 +25,10 @@ struct SettingsGeometry {
     SizeI client;
 };
 
-SettingsGeometry SettingsLayoutGeometry(TextMeasurer& measurer, DpiScale scale);
+// `family`: the window's font, which may stand in for the layout's where
+// that lacks the language's letters.
+SettingsGeometry SettingsLayoutGeometry(TextMeasurer& measurer, DpiScale scale,
+                                        std::string_view family = kSettingsFontFamily);
 
 // A list's fixed items (none for the lists filled from the settings or the
 // system) in the current language.

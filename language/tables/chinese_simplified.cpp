@@ -200,6 +200,7 @@ static_assert(IsCompleteTable(kTexts, kEnglishTexts, PluralRule::OtherOnly));
 }  // namespace
 
 extern const Language kChineseSimplified;
-const Language kChineseSimplified{"zh-CN", "中文(简体)", PluralRule::OtherOnly, kTexts};
+const Language kChineseSimplified{"zh-CN", "中文(简体)", PluralRule::OtherOnly, kTexts,
+                                  "Microsoft YaHei UI;Microsoft YaHei;SimSun;WenQuanYi Micro Hei;Noto Sans CJK SC"};
 
 }  // namespace zentrova

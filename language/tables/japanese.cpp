@@ -200,6 +200,7 @@ static_assert(IsCompleteTable(kTexts, kEnglishTexts, PluralRule::OtherOnly));
 }  // namespace
 
 extern const Language kJapanese;
-const Language kJapanese{"ja-JP", "日本語", PluralRule::OtherOnly, kTexts};
+const Language kJapanese{"ja-JP", "日本語", PluralRule::OtherOnly, kTexts,
+                         "Yu Gothic UI;Meiryo UI;MS UI Gothic;IPAPGothic;IPAGothic;Noto Sans CJK JP"};
 
 }  // namespace zentrova

@@ -10,14 +10,21 @@
 //   accessible_tree shown     the index of the settings page in front
 //   accessible_tree list CAPTION  the lines of the list box in the shown
 //                             window CAPTION; exits 1 without one
+//   accessible_tree texts     the settings window's caption, its tabs'
+//                             captions and the texts of the buttons below
+//                             the pages, one line each
+//   accessible_tree menu      the items of the open popup menu
+//   accessible_tree save      presses the settings window's Save button
 
 #include <windows.h>
 #include <oleacc.h>
+#include <commctrl.h>
 
 #include <cstdio>
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/accessible_value.h"
 #include "platform/wide_text.h"
@@ -86,7 +93,93 @@ BOOL CALLBACK PrintGadget(HWND window, LPARAM) {
     return TRUE;
 }
 
-HWND SettingsWindow() { return FindWindowW(nullptr, L"Zentrova Settings"); }
+// By its class: its caption is in the language the program speaks.
+HWND SettingsWindow() { return FindWindowW(L"ZentrovaSettingsWindow", nullptr); }
+
+// The settings window's direct children of a class, in Z order.
+std::vector<HWND> SettingsChildren(const char* className) {
+    std::vector<HWND> found;
+    for (HWND child = GetWindow(SettingsWindow(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassOf(child) == className) found.push_back(child);
+    }
+    return found;
+}
+
+// A tab control's item texts; they are read in the program's own memory,
+// since the message carries a pointer that only it can follow.
+std::vector<std::string> TabCaptions(HWND tabs) {
+    constexpr int kTextRoom = 256;
+    struct Remote {
+        TCITEMW item;
+        wchar_t text[kTextRoom];
+    };
+    std::vector<std::string> captions;
+    DWORD processId = 0;
+    GetWindowThreadProcessId(tabs, &processId);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) return captions;
+    auto* remote = static_cast<Remote*>(VirtualAllocEx(process, nullptr, sizeof(Remote), MEM_COMMIT, PAGE_READWRITE));
+    for (LRESULT i = 0, count = remote ? SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0) : 0; i < count; ++i) {
+        Remote local{};
+        local.item.mask = TCIF_TEXT;
+        local.item.pszText = remote->text;
+        local.item.cchTextMax = kTextRoom;
+        SIZE_T moved = 0;
+        WriteProcessMemory(process, remote, &local, sizeof local, &moved);
+        SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&remote->item));
+        ReadProcessMemory(process, remote, &local, sizeof local, &moved);
+        local.text[kTextRoom - 1] = L'\0';
+        captions.push_back(Narrow(local.text));
+    }
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return captions;
+}
+
+int PrintTexts() {
+    if (!SettingsWindow()) return 1;
+    std::printf("%s\n", WindowText(SettingsWindow()).c_str());
+    for (HWND tabs : SettingsChildren("SysTabControl32")) {
+        for (const std::string& caption : TabCaptions(tabs)) std::printf("%s\n", caption.c_str());
+    }
+    for (HWND button : SettingsChildren("Button")) std::printf("%s\n", WindowText(button).c_str());
+    return 0;
+}
+
+// Menus stay with the process that made them: menu_hook.dll, hooked into
+// the menu window's thread, reads the items there and leaves them in a file.
+int PrintMenu() {
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, reinterpret_cast<LPCWSTR>(static_cast<ULONG_PTR>(0x8000)), nullptr))) {
+        if (IsWindowVisible(window)) break;
+    }
+    if (!window) return 1;
+    HMODULE hook = LoadLibraryW(L"menu_hook.dll");
+    const auto proc = hook ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hook, "MenuHook"))) : nullptr;
+    if (!proc) return 1;
+    wchar_t folder[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring path = std::wstring(folder) + L"zentrova-menu.txt";
+    DeleteFileW(path.c_str());
+    HHOOK hooked = SetWindowsHookExW(WH_CALLWNDPROC, proc, hook, GetWindowThreadProcessId(window, nullptr));
+    if (!hooked) return 1;
+    SendMessageW(window, RegisterWindowMessageW(L"Zentrova.ReadMenu"), 0, 0);
+    UnhookWindowsHookEx(hooked);
+    FILE* file = _wfopen(path.c_str(), L"rb");
+    if (!file) return 1;
+    char line[1024];
+    while (std::fgets(line, sizeof line, file)) std::fputs(line, stdout);
+    std::fclose(file);
+    return 0;
+}
+
+// The first button below the pages is Save.
+int PressSave() {
+    const std::vector<HWND> buttons = SettingsChildren("Button");
+    if (buttons.empty()) return 1;
+    SendMessageW(buttons.front(), BM_CLICK, 0, 0);
+    return 0;
+}
 
 void PrintTabs() {
     std::string order = "window";
@@ -139,6 +232,9 @@ int main(int argc, char** argv) {
     if (std::strcmp(mode, "tabs") == 0) PrintTabs();
     if (std::strcmp(mode, "shown") == 0) PrintShownPage();
     if (std::strcmp(mode, "list") == 0 && argc > 2 && PrintListLines(argv[2]) != 0) return 1;
+    if (std::strcmp(mode, "texts") == 0 && PrintTexts() != 0) return 1;
+    if (std::strcmp(mode, "menu") == 0 && PrintMenu() != 0) return 1;
+    if (std::strcmp(mode, "save") == 0 && PressSave() != 0) return 1;
     std::fflush(stdout);
     return 0;
 }

@@ -10,12 +10,15 @@
 #include <cstring>
 #include <string>
 
+#include "platform/wide_text.h"
+
 namespace {
 
+// UTF-8, whatever the code page: a message may be in any language.
 std::string TextOf(HWND window) {
-    char text[8192] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
+    wchar_t text[8192] = {};
+    GetWindowTextW(window, text, 8192);
+    return zentrova::platform::Narrow(text);
 }
 
 std::string ClassOf(HWND window) {

@@ -780,3 +780,19 @@ e2e_reg_delete() {
     timeout 60 wine reg delete "$1" /f >/dev/null 2>&1 || true
   fi
 }
+
+# e2e_text TAG TEXT_ID [ARG...]: what the program says in language TAG
+# ("de-DE"), read from that language's table, "{1}".. filled with ARGs.
+e2e_text() {
+  local tables file text i=1
+  tables="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../language/tables" && pwd)"
+  file=$(grep -l "{\"$1\", " "$tables"/*.cpp | head -1)
+  [[ -n "$file" ]] || e2e_fail "no language table tagged $1"
+  text=$(sed -n "s/^ *{TextId::$2, \"\(.*\)\"},\$/\1/p" "$file" | sed 's/\\"/"/g')
+  [[ -n "$text" ]] || e2e_fail "no text $2 in $file"
+  for arg in "${@:3}"; do
+    text=${text//"{$i}"/$arg}
+    i=$((i + 1))
+  done
+  printf '%s\n' "$text"
+}

@@ -29,7 +29,8 @@ clock_value() {
 # --- First start -------------------------------------------------------------
 e2e_start_zentrova
 pid=$E2E_PID
-e2e_wait_window "Zentrova Settings" 60 >/dev/null
+# The program speaks Russian too, Windows' language here.
+e2e_wait_window "$(e2e_text ru-RU CaptionSettings)" 60 >/dev/null
 e2e_wait_window "Tessarvelune" 30 >/dev/null
 e2e_wait_tray 30 >/dev/null
 clock_key='HKCU\Software\Zentrova\Clock'
@@ -56,6 +57,9 @@ zd_close_by_tray "$pid"
 title="Grandmother's birthday at the lake house"  # 40 characters
 e2e_expect_eq "${#title}" 40 "the title's length"
 e2e_reg_add 'HKCU\Software\Zentrova\Countdown\CountTitle' Count0 REG_SZ "$title"
+# In English words, the region's formats all the same: the Delete button is
+# found at its English place.
+e2e_reg_add 'HKCU\Software\Zentrova\General' Language REG_SZ en-US
 e2e_start_zentrova
 pid=$E2E_PID
 e2e_wait_window "Tessarvelune" 60 >/dev/null

@@ -1,4 +1,6 @@
 #include "countdown/countdown_layout.h"
+#include "language/language_test_support.h"
+#include "text/utf.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +92,26 @@ TEST(CountdownTextItems, OvalAppendsTheSeparatorsToTheNumbers) {
         EXPECT_EQ(items[7 + i].text, numbers[i]) << i;
         EXPECT_EQ(items[7 + i].font, 1) << i;
     }
+}
+
+// Each character half the em wide.
+class HalfEmMeasurer final : public TextMeasurer {
+public:
+    SizeI Measure(const std::string&, int pixels, const std::string& text) override {
+        return {static_cast<int>(Utf8ToUtf16(text).size()) * pixels / 2, pixels};
+    }
+};
+
+TEST(CountdownLabelWords, DrawnSmallerOnlyWhereTheyWouldNotFitTheirCells) {
+    HalfEmMeasurer measurer;
+    const CountdownLayout layout = RectangleCountdownLayout({300, 60});  // the minutes' cell 50 wide
+    const FontChoice label{"Georgia", 16, true};
+    EXPECT_EQ(FitLabelWords(layout, CountdownLabelWords(), label, measurer), label);
+    // "Minuten" is 56 wide at 16 pixels, 49 at 14.
+    const std::array<std::string, 6> german{"Jahr", "Monat", "Tag", "Std.", "Minuten", "Sek."};
+    EXPECT_EQ(FitLabelWords(layout, german, label, measurer).emPixels, 14);
+    test::ScopedLanguage russian(test::LanguageTagged("ru-RU"));
+    EXPECT_EQ(CountdownLabelWords()[5], "Сек.");
 }
 
 }  // namespace

@@ -9,8 +9,9 @@
 #include <tuple>
 #include <vector>
 
-#include "language/texts.h"
 #include "app/program_names.h"
+#include "language/language_test_support.h"
+#include "language/texts.h"
 #include "settings/clock_set.h"
 #include "settings_window_fakes.h"
 #include "settings/store_test_support.h"
@@ -458,6 +459,40 @@ TEST_F(Started, AClocksMenuOpensTheClockPageOnThatClockAndANinthIsRefused) {
     EXPECT_EQ(host.calls.back().rfind("confirm:Remove Clock 6: Local?", 0), 0u) << host.calls.back();
     EXPECT_EQ(ClockValues(settings, 6), nullptr);
     EXPECT_EQ(form.ChosenClock(), 1);
+}
+
+// The language list: a choice speaks at once in every window, Save keeps
+// its tag, and "As in Windows" follows Windows' languages.
+TEST_F(Started, ALanguageChoiceSpeaksAtOnceAndSaveKeepsItsTag) {
+    test::ScopedLanguage english(EnglishLanguage());
+    FakeList& languages = controls().List(std::string(kLanguageList));
+    ASSERT_EQ(languages.Items().size(), Languages().size() + 1);
+    EXPECT_EQ(languages.Items()[0], "As in Windows");
+    EXPECT_EQ(languages.Items()[2], "Deutsch");
+    EXPECT_EQ(languages.SelectedIndex(), 0);
+
+    languages.UserChoose(2);
+    EXPECT_EQ(CurrentLanguage().tag, "de-DE");
+    EXPECT_EQ(host.calls.back(), "language de-DE");
+    EXPECT_EQ(displays.Count("language"), 1);
+    // The lists of words are German now, their choices kept.
+    const FakeList& stay = controls().List("ComboBox12");
+    EXPECT_EQ(stay.Items(), (std::vector<std::string>{"Immer im Vordergrund", "Zwischen den Fenstern", "Auf dem Desktop"}));
+    EXPECT_EQ(stay.SelectedIndex(), settings.CountStay);
+    EXPECT_EQ(controls().List("ComboBox1").Items()[4].rfind("Wie in Windows (kurz): ", 0), 0u);
+    EXPECT_EQ(languages.SelectedIndex(), 2);
+
+    form.Button1Click();
+    EXPECT_EQ(StoredString(store, test::kGeneralPath, "Language"), "de-DE");
+    // Nothing else the choice touched is written: stored values are the
+    // same in every language.
+    for (const auto& operation : store.Journal())
+        EXPECT_TRUE(operation.name == "Language" || operation.name == "CountIndex") << operation.name;
+
+    host.displayLanguages = {"ja-JP"};
+    languages.UserChoose(0);
+    EXPECT_EQ(CurrentLanguage().tag, "ja-JP");
+    EXPECT_EQ(settings.Language, "");
 }
 
 }  // namespace
