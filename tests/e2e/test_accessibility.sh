@@ -48,7 +48,7 @@ expected_tabs=$(
   echo "page 2"; sliders; echo "Static|Calendar face"; buttons Oval
   lists "Time format" Stay "Font name"; buttons Bold "Show calendar" "Show time" "Go calendar"
   echo "page 3"; buttons "Hide over full-screen programs" "Start with Windows"
-  lists "Week starts" "Week numbers"; buttons "Mark countdown events"
+  lists "Week starts" "Week numbers"; buttons "Mark countdown events"; lists "Language"
 )
 # (Another process reads no list's text: lists show as "ComboBox||"; the
 # name after it is the one a reader gets.)
