@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <string_view>
+#include <tuple>
 
 #include "settings/clock_set.h"
 #include "settings/clock_store.h"
@@ -126,17 +127,13 @@ TEST(SettingsClocks, RemovingAClockDeletesItsKeyAlone) {
 }
 
 TEST(SettingsClocks, AddTakesTheLowestFreeNumberAndCopiesOnlyTheClockValues) {
-    struct Case {
-        std::vector<int> existing;
-        int free;
-    };
-    const Case cases[] = {{{}, 2}, {{2, 3}, 4}, {{3, 5}, 2}, {{2, 4}, 3}, {{2, 3, 4, 5, 6, 7, 8}, 0}};
-    for (const Case& c : cases) {
+    // The clocks' numbers, the first clock's 1 among them, and the next free one.
+    const std::pair<std::vector<int>, int> cases[] = {
+        {{1}, 2}, {{1, 2, 3}, 4}, {{1, 3, 5}, 2}, {{1, 2, 4}, 3}, {{1, 2, 3, 4, 5, 6, 7, 8}, 0}};
+    for (const auto& [numbers, free] : cases) {
         Settings settings;
-        for (int number : c.existing) InsertClock(settings, number, settings);
-        EXPECT_EQ(FreeClockNumber(settings), c.free) << c.existing.size();
-        std::vector<int> numbers{1};
-        numbers.insert(numbers.end(), c.existing.begin(), c.existing.end());
+        for (std::size_t i = 1; i < numbers.size(); ++i) InsertClock(settings, numbers[i], settings);
+        EXPECT_EQ(FreeClockNumber(settings), free) << numbers.size();
         EXPECT_EQ(ClockNumbers(settings), numbers);
     }
     Settings settings;
@@ -145,9 +142,7 @@ TEST(SettingsClocks, AddTakesTheLowestFreeNumberAndCopiesOnlyTheClockValues) {
     settings.CountSize = 17;
     InsertClock(settings, 3, settings);
     const Settings& added = *ClockValues(settings, 3);
-    EXPECT_EQ(added.ClockSkin, 12);
-    EXPECT_EQ(added.ClockZoneLabel, "Lima");
-    EXPECT_EQ(added.CountSize, 0);
+    EXPECT_EQ(std::tuple(added.ClockSkin, added.ClockZoneLabel, added.CountSize), std::tuple(12, "Lima", 0));
     EXPECT_TRUE(added.ExtraClocks.empty());
 }
 
@@ -226,15 +221,16 @@ TEST(SettingsList, DeleteOnASingleEntryKeepsItAndRemovesIndexOne) {
     EXPECT_EQ(StoredDword(store, kCountTitlePath, "CountMax"), 1);
 }
 
-// Memory after the add dialog appended "Delta" and the delete dialog
-// removed the first entry.
-StoreError AddDelta(MemoryStore& store, Settings& settings) {
+// Memory after the add dialog appended an entry and selected it, then its
+// write; "Delta" for short, and after the delete dialog removed the first entry.
+StoreError Append(MemoryStore& store, Settings& settings, const CountEntry& entry) {
     const int added = settings.CountMax;
-    settings.CountList.at(static_cast<std::size_t>(added)) = {"Delta", 46999.0, 0.5};
+    settings.CountList.at(static_cast<std::size_t>(added)) = entry;
     settings.CountMax = added + 1;
     settings.CountIndex = added;
     return WriteListAfterAdd(store, settings, added);
 }
+StoreError AddDelta(MemoryStore& store, Settings& settings) { return Append(store, settings, {"Delta", 46999.0, 0.5}); }
 StoreError DeleteFirst(MemoryStore& store, Settings& settings) { return DeleteAt(store, settings, 0, 0); }
 StoreError SaveAll(MemoryStore& store, Settings& settings) {
     settings.ClockSize = 30;
@@ -353,21 +349,12 @@ TEST(SettingsFailedWrite, IsReportedOnceAndTheNextWriteOfItsKeyCompletesIt) {
 // neither loses what the other stored, and each takes in the other's change.
 TEST(SettingsTwoCopies, NeitherOverwritesWhatTheOtherStored) {
     using Step = std::function<StoreError(MemoryStore&, Settings&)>;
-    const Step addEcho = [](MemoryStore& s, Settings& m) {
-        const int added = m.CountMax;
-        m.CountList.at(static_cast<std::size_t>(added)) = {"Echo", 47000.0, 0.5};
-        m.CountMax = added + 1;
-        return WriteListAfterAdd(s, m, added);
-    };
-    const Step saveClockSize = [](MemoryStore& s, Settings& m) {
-        m.ClockSize = 20;
-        return Save(s, m, m.CountIndex);
-    };
-    const Step saveCountSize = [](MemoryStore& s, Settings& m) {
-        m.CountSize = 4;
-        return Save(s, m, m.CountIndex);
-    };
+    const Step addEcho = [](MemoryStore& s, Settings& m) { return Append(s, m, {"Echo", 47000.0, 0.5}); };
     const Step deleteTrip = [](MemoryStore& s, Settings& m) { return DeleteAt(s, m, 1, 0); };
+    const auto save = [](int Settings::*option, int value) -> Step {
+        return [=](MemoryStore& s, Settings& m) { m.*option = value; return Save(s, m, m.CountIndex); };
+    };
+    const Step saveCountSize = save(&Settings::CountSize, 4);
     struct Case {
         const char* label;
         Step first, second;  // by one copy, then by the other
@@ -378,41 +365,33 @@ TEST(SettingsTwoCopies, NeitherOverwritesWhatTheOtherStored) {
         {"both add", AddDelta, addEcho, {"Exam", "Trip", "Party", "Delta", "Echo"}, 12, 15},
         {"one deletes, one adds", deleteTrip, addEcho, {"Exam", "Party", "Echo"}, 12, 15},
         {"one adds, one deletes", AddDelta, deleteTrip, {"Exam", "Party", "Delta"}, 12, 15},
-        {"both save an option", saveClockSize, saveCountSize, {"Exam", "Trip", "Party"}, 20, 4},
+        {"both save an option", save(&Settings::ClockSize, 20), saveCountSize, {"Exam", "Trip", "Party"}, 20, 4},
         {"one adds, one saves", AddDelta, saveCountSize, {"Exam", "Trip", "Party", "Delta"}, 12, 4},
     };
+    const auto shown = [](const Settings& s) { return std::tuple{Titles(s), s.ClockSize, s.CountSize}; };
     for (const Case& c : cases) {
         MemoryStore store = CustomStore();
-        Settings one = Loaded(store);
-        Settings other = Loaded(store);
+        Settings one = Loaded(store), other = Loaded(store), reloaded;
         ASSERT_FALSE(c.first(store, one)) << c.label;
         ASSERT_FALSE(c.second(store, other)) << c.label;
-        Settings reloaded;
         ASSERT_FALSE(LoadInto(store, reloaded).error) << c.label;
-        EXPECT_EQ(Titles(reloaded), c.titles) << c.label;
-        EXPECT_EQ(reloaded.ClockSize, c.clockSize) << c.label;
-        EXPECT_EQ(reloaded.CountSize, c.countSize) << c.label;
-
+        EXPECT_EQ(shown(reloaded), std::tuple(c.titles, c.clockSize, c.countSize)) << c.label;
         // The first copy, told of the change, shows it all but its selection.
         EXPECT_TRUE(TakeInStoredChanges(store, one, Context2026())) << c.label;
-        EXPECT_EQ(Titles(one), c.titles) << c.label;
-        EXPECT_EQ(one.ClockSize, c.clockSize) << c.label;
-        EXPECT_EQ(one.CountSize, c.countSize) << c.label;
+        EXPECT_EQ(shown(one), shown(reloaded)) << c.label;
         EXPECT_FALSE(TakeInStoredChanges(store, one, Context2026())) << c.label << ": nothing new";
     }
 }
 
 TEST(SettingsTwoCopies, AnUnsavedChangeOutlivesTheOtherCopysSave) {
     MemoryStore store = CustomStore();
-    Settings one = Loaded(store);
-    Settings other = Loaded(store);
+    Settings one = Loaded(store), other = Loaded(store);
     one.ClockSize = 30;  // changed here, not saved
     other.ClockSize = 20;
     other.ClockSkin = 2;
     ASSERT_FALSE(Save(store, other, other.CountIndex));
     EXPECT_TRUE(TakeInStoredChanges(store, one, Context2026()));
-    EXPECT_EQ(one.ClockSize, 30);
-    EXPECT_EQ(one.ClockSkin, 2);
+    EXPECT_EQ(std::pair(one.ClockSize, one.ClockSkin), std::pair(30, 2));
     ASSERT_FALSE(Save(store, one, one.CountIndex));
     EXPECT_EQ(StoredDword(store, kClockPath, "ClockSize"), 30);
     EXPECT_EQ(StoredDword(store, kClockPath, "ClockSkin"), 2);
