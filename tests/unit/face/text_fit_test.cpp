@@ -71,12 +71,6 @@ TEST(FitOnOneLine, ATooLongTextIsCutToTheLongestBeginningThatFitsWithAnEllipsis)
     }
 }
 
-}  // namespace
-}  // namespace zentrova
-
-namespace zentrova {
-namespace {
-
 TEST(FitOnTwoLines, BreaksAfterAWordThenCutsTheSecondLine) {
     AdvanceMeasurer measurer;
     const FontChoice font{"Arial", 10, false};  // 5 pixels a character
@@ -98,4 +92,3 @@ TEST(FitOnTwoLines, BreaksAfterAWordThenCutsTheSecondLine) {
 
 }  // namespace
 }  // namespace zentrova
-

@@ -209,12 +209,6 @@ TEST(FirstRunList, SeedsChristmasOfTheCurrentYearEvenWhenPassed) {
     EXPECT_EQ(settings.CountList[1].date - settings.CountList[0].date, 7.0);
 }
 
-}  // namespace
-}  // namespace zentrova
-
-namespace zentrova {
-namespace {
-
 TEST(FirstRunFormats, OutsideTheUnitedStatesTheSystemsShortDateAndTime) {
     struct Case {
         bool regional;
