@@ -82,30 +82,31 @@ TEST(SettingsSave, WritesOnlyCountIndexInTheListKey) {
 TEST(SettingsPosition, WritesOnlyTheWindowsLeftThenTop) {
     struct Case {
         DisplayWindowId window;
-        int clock;  // which clock, for the clock
-        std::string path;
+        const std::string* path;
         std::vector<std::string> names;
+        int clock = 1;  // which clock, for the clock
     };
+    const std::string clock4 = ClockPath(4);
     const Case cases[] = {
-        {DisplayWindowId::Clock, 1, kClockPath, {"ClockLeft", "ClockTop"}},
-        {DisplayWindowId::Clock, 4, ClockPath(4), {"ClockLeft", "ClockTop"}},
-        {DisplayWindowId::Countdown, 1, kCountdownPath, {"CountLeft", "CountTop"}},
-        {DisplayWindowId::Calendar, 1, kCalendarPath, {"CalendarLeft", "CalendarTop"}},
+        {DisplayWindowId::Clock, &kClockPath, {"ClockLeft", "ClockTop"}},
+        {DisplayWindowId::Clock, &clock4, {"ClockLeft", "ClockTop"}, 4},
+        {DisplayWindowId::Countdown, &kCountdownPath, {"CountLeft", "CountTop"}},
+        {DisplayWindowId::Calendar, &kCalendarPath, {"CalendarLeft", "CalendarTop"}},
     };
     for (const Case& c : cases) {
         MemoryStore store = FirstRunStore();
         CopyClockKey(store, 4);
         Settings settings = Loaded(store);
-        for (Settings* values : {&settings, ClockValues(settings, 4)}) {
-            values->ClockLeft = settings.CountLeft = settings.CalendarLeft = 101;
-            values->ClockTop = settings.CountTop = settings.CalendarTop = -7;
-        }
-        ASSERT_FALSE(c.window == DisplayWindowId::Clock ? WriteClockPosition(store, settings, c.clock)
-                                                        : WritePosition(store, settings, c.window));
-        EXPECT_EQ(store.Journal().size(), 2u) << c.path;
-        EXPECT_EQ(WrittenNames(store, c.path), c.names);
-        EXPECT_EQ(StoredDword(store, c.path, c.names[0]), 101);
-        EXPECT_EQ(StoredDword(store, c.path, c.names[1]), -7);
+        settings.ClockLeft = settings.CountLeft = settings.CalendarLeft = 101;
+        settings.ClockTop = settings.CountTop = settings.CalendarTop = -7;
+        ClockValues(settings, 4)->ClockLeft = 101;
+        ClockValues(settings, 4)->ClockTop = -7;
+        ASSERT_FALSE(c.clock > 1 ? WriteClockPosition(store, settings, c.clock)
+                                 : WritePosition(store, settings, c.window));
+        EXPECT_EQ(store.Journal().size(), 2u);
+        EXPECT_EQ(WrittenNames(store, *c.path), c.names);
+        EXPECT_EQ(StoredDword(store, *c.path, c.names[0]), 101);
+        EXPECT_EQ(StoredDword(store, *c.path, c.names[1]), -7);
     }
 }
 
@@ -208,8 +209,9 @@ TEST(SettingsList, DeleteRewritesTheListAndRemovesTheOldLast) {
     // The order drops Beta at once; Gamma joins it in slot 1 only once whole.
     // Gamma was stored without a repeat value, and its copy has none either.
     EXPECT_EQ(order, (std::vector<std::string>{"CountOrder", "Count1", "CountDate1", "CountTime1", "CountYearly1",
-                                               "-CountRepeat1", "CountOrder", "CountIndex", "CountMax", "-CountOrder",
-                                               "-Count2", "-CountDate2", "-CountTime2", "-CountYearly2"}));
+                                               "-CountRepeat1",
+                                               "CountOrder", "CountIndex", "CountMax", "-CountOrder", "-Count2",
+                                               "-CountDate2", "-CountTime2", "-CountYearly2"}));
 }
 
 TEST(SettingsList, DeleteOnASingleEntryKeepsItAndRemovesIndexOne) {
@@ -221,16 +223,15 @@ TEST(SettingsList, DeleteOnASingleEntryKeepsItAndRemovesIndexOne) {
     EXPECT_EQ(StoredDword(store, kCountTitlePath, "CountMax"), 1);
 }
 
-// Memory after the add dialog appended an entry and selected it, then its
-// write; "Delta" for short, and after the delete dialog removed the first entry.
-StoreError Append(MemoryStore& store, Settings& settings, const CountEntry& entry) {
+// Memory after the add dialog appended "Delta" and the delete dialog
+// removed the first entry.
+StoreError AddDelta(MemoryStore& store, Settings& settings) {
     const int added = settings.CountMax;
-    settings.CountList.at(static_cast<std::size_t>(added)) = entry;
+    settings.CountList.at(static_cast<std::size_t>(added)) = {"Delta", 46999.0, 0.5};
     settings.CountMax = added + 1;
     settings.CountIndex = added;
     return WriteListAfterAdd(store, settings, added);
 }
-StoreError AddDelta(MemoryStore& store, Settings& settings) { return Append(store, settings, {"Delta", 46999.0, 0.5}); }
 StoreError DeleteFirst(MemoryStore& store, Settings& settings) { return DeleteAt(store, settings, 0, 0); }
 StoreError SaveAll(MemoryStore& store, Settings& settings) {
     settings.ClockSize = 30;
@@ -349,7 +350,10 @@ TEST(SettingsFailedWrite, IsReportedOnceAndTheNextWriteOfItsKeyCompletesIt) {
 // neither loses what the other stored, and each takes in the other's change.
 TEST(SettingsTwoCopies, NeitherOverwritesWhatTheOtherStored) {
     using Step = std::function<StoreError(MemoryStore&, Settings&)>;
-    const Step addEcho = [](MemoryStore& s, Settings& m) { return Append(s, m, {"Echo", 47000.0, 0.5}); };
+    const Step addEcho = [](MemoryStore& s, Settings& m) {
+        m.CountList.at(static_cast<std::size_t>(m.CountMax++)) = {"Echo", 47000.0, 0.5};
+        return WriteListAfterAdd(s, m, m.CountMax - 1);
+    };
     const Step deleteTrip = [](MemoryStore& s, Settings& m) { return DeleteAt(s, m, 1, 0); };
     const auto save = [](int Settings::*option, int value) -> Step {
         return [=](MemoryStore& s, Settings& m) { m.*option = value; return Save(s, m, m.CountIndex); };
