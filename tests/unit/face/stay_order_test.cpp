@@ -4,25 +4,16 @@
 
 #include <optional>
 
+#include "face_fakes.h"
+
 namespace zentrova {
 namespace {
+
+using testing::Front;
 
 const RectI kPrimary{0, 0, 1920, 1080};
 const RectI kSecond{1920, 0, 3200, 1024};
 const RectI kBoth{0, 0, 3200, 1080};  // the virtual screen the desktop spans
-
-// A visible window of another program in front: its class, rectangle, and
-// for the desktop's windows whether it holds the icons and stands above
-// other windows.
-ForegroundWindow Front(const char* className, RectI window, bool icons = false, bool raised = false) {
-    ForegroundWindow front;
-    front.exists = front.visible = true;
-    front.className = className;
-    front.window = front.client = window;
-    front.holdsDesktopIcons = icons;
-    front.aboveOtherWindows = raised;
-    return front;
-}
 
 // Only the desktop brought in front of the other windows (Show desktop)
 // lifts a window on the desktop; whatever is in front, a window on top stays
