@@ -26,10 +26,7 @@ TEST(DayWindowContent, ListsTheDaysEventsByTimeThenTheAddLine) {
     settings.CountList[4] = Event("Beyond the list", {2026, 12, 24}, 10, 0);
     settings.CountMax = 4;
     const Locale locale = EnglishUnitedStates();
-    struct Case {
-        CivilDate day;
-        std::vector<std::string> lines;
-    };
+    struct Case { CivilDate day; std::vector<std::string> lines; };
     const std::string add = "Add an event on this day...";
     const Case cases[] = {
         {{2026, 12, 24}, {"12:00 AM  Holiday", "8:05 AM  Breakfast", "7:30 PM  Dinner", add}},

@@ -44,8 +44,7 @@ TEST(StayOrder, FollowsTheDesktopLayoutsOfEachWindowsVersion) {
         {"10/11: desktop clicked or Windows+M", Front("Progman", kBoth, true), kPrimary, false, over},
         {"10/11: desktop clicked, icons in a WorkerW", Front("WorkerW", kBoth, true), kPrimary, false, over},
         {"10/11: Show desktop", Front("WorkerW", kBoth, true, true), kPrimary, false, lifted},
-        {"10/11: Show desktop, host on the primary alone", Front("WorkerW", kPrimary, true, true), kSecond, false,
-         over},
+        {"10/11: Show desktop, host on primary only", Front("WorkerW", kPrimary, true, true), kSecond, false, over},
         {"10/11: the wallpaper's WorkerW", Front("WorkerW", kBoth, false, true), kPrimary, false, over},
         // 24H2: the icons and the wallpaper's WorkerW are children of
         // Progman, which Show desktop raises itself.

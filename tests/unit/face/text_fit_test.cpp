@@ -74,11 +74,7 @@ TEST(FitOnOneLine, ATooLongTextIsCutToTheLongestBeginningThatFitsWithAnEllipsis)
 TEST(FitOnTwoLines, BreaksAfterAWordThenCutsTheSecondLine) {
     AdvanceMeasurer measurer;
     const FontChoice font{"Arial", 10, false};  // 5 pixels a character
-    struct Case {
-        const char* text;
-        double width;
-        const char* fitted;
-    };
+    struct Case { const char* text; double width; const char* fitted; };
     const Case cases[] = {
         {"New Year", 40, "New Year"},                                 // one line is enough
         {"Grandma's party", 60, "Grandma's\nparty"},                  // the break is at the blank

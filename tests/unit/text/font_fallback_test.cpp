@@ -53,10 +53,7 @@ bool Draws(const std::string& family, std::string_view character) {
 }
 
 TEST(FontRuns, EachRunOfCharactersTheChosenFamilyLacksGoesToAFamilyThatHasThem) {
-    struct Case {
-        const char* text;
-        std::vector<FontRun> runs;
-    };
+    struct Case { const char* text; std::vector<FontRun> runs; };
     const std::vector<std::string> fallbacks = {"Absent", "Wide", "CJK"};
     const Case cases[] = {
         {"Hello", {{"Latin", "Hello"}}},
