@@ -37,9 +37,11 @@ e2e_wait_tray 60 >/dev/null
 zd_wait_display_windows 60
 
 readonly GADGETS=(Tessarvelune Countdown "Zentrova Calendar")
-window_order() { zd_probe window_order "$@"; }
-e2e_expect_eq "$(window_order style "${GADGETS[@]}")" \
-  "$(printf '%s\n' 'Tessarvelune topmost' 'Countdown normal' 'Zentrova Calendar normal')" "the windows' styles"
+expect_styles() {
+  e2e_expect_eq "$(zd_probe window_order style "${GADGETS[@]}")" \
+    "$(printf '%s\n' 'Tessarvelune topmost' 'Countdown normal' 'Zentrova Calendar normal')" "$1"
+}
+expect_styles "the windows' styles"
 # For each window a point of its left part, which the probe will cover, and
 # one of its right end, which it leaves free.
 covered_points=() free_points=()
@@ -63,19 +65,15 @@ xdotool windowactivate "$cover" 2>/dev/null || true
 sleep 1
 
 # seen: the captions of the windows seen at the covered points.
-seen() { window_order at "${covered_points[@]}"; }
+seen() { zd_probe window_order at "${covered_points[@]}"; }
+# click_free N: clicks window N's free point and gives the window system a second.
+click_free() { local x y; read -r x y <<<"${free_points[$1]}"; e2e_click "$x" "$y"; sleep 1; }
 e2e_expect_eq "$(seen)" "$(printf '%s\n' Tessarvelune 'Cover Probe' 'Cover Probe')" "under the moved window"
-
-read -r x y <<<"${free_points[2]}"
-e2e_click "$x" "$y"
-sleep 1
+click_free 2
 e2e_expect_eq "$(seen)" "$(printf '%s\n' Tessarvelune 'Cover Probe' 'Cover Probe')" "the calendar clicked"
-read -r x y <<<"${free_points[1]}"
-e2e_click "$x" "$y"
-sleep 1
+click_free 1
 e2e_expect_eq "$(seen)" "$(printf '%s\n' Tessarvelune Countdown 'Cover Probe')" "the countdown clicked"
-e2e_expect_eq "$(window_order style "${GADGETS[@]}")" \
-  "$(printf '%s\n' 'Tessarvelune topmost' 'Countdown normal' 'Zentrova Calendar normal')" "the styles after the clicks"
+expect_styles "the styles after the clicks"
 # The probe covers the tray's window too: it ends before the tray's Close.
 e2e_focus "$cover"
 e2e_key Escape
