@@ -11,11 +11,7 @@ balloons() { zd_probe balloon_probe; }
 # wait_balloon TIMEOUT: until a balloon shows; 1 when none came.
 wait_balloon() {
   local deadline=$((SECONDS + $1))
-  while ((SECONDS < deadline)); do
-    [[ -n "$(balloons)" ]] && return 0
-    sleep 1
-  done
-  return 1
+  until [[ -n "$(balloons)" ]]; do ((SECONDS < deadline)) && sleep 1 || return 1; done
 }
 
 zd_seed_by_first_start
