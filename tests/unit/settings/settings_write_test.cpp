@@ -62,13 +62,11 @@ TEST(SettingsSave, WritesOnlyCountIndexInTheListKey) {
     EXPECT_EQ(StoredString(store, kCountTitlePath, "Count0"), "Exam");
     EXPECT_TRUE(WrittenNames(store, kRootPath).empty());
     // The options changed, and those this store predates.
-    EXPECT_EQ(WrittenNames(store, kClockPath),
-              (std::vector<std::string>{"ClockSize", "ClockZone", "ClockZoneLabel", "ClockStay", "ClockDifference",
-                                        "ClockNight"}));
+    EXPECT_EQ(WrittenNames(store, kClockPath), (std::vector<std::string>{"ClockSize", "ClockZone", "ClockZoneLabel",
+                                                                        "ClockStay", "ClockDifference", "ClockNight"}));
     EXPECT_EQ(WrittenNames(store, kCountdownPath), (std::vector<std::string>{"CountStay", "CountNotify", "CountSound"}));
     EXPECT_EQ(WrittenNames(store, kCalendarPath), (std::vector<std::string>{"CalendarFont", "CalendarWeekStart",
-                                                                           "CalendarWeekNumbers", "CalendarEvents",
-                                                                           "CalendarStay"}));
+                                                   "CalendarWeekNumbers", "CalendarEvents", "CalendarStay"}));
     EXPECT_EQ(StoredDword(store, kClockPath, "ClockSize"), 22);
     EXPECT_EQ(StoredString(store, kCalendarPath, "CalendarFont"), "Verdana");
 
@@ -310,9 +308,8 @@ TEST(SettingsFailedWrite, IsReportedOnceAndTheNextWriteOfItsKeyCompletesIt) {
     const std::string listNotSaved = "The countdown list could not be saved completely; Zentrova will try again.";
     const Case cases[] = {
         {"Save, one value", false, failSet("ClockSize"), SaveAll, FailedToSet({"ClockSize"}), false, moveClock},
-        {"Save, a key", false, failCreate(kCalendarPath), SaveAll,
-         FailedToSet({"CalendarSize", "CalendarWeekStart", "CalendarWeekNumbers", "CalendarEvents", "CalendarStay"}),
-         false, SaveAll},
+        {"Save, a key", false, failCreate(kCalendarPath), SaveAll, FailedToSet({"CalendarSize", "CalendarWeekStart",
+         "CalendarWeekNumbers", "CalendarEvents", "CalendarStay"}), false, SaveAll},
         {"position, its key", false, failCreate(kClockPath), moveClock, FailedToSet({"ClockLeft", "ClockTop"}), false,
          SaveAll},
         {"Add, the list key", false, failCreate(kCountTitlePath), AddDelta, deltaNotSaved, true, DeleteFirst},
