@@ -62,8 +62,7 @@ TEST(EventNotices, EachOccurrenceIsToldOnce) {
         store.PutDword(kCountdownPath, "CountSize", 3);
         if (c.noticed) store.PutDouble(kCountdownPath, kNoticedName, Moment(*c.noticed));
         Settings settings;
-        settings.CountNotify = c.notify;
-        settings.CountSound = c.notify;
+        settings.CountNotify = settings.CountSound = c.notify;
         // Every event is told, not only the one the countdown shows.
         settings.CountMax = 2;
         settings.CountList[0] = {"Lunch", EncodeDate(2026, 4, 1), EncodeTime(12, 0, 0), CountRepeat::Never};
