@@ -94,6 +94,30 @@ zd_seed_by_first_start() {
   zd_close_by_tray "$pid"
 }
 
+# zd_seed_with < SECTIONS: a first start seeds the store, then the REGEDIT4
+# sections read from stdin (zd_dwords...) are imported over it.
+zd_seed_with() {
+  local sections
+  sections=$(cat)
+  zd_seed_by_first_start
+  printf 'REGEDIT4\n%s\n' "$sections" | zd_reg_import
+}
+
+# zd_place_of CAPTION: "ID X Y W H" of the window once it shows.
+zd_place_of() {
+  local id
+  id=$(e2e_wait_window "$1" 60)
+  echo "$id $(e2e_window_geometry "$id")"
+}
+
+# zd_probe NAME ARGS...: the output of the Windows build's NAME.exe, run in
+# the test folder, without CRs.
+zd_probe() {
+  local exe="${ZENTROVA_WIN_BUILD_DIR:-}/$1.exe"
+  [[ -f "$exe" ]] || e2e_fail "no $1.exe in ZENTROVA_WIN_BUILD_DIR ('${ZENTROVA_WIN_BUILD_DIR:-}')"
+  (cd "$E2E_DIR" && timeout 60 wine "$exe" "${@:2}" 2>/dev/null) | tr -d '\r'
+}
+
 # zd_settings_client_origin WINDOW_ID: the settings window's client area
 # (400 x 320) top left on the screen, from the frame Wine draws.
 zd_settings_client_origin() {

@@ -7,24 +7,19 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/display_lib.sh"
 e2e_setup calendar_day
-probe="${ZENTROVA_WIN_BUILD_DIR:-}/accessible_tree.exe"
-[[ -f "$probe" ]] || e2e_fail "no accessible_tree.exe in ZENTROVA_WIN_BUILD_DIR"
 
 read -r year month <<<"$(date '+%Y %-m')"
 event=$((($(date -ud "$year-$month-15" +%s) - $(date -ud 1899-12-30 +%s)) / 86400))
 caption=$(date -d "$year-$month-15" '+%A, %-m/%-d/%Y')
-zd_seed_by_first_start
-{
-  echo REGEDIT4
+zd_seed_with < <(
   zd_dwords Calendar CalendarSize=5 CalendarGo=0 CalendarLeft=100 CalendarTop=100 CalendarWeekNumbers=0
   zd_dwords 'Countdown\CountTitle' CountMax=1 CountIndex=0
   printf '"Count0"="Lecture"\n"CountDate0"=hex:%s\n"CountTime0"=hex:%s\n' "$(zd_double_hex "$event")" \
     "$(zd_double_hex 0.6041666666666666)"  # 2:30 PM
-} | zd_reg_import
+)
 e2e_start_zentrova
-CAL=$(e2e_wait_window "Zentrova Calendar" 60)
+read -r CAL X Y W H <<<"$(zd_place_of "Zentrova Calendar")"
 sleep 1
-read -r X Y W H <<<"$(e2e_window_geometry "$CAL")"
 # The 15th's cell centre, weeks from Sunday.
 read -r cx cy <<<"$(python3 -c 'import calendar as c, sys; w, h, y, m = map(int, sys.argv[1:])
 col = lambda d: (c.weekday(y, m, d) + 1) % 7
@@ -36,8 +31,8 @@ open_day() {
 
 read -r px py pw ph <<<"$(e2e_window_geometry "$(open_day)")"
 ((px >= X + cx)) || e2e_fail "the day window at $px,$py is not right of the day"
-lines=$(cd "$E2E_DIR" && timeout 60 wine "$probe" list "$caption" 2>/dev/null) || e2e_fail "no list in \"$caption\""
-e2e_expect_eq "$(tr -d '\r' <<<"$lines")" $'2:30 PM  Lecture\nAdd an event on this day...' "the day window's lines"
+lines=$(zd_probe accessible_tree list "$caption") || e2e_fail "no list in \"$caption\""
+e2e_expect_eq "$lines" $'2:30 PM  Lecture\nAdd an event on this day...' "the day window's lines"
 e2e_key Escape
 e2e_wait_window_gone "$caption" 5 || e2e_fail "Escape left the day window open"
 

@@ -6,8 +6,6 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/display_lib.sh"
 e2e_setup calendar_turns
-probe="${ZENTROVA_WIN_BUILD_DIR:-}/accessible_tree.exe"
-[[ -f "$probe" ]] || e2e_fail "no accessible_tree.exe in ZENTROVA_WIN_BUILD_DIR"
 
 # wait_month N: within 10 s the accessible value names the month N after today's.
 wait_month() {
@@ -18,18 +16,14 @@ print(d.date(t.year + m // 12, m % 12 + 1, 1).strftime("%B %Y"))' "$1")
   until [[ "$value" == "$want, today "* ]]; do
     _e2e_before "$deadline" || e2e_fail "the calendar's value is '$value', not of $want"
     sleep 0.3
-    value=$( (cd "$E2E_DIR" && timeout 60 wine "$probe" gadgets 2>/dev/null) | tr -d '\r' | sed -n 's/^Zentrova Calendar|//p')
+    value=$(zd_probe accessible_tree gadgets | sed -n 's/^Zentrova Calendar|//p')
   done
 }
 
-zd_seed_by_first_start
-{
-  echo REGEDIT4
-  zd_dwords Calendar CalendarSkin=9 CalendarSize=5 CalendarTimeShow=0 CalendarGo=0 CalendarLeft=100 CalendarTop=100
-} | zd_reg_import
+zd_seed_with < <(zd_dwords Calendar CalendarSkin=9 CalendarSize=5 CalendarTimeShow=0 CalendarGo=0 CalendarLeft=100 \
+  CalendarTop=100)
 e2e_start_zentrova
-CAL=$(e2e_wait_window "Zentrova Calendar" 60)
-read -r X Y W H <<<"$(e2e_window_geometry "$CAL")"
+read -r CAL X Y W H <<<"$(zd_place_of "Zentrova Calendar")"
 C=$(zd_round_even "$W/7")
 title=$(zd_rect "$C" 0 $((W - C)) $((H / 9)))
 wait_month 0

@@ -16,15 +16,13 @@ remove_xy="351 38"
 
 zd_start_beneath 960 700 40 40
 zd_set_desktop
-zd_seed_by_first_start
 # The countdown and the calendar stand well away, so that the right of the
 # first clock is free.
-{
-  echo REGEDIT4
+zd_seed_with < <(
   zd_dwords Clock ClockLeft=40 ClockTop=60 ClockGo=0 ClockShow=1
   zd_dwords Countdown CountLeft=600 CountTop=560
   zd_dwords Calendar CalendarLeft=760 CalendarTop=300
-} | zd_reg_import
+)
 first_before=$(zc_values "$ZC_KEY\\Clock" first-before.reg)
 
 e2e_start_zentrova
@@ -35,8 +33,7 @@ e2e_wait_window "Zentrova Settings" 20 >/dev/null
 
 # shellcheck disable=SC2086
 zd_settings_click $add_xy
-added=$(e2e_wait_window "Clock" 20)
-read -r x y w h <<<"$(e2e_window_geometry "$added")"
+read -r _ x y w h <<<"$(zd_place_of "Clock")"
 e2e_expect_eq "$x $y" "$((40 + first_w + 8)) 60" "the added clock's place, right of the first"
 e2e_reg_key_exists "$ZC_KEY\\Clock2" || e2e_fail "Add clock stored no Clock2 key"
 e2e_expect_eq "$(e2e_reg_dword "$ZC_KEY\\Clock2" ClockLeft) $(e2e_reg_dword "$ZC_KEY\\Clock2" ClockTop)" "$x $y" \

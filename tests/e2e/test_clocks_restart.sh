@@ -12,8 +12,7 @@ e2e_setup clocks_restart
 
 zd_start_beneath 960 700 40 40
 zd_set_desktop
-zd_seed_by_first_start
-{ echo REGEDIT4; zd_dwords Clock ClockLeft=40 ClockTop=60 ClockGo=0 ClockShow=1; } | zd_reg_import
+zd_seed_with < <(zd_dwords Clock ClockLeft=40 ClockTop=60 ClockGo=0 ClockShow=1)
 zc_seed_clock 2 "Tokyo Standard Time" "Tokyo" 40 200
 zc_seed_clock 5 "Nepal Standard Time" "Kathmandu" 40 340
 first_before=$(zc_values "$ZC_KEY\\Clock" first-before.reg)

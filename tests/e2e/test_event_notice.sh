@@ -6,23 +6,15 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/display_lib.sh"
 e2e_setup event_notice
-
-probe="${ZENTROVA_WIN_BUILD_DIR:-}/balloon_probe.exe"
-[[ -f "$probe" ]] || e2e_fail "no balloon_probe.exe in ZENTROVA_WIN_BUILD_DIR ('${ZENTROVA_WIN_BUILD_DIR:-}')"
-balloons() { (cd "$E2E_DIR" && timeout 60 wine "$probe" 2>/dev/null | tr -d '\r'); }
+balloons() { zd_probe balloon_probe; }
 
 # wait_balloon TIMEOUT: until a balloon shows; 1 when none came.
 wait_balloon() {
   local deadline=$((SECONDS + $1))
-  while ((SECONDS < deadline)); do
-    [[ -n "$(balloons)" ]] && return 0
-    sleep 1
-  done
-  return 1
+  until [[ -n "$(balloons)" ]]; do ((SECONDS < deadline)) && sleep 1 || return 1; done
 }
 
 zd_seed_by_first_start
-
 # "Standup", 60 s from now, as CountDate and CountTime values.
 read -r day seconds moment <<<"$(python3 - <<'PY'
 import datetime
@@ -34,10 +26,10 @@ print(day, seconds / 86400, day * 86400 + seconds)
 PY
 )"
 {
-  printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Zentrova\\Countdown\\CountTitle]\n'
-  printf '"CountMax"=dword:00000001\n"CountIndex"=dword:00000000\n"Count0"="Standup"\n'
-  printf '"CountDate0"=hex:%s\n"CountTime0"=hex:%s\n"CountRepeat0"=dword:00000000\n' \
-    "$(zd_double_hex "$day")" "$(zd_double_hex "$seconds")"
+  echo REGEDIT4
+  zd_dwords 'Countdown\CountTitle' CountMax=1 CountIndex=0 CountRepeat0=0
+  printf '"Count0"="Standup"\n"CountDate0"=hex:%s\n"CountTime0"=hex:%s\n' "$(zd_double_hex "$day")" \
+    "$(zd_double_hex "$seconds")"
 } | zd_reg_import
 
 e2e_start_zentrova

@@ -11,13 +11,10 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/display_lib.sh"
 e2e_setup malformed_settings
 
-dialog_text_exe="${ZENTROVA_WIN_BUILD_DIR:-}/dialog_text.exe"
-[[ -f "$dialog_text_exe" ]] || e2e_fail "no dialog_text.exe in ZENTROVA_WIN_BUILD_DIR ('${ZENTROVA_WIN_BUILD_DIR:-}')"
-
 # The message of the box captioned "Zentrova", as the dialog_text probe reads it.
 box_message() {
   local line
-  line=$(cd "$E2E_DIR" && timeout 60 wine "$dialog_text_exe" Zentrova 2>/dev/null | tr -d '\r' | head -n1)
+  line=$(zd_probe dialog_text Zentrova | head -n1)
   echo "${line#Zentrova|}"
 }
 

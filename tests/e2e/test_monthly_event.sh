@@ -5,10 +5,6 @@ set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/display_lib.sh"
 e2e_setup monthly_event
-
-probe="${ZENTROVA_WIN_BUILD_DIR:-}/accessible_tree.exe"
-[[ -f "$probe" ]] || e2e_fail "no accessible_tree.exe in ZENTROVA_WIN_BUILD_DIR ('${ZENTROVA_WIN_BUILD_DIR:-}')"
-
 zd_seed_by_first_start
 
 # Payday at 12:00 on a day (1..28) at least two days ahead, stored as the
@@ -27,16 +23,15 @@ print((first - epoch).days, left.days)
 PY
 )"
 {
-  printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Zentrova\\Countdown\\CountTitle]\n'
-  printf '"CountMax"=dword:00000001\n"CountIndex"=dword:00000000\n"Count0"="Payday"\n'
-  printf '"CountDate0"=hex:%s\n"CountTime0"=hex:%s\n"CountYearly0"=dword:00000000\n"CountRepeat0"=dword:00000002\n' \
-    "$(zd_double_hex "$day")" "$(zd_double_hex 0.5)"
+  echo REGEDIT4
+  zd_dwords 'Countdown\CountTitle' CountMax=1 CountIndex=0 CountYearly0=0 CountRepeat0=2
+  printf '"Count0"="Payday"\n"CountDate0"=hex:%s\n"CountTime0"=hex:%s\n' "$(zd_double_hex "$day")" "$(zd_double_hex 0.5)"
 } | zd_reg_import
 
 e2e_start_zentrova
 e2e_wait_window "Countdown" 60 >/dev/null
 sleep 3  # the first ticks hand the value over
-gadgets=$( (cd "$E2E_DIR" && timeout 60 wine "$probe" gadgets 2>/dev/null | tr -d '\r'))
+gadgets=$(zd_probe accessible_tree gadgets)
 echo "$gadgets" >"$E2E_DIR/gadgets.txt"
 grep -qE "^Countdown\|Payday: $days days?(,|$)" <<<"$gadgets" ||
   e2e_fail "the countdown does not count $days days to this month's Payday: $gadgets"

@@ -8,10 +8,6 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/display_lib.sh"
 e2e_setup regional
 
-probe="${ZENTROVA_WIN_BUILD_DIR:-}/wide_text.exe"
-tree="${ZENTROVA_WIN_BUILD_DIR:-}/accessible_tree.exe"
-[[ -f "$probe" && -f "$tree" ]] || e2e_fail "no wide_text.exe or accessible_tree.exe in '${ZENTROVA_WIN_BUILD_DIR:-}'"
-
 # Wine takes the user locale from LC_MESSAGES and the code page from
 # LC_CTYPE; the Russian locale is compiled into the test folder.
 mkdir -p "$E2E_DIR/locales"
@@ -21,10 +17,8 @@ export LOCPATH="$E2E_DIR/locales" LC_CTYPE=C.UTF-8 LC_MESSAGES=ru_RU.UTF-8
 
 # Each line of the probe's output decoded from hex.
 decoded() { while read -r line; do xxd -r -p <<<"$line"; echo; done; }
-regional() { (cd "$E2E_DIR" && timeout 60 wine "$probe" regional "$@" 2>/dev/null) | tr -d '\r' | decoded; }
-clock_value() {
-  (cd "$E2E_DIR" && timeout 60 wine "$tree" gadgets 2>/dev/null) | tr -d '\r' | sed -n 's/^Tessarvelune|//p'
-}
+regional() { zd_probe wide_text regional "$@" | decoded; }
+clock_value() { zd_probe accessible_tree gadgets | sed -n 's/^Tessarvelune|//p'; }
 
 # --- First start -------------------------------------------------------------
 e2e_start_zentrova
@@ -69,15 +63,13 @@ e2e_start_zentrova
 e2e_wait_window "Zentrova Settings" 30 >/dev/null
 zd_settings_click 100 12  # the "Countdown" tab
 sleep 0.5
-read -r x y bw bh <<<"$( (cd "$E2E_DIR" && timeout 60 wine "${ZENTROVA_WIN_BUILD_DIR}/control_rect.exe" \
-  "Zentrova Settings" Button 152 136 70 25 2>/dev/null) | tr -d '\r')"
+read -r x y bw bh <<<"$(zd_probe control_rect "Zentrova Settings" Button 152 136 70 25)"
 [[ -n "${bh:-}" ]] || e2e_fail "no Delete button on the Countdown page"
 e2e_click $((x + bw / 2)) $((y + bh / 2))
 dialog=$(e2e_wait_window Zentrova 10)
 sleep 0.5
 texts=()
-while read -r hex; do texts+=("$(xxd -r -p <<<"$hex")"); done < <( (cd "$E2E_DIR" &&
-  timeout 60 wine "$probe" statics Zentrova 2>/dev/null) | tr -d '\r')
+while read -r hex; do texts+=("$(xxd -r -p <<<"$hex")"); done < <(zd_probe wide_text statics Zentrova)
 ((${#texts[@]} >= 2)) || e2e_fail "the Delete dialog shows no title and date: ${texts[*]}"
 e2e_screenshot delete.png "$dialog" >/dev/null
 # The title may be broken over two lines, but nothing of it is cut.

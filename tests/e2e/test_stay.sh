@@ -15,10 +15,6 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/display_lib.sh"
 e2e_setup stay
 
-builds="${ZENTROVA_WIN_BUILD_DIR:-$(dirname "$ZENTROVA_EXE")}"
-for probe in empty_window window_order; do
-  [[ -f "$builds/$probe.exe" ]] || e2e_fail "$probe.exe not found beside the program (ZENTROVA_WIN_BUILD_DIR)"
-done
 command -v openbox >/dev/null || e2e_fail "openbox is not installed (tools/install-deps.sh installs it)"
 
 # The window manager lives as long as the display: it ends with Xvfb.
@@ -29,13 +25,11 @@ until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
   sleep 0.2
 done
 
-zd_seed_by_first_start
-{
-  echo REGEDIT4
+zd_seed_with < <(
   zd_dwords Clock ClockLeft=200 ClockTop=40 ClockStay=0
   zd_dwords Countdown CountLeft=200 CountTop=250 CountStay=1
   zd_dwords Calendar CalendarLeft=200 CalendarTop=420 CalendarStay=2
-} | zd_reg_import
+)
 zd_set_desktop
 e2e_start_zentrova
 pid=$E2E_PID
@@ -43,26 +37,27 @@ e2e_wait_tray 60 >/dev/null
 zd_wait_display_windows 60
 
 readonly GADGETS=(Tessarvelune Countdown "Zentrova Calendar")
-window_order() { wine "$builds/window_order.exe" "$@" | tr -d '\r'; }
-e2e_expect_eq "$(window_order style "${GADGETS[@]}")" \
-  "$(printf '%s\n' 'Tessarvelune topmost' 'Countdown normal' 'Zentrova Calendar normal')" "the windows' styles"
+expect_styles() {
+  e2e_expect_eq "$(zd_probe window_order style "${GADGETS[@]}")" \
+    "$(printf '%s\n' 'Tessarvelune topmost' 'Countdown normal' 'Zentrova Calendar normal')" "$1"
+}
+expect_styles "the windows' styles"
 # For each window a point of its left part, which the probe will cover, and
 # one of its right end, which it leaves free.
 covered_points=() free_points=()
 for caption in "${GADGETS[@]}"; do
-  read -r x y w h <<<"$(e2e_window_geometry "$(e2e_wait_window "$caption" 5)")"
+  read -r _ x y w h <<<"$(zd_place_of "$caption")"
   ((x + w > 310)) || e2e_fail "$caption would lie wholly under the probe ($x $y $w $h)"
   covered_points+=($((x + 40)) $((y + h / 2)))
   free_points+=("$((x + w - 10)) $((y + h / 2))")
 done
 # The calendar is clicked on its footer: a click on a day opens the day
 # window, which test_calendar_day drives.
-read -r x y w h <<<"$(e2e_window_geometry "$(e2e_wait_window "Zentrova Calendar" 5)")"
 free_points[2]="$((x + w - 10)) $((y + h - 12))"
 
 # The probe: gray, framed, activated, then moved so that it covers the left
 # 300 pixels of the screen (the windows stand from x 200).
-e2e_start_exe "$builds/empty_window.exe" framed
+e2e_start_exe "${ZENTROVA_WIN_BUILD_DIR:-}/empty_window.exe" framed
 cover_pid=$E2E_PID
 cover=$(e2e_wait_window "Cover Probe" 30)
 xdotool windowmove "$cover" 0 0
@@ -70,19 +65,15 @@ xdotool windowactivate "$cover" 2>/dev/null || true
 sleep 1
 
 # seen: the captions of the windows seen at the covered points.
-seen() { window_order at "${covered_points[@]}"; }
+seen() { zd_probe window_order at "${covered_points[@]}"; }
+# click_free N: clicks window N's free point and gives the window system a second.
+click_free() { local x y; read -r x y <<<"${free_points[$1]}"; e2e_click "$x" "$y"; sleep 1; }
 e2e_expect_eq "$(seen)" "$(printf '%s\n' Tessarvelune 'Cover Probe' 'Cover Probe')" "under the moved window"
-
-read -r x y <<<"${free_points[2]}"
-e2e_click "$x" "$y"
-sleep 1
+click_free 2
 e2e_expect_eq "$(seen)" "$(printf '%s\n' Tessarvelune 'Cover Probe' 'Cover Probe')" "the calendar clicked"
-read -r x y <<<"${free_points[1]}"
-e2e_click "$x" "$y"
-sleep 1
+click_free 1
 e2e_expect_eq "$(seen)" "$(printf '%s\n' Tessarvelune Countdown 'Cover Probe')" "the countdown clicked"
-e2e_expect_eq "$(window_order style "${GADGETS[@]}")" \
-  "$(printf '%s\n' 'Tessarvelune topmost' 'Countdown normal' 'Zentrova Calendar normal')" "the styles after the clicks"
+expect_styles "the styles after the clicks"
 # The probe covers the tray's window too: it ends before the tray's Close.
 e2e_focus "$cover"
 e2e_key Escape

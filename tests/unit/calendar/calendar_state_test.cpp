@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "clock/locale.h"
@@ -107,13 +108,9 @@ TEST(FollowToday, TheRingAndTheShownMonthFollowTheDate) {
 // A turned month stays a minute after the last turn, then today's month
 // comes back by itself; the footer's click brings it back at once.
 TEST(ReturnToToday, AMinuteAfterTheLastTurnOrAtMidnight) {
-    struct Turn {
-        int months;
-        LocalTime at;
-    };
     struct Case {
         const char* what;
-        std::vector<Turn> turns;
+        std::vector<std::pair<int, LocalTime>> turns;  // months, and when
         LocalTime now;
         int shownYear, shownMonth;
     };
@@ -130,7 +127,7 @@ TEST(ReturnToToday, AMinuteAfterTheLastTurnOrAtMidnight) {
     const Locale locale = EnglishUnitedStates();
     for (const Case& c : cases) {
         CalendarState state = StartedOn(2026, 12, 10);
-        for (const Turn& turn : c.turns) EXPECT_TRUE(TurnMonths(state, turn.months, turn.at)) << c.what;
+        for (const auto& [months, at] : c.turns) EXPECT_TRUE(TurnMonths(state, months, at)) << c.what;
         RefreshCalendar(state, c.now, locale);
         EXPECT_EQ(state.ShownYear, c.shownYear) << c.what;
         EXPECT_EQ(state.ShownMonth, c.shownMonth) << c.what;

@@ -26,10 +26,7 @@ TEST(DayWindowContent, ListsTheDaysEventsByTimeThenTheAddLine) {
     settings.CountList[4] = Event("Beyond the list", {2026, 12, 24}, 10, 0);
     settings.CountMax = 4;
     const Locale locale = EnglishUnitedStates();
-    struct Case {
-        CivilDate day;
-        std::vector<std::string> lines;
-    };
+    struct Case { CivilDate day; std::vector<std::string> lines; };
     const std::string add = "Add an event on this day...";
     const Case cases[] = {
         {{2026, 12, 24}, {"12:00 AM  Holiday", "8:05 AM  Breakfast", "7:30 PM  Dinner", add}},
@@ -47,25 +44,20 @@ TEST(DayWindowContent, ListsTheDaysEventsByTimeThenTheAddLine) {
 }
 
 TEST(DayWindowContent, TimesLeaveOutTheSeconds) {
-    struct Case {
-        const char* picture;
-        const char* shorter;
-    };
-    for (const Case& c : {Case{"HH:mm:ss", "HH:mm"}, Case{"tt h:mm:ss", "tt h:mm"}, Case{"H.mm.ss 'Uhr'", "H.mm 'Uhr'"}}) {
-        EXPECT_EQ(WithoutSeconds(c.picture), c.shorter) << c.picture;
+    for (const auto& [picture, shorter] : {std::pair{"HH:mm:ss", "HH:mm"}, {"tt h:mm:ss", "tt h:mm"},
+                                           {"H.mm.ss 'Uhr'", "H.mm 'Uhr'"}}) {
+        EXPECT_EQ(WithoutSeconds(picture), shorter) << picture;
     }
 }
 
+// Right of the day, else left of it; moved up or right to lie wholly on the monitor.
 TEST(DayWindowPlace, BesideTheDayAndWhollyOnItsMonitor) {
-    struct Case {
-        RectI cell;
-        RectI monitor;
-        PointI at;
-    };
     const RectI wide{0, 0, 1920, 1040};
-    for (const Case& c : {Case{{500, 300, 530, 326}, wide, {534, 300}}, Case{{1800, 300, 1830, 326}, wide, {1596, 300}},
-                          Case{{500, 1000, 530, 1026}, wide, {534, 940}}, Case{{100, 10, 130, 36}, {0, 0, 250, 600}, {0, 10}}}) {
-        EXPECT_EQ(PlaceBesideDay(c.cell, {200, 100}, c.monitor, {}), c.at) << c.cell.left << "," << c.cell.top;
+    const std::tuple<RectI, RectI, PointI> cases[] = {
+        {{500, 300, 530, 326}, wide, {534, 300}}, {{1800, 300, 1830, 326}, wide, {1596, 300}},
+        {{500, 1000, 530, 1026}, wide, {534, 940}}, {{100, 10, 130, 36}, {0, 0, 250, 600}, {0, 10}}};
+    for (const auto& [cell, monitor, at] : cases) {
+        EXPECT_EQ(PlaceBesideDay(cell, {200, 100}, monitor, {}), at) << cell.left << "," << cell.top;
     }
 }
 

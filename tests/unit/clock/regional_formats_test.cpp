@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <tuple>
 
 #include "calendar/calendar_state.h"
 #include "clock/clock_formats.h"
@@ -36,6 +37,8 @@ const Region kRegions[] = {
      "yyyy'年'M'月'", "12月", "2026年12月"},
 };
 
+const LocalTime kNow{2026, 12, 10, 13, 21, 5, 0};
+
 std::string WindowsText(const Region& region, RegionalFormat format) {
     return region.windows[static_cast<std::size_t>(format) - 1];
 }
@@ -52,40 +55,29 @@ Locale RegionLocale(const Region& region) {
     return locale;
 }
 
-TEST(RegionalFormats, EntriesShowWhatWindowsWritesForTheRegion) {
-    const LocalTime now{2026, 12, 10, 13, 21, 5, 0};
-    struct Entry {
-        bool time;
-        int index;
-        RegionalFormat format;
-    };
-    const Entry entries[] = {{true, 4, RegionalFormat::ShortTime},
-                             {true, 5, RegionalFormat::LongTime},
-                             {false, 13, RegionalFormat::ShortDate},
-                             {false, 14, RegionalFormat::LongDate}};
+TEST(RegionalFormats, EntriesShowTheirOwnTextOrWhatWindowsWritesForTheRegion) {
+    // In the time list or the date list, at an index, and the entry's label.
+    const std::tuple<bool, int, RegionalFormat, const char*> entries[] = {
+        {true, 4, RegionalFormat::ShortTime, "As in Windows (short): "},
+        {true, 5, RegionalFormat::LongTime, "As in Windows (long): "},
+        {false, 13, RegionalFormat::ShortDate, "As in Windows (short): "},
+        {false, 14, RegionalFormat::LongDate, "As in Windows (long): "}};
     for (const Region& region : kRegions) {
         const Locale locale = RegionLocale(region);
-        const std::vector<std::string> timeItems = TimeFormatItems(now, locale);
-        const std::vector<std::string> dateItems = DateFormatItems(now, locale);
-        for (const Entry& entry : entries) {
-            const std::string windows = WindowsText(region, entry.format);
-            const DateTimeFormat format =
-                entry.time ? TimeFormatAt(entry.index)->Format() : DateFormatAt(entry.index)->Format();
-            EXPECT_EQ(FormatWith(format, now, locale), windows) << region.name << " " << entry.index;
-            const std::string& item = entry.time ? timeItems[entry.index] : dateItems[entry.index];
-            const char* label = entry.index == 4 || entry.index == 13 ? "As in Windows (short): "
-                                                                       : "As in Windows (long): ";
-            EXPECT_EQ(item, label + windows) << region.name;
+        // The date list, then the time list, as `time` picks them.
+        const std::vector<std::string> items[] = {DateFormatItems(kNow, locale), TimeFormatItems(kNow, locale)};
+        for (const auto& [time, index, format, label] : entries) {
+            const std::string windows = WindowsText(region, format);
+            const DateTimeFormat entry = time ? TimeFormatAt(index)->Format() : DateFormatAt(index)->Format();
+            EXPECT_EQ(FormatWith(entry, kNow, locale), windows) << region.name << " " << index;
+            EXPECT_EQ(items[time][index], label + windows) << region.name;
         }
         EXPECT_EQ(CalendarTitleText(2026, 12, locale), region.title) << region.name;
     }
-}
-
-TEST(RegionalFormats, ThePartsOwnFormatsKeepTheirOutputAndShowItAsTheirSample) {
-    const LocalTime now{2026, 12, 10, 13, 21, 5, 0};
-    const Locale locale = RegionLocale(kRegions[0]);
-    const std::vector<std::string> timeItems = TimeFormatItems(now, locale);
-    const std::vector<std::string> dateItems = DateFormatItems(now, locale);
+    // The program's own formats keep their output and show it as their sample.
+    const Locale english = RegionLocale(kRegions[0]);
+    const std::vector<std::string> timeItems = TimeFormatItems(kNow, english);
+    const std::vector<std::string> dateItems = DateFormatItems(kNow, english);
     EXPECT_EQ(timeItems[0], "Hours:Minutes (12 hours am/pm): 1:21 PM");
     EXPECT_EQ(timeItems[3], "Hours:Minutes:Seconds (24 hours): 13:21:05");
     EXPECT_EQ(dateItems[3], "Day Month, Year: 10 December, 2026");

@@ -26,28 +26,24 @@ LocalTime At(int year, int month, int day, int hour, int minute, int second = 0)
 TEST(ZoneDifference, FromLocalTimeAtTheSameMoment) {
     struct Case {
         const char* what;
-        const TimeZoneRules* local;
-        const TimeZoneRules* clock;
+        const TimeZoneRules *local, *clock;
         LocalTime utc;
         std::string shown;
     };
     const Case cases[] = {
-        {"Europe before its change, the United States after theirs", &kEastern, &kCentralEurope,
-         At(2026, 3, 20, 12, 0), "+5 h"},
+        {"Europe before its change, the US after theirs", &kEastern, &kCentralEurope, At(2026, 3, 20, 12, 0), "+5 h"},
         {"the second before Europe changes", &kEastern, &kCentralEurope, At(2026, 3, 29, 0, 59, 59), "+5 h, +1 day"},
         {"the second Europe changes", &kEastern, &kCentralEurope, At(2026, 3, 29, 1, 0), "+6 h, +1 day"},
         {"local time changes, the clock's zone has none", &kEastern, &kTokyo, At(2026, 3, 8, 6, 59, 59), "+14 h"},
         {"after the local change", &kEastern, &kTokyo, At(2026, 3, 8, 7, 0), "+13 h"},
         {"a quarter hour", &kUtc, &kNepal, At(2026, 12, 10, 12, 0), "+5:45 h"},
-        {"behind by half an hour, on the day before", &kIndia, &kUtc, At(2026, 3, 1, 20, 0),
-         "\u22125:30 h, \u22121 day"},
+        {"behind by half an hour, the day before", &kIndia, &kUtc, At(2026, 3, 1, 20, 0), "\u22125:30 h, \u22121 day"},
         {"ahead across midnight and the year", &kEastern, &kTokyo, At(2026, 12, 31, 20, 0), "+14 h, +1 day"},
         {"the same zone", &kTokyo, &kTokyo, At(2026, 6, 1, 3, 0), "0 h"},
     };
     for (const Case& c : cases) {
-        const LocalTime local = ZoneTimeFromUtc(c.utc, *c.local);
-        const LocalTime clock = ZoneTimeFromUtc(c.utc, *c.clock);
-        EXPECT_EQ(ZoneDifferenceText(clock, local), c.shown) << c.what;
+        EXPECT_EQ(ZoneDifferenceText(ZoneTimeFromUtc(c.utc, *c.clock), ZoneTimeFromUtc(c.utc, *c.local)), c.shown)
+            << c.what;
     }
     // Read a second apart across a minute's turn, still whole quarters.
     EXPECT_EQ(ZoneDifferenceText(At(2026, 12, 10, 17, 46, 0), At(2026, 12, 10, 12, 0, 59)), "+5:45 h");

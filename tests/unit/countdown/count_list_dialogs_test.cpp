@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "language/texts.h"
@@ -192,26 +194,23 @@ TEST(DeleteDialog, CancelChangesNothing) {
 TEST(AddDialog, StartsAtTheNextWholeHourWithAnEmptyTitle) {
     struct Case {
         LocalTime now;
-        std::optional<CivilDate> chosen;
         CivilDate date;
         TimeOfDay time;
+        std::optional<CivilDate> chosen = {};
     };
     const Case cases[] = {
-        {{2026, 12, 9, 15, 4, 5, 600}, {}, {2026, 12, 9}, {16, 0, 0}},
-        {{2026, 12, 9, 15, 0, 0, 0}, {}, {2026, 12, 9}, {16, 0, 0}},
-        {{2026, 12, 31, 23, 30, 0, 0}, {}, {2027, 1, 1}, {0, 0, 0}},
-        {{2028, 2, 28, 23, 0, 0, 0}, {}, {2028, 2, 29}, {0, 0, 0}},
-        {{2026, 12, 9, 15, 4, 5, 600}, CivilDate{2027, 3, 1}, {2027, 3, 1}, {16, 0, 0}},
-        {{2026, 12, 31, 23, 30, 0, 0}, CivilDate{2026, 12, 5}, {2026, 12, 5}, {0, 0, 0}},
+        {{2026, 12, 9, 15, 4, 5, 600}, {2026, 12, 9}, {16, 0, 0}},
+        {{2026, 12, 9, 15, 0, 0, 0}, {2026, 12, 9}, {16, 0, 0}},
+        {{2026, 12, 31, 23, 30, 0, 0}, {2027, 1, 1}, {0, 0, 0}},
+        {{2028, 2, 28, 23, 0, 0, 0}, {2028, 2, 29}, {0, 0, 0}},
+        {{2026, 12, 9, 15, 4, 5, 600}, {2027, 3, 1}, {16, 0, 0}, CivilDate{2027, 3, 1}},
+        {{2026, 12, 31, 23, 30, 0, 0}, {2026, 12, 5}, {0, 0, 0}, CivilDate{2026, 12, 5}},
     };
     for (const Case& c : cases) {
         ListRig rig({"Alpha"}, 0);
         rig.time.now = c.now;
-        if (c.chosen) {
-            rig.form.AddEventOn(c.chosen);
-        } else {
-            rig.controls().Press("Button5");
-        }
+        if (c.chosen) rig.form.AddEventOn(c.chosen);
+        else rig.controls().Press("Button5");
         const auto& view = rig.dialogs.adds.back().view;
         EXPECT_EQ(view.date, c.date) << c.now.day << " " << c.now.hour;
         EXPECT_EQ(view.time, c.time) << c.now.day << " " << c.now.hour;
@@ -332,44 +331,35 @@ TEST(ListDialogs, AValueThatCannotBeWrittenIsReported) {
 // A CountRepeat that cannot be used reads as CountYearly says and is
 // reported; a delete that moves its entry keeps it exactly as stored.
 TEST(CountRepeatStore, AnUnusableRepeatReadsAsTheYearlyFlagAndIsKept) {
-    struct Case {
-        const char* name;
-        StoredValue repeat;
-        int yearly;
-        CountRepeat read;
-        bool reported;
-    };
-    auto dword = [](int value) {
+    const auto dword = [](int value) {
         const auto bytes = EncodeDword(value);
         return StoredValue{ValueType::Dword, {bytes.begin(), bytes.end()}};
     };
-    const Case cases[] = {
+    // What CountRepeat1 holds, then CountYearly1, the repeat read and whether it is reported.
+    const std::tuple<const char*, StoredValue, int, CountRepeat, bool> cases[] = {
         {"monthly", dword(2), 0, CountRepeat::Month, false},
         {"missing, yearly", {}, 1, CountRepeat::Year, false},
         {"out of range, yearly", dword(4), 1, CountRepeat::Year, true},
         {"negative, once", dword(-1), 0, CountRepeat::Never, true},
         {"a string, yearly", {ValueType::String, {'2', 0}}, 1, CountRepeat::Year, true},
     };
-    for (const Case& c : cases) {
+    for (const auto& [name, repeat, yearly, read, reported] : cases) {
         SettingsWindowRig rig;
         rig.store = test::FirstRunStore();
-        rig.store.PutDword(kCountTitlePath, "CountYearly1", c.yearly);
-        if (c.repeat.type != ValueType::None) rig.store.Put(kCountTitlePath, "CountRepeat1", c.repeat);
+        rig.store.PutDword(kCountTitlePath, "CountYearly1", yearly);
+        if (repeat.type != ValueType::None) rig.store.Put(kCountTitlePath, "CountRepeat1", repeat);
         else rig.store.Remove(kCountTitlePath, "CountRepeat1");
         rig.form.FormCreate();
-        EXPECT_EQ(rig.settings.CountList[1].repeat, c.read) << c.name;
-        bool reported = false;
-        for (const std::string& call : rig.host.calls) reported |= call.find("'CountRepeat1'") != std::string::npos;
-        EXPECT_EQ(reported, c.reported) << c.name;
+        EXPECT_EQ(rig.settings.CountList[1].repeat, read) << name;
+        const auto tells = [](const std::string& call) { return call.find("'CountRepeat1'") != std::string::npos; };
+        EXPECT_EQ(std::ranges::any_of(rig.host.calls, tells), reported) << name;
 
         rig.controls().List("ComboBox4").UserChoose(0);
         rig.controls().Press("Button6");
         rig.dialogs.deletes.back().dialog->OKBtnClick();
         const auto kept = rig.store.Get(kCountTitlePath, "CountRepeat0");
-        EXPECT_EQ(kept.has_value(), c.repeat.type != ValueType::None) << c.name;
-        if (kept) {
-            EXPECT_EQ(kept->data, c.repeat.data) << c.name;
-        }
+        EXPECT_EQ(kept.has_value(), repeat.type != ValueType::None) << name;
+        EXPECT_EQ(kept.value_or(StoredValue{}).data, repeat.data) << name;
     }
 }
 

@@ -11,6 +11,7 @@ namespace {
 
 using testing::CountingSink;
 using testing::FakeServices;
+using testing::Front;
 
 // A display window that only counts its redraws and left presses.
 class CountingWindow : public DisplayWindow {
@@ -433,16 +434,11 @@ TEST_F(DisplayWindowTest, AsksForItsPlaceWhenItsModeNeedsIt) {
 // period for a moment after each change in front.
 TEST_F(DisplayWindowTest, OnTheDesktopFollowsTheWindowInFront) {
     const RectI screen = services.desktop.monitors[0];
-    ForegroundWindow desktop, own, video, editor;
-    desktop.exists = own.exists = video.exists = editor.exists = true;
-    desktop.visible = own.visible = video.visible = editor.visible = true;
-    desktop.className = "WorkerW";
-    desktop.window = video.window = video.client = screen;
-    desktop.holdsDesktopIcons = desktop.aboveOtherWindows = true;
+    ForegroundWindow own = Front("ZentrovaSettings", {100, 100, 500, 400});
     own.ownProcess = true;
-    editor.window = editor.client = {100, 100, 800, 600};
     const std::pair<ForegroundWindow, std::vector<ZOrder>> steps[] = {
-        {desktop, {ZOrder::UnderTopmost}}, {own, {}}, {video, {}}, {editor, {ZOrder::OverDesktop}}};
+        {Front("WorkerW", screen, true, true), {ZOrder::UnderTopmost}}, {own, {}}, {Front("VideoPlayer", screen), {}},
+        {Front("Notepad", {100, 100, 800, 600}), {ZOrder::OverDesktop}}};
     stay = 2;
     services.time.Set(10, 0, 0);
     for (const auto& [front, asked] : steps) {

@@ -148,4 +148,17 @@ struct FakeServices {
     DisplayContext Context() { return DisplayContext{surface, measurer, desktop, random, time, shell, skins, bitmaps}; }
 };
 
+// A visible window of another program in front: its class, rectangle, and
+// for the desktop's windows whether it holds the icons and stands above
+// other windows.
+inline ForegroundWindow Front(const char* className, RectI window, bool icons = false, bool raised = false) {
+    ForegroundWindow front;
+    front.exists = front.visible = true;
+    front.className = className;
+    front.window = front.client = window;
+    front.holdsDesktopIcons = icons;
+    front.aboveOtherWindows = raised;
+    return front;
+}
+
 }  // namespace zentrova::testing

@@ -4,25 +4,16 @@
 
 #include <optional>
 
+#include "face_fakes.h"
+
 namespace zentrova {
 namespace {
+
+using testing::Front;
 
 const RectI kPrimary{0, 0, 1920, 1080};
 const RectI kSecond{1920, 0, 3200, 1024};
 const RectI kBoth{0, 0, 3200, 1080};  // the virtual screen the desktop spans
-
-// A visible window of another program in front: its class, rectangle, and
-// for the desktop's windows whether it holds the icons and stands above
-// other windows.
-ForegroundWindow Front(const char* className, RectI window, bool icons = false, bool raised = false) {
-    ForegroundWindow front;
-    front.exists = front.visible = true;
-    front.className = className;
-    front.window = front.client = window;
-    front.holdsDesktopIcons = icons;
-    front.aboveOtherWindows = raised;
-    return front;
-}
 
 // Only the desktop brought in front of the other windows (Show desktop)
 // lifts a window on the desktop; whatever is in front, a window on top stays
@@ -53,8 +44,7 @@ TEST(StayOrder, FollowsTheDesktopLayoutsOfEachWindowsVersion) {
         {"10/11: desktop clicked or Windows+M", Front("Progman", kBoth, true), kPrimary, false, over},
         {"10/11: desktop clicked, icons in a WorkerW", Front("WorkerW", kBoth, true), kPrimary, false, over},
         {"10/11: Show desktop", Front("WorkerW", kBoth, true, true), kPrimary, false, lifted},
-        {"10/11: Show desktop, host on the primary alone", Front("WorkerW", kPrimary, true, true), kSecond, false,
-         over},
+        {"10/11: Show desktop, host on primary only", Front("WorkerW", kPrimary, true, true), kSecond, false, over},
         {"10/11: the wallpaper's WorkerW", Front("WorkerW", kBoth, false, true), kPrimary, false, over},
         // 24H2: the icons and the wallpaper's WorkerW are children of
         // Progman, which Show desktop raises itself.

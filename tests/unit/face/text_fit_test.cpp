@@ -71,20 +71,10 @@ TEST(FitOnOneLine, ATooLongTextIsCutToTheLongestBeginningThatFitsWithAnEllipsis)
     }
 }
 
-}  // namespace
-}  // namespace zentrova
-
-namespace zentrova {
-namespace {
-
 TEST(FitOnTwoLines, BreaksAfterAWordThenCutsTheSecondLine) {
     AdvanceMeasurer measurer;
     const FontChoice font{"Arial", 10, false};  // 5 pixels a character
-    struct Case {
-        const char* text;
-        double width;
-        const char* fitted;
-    };
+    struct Case { const char* text; double width; const char* fitted; };
     const Case cases[] = {
         {"New Year", 40, "New Year"},                                 // one line is enough
         {"Grandma's party", 60, "Grandma's\nparty"},                  // the break is at the blank
@@ -98,4 +88,3 @@ TEST(FitOnTwoLines, BreaksAfterAWordThenCutsTheSecondLine) {
 
 }  // namespace
 }  // namespace zentrova
-

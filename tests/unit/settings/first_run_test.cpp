@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <variant>
 
 #include "settings/date_time.h"
@@ -121,8 +122,10 @@ TEST(FirstRun, WritesKeysAndValuesInLoadOrder) {
     // Each entry joins the list, through its slot order, only once whole.
     EXPECT_EQ(WrittenNames(store, kCountTitlePath),
               (std::vector<std::string>{"CountOrder", "Count0", "CountDate0", "CountTime0", "CountYearly0",
-                                        "CountRepeat0", "CountOrder", "Count1", "CountDate1", "CountTime1",
-                                        "CountYearly1", "CountRepeat1", "CountOrder", "CountIndex", "CountMax"}));
+                                        "CountRepeat0",
+                                        "CountOrder", "Count1", "CountDate1", "CountTime1", "CountYearly1",
+                                        "CountRepeat1",
+                                        "CountOrder", "CountIndex", "CountMax"}));
     EXPECT_FALSE(store.Get(kCountTitlePath, "CountOrder"));
     EXPECT_EQ(WrittenNames(store, kCalendarPath),
               (std::vector<std::string>{"CalendarSize", "CalendarSkin", "CalendarTransparent", "CalendarTimeIndex",
@@ -209,29 +212,19 @@ TEST(FirstRunList, SeedsChristmasOfTheCurrentYearEvenWhenPassed) {
     EXPECT_EQ(settings.CountList[1].date - settings.CountList[0].date, 7.0);
 }
 
-}  // namespace
-}  // namespace zentrova
-
-namespace zentrova {
-namespace {
-
 TEST(FirstRunFormats, OutsideTheUnitedStatesTheSystemsShortDateAndTime) {
-    struct Case {
-        bool regional;
-        int timeIndex, dateIndex, calendarTimeIndex;
-    };
     // English (United States) keeps the first-run values it always had.
-    for (const Case& c : {Case{false, 0, 1, 0}, Case{true, 4, 13, 4}}) {
+    for (const auto& [regional, time, date, calendarTime] : {std::tuple{false, 0, 1, 0}, {true, 4, 13, 4}}) {
         MemoryStore store;
         Settings settings;
-        FirstRunContext context = test::Context2026();
-        context.regionalFormats = c.regional;
+        FirstRunContext context = Context2026();
+        context.regionalFormats = regional;
         ASSERT_TRUE(Load(store, settings, context).firstRun);
         ASSERT_FALSE(WriteFirstRunDefaults(store, settings, context));
         // Stored as chosen, so the next start keeps them.
-        EXPECT_EQ(test::StoredDword(store, test::kClockPath, "TimeIndex"), c.timeIndex) << c.regional;
-        EXPECT_EQ(test::StoredDword(store, test::kClockPath, "DateIndex"), c.dateIndex) << c.regional;
-        EXPECT_EQ(test::StoredDword(store, test::kCalendarPath, "CalendarTimeIndex"), c.calendarTimeIndex);
+        EXPECT_EQ(StoredDword(store, kClockPath, "TimeIndex"), time) << regional;
+        EXPECT_EQ(StoredDword(store, kClockPath, "DateIndex"), date) << regional;
+        EXPECT_EQ(StoredDword(store, kCalendarPath, "CalendarTimeIndex"), calendarTime) << regional;
     }
 }
 

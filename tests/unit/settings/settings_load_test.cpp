@@ -113,17 +113,9 @@ TEST(SettingsLoad, ReportsMissingAndMistypedValuesByName) {
          "Zentrova could not read the countdown's font ('CountFont'); it shows its first value for now, and what "
          "is stored stays as it is."},
         {"start marker missing", [](MemoryStore& s) { s.Remove(kRootPath, "Start_1"); }, "Failed to get data for 'Start_1'"},
-        {"another clock's integer missing",
-         [](MemoryStore& s) {
-             CopyClockKey(s, 2);
-             s.Remove(ClockPath(2), "ClockSkin");
-         },
+        {"another clock's value missing", [](MemoryStore& s) { CopyClockKey(s, 2); s.Remove(ClockPath(2), "ClockSkin"); },
          "Failed to get data for 'ClockSkin' in 'Clock2'"},
-        {"another clock's flag as string",
-         [](MemoryStore& s) {
-             CopyClockKey(s, 8);
-             s.PutString(ClockPath(8), "ClockGo", "1");
-         },
+        {"another clock's flag as string", [](MemoryStore& s) { CopyClockKey(s, 8); s.PutString(ClockPath(8), "ClockGo", "1"); },
          "Invalid data type for 'ClockGo' in 'Clock8'"},
     };
     for (const Case& c : cases) {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <functional>
 #include <string_view>
+#include <tuple>
 
 #include "settings/clock_set.h"
 #include "settings/clock_store.h"
@@ -61,13 +62,11 @@ TEST(SettingsSave, WritesOnlyCountIndexInTheListKey) {
     EXPECT_EQ(StoredString(store, kCountTitlePath, "Count0"), "Exam");
     EXPECT_TRUE(WrittenNames(store, kRootPath).empty());
     // The options changed, and those this store predates.
-    EXPECT_EQ(WrittenNames(store, kClockPath),
-              (std::vector<std::string>{"ClockSize", "ClockZone", "ClockZoneLabel", "ClockStay", "ClockDifference",
-                                        "ClockNight"}));
+    EXPECT_EQ(WrittenNames(store, kClockPath), (std::vector<std::string>{"ClockSize", "ClockZone", "ClockZoneLabel",
+                                                                        "ClockStay", "ClockDifference", "ClockNight"}));
     EXPECT_EQ(WrittenNames(store, kCountdownPath), (std::vector<std::string>{"CountStay", "CountNotify", "CountSound"}));
     EXPECT_EQ(WrittenNames(store, kCalendarPath), (std::vector<std::string>{"CalendarFont", "CalendarWeekStart",
-                                                                           "CalendarWeekNumbers", "CalendarEvents",
-                                                                           "CalendarStay"}));
+                                                   "CalendarWeekNumbers", "CalendarEvents", "CalendarStay"}));
     EXPECT_EQ(StoredDword(store, kClockPath, "ClockSize"), 22);
     EXPECT_EQ(StoredString(store, kCalendarPath, "CalendarFont"), "Verdana");
 
@@ -81,30 +80,31 @@ TEST(SettingsSave, WritesOnlyCountIndexInTheListKey) {
 TEST(SettingsPosition, WritesOnlyTheWindowsLeftThenTop) {
     struct Case {
         DisplayWindowId window;
-        int clock;  // which clock, for the clock
-        std::string path;
+        const std::string* path;
         std::vector<std::string> names;
+        int clock = 1;  // which clock, for the clock
     };
+    const std::string clock4 = ClockPath(4);
     const Case cases[] = {
-        {DisplayWindowId::Clock, 1, kClockPath, {"ClockLeft", "ClockTop"}},
-        {DisplayWindowId::Clock, 4, ClockPath(4), {"ClockLeft", "ClockTop"}},
-        {DisplayWindowId::Countdown, 1, kCountdownPath, {"CountLeft", "CountTop"}},
-        {DisplayWindowId::Calendar, 1, kCalendarPath, {"CalendarLeft", "CalendarTop"}},
+        {DisplayWindowId::Clock, &kClockPath, {"ClockLeft", "ClockTop"}},
+        {DisplayWindowId::Clock, &clock4, {"ClockLeft", "ClockTop"}, 4},
+        {DisplayWindowId::Countdown, &kCountdownPath, {"CountLeft", "CountTop"}},
+        {DisplayWindowId::Calendar, &kCalendarPath, {"CalendarLeft", "CalendarTop"}},
     };
     for (const Case& c : cases) {
         MemoryStore store = FirstRunStore();
         CopyClockKey(store, 4);
         Settings settings = Loaded(store);
-        for (Settings* values : {&settings, ClockValues(settings, 4)}) {
-            values->ClockLeft = settings.CountLeft = settings.CalendarLeft = 101;
-            values->ClockTop = settings.CountTop = settings.CalendarTop = -7;
-        }
-        ASSERT_FALSE(c.window == DisplayWindowId::Clock ? WriteClockPosition(store, settings, c.clock)
-                                                        : WritePosition(store, settings, c.window));
-        EXPECT_EQ(store.Journal().size(), 2u) << c.path;
-        EXPECT_EQ(WrittenNames(store, c.path), c.names);
-        EXPECT_EQ(StoredDword(store, c.path, c.names[0]), 101);
-        EXPECT_EQ(StoredDword(store, c.path, c.names[1]), -7);
+        settings.ClockLeft = settings.CountLeft = settings.CalendarLeft = 101;
+        settings.ClockTop = settings.CountTop = settings.CalendarTop = -7;
+        ClockValues(settings, 4)->ClockLeft = 101;
+        ClockValues(settings, 4)->ClockTop = -7;
+        ASSERT_FALSE(c.clock > 1 ? WriteClockPosition(store, settings, c.clock)
+                                 : WritePosition(store, settings, c.window));
+        EXPECT_EQ(store.Journal().size(), 2u);
+        EXPECT_EQ(WrittenNames(store, *c.path), c.names);
+        EXPECT_EQ(StoredDword(store, *c.path, c.names[0]), 101);
+        EXPECT_EQ(StoredDword(store, *c.path, c.names[1]), -7);
     }
 }
 
@@ -126,17 +126,13 @@ TEST(SettingsClocks, RemovingAClockDeletesItsKeyAlone) {
 }
 
 TEST(SettingsClocks, AddTakesTheLowestFreeNumberAndCopiesOnlyTheClockValues) {
-    struct Case {
-        std::vector<int> existing;
-        int free;
-    };
-    const Case cases[] = {{{}, 2}, {{2, 3}, 4}, {{3, 5}, 2}, {{2, 4}, 3}, {{2, 3, 4, 5, 6, 7, 8}, 0}};
-    for (const Case& c : cases) {
+    // The clocks' numbers, the first clock's 1 among them, and the next free one.
+    const std::pair<std::vector<int>, int> cases[] = {
+        {{1}, 2}, {{1, 2, 3}, 4}, {{1, 3, 5}, 2}, {{1, 2, 4}, 3}, {{1, 2, 3, 4, 5, 6, 7, 8}, 0}};
+    for (const auto& [numbers, free] : cases) {
         Settings settings;
-        for (int number : c.existing) InsertClock(settings, number, settings);
-        EXPECT_EQ(FreeClockNumber(settings), c.free) << c.existing.size();
-        std::vector<int> numbers{1};
-        numbers.insert(numbers.end(), c.existing.begin(), c.existing.end());
+        for (std::size_t i = 1; i < numbers.size(); ++i) InsertClock(settings, numbers[i], settings);
+        EXPECT_EQ(FreeClockNumber(settings), free) << numbers.size();
         EXPECT_EQ(ClockNumbers(settings), numbers);
     }
     Settings settings;
@@ -145,9 +141,7 @@ TEST(SettingsClocks, AddTakesTheLowestFreeNumberAndCopiesOnlyTheClockValues) {
     settings.CountSize = 17;
     InsertClock(settings, 3, settings);
     const Settings& added = *ClockValues(settings, 3);
-    EXPECT_EQ(added.ClockSkin, 12);
-    EXPECT_EQ(added.ClockZoneLabel, "Lima");
-    EXPECT_EQ(added.CountSize, 0);
+    EXPECT_EQ(std::tuple(added.ClockSkin, added.ClockZoneLabel, added.CountSize), std::tuple(12, "Lima", 0));
     EXPECT_TRUE(added.ExtraClocks.empty());
 }
 
@@ -213,8 +207,9 @@ TEST(SettingsList, DeleteRewritesTheListAndRemovesTheOldLast) {
     // The order drops Beta at once; Gamma joins it in slot 1 only once whole.
     // Gamma was stored without a repeat value, and its copy has none either.
     EXPECT_EQ(order, (std::vector<std::string>{"CountOrder", "Count1", "CountDate1", "CountTime1", "CountYearly1",
-                                               "-CountRepeat1", "CountOrder", "CountIndex", "CountMax", "-CountOrder",
-                                               "-Count2", "-CountDate2", "-CountTime2", "-CountYearly2"}));
+                                               "-CountRepeat1",
+                                               "CountOrder", "CountIndex", "CountMax", "-CountOrder", "-Count2",
+                                               "-CountDate2", "-CountTime2", "-CountYearly2"}));
 }
 
 TEST(SettingsList, DeleteOnASingleEntryKeepsItAndRemovesIndexOne) {
@@ -313,9 +308,8 @@ TEST(SettingsFailedWrite, IsReportedOnceAndTheNextWriteOfItsKeyCompletesIt) {
     const std::string listNotSaved = "The countdown list could not be saved completely; Zentrova will try again.";
     const Case cases[] = {
         {"Save, one value", false, failSet("ClockSize"), SaveAll, FailedToSet({"ClockSize"}), false, moveClock},
-        {"Save, a key", false, failCreate(kCalendarPath), SaveAll,
-         FailedToSet({"CalendarSize", "CalendarWeekStart", "CalendarWeekNumbers", "CalendarEvents", "CalendarStay"}),
-         false, SaveAll},
+        {"Save, a key", false, failCreate(kCalendarPath), SaveAll, FailedToSet({"CalendarSize", "CalendarWeekStart",
+         "CalendarWeekNumbers", "CalendarEvents", "CalendarStay"}), false, SaveAll},
         {"position, its key", false, failCreate(kClockPath), moveClock, FailedToSet({"ClockLeft", "ClockTop"}), false,
          SaveAll},
         {"Add, the list key", false, failCreate(kCountTitlePath), AddDelta, deltaNotSaved, true, DeleteFirst},
@@ -354,20 +348,14 @@ TEST(SettingsFailedWrite, IsReportedOnceAndTheNextWriteOfItsKeyCompletesIt) {
 TEST(SettingsTwoCopies, NeitherOverwritesWhatTheOtherStored) {
     using Step = std::function<StoreError(MemoryStore&, Settings&)>;
     const Step addEcho = [](MemoryStore& s, Settings& m) {
-        const int added = m.CountMax;
-        m.CountList.at(static_cast<std::size_t>(added)) = {"Echo", 47000.0, 0.5};
-        m.CountMax = added + 1;
-        return WriteListAfterAdd(s, m, added);
-    };
-    const Step saveClockSize = [](MemoryStore& s, Settings& m) {
-        m.ClockSize = 20;
-        return Save(s, m, m.CountIndex);
-    };
-    const Step saveCountSize = [](MemoryStore& s, Settings& m) {
-        m.CountSize = 4;
-        return Save(s, m, m.CountIndex);
+        m.CountList.at(static_cast<std::size_t>(m.CountMax++)) = {"Echo", 47000.0, 0.5};
+        return WriteListAfterAdd(s, m, m.CountMax - 1);
     };
     const Step deleteTrip = [](MemoryStore& s, Settings& m) { return DeleteAt(s, m, 1, 0); };
+    const auto save = [](int Settings::*option, int value) -> Step {
+        return [=](MemoryStore& s, Settings& m) { m.*option = value; return Save(s, m, m.CountIndex); };
+    };
+    const Step saveCountSize = save(&Settings::CountSize, 4);
     struct Case {
         const char* label;
         Step first, second;  // by one copy, then by the other
@@ -378,41 +366,33 @@ TEST(SettingsTwoCopies, NeitherOverwritesWhatTheOtherStored) {
         {"both add", AddDelta, addEcho, {"Exam", "Trip", "Party", "Delta", "Echo"}, 12, 15},
         {"one deletes, one adds", deleteTrip, addEcho, {"Exam", "Party", "Echo"}, 12, 15},
         {"one adds, one deletes", AddDelta, deleteTrip, {"Exam", "Party", "Delta"}, 12, 15},
-        {"both save an option", saveClockSize, saveCountSize, {"Exam", "Trip", "Party"}, 20, 4},
+        {"both save an option", save(&Settings::ClockSize, 20), saveCountSize, {"Exam", "Trip", "Party"}, 20, 4},
         {"one adds, one saves", AddDelta, saveCountSize, {"Exam", "Trip", "Party", "Delta"}, 12, 4},
     };
+    const auto shown = [](const Settings& s) { return std::tuple{Titles(s), s.ClockSize, s.CountSize}; };
     for (const Case& c : cases) {
         MemoryStore store = CustomStore();
-        Settings one = Loaded(store);
-        Settings other = Loaded(store);
+        Settings one = Loaded(store), other = Loaded(store), reloaded;
         ASSERT_FALSE(c.first(store, one)) << c.label;
         ASSERT_FALSE(c.second(store, other)) << c.label;
-        Settings reloaded;
         ASSERT_FALSE(LoadInto(store, reloaded).error) << c.label;
-        EXPECT_EQ(Titles(reloaded), c.titles) << c.label;
-        EXPECT_EQ(reloaded.ClockSize, c.clockSize) << c.label;
-        EXPECT_EQ(reloaded.CountSize, c.countSize) << c.label;
-
+        EXPECT_EQ(shown(reloaded), std::tuple(c.titles, c.clockSize, c.countSize)) << c.label;
         // The first copy, told of the change, shows it all but its selection.
         EXPECT_TRUE(TakeInStoredChanges(store, one, Context2026())) << c.label;
-        EXPECT_EQ(Titles(one), c.titles) << c.label;
-        EXPECT_EQ(one.ClockSize, c.clockSize) << c.label;
-        EXPECT_EQ(one.CountSize, c.countSize) << c.label;
+        EXPECT_EQ(shown(one), shown(reloaded)) << c.label;
         EXPECT_FALSE(TakeInStoredChanges(store, one, Context2026())) << c.label << ": nothing new";
     }
 }
 
 TEST(SettingsTwoCopies, AnUnsavedChangeOutlivesTheOtherCopysSave) {
     MemoryStore store = CustomStore();
-    Settings one = Loaded(store);
-    Settings other = Loaded(store);
+    Settings one = Loaded(store), other = Loaded(store);
     one.ClockSize = 30;  // changed here, not saved
     other.ClockSize = 20;
     other.ClockSkin = 2;
     ASSERT_FALSE(Save(store, other, other.CountIndex));
     EXPECT_TRUE(TakeInStoredChanges(store, one, Context2026()));
-    EXPECT_EQ(one.ClockSize, 30);
-    EXPECT_EQ(one.ClockSkin, 2);
+    EXPECT_EQ(std::pair(one.ClockSize, one.ClockSkin), std::pair(30, 2));
     ASSERT_FALSE(Save(store, one, one.CountIndex));
     EXPECT_EQ(StoredDword(store, kClockPath, "ClockSize"), 30);
     EXPECT_EQ(StoredDword(store, kClockPath, "ClockSkin"), 2);

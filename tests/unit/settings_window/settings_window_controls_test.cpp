@@ -303,10 +303,8 @@ TEST_F(Started, WeekListsShowAndStoreTheCalendarsWeek) {
 // so that its next tick takes the place.
 TEST_F(Started, StayListsStoreEachWindowsPlace) {
     const std::tuple<const char*, int Settings::*, const char*> cases[] = {
-        {"ComboBox11", &Settings::ClockStay, "wake clock"},
-        {"ComboBox12", &Settings::CountStay, "wake countdown"},
-        {"ComboBox13", &Settings::CalendarStay, "wake calendar"},
-    };
+        {"ComboBox11", &Settings::ClockStay, "wake clock"}, {"ComboBox12", &Settings::CountStay, "wake countdown"},
+        {"ComboBox13", &Settings::CalendarStay, "wake calendar"}};
     for (const auto& [list, stay, wake] : cases) {
         displays.calls.clear();
         EXPECT_EQ(controls().List(list).Text(), "On top");
@@ -367,12 +365,6 @@ TEST(SettingsWindowLayout, ControlsLieInsideTheWindowAndNamesAreUnique) {
     EXPECT_EQ(DateFormatLabels().back(), "As in Windows (long)");
 }
 
-}  // namespace
-}  // namespace zentrova
-
-namespace zentrova {
-namespace {
-
 // The Clock page edits the chosen clock; Add copies its look beside it,
 // Remove asks, then deletes that clock's key alone.
 TEST_F(Started, AddedClockTakesTheChosenLookOnLocalTimeAndThePageEditsIt) {
@@ -415,28 +407,25 @@ TEST_F(Started, AddedClockTakesTheChosenLookOnLocalTimeAndThePageEditsIt) {
 }
 
 TEST(SettingsWindowClocks, RemoveAsksFirstAndDeletesOnlyThatClocksKey) {
-    struct Case {
-        bool confirmed;
-        bool deleteFails;
-        bool removed;
-    };
-    for (const Case& row : {Case{false, false, false}, Case{true, true, false}, Case{true, false, true}}) {
+    // Confirmed, the key's deletion fails, removed.
+    for (const auto& [confirmed, deleteFails, removed] : {std::tuple{false, false, false}, {true, true, false},
+                                                           {true, false, true}}) {
         SettingsWindowRig rig;
         rig.form.FormCreate();
         rig.controls().Press("Button7");
         rig.controls().Press("Button7");
         rig.controls().List("ComboBox14").UserChoose(1);
-        rig.host.confirms = row.confirmed;
-        if (row.deleteFails) rig.store.FailCreate(test::ClockPath(2));
+        rig.host.confirms = confirmed;
+        if (deleteFails) rig.store.FailCreate(test::ClockPath(2));
         rig.store.ClearJournal();
         rig.controls().Press("Button8");
 
-        EXPECT_EQ(rig.host.calls.back().rfind(row.deleteFails ? "error:" : "confirm:Remove Clock 2: Local?", 0), 0u)
+        EXPECT_EQ(rig.host.calls.back().rfind(deleteFails ? "error:" : "confirm:Remove Clock 2: Local?", 0), 0u)
             << rig.host.calls.back();
-        EXPECT_EQ(rig.store.HasKey(test::ClockPath(2)), !row.removed);
-        EXPECT_EQ(ClockValues(rig.settings, 2) != nullptr, !row.removed);
-        EXPECT_EQ(rig.displays.Count("remove clock 2"), row.removed ? 1 : 0);
-        EXPECT_EQ(rig.form.ChosenClock(), row.removed ? 1 : 2);
+        EXPECT_EQ(rig.store.HasKey(test::ClockPath(2)), !removed);
+        EXPECT_EQ(ClockValues(rig.settings, 2) != nullptr, !removed);
+        EXPECT_EQ(rig.displays.Count("remove clock 2"), removed ? 1 : 0);
+        EXPECT_EQ(rig.form.ChosenClock(), removed ? 1 : 2);
         EXPECT_TRUE(rig.store.HasKey(test::ClockPath(3)));
         EXPECT_EQ(rig.store.WriteCount(), 0u);
     }

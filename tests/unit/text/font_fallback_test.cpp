@@ -40,12 +40,6 @@ TEST(FontFallback, ReadsTheFamiliesOfFontLinkEntries) {
     EXPECT_EQ(LinkedFamilies(entries), (std::vector<std::string>{"MS UI Gothic", "SimSun", "Gulim"}));
 }
 
-}  // namespace
-}  // namespace zentrova
-
-namespace zentrova {
-namespace {
-
 // "Latin" draws ASCII, "Wide" adds Cyrillic and combining marks, "CJK"
 // adds the CJK blocks; no family draws an emoji.
 bool Draws(const std::string& family, std::string_view character) {
@@ -59,10 +53,7 @@ bool Draws(const std::string& family, std::string_view character) {
 }
 
 TEST(FontRuns, EachRunOfCharactersTheChosenFamilyLacksGoesToAFamilyThatHasThem) {
-    struct Case {
-        const char* text;
-        std::vector<FontRun> runs;
-    };
+    struct Case { const char* text; std::vector<FontRun> runs; };
     const std::vector<std::string> fallbacks = {"Absent", "Wide", "CJK"};
     const Case cases[] = {
         {"Hello", {{"Latin", "Hello"}}},
