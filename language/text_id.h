@@ -197,8 +197,10 @@ enum class TextId : std::uint16_t {
     NoticeAt,
     NoticeWasAt,
     NoticeWasYesterdayAt,
+    StarterChristmas,  // the first start's countdown events
+    StarterNewYear,
 };
 
-inline constexpr std::size_t kTextCount = static_cast<std::size_t>(TextId::NoticeWasYesterdayAt) + 1;
+inline constexpr std::size_t kTextCount = static_cast<std::size_t>(TextId::StarterNewYear) + 1;
 
 }  // namespace zentrova

@@ -4,6 +4,7 @@
 #include <type_traits>
 
 #include "face/rounding.h"
+#include "language/texts.h"
 #include "settings/date_time.h"
 #include "settings/overloaded.h"
 
@@ -44,7 +45,7 @@ int FirstRunPosition(const ComputedPosition& position, const FirstRunContext& co
 void SeedCountList(Settings& settings, int year) {
     int slot = 0;
     for (const SeededEntry& seeded : FirstRunCountList()) {
-        settings.CountList[slot++] = {std::string(seeded.title), EncodeDate(year + seeded.yearOffset, seeded.month, seeded.day),
+        settings.CountList[slot++] = {std::string(Tr(seeded.title)), EncodeDate(year + seeded.yearOffset, seeded.month, seeded.day),
                                       0.0, CountRepeat::Year};
     }
     settings.CountMax = slot;

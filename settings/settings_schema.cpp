@@ -169,8 +169,8 @@ constexpr bool EveryWindowHasBothEdges() {
 static_assert(EveryWindowHasBothEdges());
 
 constexpr std::array kSeededList = {
-    SeededEntry{"Christmas Countdown", 12, 25, 0},
-    SeededEntry{"New Year Countdown", 1, 1, 1},
+    SeededEntry{TextId::StarterChristmas, 12, 25, 0},
+    SeededEntry{TextId::StarterNewYear, 1, 1, 1},
 };
 static_assert(kSeededList.size() <= kCountMaxEntries);
 

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <variant>
 
+#include "language/text_id.h"
+
 #include "settings/settings.h"
 
 namespace zentrova {
@@ -102,10 +104,10 @@ std::string EntryYearlyName(int index);
 // that a version that knows only yearly entries reads yearly ones alike.
 std::string EntryRepeatName(int index);
 
-// An entry of the first-run list: `title`, at 0:00 on `day`.`month` of the
-// current year plus `yearOffset`.
+// An entry of the first-run list: `title` in the language of the first
+// start, at 0:00 on `day`.`month` of the current year plus `yearOffset`.
 struct SeededEntry {
-    std::string_view title;
+    TextId title;
     int month;
     int day;
     int yearOffset;

@@ -194,6 +194,8 @@ constexpr TextEntry kTexts[] = {
     {TextId::NoticeAt, "“{1}”于 {2} 到来"},
     {TextId::NoticeWasAt, "“{1}”已于 {2} 到来"},
     {TextId::NoticeWasYesterdayAt, "“{1}”已于昨天 {2} 到来"},
+    {TextId::StarterChristmas, "圣诞节倒计时"},
+    {TextId::StarterNewYear, "新年倒计时"},
 };
 static_assert(IsCompleteTable(kTexts, kEnglishTexts, PluralRule::OtherOnly));
 

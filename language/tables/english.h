@@ -197,6 +197,8 @@ inline constexpr TextEntry kEnglishTexts[] = {
     {TextId::NoticeAt, "{1} is at {2}"},
     {TextId::NoticeWasAt, "{1} was at {2}"},
     {TextId::NoticeWasYesterdayAt, "{1} was yesterday at {2}"},
+    {TextId::StarterChristmas, "Christmas Countdown"},
+    {TextId::StarterNewYear, "New Year Countdown"},
 };
 
 }  // namespace zentrova

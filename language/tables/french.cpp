@@ -195,6 +195,8 @@ constexpr TextEntry kTexts[] = {
     {TextId::NoticeAt, "{1} a lieu à {2}"},
     {TextId::NoticeWasAt, "{1} a eu lieu à {2}"},
     {TextId::NoticeWasYesterdayAt, "{1} a eu lieu hier à {2}"},
+    {TextId::StarterChristmas, "Compte à rebours de Noël"},
+    {TextId::StarterNewYear, "Compte à rebours du Nouvel An"},
 };
 static_assert(IsCompleteTable(kTexts, kEnglishTexts, PluralRule::ZeroOneOther));
 

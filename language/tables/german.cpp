@@ -194,6 +194,8 @@ constexpr TextEntry kTexts[] = {
     {TextId::NoticeAt, "{1} ist um {2}"},
     {TextId::NoticeWasAt, "{1} war um {2}"},
     {TextId::NoticeWasYesterdayAt, "{1} war gestern um {2}"},
+    {TextId::StarterChristmas, "Countdown bis Weihnachten"},
+    {TextId::StarterNewYear, "Countdown bis Neujahr"},
 };
 static_assert(IsCompleteTable(kTexts, kEnglishTexts, PluralRule::OneOther));
 

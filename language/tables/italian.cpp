@@ -194,6 +194,8 @@ constexpr TextEntry kTexts[] = {
     {TextId::NoticeAt, "{1} è alle {2}"},
     {TextId::NoticeWasAt, "{1} era alle {2}"},
     {TextId::NoticeWasYesterdayAt, "{1} era ieri alle {2}"},
+    {TextId::StarterChristmas, "Conto alla rovescia per Natale"},
+    {TextId::StarterNewYear, "Conto alla rovescia per Capodanno"},
 };
 static_assert(IsCompleteTable(kTexts, kEnglishTexts, PluralRule::OneOther));
 

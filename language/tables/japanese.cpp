@@ -194,6 +194,8 @@ constexpr TextEntry kTexts[] = {
     {TextId::NoticeAt, "「{1}」は {2} です"},
     {TextId::NoticeWasAt, "「{1}」は {2} でした"},
     {TextId::NoticeWasYesterdayAt, "「{1}」は昨日の {2} でした"},
+    {TextId::StarterChristmas, "クリスマスまでのカウントダウン"},
+    {TextId::StarterNewYear, "新年までのカウントダウン"},
 };
 static_assert(IsCompleteTable(kTexts, kEnglishTexts, PluralRule::OtherOnly));
 

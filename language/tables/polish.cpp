@@ -197,6 +197,8 @@ constexpr TextEntry kTexts[] = {
     {TextId::NoticeAt, "{1} – o {2}"},
     {TextId::NoticeWasAt, "{1} – minęło o {2}"},
     {TextId::NoticeWasYesterdayAt, "{1} – minęło wczoraj o {2}"},
+    {TextId::StarterChristmas, "Odliczanie do Bożego Narodzenia"},
+    {TextId::StarterNewYear, "Odliczanie do Nowego Roku"},
 };
 static_assert(IsCompleteTable(kTexts, kEnglishTexts, PluralRule::PolishOneFewMany));
 

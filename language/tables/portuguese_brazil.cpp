@@ -194,6 +194,8 @@ constexpr TextEntry kTexts[] = {
     {TextId::NoticeAt, "{1} é às {2}"},
     {TextId::NoticeWasAt, "{1} foi às {2}"},
     {TextId::NoticeWasYesterdayAt, "{1} foi ontem às {2}"},
+    {TextId::StarterChristmas, "Contagem regressiva para o Natal"},
+    {TextId::StarterNewYear, "Contagem regressiva para o Ano-Novo"},
 };
 static_assert(IsCompleteTable(kTexts, kEnglishTexts, PluralRule::ZeroOneOther));
 

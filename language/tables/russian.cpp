@@ -197,6 +197,8 @@ constexpr TextEntry kTexts[] = {
     {TextId::NoticeAt, "«{1}» — в {2}"},
     {TextId::NoticeWasAt, "«{1}» — было в {2}"},
     {TextId::NoticeWasYesterdayAt, "«{1}» — было вчера в {2}"},
+    {TextId::StarterChristmas, "Обратный отсчет до Рождества"},
+    {TextId::StarterNewYear, "Обратный отсчет до Нового года"},
 };
 static_assert(IsCompleteTable(kTexts, kEnglishTexts, PluralRule::OneFewMany));
 

@@ -194,6 +194,8 @@ constexpr TextEntry kTexts[] = {
     {TextId::NoticeAt, "{1} es a las {2}"},
     {TextId::NoticeWasAt, "{1} fue a las {2}"},
     {TextId::NoticeWasYesterdayAt, "{1} fue ayer a las {2}"},
+    {TextId::StarterChristmas, "Cuenta atrás para Navidad"},
+    {TextId::StarterNewYear, "Cuenta atrás para Año Nuevo"},
 };
 static_assert(IsCompleteTable(kTexts, kEnglishTexts, PluralRule::OneOther));
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "language/language_test_support.h"
+
 #include <tuple>
 #include <variant>
 
@@ -210,6 +212,10 @@ TEST(FirstRunList, SeedsChristmasOfTheCurrentYearEvenWhenPassed) {
     EXPECT_EQ(settings.CountList[0].date, EncodeDate(2024, 12, 25));
     EXPECT_EQ(settings.CountList[1].date, EncodeDate(2025, 1, 1));
     EXPECT_EQ(settings.CountList[1].date - settings.CountList[0].date, 7.0);
+    // Titled in the language of the first start; stored as they are then.
+    test::ScopedLanguage german(test::LanguageTagged("de-DE"));
+    SeedCountList(settings, 2024);
+    EXPECT_EQ(settings.CountList[0].title, "Countdown bis Weihnachten");
 }
 
 TEST(FirstRunFormats, OutsideTheUnitedStatesTheSystemsShortDateAndTime) {
