@@ -74,6 +74,16 @@ std::vector<std::string_view> FixedItems(ListKind kind) {
     return {};
 }
 
+std::vector<std::string_view> ItemsToFit(ListKind kind) {
+    switch (kind) {
+        case ListKind::WeekStart:
+        case ListKind::WeekNumbers:
+        case ListKind::Stay:
+        case ListKind::Language: return FixedItems(kind);
+        default: return {};
+    }
+}
+
 SettingsGeometry SettingsLayoutGeometry(TextMeasurer& measurer, DpiScale scale, std::string_view family) {
     SettingsGeometry geometry{PlacesOf(SettingsLabels()), PlacesOf(SettingsSliders()), PlacesOf(SettingsCheckBoxes()),
                               PlacesOf(SettingsLists()),  PlacesOf(SettingsEdits()),   PlacesOf(SettingsButtons()),
@@ -108,7 +118,7 @@ SettingsGeometry SettingsLayoutGeometry(TextMeasurer& measurer, DpiScale scale, 
             const ListEntry& e = SettingsLists()[i];
             if (e.page != page) continue;
             int needed = 0;
-            for (std::string_view item : FixedItems(e.kind)) needed = std::max(needed, fit.Needed(item, TextChrome::List));
+            for (std::string_view item : ItemsToFit(e.kind)) needed = std::max(needed, fit.Needed(item, TextChrome::List));
             rows.Add(e.place, needed, geometry.lists[i], kListBoxHeight);
         }
         for (std::size_t i = 0; i < SettingsEdits().size(); ++i) {

@@ -33,5 +33,9 @@ SettingsGeometry SettingsLayoutGeometry(TextMeasurer& measurer, DpiScale scale,
 // A list's fixed items (none for the lists filled from the settings or the
 // system) in the current language.
 std::vector<std::string_view> FixedItems(ListKind kind);
+// The items a list grows to hold whole: its words. A format list's items
+// end in a sample longer than the list in every language, and it opens
+// wider than its box; font names are the same in every language.
+std::vector<std::string_view> ItemsToFit(ListKind kind);
 
 }  // namespace zentrova

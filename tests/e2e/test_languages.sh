@@ -30,7 +30,11 @@ speaks() {
   pid=$E2E_PID
   clock=$(e2e_wait_window "$(e2e_text "$tag" CaptionClock) Lisbon" 60)
   e2e_wait_tray 30 >/dev/null
+  zd_wait_drawn "$clock"
   read -r x y _ _ <<<"$(e2e_window_geometry "$clock")"
+  # The pointer rests on the clock before the click, as a person's would.
+  xdotool mousemove $((x + 10)) $((y + 10)) 2>/dev/null || true
+  sleep 0.4
   e2e_click $((x + 10)) $((y + 10)) 3
   menu=$(e2e_wait_menu 10)
   e2e_expect_eq "$(probe menu)" "$(printf '%s\n' "$(e2e_text "$tag" MenuSettings)" \

@@ -101,7 +101,7 @@ TEST(SettingsGeometry, PseudoLanguageTextsFitEverywhere) {
                 const ListEntry& e = SettingsLists()[i];
                 if (e.page != page) continue;
                 int widest = 0;
-                for (std::string_view item : FixedItems(e.kind)) widest = std::max(widest, needed(item, TextChrome::List));
+                for (std::string_view item : ItemsToFit(e.kind)) widest = std::max(widest, needed(item, TextChrome::List));
                 ControlPlace box = geometry.lists[i];
                 box.height = kListBox;
                 controls.push_back({std::string(e.name), box, widest});
