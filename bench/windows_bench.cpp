@@ -34,11 +34,18 @@ public:
     explicit ProportionalMeasurer(double scale = 1.0) : scale_(scale) {}
     SizeI Measure(const std::string&, int points, const std::string& text) override {
         const double em = points * 96.0 / 72.0 * scale_;
-        return {static_cast<int>(std::lround(static_cast<double>(text.size()) * em * 0.55)),
-                static_cast<int>(std::lround(em * 1.21))};
+        return Extent(em, text);
+    }
+    // A drawn text, in its font's own pixels: the scale enlarges faces only.
+    SizeI MeasurePixels(const std::string&, int emPixels, bool, const std::string& text) override {
+        return Extent(emPixels, text);
     }
 
 private:
+    static SizeI Extent(double em, const std::string& text) {
+        return {static_cast<int>(std::lround(static_cast<double>(text.size()) * em * 0.55)),
+                static_cast<int>(std::lround(em * 1.21))};
+    }
     double scale_;
 };
 

@@ -112,7 +112,7 @@ void TForm4::OpenDayWindow(int day, const MonthLayout& layout) {
 void TForm4::Draw(const LocalTime& now) {
     const std::string footerDate = FooterDateText(now, options_.CalendarTimeShow, locale_);
     ComposeCalendarFrame(face_, state_, options_, footerDate, frame_, locale_);
-    context_.surface.Push(frame_);
+    PushFrame();
 }
 
 }  // namespace zentrova

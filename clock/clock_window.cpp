@@ -56,7 +56,7 @@ void TForm1::Draw() {
     for (DrawText& item : ClockTextItems(ClockLayoutFor(clockSettings_), texts_, clockText_, faceSize_)) {
         frame_.ops.emplace_back(std::move(item));
     }
-    context_.surface.Push(frame_);
+    PushFrame();
 }
 
 std::string TForm1::SpokenValue() const {

@@ -34,7 +34,8 @@ FaceShape CountdownFaceShape(bool oval, bool roundedOutline);
 int CountLabelPixels(int countSize);
 int CountNumberPixels(int countSize);
 
-// Frame::fonts indices of the two fonts.
+// Frame::fonts indices of the two fonts. The title is drawn in the label
+// font, or in a smaller size of it that a long title fits in.
 inline constexpr int kCountLabelFontIndex = 0;
 inline constexpr int kCountNumberFontIndex = 1;
 // The label words when the language's are too wide for their cells.

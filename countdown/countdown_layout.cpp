@@ -4,7 +4,6 @@
 #include <cstddef>
 
 #include "countdown/countdown_face.h"
-#include "face/text_fit.h"
 #include "language/texts.h"
 
 namespace zentrova {
@@ -22,12 +21,12 @@ CountdownLayout CountdownLayoutFor(SizeI face, bool oval) {
     return oval ? OvalCountdownLayout(face) : RectangleCountdownLayout(face);
 }
 
-std::string FitCountdownTitle(const std::string& title, bool passed, const CountdownLayout& layout, SizeI face,
-                              FaceShape shape, const FontChoice& labelFont, TextMeasurer& measurer) {
+FittedText FitCountdownTitle(const std::string& title, bool passed, const CountdownLayout& layout, SizeI face,
+                             FaceShape shape, const FontChoice& labelFont, TextMeasurer& measurer) {
     const double middle = layout.title.y + layout.title.height / 2.0;
     const double width = std::min<double>(layout.title.width, PlateWidthAt(shape, face, middle));
     const std::string mark = passed ? " " + std::string(Tr(TextId::PassedMark)) : std::string();
-    return FitOnOneLine(title, labelFont, width, measurer, {}, mark);
+    return FitFaceText(title, labelFont, width, measurer, mark);
 }
 
 std::array<std::string, 6> CountdownLabelWords() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "face/face_planes.h"
+#include "face/fit_frame_text.h"
 #include "face/frame.h"
 #include "face/geometry.h"
 #include "face/services.h"
@@ -33,19 +34,21 @@ CountdownLayout RectangleCountdownLayout(SizeI face);
 CountdownLayout OvalCountdownLayout(SizeI face);
 CountdownLayout CountdownLayoutFor(SizeI face, bool oval);
 
-// The title as drawn: on one line in the label font, no wider than the
-// plate along the title's middle (a rounded face is narrower there than the
-// title's box), ended with an ellipsis when it does not fit (a title that
-// fits is drawn as it is). A passed event's title ends with the passed
-// mark, which is never cut.
-std::string FitCountdownTitle(const std::string& title, bool passed, const CountdownLayout& layout, SizeI face,
-                              FaceShape shape, const FontChoice& labelFont, TextMeasurer& measurer);
+// The title as drawn: on one line, no wider than the plate along the
+// title's middle (a rounded face is narrower there than the title's box),
+// in the label font or, when too wide for it, fitted by FitFaceText (a
+// title that fits is drawn as it is). A passed event's title ends with the
+// passed mark, which is never cut.
+FittedText FitCountdownTitle(const std::string& title, bool passed, const CountdownLayout& layout, SizeI face,
+                             FaceShape shape, const FontChoice& labelFont, TextMeasurer& measurer);
 
 // The six label words in the current language, years to seconds.
 std::array<std::string, 6> CountdownLabelWords();
 
 // The font the label words are drawn in: `labelFont`, or a smaller size of
-// it where a word is wider than both its cell and the English word there.
+// it where a word is wider than both its cell and the English word there,
+// so that the six keep one size. A word still wider than its cell (in a
+// wide family) is fitted on its own as the frame is pushed.
 FontChoice FitLabelWords(const CountdownLayout& layout, const std::array<std::string, 6>& words,
                          const FontChoice& labelFont, TextMeasurer& measurer);
 

@@ -43,9 +43,12 @@ void TForm3::CountForm() {
 
 void TForm3::FitTitle() {
     const CountdownFonts fonts = MakeCountdownFonts(options_.CountFont, options_.CountSize, options_.CountBorder, scale_);
-    shownTitle_ = FitCountdownTitle(options_.CountText, passed_, CountdownLayoutFor(faceSize_, options_.CountRectOval),
-                                    faceSize_, CountdownFaceShape(options_.CountRectOval, options_.CountSky),
-                                    fonts.label, context_.measurer);
+    FittedText title =
+        FitCountdownTitle(options_.CountText, passed_, CountdownLayoutFor(faceSize_, options_.CountRectOval),
+                          faceSize_, CountdownFaceShape(options_.CountRectOval, options_.CountSky), fonts.label,
+                          context_.measurer);
+    shownTitle_ = std::move(title.text);
+    titleFont_ = title.font;
     labelWords_ = CountdownLabelWords();
     wordFont_ = FitLabelWords(CountdownLayoutFor(faceSize_, options_.CountRectOval), labelWords_, fonts.label,
                               context_.measurer);
@@ -78,7 +81,7 @@ void TForm3::CountDraw() {
     const CountdownFonts fonts = MakeCountdownFonts(options_.CountFont, options_.CountSize, options_.CountBorder, scale_);
     frame_.textColor = textColor_;
     frame_.textOpacity = static_cast<float>(FaceOpacity(options_.CountTransparent));
-    frame_.fonts = {fonts.label, fonts.number, wordFont_};
+    frame_.fonts = {titleFont_, fonts.number, wordFont_};
     frame_.tiles.clear();
     frame_.ops.clear();
     const SizeI face{frame_.width, frame_.height};
@@ -88,7 +91,7 @@ void TForm3::CountDraw() {
                             kCountNumberFontIndex)) {
         frame_.ops.emplace_back(std::move(item));
     }
-    context_.surface.Push(frame_);
+    PushFrame();
 }
 
 std::string TForm3::SpokenValue() const {

@@ -38,8 +38,8 @@ public:
     const std::array<std::string, 6>& FieldTexts() const { return fieldTexts_; }
     Rgb SkinTextColor() const { return textColor_; }
     const FacePlanes& Planes() const { return planes_; }
-    // CountText as the frames draw it: on one line, cut with an ellipsis
-    // when too long for it, marked once the event has passed.
+    // CountText as the frames draw it: on one line, smaller and then cut
+    // with an ellipsis when too long for it, marked once the event has passed.
     const std::string& ShownTitle() const { return shownTitle_; }
     bool Passed() const { return passed_; }
 
@@ -65,6 +65,7 @@ private:
     bool ahead_ = false;
     std::array<std::string, 6> fieldTexts_;
     std::string shownTitle_;
+    FontChoice titleFont_;  // the label font, or smaller for a long title
     // The label words in the current language and the font they fit in.
     std::array<std::string, 6> labelWords_;
     FontChoice wordFont_;

@@ -14,7 +14,7 @@ constexpr int kStaySettleTicks = 600 / kDisplayTimerMs;
 }  // namespace
 
 DisplayWindow::DisplayWindow(DisplayContext context, MotionSettings motion)
-    : context_(context), settings_(motion) {}
+    : context_(context), settings_(motion), fitter_(context.measurer) {}
 
 void DisplayWindow::OnTimer() { Tick(false); }
 
@@ -187,6 +187,11 @@ void DisplayWindow::PlaceAt(PointI leftTop) {
 void DisplayWindow::SetFaceSize(SizeI size, SizeI capacity) {
     faceSize_ = ClampFaceSize(size, capacity);
     context_.surface.SetClientSize(faceSize_);
+}
+
+void DisplayWindow::PushFrame() {
+    fitter_.Fit(frame_);
+    context_.surface.Push(frame_);
 }
 
 void DisplayWindow::TellSpokenValue(TimeOfDay time) {

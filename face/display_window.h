@@ -9,6 +9,7 @@
 #include "face/display_surface.h"
 #include "face/dpi_scale.h"
 #include "face/face_planes.h"
+#include "face/fit_frame_text.h"
 #include "face/frame.h"
 #include "face/services.h"
 #include "face/skin.h"
@@ -116,6 +117,9 @@ protected:
     void SetFaceSize(SizeI size, SizeI capacity);
     // Formats the window's texts for `now` and draws a frame.
     virtual void Refresh(const LocalTime& now) = 0;
+    // Fits frame_'s texts into their rectangles and pushes it: the one way
+    // a window's frame reaches its surface.
+    void PushFrame();
     // Runs on a left press before the drag starts.
     virtual void OnLeftPress(PointI /*client*/) {}
     // Runs when the left button comes up after a press on the window.
@@ -130,6 +134,7 @@ protected:
     Frame frame_;  // reused from frame to frame to avoid reallocating pixels
 
 private:
+    FrameTextFitter fitter_;
     // `catchingUp`: redraw even in the same second, and restart the ticks.
     void Tick(bool catchingUp);
     // Hides or shows the window as the window in front covers `monitor` or

@@ -36,8 +36,9 @@ struct DrawText {
     int font = 0;  // index into Frame::fonts
     std::string text;  // system code page
     RectF rect;
-    // Never wrapped: a line fitted beforehand (FitOnOneLine) that the drawing
-    // measures a little wider stays one line rather than breaking in two.
+    // Never wrapped: a line fitted beforehand (FitOnOneLine, FrameTextFitter)
+    // that the drawing measures a little wider stays one line rather than
+    // breaking in two.
     bool oneLine = false;
     friend bool operator==(const DrawText&, const DrawText&) = default;
 };

@@ -47,6 +47,10 @@ public:
         SizeI size = gdi_.Measure(family, points, text);
         return {size.width * scale_, size.height * scale_};
     }
+    // The drawn texts are in their fonts' own pixels: only faces are enlarged.
+    SizeI MeasurePixels(const std::string& family, int emPixels, bool bold, const std::string& text) override {
+        return gdi_.MeasurePixels(family, emPixels, bold, text);
+    }
 
 private:
     GdiTextMeasurer gdi_;

@@ -11,6 +11,7 @@
 #include "face/services.h"
 #include "face/skin.h"
 #include "face/face_fakes.h"
+#include "text/utf.h"
 
 namespace zentrova::testing {
 
@@ -35,7 +36,9 @@ public:
     std::vector<Frame> frames;
 };
 
-// Reports a fixed header width and records what was measured.
+// Reports a fixed header width and records what was measured. The drawn
+// texts, measured in their fonts' pixels, are `widen` half ems a character
+// and are not counted: `calls` are the face's measurements.
 class FixedWidthMeasurer : public TextMeasurer {
 public:
     explicit FixedWidthMeasurer(int width) : width(width) {}
@@ -46,7 +49,11 @@ public:
         lastText = text;
         return SizeI{width, points * 2};
     }
+    SizeI MeasurePixels(const std::string&, int emPixels, bool, const std::string& text) override {
+        return SizeI{static_cast<int>(Utf8ToUtf16(text).size()) * widen * emPixels / 2, emPixels};
+    }
     int width;
+    int widen = 1;
     int calls = 0;
     std::string lastFamily;
     int lastPoints = 0;

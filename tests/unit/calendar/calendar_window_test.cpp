@@ -117,6 +117,31 @@ TEST_F(CalendarWindowTest, PressOnTheLeftArrowPagesBackAndStillDrags) {
     EXPECT_EQ(surface.frames.size(), 3u);
 }
 
+// A family twice as wide draws what no longer fits smaller, each text
+// whole and inside its place: the header, the day names and numbers.
+TEST_F(CalendarWindowTest, AWideFamilyDrawsTheTextsThatDoNotFitSmallerInsideTheirPlaces) {
+    measurer.widen = 2;
+    window.FormCreate();
+    Tick(30);
+    const Frame& frame = surface.frames.back();
+    std::vector<std::string> smaller;
+    for (const DrawOp& op : frame.ops) {
+        const auto* text = std::get_if<DrawText>(&op);
+        if (!text) continue;
+        const FontChoice& font = frame.fonts[static_cast<std::size_t>(text->font)];
+        EXPECT_LE(measurer.MeasurePixels(font.family, font.emPixels, font.bold, text->text).width, text->rect.width)
+            << text->text;
+        EXPECT_EQ(text->text.find("..."), std::string::npos) << text->text;
+        if (font.emPixels < frame.fonts[kTextFontIndex].emPixels) smaller.push_back(text->text);
+    }
+    // 240 pixels at 20 in a title 150 wide: 144 at 12.
+    EXPECT_EQ(frame.fonts[static_cast<std::size_t>(TitleText(frame).font)].emPixels, 12);
+    for (const char* text : {"January 2026", "Su", "Sa", "10", "31"}) {
+        EXPECT_NE(std::find(smaller.begin(), smaller.end(), text), smaller.end()) << text;
+    }
+    EXPECT_EQ(std::find(smaller.begin(), smaller.end(), "9"), smaller.end());  // 20 in a cell 30 wide
+}
+
 // Day cells drawn over the ring tile, by day number.
 std::vector<std::string> RingedDays(const Frame& frame) {
     std::vector<std::string> ringed;

@@ -1,6 +1,6 @@
 #pragma once
 // Fakes for the clock tests: a measurer with a fixed advance per character
-// that records what it was asked, and a surface that keeps every frame.
+// that records what the face measured, and a surface that keeps every frame.
 
 #include <string>
 #include <vector>
@@ -22,6 +22,11 @@ public:
     SizeI Measure(const std::string& family, int points, const std::string& text) override {
         calls.push_back({family, points, text});
         return SizeI{static_cast<int>(text.size()) * advance, height};
+    }
+    // A drawn text, in a font whose em is `height` pixels at `advance`, and
+    // in proportion at other sizes; not recorded, as `calls` are the face's.
+    SizeI MeasurePixels(const std::string&, int emPixels, bool, const std::string& text) override {
+        return SizeI{static_cast<int>(text.size()) * advance * emPixels / height, emPixels};
     }
 
     int advance;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <variant>
@@ -23,12 +24,16 @@ public:
 };
 
 // A width per character that depends on the family, so measuring in the
-// drawing font would show in the face size.
+// drawing font would show in the face size. Drawn texts, measured in their
+// fonts' pixels, are two thirds of an em a character.
 class FamilyMeasurer : public TextMeasurer {
 public:
     SizeI Measure(const std::string& family, int points, const std::string& text) override {
         const int perCharacter = family == "Times New Roman" ? points : 2 * points;
         return {static_cast<int>(text.size()) * perCharacter * scale, points * 2 * scale};
+    }
+    SizeI MeasurePixels(const std::string&, int emPixels, bool, const std::string& text) override {
+        return {static_cast<int>(text.size()) * emPixels * 2 / 3, emPixels};
     }
     int scale = 1;
 };
@@ -197,35 +202,49 @@ TEST_F(CountdownWindowTest, SpeaksTheTimeLeftAndAnnouncesTheEventOnce) {
 }
 
 // A title too long for its line would be wrapped, and the centred box,
-// too low for two lines, would show a clipped middle line: it is cut to
-// one line ending with an ellipsis instead. The measurer gives "Georgia"
-// 22 pixels a character on a face 315 wide.
+// too low for two lines, would show a clipped middle line: it is drawn
+// smaller, down to 7 pixels, and then cut to one line ending with an
+// ellipsis. The measurer gives "Georgia" 22/3 pixels a character at the
+// label font's 11 pixels and 14/3 at 7, on a face 315 wide.
 TEST_F(CountdownWindowTest, ALongTitleStaysOnOneLineEndingWithAnEllipsis) {
-    settings.CountText = "This title goes on and on to see how the line ends";
+    settings.CountText = "This title goes on and on, well past the end of its line, to see how the line ends at last";
     Window().FormCreate();
     ASSERT_EQ(Window().FaceSize().width, 315);
-    EXPECT_EQ(Window().ShownTitle(), "This title...");
+    // 303 pixels: the plate, a little narrower than the face, holds 65 characters.
+    const std::string cut = "This title goes on and on, well past the end of its line, to s...";
+    EXPECT_EQ(Window().ShownTitle(), cut);
     const Frame& frame = surface.frames.back();
     const auto& title = std::get<DrawText>(frame.ops.front());
-    EXPECT_EQ(title.text, "This title...");
+    EXPECT_EQ(title.text, cut);
+    EXPECT_EQ(frame.fonts[title.font].emPixels, 7);
     EXPECT_TRUE(title.oneLine);
     EXPECT_FALSE(std::get<DrawText>(frame.ops[1]).oneLine);  // the labels are as they were
+    EXPECT_EQ(frame.fonts[std::get<DrawText>(frame.ops[1]).font].emPixels, 11);
 
-    // A title that fits is drawn whole, and a new title is fitted anew.
-    settings.CountText = "New Year 2027";  // 13 characters, 286 pixels
+    // A title that fits is drawn whole in the label font, a little too long
+    // one whole in a smaller size, and a new title is fitted anew.
+    settings.CountText = "New Year 2027";  // 13 characters, 95 pixels
     Window().CountForm();
     Window().OnTimer();
     EXPECT_EQ(Texts(surface.frames.back()).front(), "New Year 2027");
+    EXPECT_EQ(surface.frames.back().fonts[kCountLabelFontIndex].emPixels, 11);
+    settings.CountText = "Grandma's 80th birthday party at the lake house";  // 344 pixels, 282 at 9
+    Window().CountForm();
+    Window().OnTimer();
+    EXPECT_EQ(Texts(surface.frames.back()).front(), settings.CountText);
+    EXPECT_EQ(surface.frames.back().fonts[kCountLabelFontIndex].emPixels, 9);
 
     // The title's two ends lie on the plate where it is at least half opaque
     // along the title's middle row, which on an oval is far narrower.
-    settings.CountText = "Grandma's 80th birthday party at the lake house";
+    settings.CountText = "Grandma's 80th birthday party at the lake house, with the whole family and the dogs";
     for (bool oval : {false, true}) {
         settings.CountRectOval = oval;
         Window().CountForm();
         const FacePlanes& planes = Window().Planes();
         const CountdownLayout layout = CountdownLayoutFor(Window().FaceSize(), oval);
-        const std::size_t row = static_cast<std::size_t>(layout.title.y + layout.title.height / 2) * planes.width;
+        // The row nearest the middle: on an oval, the plate narrows fast there.
+        const std::size_t row =
+            static_cast<std::size_t>(std::lround(layout.title.y + layout.title.height / 2)) * planes.width;
         int left = planes.width, right = -1;
         for (int x = 0; x < planes.width; ++x) {
             if (planes.alpha[row + x] < 128) continue;
@@ -234,9 +253,9 @@ TEST_F(CountdownWindowTest, ALongTitleStaysOnOneLineEndingWithAnEllipsis) {
         }
         const std::string& shown = Window().ShownTitle();
         ASSERT_TRUE(shown.ends_with("...")) << oval;
-        const int shownWidth = static_cast<int>(shown.size()) * 22;
+        const int shownWidth = measurer.MeasurePixels("Georgia", 7, false, shown).width;
         EXPECT_LE(shownWidth, right - left + 2) << oval;
-        EXPECT_GT(shownWidth + 22, (right - left + 2) * 0.9) << oval;  // and not cut much shorter
+        EXPECT_GT(shownWidth + 5, (right - left + 2) * 0.9) << oval;  // and not cut much shorter
     }
 }
 
