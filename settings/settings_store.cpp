@@ -31,10 +31,24 @@ bool HoldsUnstoredEntries(const Settings& settings) {
     return false;
 }
 
+// The entry at `index` of the list, or the one SelectedEntry falls back to.
+const CountEntry& EntryOrSelected(const Settings& settings, int index) {
+    if (index < 0 || index >= ClampListLength(settings.CountMax)) return settings.SelectedEntry();
+    return settings.CountList.at(static_cast<std::size_t>(index));
+}
+
+// The selection a list write stores: the entry's index, and whether its
+// failure was told before the write (whose own failed write of CountIndex
+// marks it reported).
+struct SelectionWrite {
+    int index = 0;
+    bool told = false;
+};
+
 // The list's failures in the user's words, each once until it is stored:
 // the events not stored yet, those deleted that the store may still hold,
 // the selection, and a line for anything else the next list write completes.
-void TellListFailures(Settings& settings, bool failed, StoreProblems& problems) {
+void TellListFailures(Settings& settings, SelectionWrite selection, bool failed, StoreProblems& problems) {
     std::size_t told = 0;
     const auto tell = [&](CountEntry& entry, const std::string& message) {
         if (!entry.failureTold) problems.Add(message);
@@ -49,7 +63,8 @@ void TellListFailures(Settings& settings, bool failed, StoreProblems& problems) 
     const std::size_t indexRow = SchemaIndex(CountIndexRow());
     if (settings.PendingWrites.test(indexRow)) {
         // Told with the events when there are any.
-        if (!settings.ReportedFailures.test(indexRow) && told == 0) problems.Add(SelectionNotSavedMessage());
+        if (!selection.told && told == 0)
+            problems.Add(SelectionNotSavedMessage(EntryOrSelected(settings, selection.index).title));
         settings.ReportedFailures.set(indexRow);
         ++told;
     }
@@ -57,23 +72,25 @@ void TellListFailures(Settings& settings, bool failed, StoreProblems& problems) 
 }
 
 // Runs `write` in the list's key, created when missing, once memory holds
-// the stored list with the user's changes on it (see TakeInStoredList).
+// the stored list with the user's changes on it (see TakeInStoredList);
+// `selected` is the entry whose selection the write stores.
 template <typename Write>
-void WriteInListKey(KeyValueStore& store, Settings& settings, StoreProblems& problems, Write write) {
+void WriteInListKey(KeyValueStore& store, Settings& settings, int selected, StoreProblems& problems, Write write) {
     // Creating the list's key creates the countdown's key above it when that
     // is missing; its values go in first, or later starts find it empty.
     WriteRepairs(store, SettingsGroup::Countdown, settings, problems);
+    const SelectionWrite selection{selected, settings.ReportedFailures.test(SchemaIndex(CountIndexRow()))};
     auto key = store.Create(GroupPath(SettingsGroup::CountTitle));
     if (!key || !TakeInStoredList(*key, settings)) {
         settings.PendingWrites.set(SchemaIndex(CountIndexRow()));
-        TellListFailures(settings, true, problems);
+        TellListFailures(settings, selection, true, problems);
         return;
     }
     StoreProblems raw;
     write(*key, raw);
     key->Close();
     if (ListInStep(settings)) settings.PendingDeletes.clear();
-    TellListFailures(settings, raw.Count() != 0, problems);
+    TellListFailures(settings, selection, raw.Count() != 0, problems);
 }
 
 void WriteStart(KeyValueStore& store, Settings& settings, StoreProblems& problems) {
@@ -107,7 +124,7 @@ StoreError WriteFirstRunDefaults(KeyValueStore& store, Settings& settings, const
             WriteRepairs(store, group, settings, problems);
         } else if (!ListUnread(settings) &&
                    (!ListInStep(settings) || AwaitsWrite(settings, *FindEntry(&Settings::CountIndex)))) {
-            WriteInListKey(store, settings, problems,
+            WriteInListKey(store, settings, settings.CountIndex, problems,
                            [&](StoreKey& key, StoreProblems& raw) { WriteCountList(key, settings, settings.CountIndex, raw); });
         }
     }
@@ -127,7 +144,7 @@ StoreError Save(KeyValueStore& store, Settings& settings, int selectedCountIndex
     WriteGroup(store, SettingsGroup::Clock, settings, problems);
     WriteExtraClocks(store, settings, problems);
     WriteGroup(store, SettingsGroup::Countdown, settings, problems);
-    WriteInListKey(store, settings, problems,
+    WriteInListKey(store, settings, selectedCountIndex, problems,
                    [&](StoreKey& key, StoreProblems& raw) {
                        // Adds and Deletes that did not reach the store are completed now.
                        if (HoldsUnstoredEntries(settings) || !settings.PendingDeletes.empty())
@@ -187,7 +204,7 @@ StoreError WriteListAfterAdd(KeyValueStore& store, Settings& settings, int added
     StoreProblems problems;
     // The selection follows the new entry should the list be taken in anew.
     settings.CountIndex = addedIndex;
-    WriteInListKey(store, settings, problems, [&](StoreKey& key, StoreProblems& raw) {
+    WriteInListKey(store, settings, settings.CountIndex, problems, [&](StoreKey& key, StoreProblems& raw) {
         WriteCountList(key, settings, settings.CountIndex, raw);
     });
     return Finish(store, settings, problems);
@@ -204,7 +221,7 @@ StoreError WriteListAfterDelete(KeyValueStore& store, Settings& settings, const 
         settings.PendingDeletes.push_back(deleted);
         settings.PendingDeletes.back().failureTold = false;
     }
-    WriteInListKey(store, settings, problems, [&](StoreKey& key, StoreProblems& raw) {
+    WriteInListKey(store, settings, settings.CountIndex, problems, [&](StoreKey& key, StoreProblems& raw) {
         WriteCountList(key, settings, settings.CountIndex, raw);
     });
     return Finish(store, settings, problems);

@@ -102,7 +102,7 @@ std::string UnreadKeyMessage(const std::string& path) {
 
 std::string EventNotSavedMessage(const std::string& title) { return Tr(TextId::EventNotSaved, {title}); }
 std::string EventNotDeletedMessage(const std::string& title) { return Tr(TextId::EventNotDeleted, {title}); }
-std::string SelectionNotSavedMessage() { return std::string(Tr(TextId::SelectionNotSaved)); }
+std::string SelectionNotSavedMessage(const std::string& title) { return Tr(TextId::SelectionNotSaved, {title}); }
 std::string ListNotSavedMessage() { return std::string(Tr(TextId::ListNotSaved)); }
 
 std::string FailedToGetMessage(const std::string& name) { return Tr(TextId::FailedToGet, {name}); }

@@ -21,12 +21,13 @@ std::string InvalidTypeMessage(const std::string& name);
 std::string FailedToSetMessage(const std::string& name);
 // In plain words, for failures that lose nothing when handled: an option
 // or a key that could not be read stays as stored, an event not yet stored
-// is tried again, one not deleted stays in the list.
+// is tried again, one not deleted stays in the list; the selection names
+// the event selected.
 std::string UnreadOptionMessage(const std::string& name);
 std::string UnreadKeyMessage(const std::string& path);
 std::string EventNotSavedMessage(const std::string& title);
 std::string EventNotDeletedMessage(const std::string& title);
-std::string SelectionNotSavedMessage();
+std::string SelectionNotSavedMessage(const std::string& title);
 std::string ListNotSavedMessage();
 
 // REG_DWORD of 4 bytes; missing is an error.

@@ -114,7 +114,7 @@ constexpr TextEntry kTexts[] = {
     {TextId::UnreadKey, "Zentrova 无法打开注册表项“{1}”，因此{2}暂时使用初始值；已存储的内容保持不变。"},
     {TextId::EventNotSaved, "暂时无法保存事件“{1}”，Zentrova 将重试。"},
     {TextId::EventNotDeleted, "事件“{1}”尚未删除，Zentrova 将重试。"},
-    {TextId::SelectionNotSaved, "暂时无法保存所选的倒计时事件，Zentrova 将重试。"},
+    {TextId::SelectionNotSaved, "暂时无法保存对事件“{1}”的选择，Zentrova 将重试。"},
     {TextId::ListNotSaved, "无法完整保存倒计时列表，Zentrova 将重试。"},
     {TextId::FailedToGet, "无法获取“{1}”的数据"},
     {TextId::InvalidType, "“{1}”的数据类型无效"},

@@ -117,7 +117,7 @@ inline constexpr TextEntry kEnglishTexts[] = {
     {TextId::UnreadKey, "Zentrova could not open the key '{1}', so {2} show their first values for now; what is stored stays as it is."},
     {TextId::EventNotSaved, "The event '{1}' could not be saved yet; Zentrova will try again."},
     {TextId::EventNotDeleted, "The event '{1}' was not deleted yet; Zentrova will try again."},
-    {TextId::SelectionNotSaved, "The selected countdown event could not be saved yet; Zentrova will try again."},
+    {TextId::SelectionNotSaved, "The selection of the event '{1}' could not be saved yet; Zentrova will try again."},
     {TextId::ListNotSaved, "The countdown list could not be saved completely; Zentrova will try again."},
     {TextId::FailedToGet, "Failed to get data for '{1}'"},
     {TextId::InvalidType, "Invalid data type for '{1}'"},

@@ -115,7 +115,7 @@ constexpr TextEntry kTexts[] = {
     {TextId::UnreadKey, "Zentrova n'a pas pu ouvrir la clé « {1} » ; les valeurs par défaut sont donc utilisées pour l'instant pour {2}. Les valeurs enregistrées restent inchangées."},
     {TextId::EventNotSaved, "L'événement « {1} » n'a pas encore pu être enregistré ; Zentrova réessaiera."},
     {TextId::EventNotDeleted, "L'événement « {1} » n'a pas encore été supprimé ; Zentrova réessaiera."},
-    {TextId::SelectionNotSaved, "L'événement sélectionné du compte à rebours n'a pas encore pu être enregistré ; Zentrova réessaiera."},
+    {TextId::SelectionNotSaved, "La sélection de l'événement « {1} » n'a pas encore pu être enregistrée ; Zentrova réessaiera."},
     {TextId::ListNotSaved, "La liste du compte à rebours n'a pas pu être entièrement enregistrée ; Zentrova réessaiera."},
     {TextId::FailedToGet, "Impossible d'obtenir les données de « {1} »"},
     {TextId::InvalidType, "Type de données non valide pour « {1} »"},

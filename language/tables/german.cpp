@@ -114,7 +114,7 @@ constexpr TextEntry kTexts[] = {
     {TextId::UnreadKey, "Zentrova konnte den Schlüssel „{1}“ nicht öffnen, daher gelten für {2} vorerst die Standardwerte. Die gespeicherten Werte bleiben unverändert."},
     {TextId::EventNotSaved, "Der Termin „{1}“ konnte noch nicht gespeichert werden; Zentrova versucht es erneut."},
     {TextId::EventNotDeleted, "Der Termin „{1}“ wurde noch nicht gelöscht; Zentrova versucht es erneut."},
-    {TextId::SelectionNotSaved, "Der ausgewählte Countdown-Termin konnte noch nicht gespeichert werden; Zentrova versucht es erneut."},
+    {TextId::SelectionNotSaved, "Die Auswahl des Termins „{1}“ konnte noch nicht gespeichert werden; Zentrova versucht es erneut."},
     {TextId::ListNotSaved, "Die Countdown-Liste konnte nicht vollständig gespeichert werden; Zentrova versucht es erneut."},
     {TextId::FailedToGet, "Die Daten für „{1}“ konnten nicht gelesen werden"},
     {TextId::InvalidType, "Ungültiger Datentyp für „{1}“"},

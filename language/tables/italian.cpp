@@ -114,7 +114,7 @@ constexpr TextEntry kTexts[] = {
     {TextId::UnreadKey, "Zentrova non riesce ad aprire la chiave '{1}', quindi per ora {2} usano i valori iniziali; i dati memorizzati restano invariati."},
     {TextId::EventNotSaved, "Non è stato ancora possibile salvare l'evento “{1}”; Zentrova riproverà."},
     {TextId::EventNotDeleted, "L'evento “{1}” non è stato ancora eliminato; Zentrova riproverà."},
-    {TextId::SelectionNotSaved, "Non è stato ancora possibile salvare l'evento selezionato del conto alla rovescia; Zentrova riproverà."},
+    {TextId::SelectionNotSaved, "Non è stato ancora possibile salvare la selezione dell'evento “{1}”; Zentrova riproverà."},
     {TextId::ListNotSaved, "Non è stato possibile salvare completamente l'elenco del conto alla rovescia; Zentrova riproverà."},
     {TextId::FailedToGet, "Impossibile ottenere i dati per '{1}'"},
     {TextId::InvalidType, "Tipo di dati non valido per '{1}'"},

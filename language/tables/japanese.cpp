@@ -114,7 +114,7 @@ constexpr TextEntry kTexts[] = {
     {TextId::UnreadKey, "Zentrova はレジストリ キー「{1}」を開けませんでした。そのため、{2}は当面、初期値で表示されます。保存されている内容は変更されません。"},
     {TextId::EventNotSaved, "イベント「{1}」をまだ保存できていません。Zentrova が再試行します。"},
     {TextId::EventNotDeleted, "イベント「{1}」はまだ削除されていません。Zentrova が再試行します。"},
-    {TextId::SelectionNotSaved, "選択したカウントダウンのイベントをまだ保存できていません。Zentrova が再試行します。"},
+    {TextId::SelectionNotSaved, "イベント「{1}」の選択をまだ保存できていません。Zentrova が再試行します。"},
     {TextId::ListNotSaved, "カウントダウン リストを完全には保存できませんでした。Zentrova が再試行します。"},
     {TextId::FailedToGet, "「{1}」のデータを取得できませんでした"},
     {TextId::InvalidType, "「{1}」のデータの種類が無効です"},

@@ -115,7 +115,7 @@ constexpr TextEntry kTexts[] = {
     {TextId::UnreadKey, "Program Zentrova nie mógł otworzyć klucza '{1}', więc {2} mają na razie wartości początkowe; zapisane dane pozostają bez zmian."},
     {TextId::EventNotSaved, "Nie udało się jeszcze zapisać wydarzenia „{1}”; program Zentrova spróbuje ponownie."},
     {TextId::EventNotDeleted, "Wydarzenie „{1}” nie zostało jeszcze usunięte; program Zentrova spróbuje ponownie."},
-    {TextId::SelectionNotSaved, "Nie udało się jeszcze zapisać wybranego wydarzenia odliczania; program Zentrova spróbuje ponownie."},
+    {TextId::SelectionNotSaved, "Nie udało się jeszcze zapisać wyboru wydarzenia „{1}”; program Zentrova spróbuje ponownie."},
     {TextId::ListNotSaved, "Nie udało się w całości zapisać listy odliczania; program Zentrova spróbuje ponownie."},
     {TextId::FailedToGet, "Nie udało się pobrać danych dla '{1}'"},
     {TextId::InvalidType, "Nieprawidłowy typ danych dla '{1}'"},

@@ -114,7 +114,7 @@ constexpr TextEntry kTexts[] = {
     {TextId::UnreadKey, "O Zentrova não conseguiu abrir a chave '{1}', então {2} usam os valores iniciais por enquanto; os dados armazenados permanecem como estão."},
     {TextId::EventNotSaved, "Ainda não foi possível salvar o evento “{1}”; o Zentrova tentará novamente."},
     {TextId::EventNotDeleted, "O evento “{1}” ainda não foi excluído; o Zentrova tentará novamente."},
-    {TextId::SelectionNotSaved, "Ainda não foi possível salvar o evento selecionado da contagem regressiva; o Zentrova tentará novamente."},
+    {TextId::SelectionNotSaved, "Ainda não foi possível salvar a seleção do evento “{1}”; o Zentrova tentará novamente."},
     {TextId::ListNotSaved, "Não foi possível salvar a lista da contagem regressiva por completo; o Zentrova tentará novamente."},
     {TextId::FailedToGet, "Falha ao obter os dados de '{1}'"},
     {TextId::InvalidType, "Tipo de dados inválido para '{1}'"},

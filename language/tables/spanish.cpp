@@ -114,7 +114,7 @@ constexpr TextEntry kTexts[] = {
     {TextId::UnreadKey, "Zentrova no ha podido abrir la clave «{1}», así que de momento se usan los valores predeterminados para {2}. Los valores guardados no cambian."},
     {TextId::EventNotSaved, "Aún no se ha podido guardar el evento «{1}»; Zentrova lo volverá a intentar."},
     {TextId::EventNotDeleted, "Aún no se ha eliminado el evento «{1}»; Zentrova lo volverá a intentar."},
-    {TextId::SelectionNotSaved, "Aún no se ha podido guardar el evento seleccionado de la cuenta atrás; Zentrova lo volverá a intentar."},
+    {TextId::SelectionNotSaved, "Aún no se ha podido guardar la selección del evento «{1}»; Zentrova lo volverá a intentar."},
     {TextId::ListNotSaved, "No se ha podido guardar por completo la lista de la cuenta atrás; Zentrova lo volverá a intentar."},
     {TextId::FailedToGet, "No se pudieron obtener los datos de «{1}»"},
     {TextId::InvalidType, "Tipo de datos no válido para «{1}»"},

@@ -306,6 +306,8 @@ TEST(SettingsFailedWrite, IsReportedOnceAndTheNextWriteOfItsKeyCompletesIt) {
     const std::string deltaNotSaved = "The event 'Delta' could not be saved yet; Zentrova will try again.";
     const std::string examNotDeleted = "The event 'Exam' was not deleted yet; Zentrova will try again.";
     const std::string listNotSaved = "The countdown list could not be saved completely; Zentrova will try again.";
+    const std::string partyNotSelected =
+        "The selection of the event 'Party' could not be saved yet; Zentrova will try again.";
     const Case cases[] = {
         {"Save, one value", false, failSet("ClockSize"), SaveAll, FailedToSet({"ClockSize"}), false, moveClock},
         {"Save, a key", false, failCreate(kCalendarPath), SaveAll, FailedToSet({"CalendarSize", "CalendarWeekStart",
@@ -319,6 +321,7 @@ TEST(SettingsFailedWrite, IsReportedOnceAndTheNextWriteOfItsKeyCompletesIt) {
         {"Delete, a moved title", false, failSet("Count1"), DeleteFirst, examNotDeleted, true, AddDelta},
         {"Delete, the slot order", false, failSet("CountOrder"), DeleteFirst, examNotDeleted, true, AddDelta},
         {"Delete, retried by Save", false, failSet("CountOrder"), DeleteFirst, examNotDeleted, true, SaveAll},
+        {"Save, the selection", false, failSet("CountIndex"), SaveAll, partyNotSelected, false, SaveAll},
         {"Delete, removing the old last", false, [](MemoryStore& s) { s.FailDelete("CountTime2"); }, DeleteFirst,
          listNotSaved, true, AddDelta},
         {"start marker", false, failCreate(kRootPath), markStarted, FailedToSet({"Start_1"}), false, SaveAll},
