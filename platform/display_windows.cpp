@@ -109,6 +109,11 @@ void DisplayWindows::AddClock(int number, int beside) {
     values->ClockLeft = at.x;
     values->ClockTop = at.y;
     values->ClockShow = true;
+    AddStoredClock(number);
+}
+
+void DisplayWindows::AddStoredClock(int number) {
+    if (!ClockValues(state_.settings, number) || extraClocks_.contains(number)) return;
     extraClocks_[number] = MakeClock(number, UserLocale());
     if (spokenListener_) spokenListener_();
 }

@@ -56,6 +56,7 @@ public:
     SizeI FaceSize(DisplayWindowId window) const override;
     void PlaceAt(DisplayWindowId window, PointI leftTop) override;
     void AddClock(int number, int beside) override;
+    void AddStoredClock(int number) override;
     void RemoveClock(int number) override;
     void LanguageChanged() override;
     void ChooseClock(int number) override { chosenClock_ = number; }

@@ -7,18 +7,23 @@
 
 namespace zentrova {
 
+void LoadClock(StoreKey& key, Settings& settings, int number, const FirstRunContext& context,
+               StoreProblems& problems) {
+    Settings& values = InsertClock(settings, number, Settings{});
+    StoreProblems clockProblems;
+    for (const SettingEntry& entry : GroupSchema(SettingsGroup::Clock))
+        LoadSetting(key, entry, values, context, clockProblems);
+    problems.AddFrom(clockProblems, ClockKeyName(number));
+}
+
 void LoadExtraClocks(KeyValueStore& store, Settings& settings, const FirstRunContext& context,
                      StoreProblems& problems) {
     settings.ExtraClocks.clear();
     for (int number = 2; number <= kMaxClocks; ++number) {
         auto key = store.OpenExisting(ClockKeyPath(number));
         if (!key) continue;
-        Settings& values = InsertClock(settings, number, Settings{});
-        StoreProblems clockProblems;
-        for (const SettingEntry& entry : GroupSchema(SettingsGroup::Clock))
-            LoadSetting(*key, entry, values, context, clockProblems);
+        LoadClock(*key, settings, number, context, problems);
         key->Close();
-        problems.AddFrom(clockProblems, ClockKeyName(number));
     }
 }
 

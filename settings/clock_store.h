@@ -18,6 +18,10 @@ namespace zentrova {
 // takes its first-run value, and awaits repair.
 void LoadExtraClocks(KeyValueStore& store, Settings& settings, const FirstRunContext& context,
                      StoreProblems& problems);
+// Reads the key of clock `number` (not in memory yet) into a new clock, as
+// LoadExtraClocks reads each.
+void LoadClock(StoreKey& key, Settings& settings, int number, const FirstRunContext& context,
+               StoreProblems& problems);
 
 // Writes every row of every clock after the first into its key.
 void WriteExtraClocks(KeyValueStore& store, Settings& settings, StoreProblems& problems);

@@ -2,6 +2,10 @@
 // in twice (at the console and over Remote Desktop) runs a copy in each
 // session, both over one store.
 
+#include <algorithm>
+
+#include "settings/clock_set.h"
+#include "settings/clock_store.h"
 #include "settings/count_list_store.h"
 #include "settings/overloaded.h"
 #include "settings/setting_io.h"
@@ -46,10 +50,49 @@ bool TakeInOptions(StoreKey& key, SettingsGroup group, Settings& settings, const
     return changed;
 }
 
+// Whether the key holds every value of a clock. Another copy writes a new
+// clock's key value by value; one taken in half written would show, and
+// later store, first-run values for the rest.
+bool HoldsWholeClock(StoreKey& key) {
+    const auto rows = GroupSchema(SettingsGroup::Clock);
+    return std::none_of(rows.begin(), rows.end(), [&](const SettingEntry& entry) { return IsMissing(key, entry); });
+}
+
+// A clock this copy added whose key could not be created awaits the write
+// of every value; its key is missing without another copy having deleted it.
+bool NeverStored(const Settings& values) {
+    const auto rows = GroupSchema(SettingsGroup::Clock);
+    return std::all_of(rows.begin(), rows.end(),
+                       [&](const SettingEntry& entry) { return values.PendingWrites.test(SchemaIndex(entry)); });
+}
+
+void TakeInClocks(KeyValueStore& store, Settings& settings, const FirstRunContext& context, StoredChanges& changes) {
+    for (int number = 2; number <= kMaxClocks; ++number) {
+        OpenedKey opened = store.Open(ClockKeyPath(number));
+        if (opened.result == QueryResult::Failed) continue;
+        Settings* values = ClockValues(settings, number);
+        if (!opened.key) {
+            if (values && !NeverStored(*values)) changes.removedClocks.push_back(number);
+            continue;
+        }
+        if (!values) {
+            if (HoldsWholeClock(*opened.key)) {
+                StoreProblems ignored;
+                LoadClock(*opened.key, settings, number, context, ignored);
+                changes.addedClocks.push_back(number);
+            }
+        } else if (TakeInOptions(*opened.key, SettingsGroup::Clock, *values, context)) {
+            changes.changedClocks.push_back(number);
+        }
+        opened.key->Close();
+    }
+}
+
 }  // namespace
 
-bool TakeInStoredChanges(KeyValueStore& store, Settings& settings, const FirstRunContext& context) {
-    bool changed = false;
+StoredChanges TakeInStoredChanges(KeyValueStore& store, Settings& settings, const FirstRunContext& context) {
+    StoredChanges changes;
+    bool& changed = changes.options;
     for (SettingsGroup group : kSettingsGroups) {
         // The selection is each copy's own; the marker says nothing shown.
         if (group == SettingsGroup::Root) continue;
@@ -67,7 +110,8 @@ bool TakeInStoredChanges(KeyValueStore& store, Settings& settings, const FirstRu
         }
         opened.key->Close();
     }
-    return changed;
+    TakeInClocks(store, settings, context, changes);
+    return changes;
 }
 
 }  // namespace zentrova

@@ -10,6 +10,8 @@
 // retries; the operation goes on with the rest. Memory records what has not
 // reached the store, so a later write never takes it as stored.
 
+#include <vector>
+
 #include "settings/first_run.h"
 #include "settings/key_value_store.h"
 #include "settings/settings.h"
@@ -78,13 +80,31 @@ StoreError WriteListAfterAdd(KeyValueStore& store, Settings& settings, int added
 // list leaves `deleted` out again.
 StoreError WriteListAfterDelete(KeyValueStore& store, Settings& settings, const CountEntry& deleted);
 
+// What taking in another copy's changes brought into memory.
+struct StoredChanges {
+    // An option of the program's keys (the first clock's among them) or the list.
+    bool options = false;
+    // Clocks after the first, by number: those whose values changed, those
+    // whose key appeared (now in memory), and those whose key is gone. A
+    // clock gone stays in memory, so that the caller closes its window
+    // before EraseClock takes its values.
+    std::vector<int> changedClocks, addedClocks, removedClocks;
+    explicit operator bool() const {
+        return options || !changedClocks.empty() || !addedClocks.empty() || !removedClocks.empty();
+    }
+};
+
 // Another copy of the program changed the store: memory takes in every
 // option the store now holds otherwise than this copy last read or wrote it
 // (unless the user changed it here without saving, or it awaits a write),
 // every option that could not be read before and can be now, and the
-// stored list with this copy's unstored changes on it. True when anything
-// shown changed.
-bool TakeInStoredChanges(KeyValueStore& store, Settings& settings, const FirstRunContext& context);
+// stored list with this copy's unstored changes on it. The same goes for
+// the clocks after the first, each in its own key; a clock key that appears
+// is taken in once it holds every value (the other copy writes it value by
+// value), and one that is gone is reported, unless this copy never stored
+// the clock (its key could not be created). A key that cannot be opened
+// changes nothing.
+StoredChanges TakeInStoredChanges(KeyValueStore& store, Settings& settings, const FirstRunContext& context);
 
 // Sets Start_1 to 1 and writes it into the root key; a failed write is
 // retried by the next write that finds everything else stored.

@@ -222,37 +222,63 @@ void TForm2::RegionalSettingsChanged() {
 
 namespace {
 
-struct ShownWindow {
-    DisplayWindowId id;
-    bool Settings::*shown;
-};
-constexpr ShownWindow kShownWindows[] = {{DisplayWindowId::Clock, &Settings::ClockShow},
-                                         {DisplayWindowId::Countdown, &Settings::CountShow},
-                                         {DisplayWindowId::Calendar, &Settings::CalendarShow}};
+bool Settings::*ShownFlag(DisplayWindowId window) {
+    switch (window) {
+        case DisplayWindowId::Clock: return &Settings::ClockShow;
+        case DisplayWindowId::Countdown: return &Settings::CountShow;
+        case DisplayWindowId::Calendar: return &Settings::CalendarShow;
+    }
+    return &Settings::ClockShow;
+}
 
 PointI StoredPosition(const Settings& settings, DisplayWindowId window) {
     const auto edge = [&](Edge e) { return settings.*std::get<int Settings::*>(PositionEntry(window, e).field); };
     return {edge(Edge::Left), edge(Edge::Top)};
 }
 
+// A window whose values were taken in from the store: shown or hidden and
+// prepared as they say, and moved when they place it elsewhere than
+// `before` did.
+void ShowTakenIn(DisplayWindowControl& displays, DisplayWindowId window, const Settings& values,
+                 const Settings& before) {
+    displays.SetVisible(window, values.*ShownFlag(window));
+    displays.Rebuild(window);
+    const PointI position = StoredPosition(values, window);
+    if (position != StoredPosition(before, window)) displays.PlaceAt(window, position);
+}
+
 }  // namespace
 
 void TForm2::StoreChanged() {
     SettingsWindowHost& host = links_.host;
+    DisplayWindowControl& displays = links_.displays;
     const FirstRunContext context{links_.time.Now().year, host.ScreenSize(), host.OuterSize(), DpiScale{host.Dpi()}};
     const Settings before = settings_;
-    if (!TakeInStoredChanges(links_.store, settings_, context)) return;
+    const StoredChanges changes = TakeInStoredChanges(links_.store, settings_, context);
+    if (!changes) return;
+    // A clock's window goes before the values it draws.
+    for (int number : changes.removedClocks) {
+        displays.RemoveClock(number);
+        EraseClock(settings_, number);
+    }
+    for (int number : changes.addedClocks) displays.AddStoredClock(number);
+    if (!ClockValues(settings_, chosenClock_)) ChooseClock(1);
+
     settings_.CountText = settings_.SelectedEntry().title;
     FillControls();
     ListControl& titles = List("ComboBox4");
     FillTitleList(titles, settings_, links_.locale);
     titles.Select(settings_.CountIndex);
-    for (const ShownWindow& window : kShownWindows) {
-        links_.displays.SetVisible(window.id, settings_.*window.shown);
-        links_.displays.Rebuild(window.id);
-        const PointI position = StoredPosition(settings_, window.id);
-        if (position != StoredPosition(before, window.id)) links_.displays.PlaceAt(window.id, position);
+    // The display windows' calls for the clock reach the one chosen.
+    for (int number : ClockNumbers(settings_)) {
+        const Settings* old = ClockValues(before, number);
+        if (!old) continue;  // made from its values just now
+        displays.ChooseClock(number);
+        ShowTakenIn(displays, DisplayWindowId::Clock, *ClockValues(settings_, number), *old);
     }
+    displays.ChooseClock(chosenClock_);
+    for (DisplayWindowId window : {DisplayWindowId::Countdown, DisplayWindowId::Calendar})
+        ShowTakenIn(displays, window, settings_, before);
 }
 
 CountListContext TForm2::ListContext() {

@@ -75,7 +75,8 @@ public:
     // short date and long time, the selection kept.
     void RegionalSettingsChanged();
     // The store changed under this copy (another copy of the program wrote
-    // it): what it now holds shows, apart from the user's unsaved changes.
+    // it): what it now holds shows, apart from the user's unsaved changes,
+    // and the clocks it added or removed come or go.
     void StoreChanged();
     // Speaks the language the settings choose (or Windows' when they choose
     // none), and shows every text in it at once.

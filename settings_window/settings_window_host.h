@@ -73,6 +73,10 @@ public:
     // settings), stands it beside clock `beside` on that clock's monitor,
     // stores where, and shows it at once.
     virtual void AddClock(int number, int beside) = 0;
+    // Makes the window of clock `number` (its values already in the
+    // settings, stored by another copy of the program) where they place it,
+    // shown or hidden as they say.
+    virtual void AddStoredClock(int number) = 0;
     // Closes the window of clock `number` (never the first).
     virtual void RemoveClock(int number) = 0;
     // The program speaks another language: every window's caption and face

@@ -401,5 +401,52 @@ TEST(SettingsTwoCopies, AnUnsavedChangeOutlivesTheOtherCopysSave) {
     EXPECT_EQ(StoredDword(store, kClockPath, "ClockSkin"), 2);
 }
 
+// The clocks after the first: what the other copy adds, changes or removes
+// shows here too, but for this copy's unsaved change, a key still being
+// written, and a clock this copy could not store yet.
+TEST(SettingsTwoCopies, TakesInTheOtherCopysClocks) {
+    using Step = std::function<void(MemoryStore&, Settings&)>;
+    const Step none = [](MemoryStore&, Settings&) {};
+    const auto resizeTwo = [](int size, bool save) -> Step {
+        return [=](MemoryStore& s, Settings& m) {
+            ClockValues(m, 2)->ClockSize = size;
+            if (save) Save(s, m, m.CountIndex);
+        };
+    };
+    const Step addThree = [](MemoryStore& s, Settings& m) { InsertClock(m, 3, m).ClockSkin = 7; WriteClock(s, m, 3); };
+    const Step addThreeUnstored = [&](MemoryStore& s, Settings& m) {
+        s.FailCreate(ClockPath(3));
+        addThree(s, m);
+        s.ClearFailures();
+    };
+    const Step removeTwo = [](MemoryStore& s, Settings&) { DeleteClockKey(s, 2); };
+    const Step halfWriteThree = [](MemoryStore& s, Settings&) { s.PutDword(ClockPath(3), "ClockSize", 8); };
+    // Steps: this copy's unsaved change, then the other copy's; clock 2's size after.
+    struct Case { const char* label; Step mine, other; std::vector<int> changed, added, removed; int twoSize; };
+    const Case cases[] = {
+        {"resized there", none, resizeTwo(30, true), {2}, {}, {}, 30},
+        {"resized here too", resizeTwo(25, false), resizeTwo(30, true), {}, {}, {}, 25},
+        {"added there", none, addThree, {}, {3}, {}, 12},
+        {"still being written", none, halfWriteThree, {}, {}, {}, 12},
+        {"removed there", none, removeTwo, {}, {}, {2}, 12},
+        {"added here, not stored", addThreeUnstored, removeTwo, {}, {}, {2}, 12},
+    };
+    for (const Case& c : cases) {
+        MemoryStore store = CustomStore();
+        CopyClockKey(store, 2);
+        Settings one = Loaded(store), other = Loaded(store), reloaded;
+        c.mine(store, one);
+        c.other(store, other);
+        LoadInto(store, reloaded);
+        const StoredChanges changes = TakeInStoredChanges(store, one, Context2026());
+        EXPECT_EQ(std::tuple(changes.options, changes.changedClocks, changes.addedClocks, changes.removedClocks),
+                  std::tuple(false, c.changed, c.added, c.removed)) << c.label;
+        for (int n : c.added) EXPECT_EQ(Shown(*ClockValues(one, n)), Shown(*ClockValues(reloaded, n))) << c.label;
+        for (int number : c.removed) EraseClock(one, number);
+        if (ClockValues(one, 2)) EXPECT_EQ(ClockValues(one, 2)->ClockSize, c.twoSize) << c.label;
+        EXPECT_FALSE(TakeInStoredChanges(store, one, Context2026())) << c.label << ": nothing new";
+    }
+}
+
 }  // namespace
 }  // namespace zentrova

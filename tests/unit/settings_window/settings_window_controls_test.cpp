@@ -450,6 +450,35 @@ TEST_F(Started, AClocksMenuOpensTheClockPageOnThatClockAndANinthIsRefused) {
     EXPECT_EQ(form.ChosenClock(), 1);
 }
 
+// Another copy of the program hides and moves clock 2, removes clock 3 and
+// adds clock 4: each window follows, and the page keeps editing clock 2.
+TEST_F(Started, ClocksTheOtherCopyStoredShowAtOnce) {
+    controls().Press("Button7");
+    controls().Press("Button7");
+    controls().List("ComboBox14").UserChoose(1);
+    displays.calls.clear();
+    store.PutDword(test::ClockPath(2), "ClockShow", 0);
+    store.PutDword(test::ClockPath(2), "ClockLeft", 40);
+    store.RemoveKey(test::ClockPath(3));
+    test::CopyClockKey(store, 4);
+    form.StoreChanged();
+
+    for (const auto& [call, count] : {std::pair{"remove clock 3", 1}, {"add stored clock 4", 1}, {"place clock 2", 1},
+                                      {"show clock 2", 0}, {"place clock", 0}, {"hide clock", 0}})
+        EXPECT_EQ(displays.Count(call), count) << call;
+    EXPECT_GE(displays.Count("hide clock 2"), 1);
+    EXPECT_EQ(std::pair(ClockValues(settings, 2)->ClockLeft, ClockNumbers(settings)),
+              std::pair(40, std::vector{1, 2, 4}));
+    EXPECT_EQ(controls().List("ComboBox14").Items().size(), 3u);
+    EXPECT_EQ(std::tuple(form.ChosenClock(), displays.chosenClock, controls().CheckBox("CheckBox6").Checked()),
+              std::tuple(2, 2, false));
+
+    // The chosen clock gone, the page edits the first.
+    store.RemoveKey(test::ClockPath(2));
+    form.StoreChanged();
+    EXPECT_EQ(std::pair(form.ChosenClock(), displays.chosenClock), std::pair(1, 1));
+}
+
 // The language list: a choice speaks at once in every window, Save keeps
 // its tag, and "As in Windows" follows Windows' languages.
 TEST_F(Started, ALanguageChoiceSpeaksAtOnceAndSaveKeepsItsTag) {

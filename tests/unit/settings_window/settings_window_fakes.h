@@ -248,6 +248,7 @@ public:
     void AddClock(int number, int beside) override {
         calls.push_back("add clock " + std::to_string(number) + " beside " + std::to_string(beside));
     }
+    void AddStoredClock(int number) override { calls.push_back("add stored clock " + std::to_string(number)); }
     void RemoveClock(int number) override { calls.push_back("remove clock " + std::to_string(number)); }
     void LanguageChanged() override { calls.push_back("language"); }
     void ChooseClock(int number) override { chosenClock = number; }
@@ -264,7 +265,10 @@ private:
     void Record(const char* what, DisplayWindowId window) {
         static constexpr const char* kNames[] = {"clock", "countdown", "calendar"};
         // A display window reached before it exists would crash the program.
-        calls.push_back(std::string(created ? "" : "early ") + what + " " + kNames[static_cast<int>(window)]);
+        // The clock's calls reach the chosen clock, named when not the first.
+        const bool other = window == DisplayWindowId::Clock && chosenClock != 1;
+        calls.push_back(std::string(created ? "" : "early ") + what + " " + kNames[static_cast<int>(window)] +
+                        (other ? " " + std::to_string(chosenClock) : ""));
     }
     std::vector<std::string>& startupLog_;
     const Settings& settings_;
