@@ -11,10 +11,6 @@ constexpr wchar_t kRegionalSection[] = L"intl";
 constexpr UINT_PTR kSecondTimer = 1;
 constexpr UINT kSecondMilliseconds = 1000;
 
-// The store's change notice is looked at this often, well within a second.
-constexpr UINT_PTR kStoreWatchTimer = 2;
-constexpr UINT kStoreWatchMs = 250;
-
 bool IsResume(WPARAM event) {
     return event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND || event == PBT_APMRESUMECRITICAL;
 }
@@ -43,13 +39,6 @@ bool HandOverToRunningCopy() {
     return PostMessageW(running, message, 0, 0) != 0;
 }
 
-void ApplicationWindow::OnStoreChange(RegistryWatch& watch, std::function<void()> handler) {
-    watch_ = handler ? &watch : nullptr;
-    onStoreChange_ = std::move(handler);
-    if (watch_) SetTimer(Handle(), kStoreWatchTimer, kStoreWatchMs, nullptr);
-    else KillTimer(Handle(), kStoreWatchTimer);
-}
-
 void ApplicationWindow::OnEverySecond(std::function<void()> handler) {
     onSecond_ = std::move(handler);
     if (onSecond_) SetTimer(Handle(), kSecondTimer, kSecondMilliseconds, nullptr);
@@ -71,8 +60,7 @@ LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
     }
     switch (message) {
         case WM_TIMER:
-            if (wParam == kStoreWatchTimer && watch_ && watch_->Changed() && onStoreChange_) onStoreChange_();
-            else if (wParam == kSecondTimer && onSecond_) onSecond_();
+            if (wParam == kSecondTimer && onSecond_) onSecond_();
             return 0;
         case WM_TIMECHANGE:
             Report(SystemChange::Clock);

@@ -8,7 +8,6 @@
 #include <functional>
 #include <utility>
 
-#include "platform/registry_watch.h"
 #include "platform/window_base.h"
 
 namespace zentrova::platform {
@@ -30,9 +29,6 @@ public:
     void OnSystemChange(std::function<void(SystemChange)> handler) { onChange_ = std::move(handler); }
     // A second start of the program asks for the settings window.
     void OnShowSettings(std::function<void()> handler) { onShowSettings_ = std::move(handler); }
-    // Runs `handler` within a second of any change to the program's stored
-    // settings (by this copy or another); nothing for an empty handler.
-    void OnStoreChange(RegistryWatch& watch, std::function<void()> handler);
     // Runs about once a second from now on (a null handler stops it).
     void OnEverySecond(std::function<void()> handler);
     // kRemoveClockMessage: a clock's menu asked to remove it (wParam: its number).
@@ -45,8 +41,6 @@ private:
     void Report(SystemChange change);
     std::function<void(SystemChange)> onChange_;
     std::function<void()> onShowSettings_;
-    RegistryWatch* watch_ = nullptr;
-    std::function<void()> onStoreChange_;
     std::function<void()> onSecond_;
     std::function<void(int)> onRemoveClock_;
     UINT showSettingsMessage_ = 0;

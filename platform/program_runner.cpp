@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
+
 #include "app/program_state.h"
 #include "assets/resource_ids.h"
 #include "platform/accessible_value.h"
@@ -29,21 +31,33 @@
 namespace zentrova::platform {
 namespace {
 
-int RunMessageLoop() {
-    MSG message{};
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab, Enter and Escape in the settings window and the dialogs; the
-        // display windows take their keys themselves.
-        HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-        if (WantsDialogKeys(root)) {
-            const int turn = PageTurnOf(message);
-            if (turn != 0 && SendMessageW(root, kTurnPageMessage, static_cast<WPARAM>(turn), 0) != 0) continue;
-            if (IsDialogMessageW(root, &message)) continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+void Dispatch(MSG& message) {
+    // Tab, Enter and Escape in the settings window and the dialogs; the
+    // display windows take their keys themselves.
+    HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (WantsDialogKeys(root)) {
+        const int turn = PageTurnOf(message);
+        if (turn != 0 && SendMessageW(root, kTurnPageMessage, static_cast<WPARAM>(turn), 0) != 0) return;
+        if (IsDialogMessageW(root, &message)) return;
     }
-    return 0;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+// Sleeps until a message comes or the store changes, so that another copy's
+// change is taken in as it happens and an idle program wakes for nothing.
+int RunMessageLoop(RegistryWatch& watch, const std::function<void()>& storeChanged) {
+    HANDLE changed = watch.Event();
+    const DWORD handles = changed ? 1 : 0;
+    MSG message{};
+    for (;;) {
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) return 0;
+            Dispatch(message);
+        }
+        const DWORD woken = MsgWaitForMultipleObjectsEx(handles, &changed, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        if (handles != 0 && woken == WAIT_OBJECT_0 && watch.Rewatch()) storeChanged();
+    }
 }
 
 }  // namespace
@@ -102,17 +116,15 @@ int RunProgram() {
     // Another copy of the program, in another session of the same user,
     // may write the same keys: what it stores shows here too.
     RegistryWatch watch(GroupPath(SettingsGroup::Root));
-    application.OnStoreChange(watch, [&] { settingsLogic.StoreChanged(); });
     // Every event of the list, shown or not, is told when it arrives.
     EventNotifier notifier(state.settings, store, settingsForm.Tray(), locale);
     notifier.Check(time.Now());
     application.OnEverySecond([&] { notifier.Check(time.Now()); });
     application.OnRemoveClock([&](int number) { settingsLogic.RemoveClock(number); });
 
-    int exitCode = RunMessageLoop();
+    int exitCode = RunMessageLoop(watch, [&] { settingsLogic.StoreChanged(); });
     application.OnSystemChange(nullptr);  // what they reach is about to go
     application.OnShowSettings(nullptr);
-    application.OnStoreChange(watch, nullptr);
     application.OnEverySecond(nullptr);
     application.OnRemoveClock(nullptr);
     // The tray icon goes with the settings form; the guard deletes the atom.

@@ -1,7 +1,9 @@
 #pragma once
 // Tells when anything below one of the current user's keys changed, by this
 // process or another: a copy of the program in another session of the same
-// user writes the same keys.
+// user writes the same keys. The program's message loop waits on the
+// watch's event beside its messages, so a change is taken in as it happens
+// and nothing looks for one in between.
 
 #include <string>
 
@@ -17,15 +19,23 @@ public:
     RegistryWatch(const RegistryWatch&) = delete;
     RegistryWatch& operator=(const RegistryWatch&) = delete;
 
-    // True once for every batch of changes since the last call, and while
-    // the key cannot be watched, false; each true watches anew.
-    bool Changed();
+    // Signalled by the first change below the key since the last Rewatch,
+    // or, while the key is missing, by a key made or deleted beside it. It
+    // resets itself as a wait sees it; null when it could not be made.
+    HANDLE Event() const { return event_.get(); }
+    // Once the event was signalled: watches anew, and says whether what the
+    // key holds may have changed (false while the key is still missing).
+    bool Rewatch();
 
 private:
-    bool Arm();
+    // Watches the key when it exists, else its parent for the key's making.
+    void Arm();
+    bool WatchKey();
+    void WatchParent();
 
     std::wstring path_;
-    UniqueKey key_;
+    UniqueKey key_;     // the key, while watched
+    UniqueKey parent_;  // its parent, while the key is missing
     UniqueKernelHandle event_;
 };
 
