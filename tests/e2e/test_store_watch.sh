@@ -16,8 +16,9 @@ e2e_reg_add "$clock_key" ClockSize REG_DWORD 20
 e2e_reg_add "$clock_key" ClockLeft REG_DWORD 40
 e2e_reg_add "$clock_key" ClockTop REG_DWORD 500
 
-# The store is watched a few times a second; `wine reg` has returned by now,
-# so the window follows within a second, given slack for a loaded machine.
+# A change of the store wakes the program at once; `wine reg` has returned
+# by now, so the window follows within a second, given slack for a loaded
+# machine.
 deadline=$((SECONDS + 10))
 while :; do
   read -r x y width _ <<<"$(e2e_window_geometry "$clock")"
