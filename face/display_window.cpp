@@ -37,6 +37,7 @@ void DisplayWindow::Tick(bool catchingUp) {
         Refresh(now);
         TellSpokenValue(time);
     }
+    if ((catchingUp || time != last_) && secondListener_) secondListener_(now);
     // Out of the way of a full-screen program it neither wanders nor saves,
     // so it comes back where it was.
     const bool moving = !aside && Move(monitor);

@@ -4,7 +4,9 @@
 // while it moves, once a second at rest), the mouse handling and the popup
 // menu's commands.
 
+#include <functional>
 #include <optional>
+#include <utility>
 
 #include "face/display_surface.h"
 #include "face/dpi_scale.h"
@@ -79,6 +81,11 @@ public:
     // A setting the tick reads has changed (or the face was prepared anew):
     // the next tick comes within 30 ms rather than at the next second.
     void Wake() { context_.surface.ScheduleTicks(kDisplayTimerMs); }
+    // Hands the time to `listener` on every tick that finds a new second,
+    // whether the window is shown, hidden or stepped aside: the program's
+    // own once-a-second work rides the windows' ticks rather than waking
+    // it on a timer of its own.
+    void OnNewSecond(std::function<void(const LocalTime&)> listener) { secondListener_ = std::move(listener); }
     // The system's clock jumped (a resume from sleep, a change of the clock,
     // the time zone or daylight saving time): ticks at once, redrawing
     // whatever the second, and sets the ticks going afresh from now, since
@@ -148,6 +155,7 @@ private:
     // after such a change (its ticks then come at the short period).
     bool KeepStay(const RectI& monitor, std::span<const RectI> monitors);
 
+    std::function<void(const LocalTime&)> secondListener_;
     std::optional<ZOrder> zOrder_;
     bool frontChanged_ = false;
     // Short ticks left to look at the window in front after it changed.

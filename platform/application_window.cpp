@@ -8,8 +8,6 @@ namespace {
 
 // WM_SETTINGCHANGE's section name for the regional settings.
 constexpr wchar_t kRegionalSection[] = L"intl";
-constexpr UINT_PTR kSecondTimer = 1;
-constexpr UINT kSecondMilliseconds = 1000;
 
 bool IsResume(WPARAM event) {
     return event == PBT_APMRESUMEAUTOMATIC || event == PBT_APMRESUMESUSPEND || event == PBT_APMRESUMECRITICAL;
@@ -39,12 +37,6 @@ bool HandOverToRunningCopy() {
     return PostMessageW(running, message, 0, 0) != 0;
 }
 
-void ApplicationWindow::OnEverySecond(std::function<void()> handler) {
-    onSecond_ = std::move(handler);
-    if (onSecond_) SetTimer(Handle(), kSecondTimer, kSecondMilliseconds, nullptr);
-    else KillTimer(Handle(), kSecondTimer);
-}
-
 void ApplicationWindow::Report(SystemChange change) {
     if (onChange_) onChange_(change);
 }
@@ -59,9 +51,6 @@ LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
         return 0;
     }
     switch (message) {
-        case WM_TIMER:
-            if (wParam == kSecondTimer && onSecond_) onSecond_();
-            return 0;
         case WM_TIMECHANGE:
             Report(SystemChange::Clock);
             return 0;

@@ -29,8 +29,6 @@ public:
     void OnSystemChange(std::function<void(SystemChange)> handler) { onChange_ = std::move(handler); }
     // A second start of the program asks for the settings window.
     void OnShowSettings(std::function<void()> handler) { onShowSettings_ = std::move(handler); }
-    // Runs about once a second from now on (a null handler stops it).
-    void OnEverySecond(std::function<void()> handler);
     // kRemoveClockMessage: a clock's menu asked to remove it (wParam: its number).
     void OnRemoveClock(std::function<void(int)> handler) { onRemoveClock_ = std::move(handler); }
 
@@ -41,7 +39,6 @@ private:
     void Report(SystemChange change);
     std::function<void(SystemChange)> onChange_;
     std::function<void()> onShowSettings_;
-    std::function<void()> onSecond_;
     std::function<void(int)> onRemoveClock_;
     UINT showSettingsMessage_ = 0;
 };

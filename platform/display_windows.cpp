@@ -254,6 +254,10 @@ void DisplayWindows::ChangeLocale(const Locale& locale) {
     if (calendar_) calendar_->logic->ChangeLocale(locale);
 }
 
+void DisplayWindows::OnEverySecond(std::function<void(const LocalTime&)> listener) {
+    if (countdown_) countdown_->logic->OnNewSecond(std::move(listener));
+}
+
 void DisplayWindows::ShowSettingsWindow() {
     if (settings_) settings_->ShowFromDisplayMenu();
 }

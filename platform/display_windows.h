@@ -80,6 +80,10 @@ public:
     // Runs whenever the clock's or the countdown's spoken value changes;
     // set it before the windows are made.
     void OnSpokenChange(std::function<void()> listener) { spokenListener_ = std::move(listener); }
+    // Runs `listener` with the time each second from now on, riding the
+    // countdown's ticks, which go on while it is hidden; set it once the
+    // windows are made.
+    void OnEverySecond(std::function<void(const LocalTime&)> listener);
     // The tray icon's tip from every clock's time and the countdown's value.
     std::string TrayTip() const;
 

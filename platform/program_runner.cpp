@@ -119,13 +119,13 @@ int RunProgram() {
     // Every event of the list, shown or not, is told when it arrives.
     EventNotifier notifier(state.settings, store, settingsForm.Tray(), locale);
     notifier.Check(time.Now());
-    application.OnEverySecond([&] { notifier.Check(time.Now()); });
+    displays.OnEverySecond([&](const LocalTime& now) { notifier.Check(now); });
     application.OnRemoveClock([&](int number) { settingsLogic.RemoveClock(number); });
 
     int exitCode = RunMessageLoop(watch, [&] { settingsLogic.StoreChanged(); });
     application.OnSystemChange(nullptr);  // what they reach is about to go
     application.OnShowSettings(nullptr);
-    application.OnEverySecond(nullptr);
+    displays.OnEverySecond(nullptr);
     application.OnRemoveClock(nullptr);
     // The tray icon goes with the settings form; the guard deletes the atom.
     return exitCode;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # An event a minute ahead raises the tray icon's notification balloon when it
-# arrives, and the moment told is kept in CountNoticed; a restart right after
-# shows no second balloon for it.
+# arrives, with the countdown hidden (the check rides its ticks all the same),
+# and the moment told is kept in CountNoticed; a restart right after shows no
+# second balloon for it.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/display_lib.sh"
@@ -27,6 +28,7 @@ PY
 )"
 {
   echo REGEDIT4
+  zd_dwords Countdown CountShow=0
   zd_dwords 'Countdown\CountTitle' CountMax=1 CountIndex=0 CountRepeat0=0
   printf '"Count0"="Standup"\n"CountDate0"=hex:%s\n"CountTime0"=hex:%s\n' "$(zd_double_hex "$day")" \
     "$(zd_double_hex "$seconds")"

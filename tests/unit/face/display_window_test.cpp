@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "face_fakes.h"
@@ -94,6 +95,26 @@ TEST_F(DisplayWindowTest, RedrawsOnlyWhenTheSecondChanges) {
     window.ForgetLastTime();
     window.OnTimer();
     EXPECT_EQ(window.refreshes, 3);
+}
+
+// The program's once-a-second work is handed each new second once, also
+// while the window stands aside for a full-screen program.
+TEST_F(DisplayWindowTest, HandsEachNewSecondToItsListenerOnce) {
+    std::vector<int> seconds;
+    window.OnNewSecond([&](const LocalTime& now) { seconds.push_back(now.second); });
+    ForegroundWindow video;
+    video.exists = video.visible = true;
+    video.window = video.client = services.desktop.monitors[0];
+    // Second, millisecond, a full-screen program in front.
+    for (const auto& [second, millisecond, covered] :
+         {std::tuple{0, 5, false}, {0, 500, false}, {1, 5, true}, {2, 5, true}, {2, 700, false}}) {
+        services.time.Set(10, 0, second);
+        services.time.now.millisecond = millisecond;
+        services.desktop.foreground = covered ? video : ForegroundWindow{};
+        window.OnTimer();
+        EXPECT_EQ(window.SteppedAside(), covered) << second;
+    }
+    EXPECT_EQ(seconds, (std::vector<int>{0, 1, 2}));
 }
 
 TEST_F(DisplayWindowTest, ForgottenTimeAtMidnightWaitsForTheNextSecond) {
