@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Another copy of the program (the same user signed in twice) writes the
 # clock's size and position: the running copy shows both without a restart,
-# and keeps them (nothing writes the old ones back).
+# and keeps them (nothing writes the old ones back). A clock the other copy
+# adds shows at its stored place, and goes when the other copy removes it;
+# a key deleted whole and made again is watched all the same.
 set -euo pipefail
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/display_lib.sh"
+source "$(dirname "$0")/clocks_lib.sh"
 e2e_setup store_watch
 
 e2e_start_zentrova
@@ -29,4 +33,19 @@ done
 
 e2e_expect_eq "$(e2e_reg_dword "$clock_key" ClockSize)" 20 "ClockSize kept"
 e2e_expect_eq "$(e2e_reg_dword "$clock_key" ClockLeft)" 40 "ClockLeft kept"
+
+# The clock's key is written value by value, as the other copy writes it.
+zc_seed_clock 2 "Tokyo Standard Time" "Tokyo" 300 200
+zc_expect_at "Clock Tokyo" 300 200 >/dev/null
+e2e_reg_delete "$clock_key"2
+e2e_wait_window_gone "Clock Tokyo" 10
+
+# The whole key deleted, then made again by a write: the clock follows.
+e2e_reg_delete 'HKCU\Software\Zentrova'
+e2e_reg_add "$clock_key" ClockLeft REG_DWORD 80
+deadline=$((SECONDS + 10))
+until [[ "$(e2e_window_geometry "$clock" | cut -d' ' -f1)" == 80 ]]; do
+  ((SECONDS < deadline)) || e2e_fail "the clock did not follow a key made again"
+  sleep 0.2
+done
 e2e_pass
