@@ -63,6 +63,17 @@ cmake -S . -B "$build/native" -DCMAKE_BUILD_TYPE=Release \
     || fail_build "configure native"
 cmake --build "$build/native" -j"$jobs" || fail_build "native"
 
+step "Native build with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B "$build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DZENTROVA_SANITIZE=ON >/dev/null \
+    || fail_build "configure sanitize"
+# Only the unit tests run under the sanitizers.
+cmake --build "$build/sanitize" -j"$jobs" --target zentrova_unit_tests || fail_build "sanitize"
+
+step "Fuzz targets (libFuzzer, clang)"
+CXX=clang++ cmake -S . -B "$build/fuzz" -DZENTROVA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null \
+    || fail_build "configure fuzz"
+cmake --build "$build/fuzz" -j"$jobs" || fail_build "fuzz"
+
 passed=0
 failed=0
 run_ctest() {
@@ -86,63 +97,13 @@ run_ctest() {
 
 step "Unit tests"
 run_ctest "$build/native" -LE e2e
-
-# The sanitizer and fuzz builds and their runs need the processor, the
-# end-to-end tests mostly wait on Wine and the display: the first go on
-# beside the second at the lowest priority, so the tests keep their pace.
-# Each side counts its own results; the background's come back in a file.
-background_log="$build/beside-e2e.log"
-background_counts="$build/beside-e2e.counts"
-background_phases="$build/beside-e2e.phases"
-(
-    renice -n 19 -p "$BASHPID" >/dev/null 2>&1 || true
-    passed=0
-    failed=0
-    phase() { echo "$1 $2" >>"$background_phases"; }
-    : >"$background_phases"
-    started=$SECONDS
-    if ! { cmake -S . -B "$build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DZENTROVA_SANITIZE=ON >/dev/null &&
-           cmake --build "$build/sanitize" -j"$jobs" --target zentrova_unit_tests; }; then
-        echo "BUILD FAILED: sanitize"; failed=$((failed + 1))
-    fi
-    phase $((SECONDS - started)) "Native build with AddressSanitizer and UndefinedBehaviorSanitizer"
-    started=$SECONDS
-    if ! { CXX=clang++ cmake -S . -B "$build/fuzz" -DZENTROVA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
-           cmake --build "$build/fuzz" -j"$jobs"; }; then
-        echo "BUILD FAILED: fuzz"; failed=$((failed + 1))
-    fi
-    phase $((SECONDS - started)) "Fuzz targets (libFuzzer, clang)"
-    started=$SECONDS
-    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest "$build/sanitize"
-    phase $((SECONDS - started)) "Unit tests under sanitizers"
-    started=$SECONDS
-    run_ctest "$build/fuzz"
-    phase $((SECONDS - started)) "Fuzzing the settings load"
-    echo "$passed $failed" >"$background_counts"
-) >"$background_log" 2>&1 &
-background=$!
-
-step "End-to-end tests (the sanitizer and fuzz work beside them)"
+# Two at a time: each has its own X display and its own copy of the prefix.
+step "End-to-end tests"
 run_ctest "$build/native" -L e2e
-end_phase
-waited=$SECONDS
-wait "$background"
-echo
-echo "== Sanitizer and fuzz builds and runs, beside the end-to-end tests"
-cat "$background_log"
-if read -r more_passed more_failed <"$background_counts" 2>/dev/null; then
-    passed=$((passed + more_passed))
-    failed=$((failed + more_failed))
-else
-    failed=$((failed + 1))
-fi
-while read -r seconds name; do
-    phase_names+=("$name (beside)")
-    phase_seconds+=("$seconds")
-done <"$background_phases"
-phase_names+=("Waiting for the work beside the end-to-end tests")
-phase_seconds+=($((SECONDS - waited)))
-phase_started=$SECONDS
+step "Unit tests under sanitizers"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest "$build/sanitize"
+step "Fuzzing the settings load"
+run_ctest "$build/fuzz"
 
 print_phases
 echo
