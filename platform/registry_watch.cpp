@@ -24,13 +24,10 @@ RegistryWatch::RegistryWatch(const std::string& path)
 // Registers for the next change of a value or subkey anywhere below the
 // key; the registration ends with the first change it reports.
 bool RegistryWatch::WatchKey() {
-    if (!key_) key_ = OpenForNotify(path_);
+    key_ = OpenForNotify(path_);
     if (!key_) return false;
     constexpr DWORD kFilter = REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_LAST_SET;
-    if (RegNotifyChangeKeyValue(key_.get(), TRUE, kFilter, event_.get(), TRUE) == ERROR_SUCCESS) {
-        parent_.reset();
-        return true;
-    }
+    if (RegNotifyChangeKeyValue(key_.get(), TRUE, kFilter, event_.get(), TRUE) == ERROR_SUCCESS) return true;
     key_.reset();  // deleted meanwhile
     return false;
 }
@@ -46,18 +43,18 @@ void RegistryWatch::WatchParent() {
         parent_.reset();
 }
 
+// Both looks every time: the parent tells of the key's own deleting and
+// making again, which Wine does not report to a watch on the key itself; a
+// watch left on a deleted key would miss the key made anew.
 void RegistryWatch::Arm() {
-    if (!event_ || WatchKey()) return;
+    if (!event_) return;
     WatchParent();
-    // A key made between the two looks is watched all the same.
     WatchKey();
 }
 
 bool RegistryWatch::Rewatch() {
-    // A change in the watched key, or the key made since.
-    const bool watched = static_cast<bool>(key_);
     Arm();
-    return watched || static_cast<bool>(key_);
+    return true;
 }
 
 }  // namespace zentrova::platform

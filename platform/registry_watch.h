@@ -24,11 +24,13 @@ public:
     // resets itself as a wait sees it; null when it could not be made.
     HANDLE Event() const { return event_.get(); }
     // Once the event was signalled: watches anew, and says whether what the
-    // key holds may have changed (false while the key is still missing).
+    // key holds may have changed (always, when it was signalled: a look at
+    // an unchanged store changes nothing).
     bool Rewatch();
 
 private:
-    // Watches the key when it exists, else its parent for the key's making.
+    // Watches the key when it exists, and its parent for the key's making
+    // and deleting.
     void Arm();
     bool WatchKey();
     void WatchParent();
