@@ -78,16 +78,19 @@ ControlPlace DialogControlPlace(const DialogLayout& layout, ControlPlace design,
 
 DialogPlaces FitDialogToText(const DialogLayout& layout, TextMeasurer& measurer, DpiScale scale,
                              std::string_view family) {
-    if (family.empty()) family = layout.fontFamily;
     DialogPlaces places{layout.client, {}};
+    // English keeps the table's places, as the settings window does.
+    if (&CurrentLanguage() == &EnglishLanguage()) {
+        for (const DialogControlEntry& control : layout.controls) places.controls.push_back(control.place);
+        return places;
+    }
+    if (family.empty()) family = layout.fontFamily;
     std::vector<TextRoom> rooms;
     for (const DialogControlEntry& control : layout.controls) {
         const bool button = control.kind == K::OkButton || control.kind == K::CancelButton;
-        int needed = 0;
-        if (control.text && &CurrentLanguage() != &EnglishLanguage()) {
-            needed = NeededWidth(measurer, scale, family, layout.fontPixels, Tr(*control.text),
-                                 button ? TextChrome::Button : TextChrome::Label);
-        }
+        const int needed = control.text ? NeededWidth(measurer, scale, family, layout.fontPixels, Tr(*control.text),
+                                                      button ? TextChrome::Button : TextChrome::Label)
+                                        : 0;
         rooms.push_back({control.place, needed, 0});
     }
     places.controls = GrowToText(rooms);

@@ -70,13 +70,7 @@ SettingsPages::SettingsPages(HWND window, DpiScale scale)
       font_(SettingsFont(family_, scale)) {
     tabs_ = CreateChild(window_, "SysTabControl32", "", WS_CLIPSIBLINGS | WS_TABSTOP,
                         ScaledPlace(geometry_.pages, scale_), font_.get());
-    for (std::size_t i = 0; i < std::size(kPageCaptions); ++i) {
-        std::wstring caption = Widen(Tr(kPageCaptions[i]));
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = caption.data();
-        SendMessageW(tabs_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-    }
+    WriteTabCaptions(TCM_INSERTITEMW);
     const RECT display = PageRect();
     HWND previous = tabs_;
     for (auto& page : pages_) {
@@ -171,34 +165,42 @@ void SettingsPages::PlaceAll() {
     }
 }
 
-void SettingsPages::Relayout(DpiScale scale) {
-    scale_ = scale;
-    // The old font lives until every control has taken the new one.
-    const UniqueFont old = std::move(font_);
-    font_ = SettingsFont(family_, scale_);
-    // Text does not scale in proportion, so the places are fitted anew.
-    geometry_ = SettingsLayoutGeometry(measurer_, scale_, family_);
-    PlaceAll();
-}
-
-void SettingsPages::Retext() {
+// The tabs' captions in the current language: made (TCM_INSERTITEMW) or
+// set anew (TCM_SETITEMW).
+void SettingsPages::WriteTabCaptions(UINT message) {
     for (std::size_t i = 0; i < std::size(kPageCaptions); ++i) {
         std::wstring caption = Widen(Tr(kPageCaptions[i]));
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = caption.data();
-        SendMessageW(tabs_, TCM_SETITEMW, i, reinterpret_cast<LPARAM>(&item));
+        SendMessageW(tabs_, message, i, reinterpret_cast<LPARAM>(&item));
     }
+}
+
+// A new font at the current scale and family, the places fitted to it
+// (text does not scale in proportion), every control placed anew. The old
+// font lives until every control has taken the new one.
+void SettingsPages::Refit() {
+    const UniqueFont old = std::move(font_);
+    font_ = SettingsFont(family_, scale_);
+    geometry_ = SettingsLayoutGeometry(measurer_, scale_, family_);
+    PlaceAll();
+}
+
+void SettingsPages::Relayout(DpiScale scale) {
+    scale_ = scale;
+    Refit();
+}
+
+void SettingsPages::Retext() {
+    WriteTabCaptions(TCM_SETITEMW);
     for (const PlacedControl& control : placed_) {
         if (control.caption) SetWindowTextW(control.handle, Widen(Tr(*control.caption)).c_str());
         if (control.namedByLabel) NameByLabel(control.handle, std::string(ControlLabel(control.name)));
     }
     // Another language may want another font for its letters.
     family_ = LanguageFamily(fallback_, std::string(kSettingsFontFamily));
-    const UniqueFont old = std::move(font_);
-    font_ = SettingsFont(family_, scale_);
-    geometry_ = SettingsLayoutGeometry(measurer_, scale_, family_);
-    PlaceAll();
+    Refit();
 }
 
 HWND SettingsPages::PageWindow(zentrova::SettingsPage page) const {

@@ -78,6 +78,8 @@ private:
     const ControlPlace& DesignPlace(const PlacedControl& control) const;
     // Places the tab control, the pages and every control from the geometry.
     void PlaceAll();
+    void WriteTabCaptions(UINT message);
+    void Refit();
     HWND PageWindow(zentrova::SettingsPage page) const;
     void ShowPage(int index);
     // Creates a control at its scaled place and remembers it for relayout;
