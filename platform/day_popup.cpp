@@ -24,8 +24,8 @@ bool Within(HWND window, POINT screen) {
 
 }  // namespace
 
-DayPopup::DayPopup(HWND owner, std::function<void(CivilDate)> addEventOn)
-    : owner_(owner), addEventOn_(std::move(addEventOn)) {
+DayPopup::DayPopup(HWND calendar, HWND owner, std::function<void(CivilDate)> addEventOn)
+    : calendar_(calendar), addEventOn_(std::move(addEventOn)) {
     WindowOptions entry;
     entry.className = kDayPopupClass;
     entry.style = kPopupStyle;
@@ -114,7 +114,7 @@ int DayPopup::WidestLine() const {
 bool DayPopup::PointerInside() const {
     POINT cursor{};
     GetCursorPos(&cursor);
-    return Within(Handle(), cursor) || Within(owner_, cursor);
+    return Within(Handle(), cursor) || Within(calendar_, cursor);
 }
 
 LRESULT DayPopup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -129,7 +129,7 @@ LRESULT DayPopup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // after the window took the activation (the system can report
             // it late): the window takes it back, once. A later press on
             // the calendar closes the window through the calendar itself.
-            if (reinterpret_cast<HWND>(lParam) == owner_ && !reclaimed_) {
+            if (reinterpret_cast<HWND>(lParam) == calendar_ && !reclaimed_) {
                 reclaimed_ = true;
                 PostMessageW(Handle(), kTakeActivationMessage, 0, 0);
                 return 0;

@@ -17,9 +17,12 @@ namespace zentrova::platform {
 
 class DayPopup final : public WindowBase, public DayWindowHost {
 public:
-    // `owner` is the calendar window, which the pointer may rest on without
-    // closing the popup; `addEventOn` opens the add dialog on a day.
-    DayPopup(HWND owner, std::function<void(CivilDate)> addEventOn);
+    // `calendar` is the window whose day was clicked: the pointer may rest on
+    // it without closing the popup. `owner` is the program's hidden window:
+    // owned by the calendar, the popup would lift a calendar kept on the
+    // desktop above other windows when it comes up. `addEventOn` opens the
+    // add dialog on a day.
+    DayPopup(HWND calendar, HWND owner, std::function<void(CivilDate)> addEventOn);
     ~DayPopup() override;
 
     void Open(const DayWindowContent& content, const RectI& dayCell, DpiScale scale) override;
@@ -37,7 +40,7 @@ private:
     void TakeActivation();
     bool PointerInside() const;
 
-    HWND owner_;
+    HWND calendar_;
     HWND list_ = nullptr;
     UniqueFont font_;
     std::function<void(CivilDate)> addEventOn_;

@@ -153,7 +153,7 @@ void DisplayWindows::CreateDisplayWindows() {
                                                 DisplayWindowId::Calendar);
     calendar_->logic = std::make_unique<TForm4>(ContextFor(*calendar_), settings, locale, calendar_->sink);
     calendar_->surface.Attach(*calendar_->logic);
-    dayPopup_ = std::make_unique<DayPopup>(calendar_->surface.Handle(), [this](CivilDate day) {
+    dayPopup_ = std::make_unique<DayPopup>(calendar_->surface.Handle(), owner_, [this](CivilDate day) {
         if (settings_) settings_->AddEventOn(day);
     });
     calendar_->logic->AttachDayWindow(*dayPopup_);

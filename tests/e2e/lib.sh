@@ -138,6 +138,7 @@ e2e_linux_pid_of() {
 # Single-letter state of a process (R, S, Z, ...), or failure when it is gone.
 _e2e_proc_state() {
   local stat=""
+  [[ "$1" =~ ^[0-9]+$ ]] || return 1  # "/proc//stat" would read the system's
   { IFS= read -r stat <"/proc/$1/stat"; } 2>/dev/null || [[ -n "$stat" ]] || return 1
   stat=${stat##*) }
   printf '%s' "${stat%% *}"
