@@ -42,7 +42,9 @@ CalendarMetrics MetricsForFaceWidth(int faceWidth, DpiScale scale, bool weekColu
 
 double Normalised(int index, int extent) { return 2.0 * index / (extent + kEdgeBias) - 1.0; }
 
-std::int32_t Blend(double g, std::uint8_t text, std::uint8_t skin) { return RoundHalfEven(g * g * text + (1.0 - g) * skin); }
+std::uint8_t Blend(double g, std::uint8_t text, std::uint8_t skin) {
+    return static_cast<std::uint8_t>(RoundHalfEven(g * g * text + (1.0 - g) * skin));
+}
 
 void MakeImage(const FacePlanes& planes, TileImage& image) {
     image.side = planes.width;
@@ -95,7 +97,7 @@ void FillCalendarTiles(const WorkingBitmap& cell, FaceShape shape, int transpare
             const std::size_t i = static_cast<std::size_t>(y) * side + x;
             const double nx = Normalised(x, side);
             const bool onBar = std::fabs(nx) <= kEventBarHalfWidth && ny >= kEventBarTop && ny <= kEventBarBottom;
-            mark.alpha[i] = onBar ? RoundHalfEven(255.0 * opacity) : 0;
+            mark.alpha[i] = onBar ? static_cast<std::uint8_t>(RoundHalfEven(255.0 * opacity)) : 0;
             mark.red[i] = textColor.r;
             mark.green[i] = textColor.g;
             mark.blue[i] = textColor.b;
@@ -108,7 +110,7 @@ void FillCalendarTiles(const WorkingBitmap& cell, FaceShape shape, int transpare
             const std::uint8_t blue = source[3 * x];
             const std::uint8_t green = source[3 * x + 1];
             const std::uint8_t red = source[3 * x + 2];
-            day.alpha[i] = today.alpha[i] = FaceAlphaAt(d, transparency);
+            day.alpha[i] = today.alpha[i] = static_cast<std::uint8_t>(FaceAlphaAt(d, transparency));
             day.red[i] = today.red[i] = red;
             day.green[i] = today.green[i] = green;
             day.blue[i] = today.blue[i] = blue;
@@ -118,7 +120,7 @@ void FillCalendarTiles(const WorkingBitmap& cell, FaceShape shape, int transpare
                 today.red[i] = Blend(g, textColor.r, red);
                 today.green[i] = Blend(g, textColor.g, green);
                 today.blue[i] = Blend(g, textColor.b, blue);
-                today.alpha[i] = RoundHalfEven(std::min(1.0, 1.0 - d + g) * 255.0 * opacity);
+                today.alpha[i] = static_cast<std::uint8_t>(RoundHalfEven(std::min(1.0, 1.0 - d + g) * 255.0 * opacity));
             }
         }
     }

@@ -144,14 +144,14 @@ void FillFacePlanes(const WorkingBitmap& skin, FaceShape shape, int transparency
         }
         const std::uint8_t* source = skin.Row(y);
         const std::size_t rowStart = static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
-        std::int32_t* alpha = planes.alpha.data() + rowStart;
-        std::int32_t* red = planes.red.data() + rowStart;
-        std::int32_t* green = planes.green.data() + rowStart;
-        std::int32_t* blue = planes.blue.data() + rowStart;
+        std::uint8_t* alpha = planes.alpha.data() + rowStart;
+        std::uint8_t* red = planes.red.data() + rowStart;
+        std::uint8_t* green = planes.green.data() + rowStart;
+        std::uint8_t* blue = planes.blue.data() + rowStart;
         for (int x = 0; x < width; ++x) {
             const double d = distance[static_cast<std::size_t>(x)];
             if (d <= 1.0) {
-                alpha[x] = RoundAlpha(Fade(d) * 255.0 * opacity);
+                alpha[x] = static_cast<std::uint8_t>(RoundAlpha(Fade(d) * 255.0 * opacity));
                 red[x] = source[3 * x + 2];
                 green[x] = source[3 * x + 1];
                 blue[x] = source[3 * x];
@@ -176,14 +176,14 @@ void PrepareFace(const SkinSet& skins, int skinNumber, SizeI size, FaceShape sha
 void BuildFramePixels(const FacePlanes& planes, std::vector<std::uint32_t>& argb) {
     const std::size_t count = PixelCount(planes.width, planes.height);
     argb.resize(count);
-    const std::int32_t* alpha = planes.alpha.data();
-    const std::int32_t* red = planes.red.data();
-    const std::int32_t* green = planes.green.data();
-    const std::int32_t* blue = planes.blue.data();
+    const std::uint8_t* alpha = planes.alpha.data();
+    const std::uint8_t* red = planes.red.data();
+    const std::uint8_t* green = planes.green.data();
+    const std::uint8_t* blue = planes.blue.data();
     std::uint32_t* out = argb.data();
     for (std::size_t i = 0; i < count; ++i) {
-        out[i] = (static_cast<std::uint32_t>(alpha[i] & 0xFF) << 24) | (static_cast<std::uint32_t>(red[i] & 0xFF) << 16) |
-                 (static_cast<std::uint32_t>(green[i] & 0xFF) << 8) | static_cast<std::uint32_t>(blue[i] & 0xFF);
+        out[i] = (static_cast<std::uint32_t>(alpha[i]) << 24) | (static_cast<std::uint32_t>(red[i]) << 16) |
+                 (static_cast<std::uint32_t>(green[i]) << 8) | static_cast<std::uint32_t>(blue[i]);
     }
 }
 

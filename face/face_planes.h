@@ -13,12 +13,13 @@ namespace zentrova {
 
 enum class FaceShape { RoundedRect, Oval };
 
-// Four planes indexed [y * width + x]; only the low 8 bits of an element are
-// used when a frame is built.
+// Four planes of bytes indexed [y * width + x]. Bytes, not wider numbers:
+// every value the fill computes lies in 0..255, and the planes of a large
+// face are the biggest thing a display window keeps.
 struct FacePlanes {
     int width = 0;
     int height = 0;
-    std::vector<std::int32_t> alpha, red, green, blue;
+    std::vector<std::uint8_t> alpha, red, green, blue;
 
     // Resizes to the face; colour planes keep what they held where they can.
     void Resize(SizeI size);

@@ -5,6 +5,7 @@
 #include <span>
 #include <vector>
 
+#include "face/premultiply.h"
 #include "face/tile_blend.h"
 #include "platform/gdiplus_objects.h"
 #include "platform/wide_text.h"
@@ -15,17 +16,6 @@ namespace zentrova::platform {
 namespace {
 
 using namespace Gdiplus::DllExports;
-
-constexpr Gdiplus::PixelFormat kArgb = 0x26200A;  // PixelFormat32bppARGB, not premultiplied
-
-// A GDI+ bitmap over ARGB words that outlive it.
-gdip::Bitmap BitmapOver(int width, int height, const std::uint32_t* pixels) {
-    gdip::Bitmap bitmap;
-    bitmap.set_status(GdipCreateBitmapFromScan0(width, height, width * 4, kArgb,
-                                                reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(pixels)),
-                                                bitmap.out()));
-    return bitmap;
-}
 
 constexpr Gdiplus::PixelFormat kPremultipliedArgb = 0xE200B;  // PixelFormat32bppPARGB
 
@@ -128,7 +118,8 @@ bool FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& targe
     if (frame.width <= 0 || frame.height <= 0) return false;
     const std::size_t pixelCount = static_cast<std::size_t>(frame.width) * frame.height;
     // The frame's pixels stay untouched: the texts and tiles go on a copy.
-    std::vector<std::uint32_t> canvas(pixelCount, 0);
+    std::vector<std::uint32_t>& canvas = canvas_;
+    canvas.assign(pixelCount, 0);
     if (frame.pixels.size() >= pixelCount) std::copy_n(frame.pixels.begin(), pixelCount, canvas.begin());
 
     // Tiles are stretched and blended by the core (GDI+'s own image stretch
@@ -170,18 +161,48 @@ bool FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& targe
     }
     texts_.EndFrame();
 
-    gdip::Bitmap bitmap = BitmapOver(frame.width, frame.height, canvas.data());
-    if (!bitmap) return false;
-    HBITMAP gdiBitmap = nullptr;
-    GdipCreateHBITMAPFromBitmap(bitmap.get(), &gdiBitmap, 0);  // background: transparent black
-    UniqueBitmap frameBitmap(gdiBitmap);
-    if (!frameBitmap) return false;
-    ScopedSelect select(target.memoryDc, frameBitmap.get());
-    SIZE size{frame.width, frame.height};
+    const SizeI size{frame.width, frame.height};
+    if (!shownBits_ || shownSize_ != size) {
+        shown_.reset();
+        onScreen_ = false;
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(info.bmiHeader);
+        info.bmiHeader.biWidth = size.width;
+        info.bmiHeader.biHeight = -size.height;  // rows from the top, as the canvas
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        shown_.reset(CreateDIBSection(target.memoryDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        shownBits_ = shown_ ? static_cast<std::uint32_t*>(bits) : nullptr;
+        if (!shownBits_) return false;
+        shownSize_ = size;
+    }
+    GdiFlush();  // GDI is done with the bits before they are written
+    const PixelBox changed = PremultiplyOver(canvas, size.width, size.height, {shownBits_, pixelCount});
+    if (onScreen_ && changed.width == 0) return true;
+
+    ScopedSelect select(target.memoryDc, shown_.get());
+    SIZE extent{size.width, size.height};
     POINT source{0, 0};
     BLENDFUNCTION blend = target.blend;
-    return UpdateLayeredWindow(target.window, target.screenDc, &leftTop, &size, target.memoryDc, &source, 0, &blend,
-                               ULW_ALPHA) != FALSE;
+    // Only the changed part goes to the screen once the window shows the
+    // bits' earlier frame; otherwise all of it.
+    RECT dirty{changed.left, changed.top, changed.left + changed.width, changed.top + changed.height};
+    UPDATELAYEREDWINDOWINFO update{};
+    update.cbSize = sizeof(update);
+    update.hdcDst = target.screenDc;
+    update.pptDst = &leftTop;
+    update.psize = &extent;
+    update.hdcSrc = target.memoryDc;
+    update.pptSrc = &source;
+    update.pblend = &blend;
+    update.dwFlags = ULW_ALPHA;
+    update.prcDirty = onScreen_ ? &dirty : nullptr;
+    onScreen_ = UpdateLayeredWindowIndirect(target.window, &update) != FALSE;
+    return onScreen_;
 }
+
+void FrameRenderer::ForgetScreen() { onScreen_ = false; }
 
 }  // namespace zentrova::platform

@@ -79,7 +79,7 @@ void LayeredWindow::RestartTicks(int delayMs) {
 
 void LayeredWindow::SetClientSize(SizeI size) {
     size_ = size;
-    shown_.Forget();
+    ForgetScreen();
     SetWindowPos(Handle(), nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -108,8 +108,13 @@ void LayeredWindow::StepAside(bool aside) {
 void LayeredWindow::ApplyVisibility() {
     const bool visible = shownBySettings_ && !steppedAside_;
     // A window shown again gets its frame pushed afresh.
-    shown_.Forget();
+    ForgetScreen();
     ShowWindow(Handle(), visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+}
+
+void LayeredWindow::ForgetScreen() {
+    shown_.Forget();
+    renderer_.ForgetScreen();
 }
 
 void LayeredWindow::SetZOrder(ZOrder order) {

@@ -59,6 +59,8 @@ private:
     bool OnDesktop() const { return zOrder_ == ZOrder::OverDesktop || zOrder_ == ZOrder::UnderTopmost; }
     // Shown when the settings show it and nothing full screen covers it.
     void ApplyVisibility();
+    // The next frame is rendered and sent to the window whole.
+    void ForgetScreen();
     // High contrast turned on or off, or its colours changed: the next frame
     // is shown afresh in the new colours.
     void FollowContrast();

@@ -94,6 +94,7 @@ void SettingsForm::MoveTo(PointI leftTop) {
 }
 
 void SettingsForm::ShowInFront() {
+    pages_->Realize();
     ShowWindow(Handle(), SW_SHOW);
     SetForegroundWindow(Handle());
     BringWindowToTop(Handle());

@@ -10,6 +10,7 @@
 #include "platform/wide_text.h"
 #include "language/texts.h"
 #include "platform/font_fallback.h"
+#include "settings_window/held_controls.h"
 #include "settings_window/scaled_place.h"
 
 namespace zentrova::platform {
@@ -67,7 +68,11 @@ SettingsPages::SettingsPages(HWND window, DpiScale scale)
       scale_(scale),
       family_(LanguageFamily(fallback_, std::string(kSettingsFontFamily))),
       geometry_(SettingsLayoutGeometry(measurer_, scale, family_)),
-      font_(SettingsFont(family_, scale)) {
+      font_(SettingsFont(family_, scale)) {}
+
+void SettingsPages::Realize() {
+    if (realized_) return;
+    realized_ = true;
     tabs_ = CreateChild(window_, "SysTabControl32", "", WS_CLIPSIBLINGS | WS_TABSTOP,
                         ScaledPlace(geometry_.pages, scale_), font_.get());
     WriteTabCaptions(TCM_INSERTITEMW);
@@ -80,7 +85,9 @@ SettingsPages::SettingsPages(HWND window, DpiScale scale)
         previous = page->Handle();
     }
     CutTabsAroundPages();
-    ShowPage(0);  // "Clock" in front
+    for (const auto& make : makers_) make();
+    makers_ = {};
+    ShowPage(shownPage_);
 }
 
 // The tab control lies above the pages in the Z order (the Tab order), so it
@@ -153,6 +160,7 @@ void SettingsPages::PlaceInTabOrder(zentrova::SettingsPage page, HWND handle, st
 }
 
 void SettingsPages::PlaceAll() {
+    if (!realized_) return;
     PlaceChild(tabs_, ScaledPlace(geometry_.pages, scale_), font_.get());
     const RECT display = PageRect();
     for (auto& page : pages_) {
@@ -193,7 +201,7 @@ void SettingsPages::Relayout(DpiScale scale) {
 }
 
 void SettingsPages::Retext() {
-    WriteTabCaptions(TCM_SETITEMW);
+    if (realized_) WriteTabCaptions(TCM_SETITEMW);
     for (const PlacedControl& control : placed_) {
         if (control.caption) SetWindowTextW(control.handle, Widen(Tr(*control.caption)).c_str());
         if (control.namedByLabel) NameByLabel(control.handle, std::string(ControlLabel(control.name)));
@@ -208,12 +216,15 @@ HWND SettingsPages::PageWindow(zentrova::SettingsPage page) const {
 }
 
 void SettingsPages::ShowPage(int index) {
+    shownPage_ = index;
+    if (!realized_) return;
     SendMessageW(tabs_, TCM_SETCURSEL, index, 0);
     for (std::size_t i = 0; i < pages_.size(); ++i)
         ShowWindow(pages_[i]->Handle(), static_cast<int>(i) == index ? SW_SHOW : SW_HIDE);
 }
 
 void SettingsPages::TurnPage(int step) {
+    if (!realized_) return;
     const int count = static_cast<int>(pages_.size());
     const int current = static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0));
     ShowPage(((current + step) % count + count) % count);
@@ -229,27 +240,27 @@ std::size_t IndexIn(std::span<const Entry> table, const Entry& entry) {
 
 }  // namespace
 
-void SettingsPages::AddLabel(const LabelEntry& entry) {
+void SettingsPages::MakeLabel(const LabelEntry& entry) {
     AddPageChild(entry.page, "STATIC", SS_LEFT | SS_NOPREFIX,
                  {nullptr, Table::Label, IndexIn(SettingsLabels(), entry), entry.name, entry.caption});
 }
 
-SliderControl& SettingsPages::AddSlider(const SliderEntry& entry, ControlHandler onChange) {
+SliderControl& SettingsPages::MakeSlider(const SliderEntry& entry, ControlHandler onChange) {
     HWND handle = AddPageChild(entry.page, "msctls_trackbar32", WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS | TBS_BOTTOM,
                                {nullptr, Table::Slider, IndexIn(SettingsSliders(), entry), entry.name, {}, true});
     return router_.Add(
         std::make_unique<Win32Slider>(handle, entry.minimum, entry.maximum, entry.start, std::move(onChange)));
 }
 
-CheckControl& SettingsPages::AddCheckBox(const CheckEntry& entry, ControlHandler onChange) {
+CheckControl& SettingsPages::MakeCheckBox(const CheckEntry& entry, ControlHandler onChange) {
     HWND handle = AddPageChild(entry.page, "BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX,
                                {nullptr, Table::CheckBox, IndexIn(SettingsCheckBoxes(), entry), entry.name,
                                 entry.caption});
     return router_.Add(std::make_unique<Win32CheckBox>(handle, std::move(onChange)));
 }
 
-ListControl& SettingsPages::AddList(const ListEntry& entry, std::span<const std::string_view> items,
-                                    ControlHandler onChange) {
+ListControl& SettingsPages::MakeList(const ListEntry& entry, std::span<const std::string_view> items,
+                                     ControlHandler onChange) {
     HWND handle = AddPageChild(entry.page, "COMBOBOX", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
                                {nullptr, Table::List, IndexIn(SettingsLists(), entry), entry.name, {}, true});
     auto& list = router_.Add(std::make_unique<Win32List>(handle, entry.editable, std::move(onChange)));
@@ -257,13 +268,13 @@ ListControl& SettingsPages::AddList(const ListEntry& entry, std::span<const std:
     return list;
 }
 
-TextControl& SettingsPages::AddEdit(const EditEntry& entry, ControlHandler onChange) {
+TextControl& SettingsPages::MakeEdit(const EditEntry& entry, ControlHandler onChange) {
     HWND handle = AddPageChild(entry.page, "EDIT", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
                                {nullptr, Table::Edit, IndexIn(SettingsEdits(), entry), entry.name, {}, true});
     return router_.Add(std::make_unique<Win32Edit>(handle, entry.maxLength, std::move(onChange)));
 }
 
-ButtonControl& SettingsPages::AddButton(const ButtonEntry& entry, ControlHandler onClick) {
+ButtonControl& SettingsPages::MakeButton(const ButtonEntry& entry, ControlHandler onClick) {
     constexpr DWORD kStyle = WS_TABSTOP | BS_PUSHBUTTON;
     const PlacedControl control{nullptr, Table::Button, IndexIn(SettingsButtons(), entry), entry.name, entry.caption};
     HWND handle = entry.onPage ? AddPageChild(entry.page, "BUTTON", kStyle, control)
@@ -271,7 +282,44 @@ ButtonControl& SettingsPages::AddButton(const ButtonEntry& entry, ControlHandler
     return router_.Add(std::make_unique<Win32Button>(handle, std::move(onClick)));
 }
 
+void SettingsPages::AddLabel(const LabelEntry& entry) {
+    if (realized_) return MakeLabel(entry);
+    makers_.push_back([this, &entry] { MakeLabel(entry); });
+}
+
+SliderControl& SettingsPages::AddSlider(const SliderEntry& entry, ControlHandler onChange) {
+    if (realized_) return MakeSlider(entry, std::move(onChange));
+    return Hold(std::make_shared<HeldSlider>(entry.minimum, entry.maximum, entry.start, std::move(onChange)),
+                [this, &entry](ControlHandler handler) -> SliderControl& { return MakeSlider(entry, handler); });
+}
+
+CheckControl& SettingsPages::AddCheckBox(const CheckEntry& entry, ControlHandler onChange) {
+    if (realized_) return MakeCheckBox(entry, std::move(onChange));
+    return Hold(std::make_shared<HeldCheckBox>(std::move(onChange)),
+                [this, &entry](ControlHandler handler) -> CheckControl& { return MakeCheckBox(entry, handler); });
+}
+
+ListControl& SettingsPages::AddList(const ListEntry& entry, std::span<const std::string_view> items,
+                                    ControlHandler onChange) {
+    if (realized_) return MakeList(entry, items, std::move(onChange));
+    return Hold(std::make_shared<HeldList>(std::vector<std::string>(items.begin(), items.end()), std::move(onChange)),
+                [this, &entry](ControlHandler handler) -> ListControl& { return MakeList(entry, {}, handler); });
+}
+
+TextControl& SettingsPages::AddEdit(const EditEntry& entry, ControlHandler onChange) {
+    if (realized_) return MakeEdit(entry, std::move(onChange));
+    return Hold(std::make_shared<HeldEdit>(std::move(onChange)),
+                [this, &entry](ControlHandler handler) -> TextControl& { return MakeEdit(entry, handler); });
+}
+
+ButtonControl& SettingsPages::AddButton(const ButtonEntry& entry, ControlHandler onClick) {
+    if (realized_) return MakeButton(entry, std::move(onClick));
+    return Hold(std::make_shared<HeldButton>(std::move(onClick)),
+                [this, &entry](ControlHandler handler) -> ButtonControl& { return MakeButton(entry, handler); });
+}
+
 bool SettingsPages::Route(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!realized_) return false;
     if (message == WM_NOTIFY) {
         const auto* header = reinterpret_cast<const NMHDR*>(lParam);
         if (header->hwndFrom != tabs_ || header->code != TCN_SELCHANGE) return false;

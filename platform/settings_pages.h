@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -34,10 +35,18 @@ private:
     ControlRouter& router_;
 };
 
+// The system controls are made only when the window is first shown
+// (Realize): until then the logic's controls are stand-ins that hold their
+// state (settings_window/held_controls.h), and the pages keep only their
+// geometry, which gives the window its size.
 class SettingsPages final : public ControlFactory {
 public:
     // Controls are made at `scale` from the layout tables' 96-DPI places.
     SettingsPages(HWND window, DpiScale scale);
+
+    // Makes the tabs, the pages and every control added so far, each in the
+    // state its stand-in holds. Once only; later controls are made at once.
+    void Realize();
 
     void AddLabel(const LabelEntry& entry) override;
     SliderControl& AddSlider(const SliderEntry& entry, ControlHandler onChange) override;
@@ -76,6 +85,20 @@ private:
         bool namedByLabel = false;      // its accessible name is its label's
     };
     const ControlPlace& DesignPlace(const PlacedControl& control) const;
+    // The real controls, made at once.
+    void MakeLabel(const LabelEntry& entry);
+    SliderControl& MakeSlider(const SliderEntry& entry, ControlHandler onChange);
+    CheckControl& MakeCheckBox(const CheckEntry& entry, ControlHandler onChange);
+    ListControl& MakeList(const ListEntry& entry, std::span<const std::string_view> items, ControlHandler onChange);
+    TextControl& MakeEdit(const EditEntry& entry, ControlHandler onChange);
+    ButtonControl& MakeButton(const ButtonEntry& entry, ControlHandler onClick);
+    // Keeps a stand-in for the window's life and what makes its real control.
+    template <typename Held, typename Make>
+    Held& Hold(std::shared_ptr<Held> held, Make make) {
+        held_.push_back(held);
+        makers_.push_back([held, make] { held->GoLive(make(held->LiveHandler())); });
+        return *held;
+    }
     // Places the tab control, the pages and every control from the geometry.
     void PlaceAll();
     void WriteTabCaptions(UINT message);
@@ -102,6 +125,10 @@ private:
     UniqueFont font_;
     std::vector<PlacedControl> placed_;
     HWND tabs_ = nullptr;
+    bool realized_ = false;
+    int shownPage_ = 0;
+    std::vector<std::shared_ptr<void>> held_;      // the stand-ins, for the window's life
+    std::vector<std::function<void()>> makers_;  // until Realize
     ControlRouter router_;
     std::array<std::unique_ptr<SettingsPageWindow>, std::size(kPageCaptions)> pages_;
 };

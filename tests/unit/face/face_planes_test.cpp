@@ -109,9 +109,9 @@ TEST(FaceFill, ColoursComeFromSkinBytesInsideAndAreKeptOutside) {
     const SizeI size{40, 30};
     FacePlanes planes;
     planes.Resize(size);
-    std::fill(planes.red.begin(), planes.red.end(), 1000);
-    std::fill(planes.green.begin(), planes.green.end(), 2000);
-    std::fill(planes.blue.begin(), planes.blue.end(), 3000);
+    std::fill(planes.red.begin(), planes.red.end(), 100);
+    std::fill(planes.green.begin(), planes.green.end(), 200);
+    std::fill(planes.blue.begin(), planes.blue.end(), 250);
     FillFacePlanes(PatternBitmap(size), FaceShape::Oval, 0, planes);
 
     const std::size_t centre = 15 * 40 + 20;
@@ -119,9 +119,9 @@ TEST(FaceFill, ColoursComeFromSkinBytesInsideAndAreKeptOutside) {
     EXPECT_EQ(planes.green[centre], 15);  // byte 3x + 1
     EXPECT_EQ(planes.blue[centre], 20);   // byte 3x
     EXPECT_EQ(planes.alpha[0], 0);
-    EXPECT_EQ(planes.red[0], 1000);
-    EXPECT_EQ(planes.green[0], 2000);
-    EXPECT_EQ(planes.blue[0], 3000);
+    EXPECT_EQ(planes.red[0], 100);
+    EXPECT_EQ(planes.green[0], 200);
+    EXPECT_EQ(planes.blue[0], 250);
 }
 
 TEST(FaceFill, PlanesFollowTheBitmapSize) {
@@ -173,13 +173,13 @@ TEST(FacePreparation, HugeRequestedFaceIsClampedBeforeTouchingPlanes) {
     EXPECT_EQ(working.bgr.size(), 1601u * 401u * 3u);
 }
 
-TEST(FrameBuild, PacksLowBytesAsArgbRowsFromTheTop) {
+TEST(FrameBuild, PacksBytesAsArgbRowsFromTheTop) {
     FacePlanes planes;
     planes.Resize({2, 2});
-    planes.alpha = {0x1FF, 0, 128, 255};
-    planes.red = {-1, 0x12, 0, 1};
-    planes.green = {0x1234, 0x34, 0, 2};
-    planes.blue = {0x56, 0x156, 0, 3};
+    planes.alpha = {0xFF, 0, 128, 255};
+    planes.red = {0xFF, 0x12, 0, 1};
+    planes.green = {0x34, 0x34, 0, 2};
+    planes.blue = {0x56, 0x56, 0, 3};
     std::vector<std::uint32_t> argb{7, 7, 7, 7, 7, 7, 7};
     BuildFramePixels(planes, argb);
     ASSERT_EQ(argb.size(), 4u);
