@@ -56,7 +56,8 @@ struct Frame {
     std::vector<FontChoice> fonts;
     std::vector<TileImage> tiles;
     std::vector<DrawOp> ops;
-    // Same content, pixel for pixel and op for op.
+    // Same content, pixel for pixel and op for op. (ShownFrame compares the
+    // fields but the pixels one by one: a new field belongs there too.)
     friend bool operator==(const Frame&, const Frame&) = default;
 };
 

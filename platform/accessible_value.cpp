@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include <string>
 #include <utility>
 
 #include "platform/wide_text.h"
@@ -123,18 +124,49 @@ private:
     SpokenTexts texts_;
 };
 
+// The system's accessibility library, loaded from the system folder when a
+// reader first asks and kept to the end: most people run no reader, and the
+// library is a sizeable part of an idle program's memory.
+struct AccessibilityLibrary {
+    decltype(&CreateStdAccessibleObject) createStandard = nullptr;
+    decltype(&LresultFromObject) resultFromObject = nullptr;
+};
+
+template <typename Function>
+Function Find(HMODULE module, const char* name) {
+    // Through a plain function pointer, which any function pointer converts to.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+const AccessibilityLibrary& Accessibility() {
+    static const AccessibilityLibrary library = [] {
+        AccessibilityLibrary found;
+        wchar_t folder[MAX_PATH] = {};
+        const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) return found;
+        if (const HMODULE module = LoadLibraryW((std::wstring(folder, length) + L"\\oleacc.dll").c_str())) {
+            found.createStandard = Find<decltype(found.createStandard)>(module, "CreateStdAccessibleObject");
+            found.resultFromObject = Find<decltype(found.resultFromObject)>(module, "LresultFromObject");
+        }
+        return found;
+    }();
+    return library;
+}
+
 // WM_GETOBJECT for OBJID_CLIENT: the standard object with `texts`.
 std::optional<LRESULT> AnswerWith(HWND window, WPARAM wParam, LPARAM lParam, SpokenTexts texts) {
     if (static_cast<LONG>(lParam) != OBJID_CLIENT) return std::nullopt;
+    const AccessibilityLibrary& library = Accessibility();
+    if (!library.createStandard || !library.resultFromObject) return std::nullopt;
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
-                                         reinterpret_cast<void**>(&standard))) ||
+    if (FAILED(library.createStandard(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard))) ||
         !standard) {
         return std::nullopt;
     }
     auto* spoken = new SpokenAccessible(standard, std::move(texts));
     // LresultFromObject keeps its own reference for the reader.
-    const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(spoken));
+    const LRESULT result =
+        library.resultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(spoken));
     spoken->Release();
     if (FAILED(static_cast<HRESULT>(result))) return std::nullopt;
     return result;
