@@ -12,11 +12,68 @@ namespace zentrova::platform {
 
 namespace {
 
+// A library from the system folder (never one of the same name elsewhere),
+// kept to the end of the process.
+HMODULE SystemLibrary(const wchar_t* name) {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    return LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
+}
+
+template <typename Function>
+Function Find(HMODULE module, const char* name) {
+    if (!module) return nullptr;
+    // Through a plain function pointer, which any function pointer converts to.
+    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
+
+// What answering a screen reader takes: the accessibility library and COM
+// on the user-interface thread (the objects are handed to readers in other
+// processes). Loaded when a reader first asks: most people run none, and
+// these libraries would be a good part of an idle program's memory and of
+// its start.
+class AccessibilityLibrary {
+public:
+    AccessibilityLibrary() {
+        const HMODULE com = SystemLibrary(L"ole32.dll");
+        const auto initialize = Find<decltype(&CoInitializeEx)>(com, "CoInitializeEx");
+        uninitialize_ = Find<decltype(&CoUninitialize)>(com, "CoUninitialize");
+        if (!initialize || !uninitialize_ || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED))) return;
+        apartment_ = true;
+        allocString = Find<decltype(allocString)>(SystemLibrary(L"oleaut32.dll"), "SysAllocStringLen");
+        const HMODULE accessibility = SystemLibrary(L"oleacc.dll");
+        createStandard = Find<decltype(createStandard)>(accessibility, "CreateStdAccessibleObject");
+        resultFromObject = Find<decltype(resultFromObject)>(accessibility, "LresultFromObject");
+    }
+    AccessibilityLibrary(const AccessibilityLibrary&) = delete;
+    AccessibilityLibrary& operator=(const AccessibilityLibrary&) = delete;
+    ~AccessibilityLibrary() {
+        if (apartment_) uninitialize_();
+    }
+    bool Usable() const { return allocString && createStandard && resultFromObject; }
+
+    decltype(&SysAllocStringLen) allocString = nullptr;
+    decltype(&CreateStdAccessibleObject) createStandard = nullptr;
+    decltype(&LresultFromObject) resultFromObject = nullptr;
+
+private:
+    decltype(&CoUninitialize) uninitialize_ = nullptr;
+    bool apartment_ = false;
+};
+
+// The program's one set, made on the user-interface thread (where window
+// messages arrive) and ended with the process.
+const AccessibilityLibrary& Accessibility() {
+    static const AccessibilityLibrary library;
+    return library;
+}
+
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 HRESULT ReturnText(const std::wstring& text, BSTR* out) {
     if (!out) return E_INVALIDARG;
-    *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    *out = Accessibility().allocString(text.data(), static_cast<UINT>(text.size()));
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -124,40 +181,11 @@ private:
     SpokenTexts texts_;
 };
 
-// The system's accessibility library, loaded from the system folder when a
-// reader first asks and kept to the end: most people run no reader, and the
-// library is a sizeable part of an idle program's memory.
-struct AccessibilityLibrary {
-    decltype(&CreateStdAccessibleObject) createStandard = nullptr;
-    decltype(&LresultFromObject) resultFromObject = nullptr;
-};
-
-template <typename Function>
-Function Find(HMODULE module, const char* name) {
-    // Through a plain function pointer, which any function pointer converts to.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
-const AccessibilityLibrary& Accessibility() {
-    static const AccessibilityLibrary library = [] {
-        AccessibilityLibrary found;
-        wchar_t folder[MAX_PATH] = {};
-        const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH) return found;
-        if (const HMODULE module = LoadLibraryW((std::wstring(folder, length) + L"\\oleacc.dll").c_str())) {
-            found.createStandard = Find<decltype(found.createStandard)>(module, "CreateStdAccessibleObject");
-            found.resultFromObject = Find<decltype(found.resultFromObject)>(module, "LresultFromObject");
-        }
-        return found;
-    }();
-    return library;
-}
-
 // WM_GETOBJECT for OBJID_CLIENT: the standard object with `texts`.
 std::optional<LRESULT> AnswerWith(HWND window, WPARAM wParam, LPARAM lParam, SpokenTexts texts) {
     if (static_cast<LONG>(lParam) != OBJID_CLIENT) return std::nullopt;
     const AccessibilityLibrary& library = Accessibility();
-    if (!library.createStandard || !library.resultFromObject) return std::nullopt;
+    if (!library.Usable()) return std::nullopt;
     IAccessible* standard = nullptr;
     if (FAILED(library.createStandard(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard))) ||
         !standard) {
@@ -216,12 +244,6 @@ void AccessibleValue::Announce(const std::string& text) {
 
 std::optional<LRESULT> AccessibleValue::Answer(WPARAM wParam, LPARAM lParam) const {
     return AnswerWith(window_, wParam, lParam, SpokenTexts{nullptr, value_});
-}
-
-ComApartment::ComApartment() { initialised_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)); }
-
-ComApartment::~ComApartment() {
-    if (initialised_) CoUninitialize();
 }
 
 }  // namespace zentrova::platform

@@ -37,17 +37,4 @@ private:
     std::shared_ptr<std::wstring> value_;
 };
 
-// COM on the user-interface thread for as long as the program runs, so the
-// accessible objects can be handed to readers in other processes.
-class ComApartment {
-public:
-    ComApartment();
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ~ComApartment();
-
-private:
-    bool initialised_ = false;
-};
-
 }  // namespace zentrova::platform

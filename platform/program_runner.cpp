@@ -70,7 +70,6 @@ int RunProgram() {
         return 0;
     }
     DeclareDpiAwareness();
-    ComApartment com;
 
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);

@@ -35,6 +35,20 @@ namespace {
 using zentrova::platform::Narrow;
 using zentrova::platform::WindowText;
 
+// COM on this thread while the probe reads.
+class ComApartment {
+public:
+    ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (initialised_) CoUninitialize();
+    }
+
+private:
+    bool initialised_;
+};
+
 std::string ClassOf(HWND window) {
     char name[256] = {};
     GetClassNameA(window, name, sizeof name);
@@ -227,7 +241,7 @@ int PrintListLines(const char* caption) {
 
 int main(int argc, char** argv) {
     const char* mode = argc > 1 ? argv[1] : "gadgets";
-    const zentrova::platform::ComApartment com;
+    const ComApartment com;
     if (std::strcmp(mode, "gadgets") == 0) EnumWindows(PrintGadget, 0);
     if (std::strcmp(mode, "tabs") == 0) PrintTabs();
     if (std::strcmp(mode, "shown") == 0) PrintShownPage();

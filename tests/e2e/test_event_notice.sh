@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# An event a minute ahead raises the tray icon's notification balloon when it
+# An event 25 seconds ahead raises the tray icon's notification balloon when it
 # arrives, with the countdown hidden (the check rides its ticks all the same),
 # and the moment told is kept in CountNoticed; a restart right after shows no
 # second balloon for it.
@@ -16,11 +16,11 @@ wait_balloon() {
 }
 
 zd_seed_by_first_start
-# "Standup", 60 s from now, as CountDate and CountTime values.
+# "Standup", 25 s from now (time enough to start), as CountDate and CountTime values.
 read -r day seconds moment <<<"$(python3 - <<'PY'
 import datetime
 epoch = datetime.datetime(1899, 12, 30)
-at = (datetime.datetime.now() + datetime.timedelta(seconds=60)).replace(microsecond=0)
+at = (datetime.datetime.now() + datetime.timedelta(seconds=25)).replace(microsecond=0)
 seconds = at.hour * 3600 + at.minute * 60 + at.second
 day = (at.date() - epoch.date()).days
 print(day, seconds / 86400, day * 86400 + seconds)
