@@ -74,7 +74,6 @@ void DayPopup::Open(const DayWindowContent& content, const RectI& dayCell, DpiSc
     SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, size.width, size.height, SWP_SHOWWINDOW);
     // In front with the keyboard, so that Escape and the arrows reach the
     // list and a click elsewhere takes the activation away.
-    reclaimed_ = false;
     TakeActivation();
     SetTimer(Handle(), kAwayTimerId, kAwayTimerMs, nullptr);
 }
@@ -127,10 +126,10 @@ LRESULT DayPopup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (LOWORD(wParam) != WA_INACTIVE) return 0;
             // The click that opened the window may activate the calendar
             // after the window took the activation (the system can report
-            // it late): the window takes it back, once. A later press on
-            // the calendar closes the window through the calendar itself.
-            if (reinterpret_cast<HWND>(lParam) == calendar_ && !reclaimed_) {
-                reclaimed_ = true;
+            // it late, more than once when busy): the window takes it back.
+            // A later press on the calendar closes the window through the
+            // calendar itself, before the taking back comes round.
+            if (reinterpret_cast<HWND>(lParam) == calendar_) {
                 PostMessageW(Handle(), kTakeActivationMessage, 0, 0);
                 return 0;
             }

@@ -46,7 +46,6 @@ private:
     std::function<void(CivilDate)> addEventOn_;
     DayWindowContent content_;
     PointerAway away_;
-    bool reclaimed_ = false;  // the activation was taken back from the calendar
 };
 
 }  // namespace zentrova::platform
