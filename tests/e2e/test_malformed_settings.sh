@@ -47,7 +47,9 @@ expect_running() {
   local case="$1" pid="$2" caption
   zd_wait_display_windows 60
   e2e_wait_tray 30 >/dev/null
-  sleep 3
+  # Two seconds after the windows came (one in zd_wait_display_windows):
+  # the first ticks, which read the values at their limits, have run.
+  sleep 1
   e2e_process_running "$pid" || e2e_fail "$case: the program ended"
   for caption in "Tessarvelune" "Countdown" "Zentrova Calendar"; do
     e2e_window_visible "$caption" || e2e_fail "$case: window '$caption' is not shown"
