@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <variant>
 #include <vector>
 
@@ -56,9 +57,16 @@ struct Frame {
     std::vector<FontChoice> fonts;
     std::vector<TileImage> tiles;
     std::vector<DrawOp> ops;
-    // Same content, pixel for pixel and op for op. (ShownFrame compares the
-    // fields but the pixels one by one: a new field belongs there too.)
+    // Same content, pixel for pixel and op for op.
     friend bool operator==(const Frame&, const Frame&) = default;
 };
+
+// Every field of a frame but its pixels, as references to compare or assign
+// (ShownFrame keeps the pixels as a fingerprint). A new field goes here too.
+template <typename AnyFrame>
+auto FieldsApartFromPixels(AnyFrame& frame) {
+    return std::tie(frame.width, frame.height, frame.textColor, frame.textOpacity, frame.fonts, frame.tiles,
+                    frame.ops);
+}
 
 }  // namespace zentrova

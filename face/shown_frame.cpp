@@ -13,20 +13,4 @@ std::uint64_t PixelFingerprint(const std::vector<std::uint32_t>& pixels) {
     return value;
 }
 
-bool ShownFrame::SameApartFromPixels(const Frame& frame) const {
-    return frame.width == shown_.width && frame.height == shown_.height && frame.textColor == shown_.textColor &&
-           frame.textOpacity == shown_.textOpacity && frame.fonts == shown_.fonts && frame.tiles == shown_.tiles &&
-           frame.ops == shown_.ops;
-}
-
-void ShownFrame::KeepApartFromPixels(const Frame& frame) {
-    shown_.width = frame.width;
-    shown_.height = frame.height;
-    shown_.textColor = frame.textColor;
-    shown_.textOpacity = frame.textOpacity;
-    shown_.fonts = frame.fonts;
-    shown_.tiles = frame.tiles;
-    shown_.ops = frame.ops;
-}
-
 }  // namespace zentrova

@@ -26,19 +26,16 @@ public:
     template <typename Push>
     void Show(const Frame& frame, Push&& push) {
         const std::uint64_t fingerprint = PixelFingerprint(frame.pixels);
-        if (known_ && fingerprint == pixels_ && SameApartFromPixels(frame)) return;
+        if (known_ && fingerprint == pixels_ && FieldsApartFromPixels(frame) == FieldsApartFromPixels(shown_)) return;
         known_ = push(frame);
         if (!known_) return;
-        KeepApartFromPixels(frame);
+        FieldsApartFromPixels(shown_) = FieldsApartFromPixels(frame);
         pixels_ = fingerprint;
     }
     // The screen no longer shows it (the window was resized or shown again).
     void Forget() { known_ = false; }
 
 private:
-    bool SameApartFromPixels(const Frame& frame) const;
-    void KeepApartFromPixels(const Frame& frame);
-
     Frame shown_;  // without its pixels
     std::uint64_t pixels_ = 0;
     bool known_ = false;

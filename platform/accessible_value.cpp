@@ -3,30 +3,14 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
-#include <string>
 #include <utility>
 
+#include "platform/system_function.h"
 #include "platform/wide_text.h"
 
 namespace zentrova::platform {
 
 namespace {
-
-// A library from the system folder (never one of the same name elsewhere),
-// kept to the end of the process.
-HMODULE SystemLibrary(const wchar_t* name) {
-    wchar_t folder[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return nullptr;
-    return LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
-}
-
-template <typename Function>
-Function Find(HMODULE module, const char* name) {
-    if (!module) return nullptr;
-    // Through a plain function pointer, which any function pointer converts to.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
 
 // What answering a screen reader takes: the accessibility library and COM
 // on the user-interface thread (the objects are handed to readers in other
@@ -36,15 +20,13 @@ Function Find(HMODULE module, const char* name) {
 class AccessibilityLibrary {
 public:
     AccessibilityLibrary() {
-        const HMODULE com = SystemLibrary(L"ole32.dll");
-        const auto initialize = Find<decltype(&CoInitializeEx)>(com, "CoInitializeEx");
-        uninitialize_ = Find<decltype(&CoUninitialize)>(com, "CoUninitialize");
+        const auto initialize = SystemFunction<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+        uninitialize_ = SystemFunction<decltype(&CoUninitialize)>(L"ole32.dll", "CoUninitialize");
         if (!initialize || !uninitialize_ || FAILED(initialize(nullptr, COINIT_APARTMENTTHREADED))) return;
         apartment_ = true;
-        allocString = Find<decltype(allocString)>(SystemLibrary(L"oleaut32.dll"), "SysAllocStringLen");
-        const HMODULE accessibility = SystemLibrary(L"oleacc.dll");
-        createStandard = Find<decltype(createStandard)>(accessibility, "CreateStdAccessibleObject");
-        resultFromObject = Find<decltype(resultFromObject)>(accessibility, "LresultFromObject");
+        allocString = SystemFunction<decltype(allocString)>(L"oleaut32.dll", "SysAllocStringLen");
+        createStandard = SystemFunction<decltype(createStandard)>(L"oleacc.dll", "CreateStdAccessibleObject");
+        resultFromObject = SystemFunction<decltype(resultFromObject)>(L"oleacc.dll", "LresultFromObject");
     }
     AccessibilityLibrary(const AccessibilityLibrary&) = delete;
     AccessibilityLibrary& operator=(const AccessibilityLibrary&) = delete;

@@ -1,5 +1,6 @@
 #include "platform/dpi.h"
 
+#include "platform/system_function.h"
 #include "platform/win32_handles.h"
 
 namespace zentrova::platform {
@@ -18,18 +19,6 @@ using DpiForWindowFn = UINT(WINAPI*)(HWND);
 using DpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 
-// A function of a system DLL, or nullptr where this Windows lacks it. The
-// DLL stays loaded for the process, as system DLLs do.
-template <typename Function>
-Function SystemFunction(const char* dll, const char* name) {
-    HMODULE module = GetModuleHandleA(dll);
-    if (!module) module = LoadLibraryA(dll);
-    if (!module) return nullptr;
-    // Through a generic function pointer: casts between unrelated function
-    // types are what GetProcAddress's result needs anyway.
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
-
 // The one DPI the whole screen has where monitors have no DPI of their own.
 int ScreenDpi() {
     ScreenDc screen;
@@ -39,7 +28,7 @@ int ScreenDpi() {
 
 int MonitorDpi(HMONITOR monitor) {
     if (monitor) {
-        if (auto dpiForMonitor = SystemFunction<DpiForMonitorFn>("shcore.dll", "GetDpiForMonitor")) {
+        if (auto dpiForMonitor = SystemFunction<DpiForMonitorFn>(L"shcore.dll", "GetDpiForMonitor")) {
             UINT x = 0, y = 0;
             if (SUCCEEDED(dpiForMonitor(monitor, kEffectiveDpi, &x, &y)) && y > 0) return static_cast<int>(y);
         }
@@ -50,17 +39,17 @@ int MonitorDpi(HMONITOR monitor) {
 }  // namespace
 
 void DeclareDpiAwareness() {
-    if (auto setContext = SystemFunction<SetContextFn>("user32.dll", "SetProcessDpiAwarenessContext")) {
+    if (auto setContext = SystemFunction<SetContextFn>(L"user32.dll", "SetProcessDpiAwarenessContext")) {
         setContext(kPerMonitorAwareV2);
-    } else if (auto setAwareness = SystemFunction<SetAwarenessFn>("shcore.dll", "SetProcessDpiAwareness")) {
+    } else if (auto setAwareness = SystemFunction<SetAwarenessFn>(L"shcore.dll", "SetProcessDpiAwareness")) {
         setAwareness(kProcessPerMonitorAware);
-    } else if (auto setAware = SystemFunction<SetAwareFn>("user32.dll", "SetProcessDPIAware")) {
+    } else if (auto setAware = SystemFunction<SetAwareFn>(L"user32.dll", "SetProcessDPIAware")) {
         setAware();
     }
 }
 
 int WindowDpi(HWND window) {
-    if (auto dpiForWindow = SystemFunction<DpiForWindowFn>("user32.dll", "GetDpiForWindow")) {
+    if (auto dpiForWindow = SystemFunction<DpiForWindowFn>(L"user32.dll", "GetDpiForWindow")) {
         const UINT dpi = dpiForWindow(window);
         if (dpi > 0) return static_cast<int>(dpi);
     }
@@ -77,7 +66,7 @@ void TakeSuggestedRect(HWND window, LPARAM lParam) {
 
 RECT OuterRectForClient(SIZE client, DWORD style, DWORD exStyle, int dpi) {
     RECT r{0, 0, client.cx, client.cy};
-    auto adjustForDpi = SystemFunction<AdjustForDpiFn>("user32.dll", "AdjustWindowRectExForDpi");
+    auto adjustForDpi = SystemFunction<AdjustForDpiFn>(L"user32.dll", "AdjustWindowRectExForDpi");
     if (!adjustForDpi || !adjustForDpi(&r, style, FALSE, exStyle, static_cast<UINT>(dpi)))
         AdjustWindowRectEx(&r, style, FALSE, exStyle);
     return r;

@@ -114,13 +114,41 @@ void DrawTextLayer(const TextLayerKey& key, std::span<const TextPiece> pieces, T
 
 }  // namespace
 
-bool FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& target, POINT leftTop) {
+void FrameRenderer::Show(const Frame& frame, const LayeredTarget& target) {
+    shown_.Show(frame, [&](const Frame& fresh) { return RenderAndPush(fresh, target); });
+}
+
+void FrameRenderer::ForgetScreen() {
+    shown_.Forget();
+    onScreen_ = false;
+}
+
+bool FrameRenderer::KeepBitmapOf(SizeI size, HDC dc) {
+    if (bits_ && bitmapSize_ == size) return true;
+    bitmap_.reset();
+    bits_ = nullptr;
+    onScreen_ = false;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size.width;
+    info.bmiHeader.biHeight = -size.height;  // rows from the top, as the canvas
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_.reset(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap_) return false;
+    bits_ = static_cast<std::uint32_t*>(bits);
+    bitmapSize_ = size;
+    return true;
+}
+
+bool FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& target) {
     if (frame.width <= 0 || frame.height <= 0) return false;
     const std::size_t pixelCount = static_cast<std::size_t>(frame.width) * frame.height;
     // The frame's pixels stay untouched: the texts and tiles go on a copy.
-    std::vector<std::uint32_t>& canvas = canvas_;
-    canvas.assign(pixelCount, 0);
-    if (frame.pixels.size() >= pixelCount) std::copy_n(frame.pixels.begin(), pixelCount, canvas.begin());
+    canvas_.assign(pixelCount, 0);
+    if (frame.pixels.size() >= pixelCount) std::copy_n(frame.pixels.begin(), pixelCount, canvas_.begin());
 
     // Tiles are stretched and blended by the core (GDI+'s own image stretch
     // costs tens of milliseconds per calendar frame); texts come from the
@@ -133,7 +161,7 @@ bool FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& targe
             if (tile->tile < 0 || tile->tile >= static_cast<int>(tiles.size())) continue;
             auto& premultiplied = tiles[static_cast<std::size_t>(tile->tile)];
             if (!premultiplied) premultiplied = Premultiply(frame.tiles[static_cast<std::size_t>(tile->tile)]);
-            BlendTile(*premultiplied, tile->rect, frame.width, frame.height, canvas.data());
+            BlendTile(*premultiplied, tile->rect, frame.width, frame.height, canvas_.data());
         } else if (const auto* text = std::get_if<DrawText>(&op)) {
             if (text->font < 0 || text->font >= static_cast<int>(fonts.size())) continue;
             const std::size_t font = static_cast<std::size_t>(text->font);
@@ -156,33 +184,21 @@ bool FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& targe
                 }
                 DrawTextLayer(k, pieces, fresh);
             });
-            BlendTextLayer(layer, frame.width, frame.height, canvas.data(), frame.textOpacity);
+            BlendTextLayer(layer, frame.width, frame.height, canvas_.data(), frame.textOpacity);
         }
     }
     texts_.EndFrame();
 
     const SizeI size{frame.width, frame.height};
-    if (!shownBits_ || shownSize_ != size) {
-        shown_.reset();
-        onScreen_ = false;
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = size.width;
-        info.bmiHeader.biHeight = -size.height;  // rows from the top, as the canvas
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        shown_.reset(CreateDIBSection(target.memoryDc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        shownBits_ = shown_ ? static_cast<std::uint32_t*>(bits) : nullptr;
-        if (!shownBits_) return false;
-        shownSize_ = size;
-    }
+    if (!KeepBitmapOf(size, target.memoryDc)) return false;
     GdiFlush();  // GDI is done with the bits before they are written
-    const PixelBox changed = PremultiplyOver(canvas, size.width, size.height, {shownBits_, pixelCount});
+    const PixelBox changed = PremultiplyOver(canvas_, size.width, size.height, {bits_, pixelCount});
     if (onScreen_ && changed.width == 0) return true;
 
-    ScopedSelect select(target.memoryDc, shown_.get());
+    ScopedSelect select(target.memoryDc, bitmap_.get());
+    RECT place{};
+    GetWindowRect(target.window, &place);
+    POINT leftTop{place.left, place.top};
     SIZE extent{size.width, size.height};
     POINT source{0, 0};
     BLENDFUNCTION blend = target.blend;
@@ -202,7 +218,5 @@ bool FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& targe
     onScreen_ = UpdateLayeredWindowIndirect(target.window, &update) != FALSE;
     return onScreen_;
 }
-
-void FrameRenderer::ForgetScreen() { onScreen_ = false; }
 
 }  // namespace zentrova::platform

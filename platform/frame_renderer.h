@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "face/frame.h"
+#include "face/shown_frame.h"
 #include "face/text_layer.h"
 #include "platform/font_fallback.h"
 #include "platform/win32_handles.h"
@@ -20,27 +21,36 @@ struct LayeredTarget {
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
 };
 
-// One display window's renderer. It keeps the text layers of the frame it
-// rendered last, so a text that repeats is blended, not drawn again, and the
-// bitmap the window was last given, so that a frame sends the screen only
-// the part that changed. GDI+ objects live only inside the call.
+// One display window's renderer: it knows what the window shows. A frame
+// equal to the shown one is not rendered again; the text layers of the last
+// frame are kept, so a text that repeats is blended, not drawn again; and
+// the bitmap the window was last given is kept, so that a frame sends the
+// screen only the part that changed. GDI+ objects live only inside a call.
 class FrameRenderer {
 public:
-    // True once the frame is on the screen; false when it could not be
-    // rendered or the window refused it.
-    bool RenderAndPush(const Frame& frame, const LayeredTarget& target, POINT leftTop);
-    // The window may no longer show the last frame (it was resized or shown
-    // again): the next frame goes to the screen whole.
+    // Renders `frame` and pushes it to the window where it stands, unless
+    // the window already shows it.
+    void Show(const Frame& frame, const LayeredTarget& target);
+    // The window may no longer show the last frame (it was resized, shown
+    // again, or its colours changed): the next frame is rendered and goes to
+    // the screen whole.
     void ForgetScreen();
 
 private:
+    // True once the frame is on the screen; false when it could not be
+    // rendered or the window refused it.
+    bool RenderAndPush(const Frame& frame, const LayeredTarget& target);
+    // The kept bitmap at `size`; false when it cannot be made.
+    bool KeepBitmapOf(SizeI size, HDC dc);
+
+    ShownFrame shown_;
     TextLayerCache texts_;
     FontFallback fallback_;
     std::vector<std::uint32_t> canvas_;  // the frame being composed, non-premultiplied
-    UniqueBitmap shown_;                 // premultiplied, as last given to the window
-    std::uint32_t* shownBits_ = nullptr;
-    SizeI shownSize_;
-    bool onScreen_ = false;  // the window shows what shown_ holds
+    UniqueBitmap bitmap_;                // premultiplied, as last given to the window
+    std::uint32_t* bits_ = nullptr;
+    SizeI bitmapSize_;
+    bool onScreen_ = false;  // the window shows what bitmap_ holds
 };
 
 }  // namespace zentrova::platform

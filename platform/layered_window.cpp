@@ -79,7 +79,7 @@ void LayeredWindow::RestartTicks(int delayMs) {
 
 void LayeredWindow::SetClientSize(SizeI size) {
     size_ = size;
-    ForgetScreen();
+    renderer_.ForgetScreen();
     SetWindowPos(Handle(), nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -108,13 +108,8 @@ void LayeredWindow::StepAside(bool aside) {
 void LayeredWindow::ApplyVisibility() {
     const bool visible = shownBySettings_ && !steppedAside_;
     // A window shown again gets its frame pushed afresh.
-    ForgetScreen();
-    ShowWindow(Handle(), visible ? SW_SHOWNOACTIVATE : SW_HIDE);
-}
-
-void LayeredWindow::ForgetScreen() {
-    shown_.Forget();
     renderer_.ForgetScreen();
+    ShowWindow(Handle(), visible ? SW_SHOWNOACTIVATE : SW_HIDE);
 }
 
 void LayeredWindow::SetZOrder(ZOrder order) {
@@ -131,10 +126,7 @@ void LayeredWindow::Push(const Frame& frame) {
         ApplyHighContrast(contrastFrame_, *contrast_);
         shown = &contrastFrame_;
     }
-    shown_.Show(*shown, [this](const Frame& fresh) {
-        const PointI at = Position();
-        return renderer_.RenderAndPush(fresh, target_, POINT{at.x, at.y});
-    });
+    renderer_.Show(*shown, target_);
 }
 
 void LayeredWindow::SetSpokenValue(const std::string& value) {
@@ -147,7 +139,7 @@ void LayeredWindow::FollowContrast() {
     const std::optional<ContrastColours> contrast = SystemHighContrast();
     if (contrast == contrast_) return;
     contrast_ = contrast;
-    shown_.Forget();
+    renderer_.ForgetScreen();
     // Reads the monitors and ticks soon; the next second's frame shows the
     // change.
     if (events_) events_->OnDisplayChange();

@@ -8,7 +8,6 @@
 #include <functional>
 
 #include "face/display_surface.h"
-#include "face/shown_frame.h"
 #include "face/tick_period.h"
 #include "platform/accessible_value.h"
 #include "platform/system_contrast.h"
@@ -59,8 +58,6 @@ private:
     bool OnDesktop() const { return zOrder_ == ZOrder::OverDesktop || zOrder_ == ZOrder::UnderTopmost; }
     // Shown when the settings show it and nothing full screen covers it.
     void ApplyVisibility();
-    // The next frame is rendered and sent to the window whole.
-    void ForgetScreen();
     // High contrast turned on or off, or its colours changed: the next frame
     // is shown afresh in the new colours.
     void FollowContrast();
@@ -72,7 +69,6 @@ private:
     LayeredTarget target_;
     FrameRenderer renderer_;
     SizeI size_{1, 1};
-    ShownFrame shown_;
     PointerTip tip_{nullptr};
     int tickMs_ = kDisplayTimerMs;
     bool timerRunning_ = false;
