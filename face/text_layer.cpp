@@ -61,8 +61,52 @@ void BlendTextLayer(const TextLayer& layer, int width, int height, std::uint32_t
 }
 
 void TextLayerCache::EndFrame() {
-    std::erase_if(entries_, [](const Entry& entry) { return !entry.used; });
-    for (Entry& entry : entries_) entry.used = false;
+    // Newest first: the layers of the frame just ended, then the others by
+    // how recently a frame used them.
+    std::stable_sort(entries_.begin(), entries_.end(),
+                     [](const Entry& a, const Entry& b) { return a.usedInFrame > b.usedInFrame; });
+    std::size_t keptPixels = 0;
+    const auto firstDropped = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) {
+        if (entry.usedInFrame == frame_) return false;
+        keptPixels += entry.layer.premultiplied.size();
+        return keptPixels > kKeptPixels;
+    });
+    entries_.erase(firstDropped, entries_.end());
+    ++frame_;
+}
+
+void TrimTransparentEdges(TextLayer& layer) {
+    const PixelBox box = layer.box;
+    if (box.width <= 0 || box.height <= 0 ||
+        layer.premultiplied.size() < static_cast<std::size_t>(box.width) * box.height)
+        return;
+    const auto shows = [&](int x, int y) {
+        return (layer.premultiplied[static_cast<std::size_t>(y) * box.width + x] >> 24) != 0;
+    };
+    int left = box.width, right = -1, top = box.height, bottom = -1;
+    for (int y = 0; y < box.height; ++y) {
+        for (int x = 0; x < box.width; ++x) {
+            if (!shows(x, y)) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    if (right < 0) {
+        layer = TextLayer{};
+        return;
+    }
+    if (left == 0 && top == 0 && right == box.width - 1 && bottom == box.height - 1) return;
+    const int width = right - left + 1;
+    const int height = bottom - top + 1;
+    std::vector<std::uint32_t> cut(static_cast<std::size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        const auto row = layer.premultiplied.begin() + static_cast<std::ptrdiff_t>(top + y) * box.width + left;
+        std::copy_n(row, width, cut.begin() + static_cast<std::ptrdiff_t>(y) * width);
+    }
+    layer.box = PixelBox{box.left + left, box.top + top, width, height};
+    layer.premultiplied = std::move(cut);
 }
 
 }  // namespace zentrova

@@ -4,6 +4,7 @@
 // costs on screen, and from one second to the next most texts repeat: the
 // countdown's title and labels, the clock's date, the calendar's days.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -39,6 +40,11 @@ struct TextLayer {
 // alpha scaled by `opacity` (0..1; the face's own, so the text fades with it).
 void BlendTextLayer(const TextLayer& layer, int width, int height, std::uint32_t* canvas, float opacity = 1.0f);
 
+// Cuts the layer's box to its pixels that are not fully transparent (none
+// left for a layer without any), so that a kept layer holds only what it
+// shows; blending it gives the same canvas.
+void TrimTransparentEdges(TextLayer& layer);
+
 // Everything that decides a text layer's pixels.
 struct TextLayerKey {
     FontChoice font;
@@ -50,26 +56,33 @@ struct TextLayerKey {
 };
 
 // The layers of one window's frames. A frame asks for each of its texts;
-// a layer the frame before also used is handed back as it is, any other is
-// drawn. Once the frame is done, layers it did not use are dropped, so the
-// cache never holds more than one frame's texts.
+// a layer an earlier frame used is handed back as it is, any other is drawn
+// and cut to the pixels it covers. Layers the last frame did not use are
+// kept while they are few, the longest unused dropped first: a countdown's
+// seconds come round every minute, so after the first minute a frame draws
+// no text at all until the minutes change.
 class TextLayerCache {
 public:
+    // Pixels of layers kept beyond the last frame's: a minute of seconds at
+    // any usual size, about a quarter of a megabyte at most.
+    static constexpr std::size_t kKeptPixels = 64 * 1024;
+
     // `draw(key, layer)` fills a new layer whose box is already set.
     template <typename Draw>
     const TextLayer& Get(const TextLayerKey& key, SizeI canvas, Draw&& draw) {
         for (Entry& entry : entries_) {
             if (entry.key == key && entry.canvas == canvas) {
-                entry.used = true;
+                entry.usedInFrame = frame_;
                 return entry.layer;
             }
         }
         Entry& entry = entries_.emplace_back();
         entry.key = key;
         entry.canvas = canvas;
-        entry.used = true;
+        entry.usedInFrame = frame_;
         entry.layer.box = TextLayerBox(key.rect, canvas);
         draw(entry.key, entry.layer);
+        TrimTransparentEdges(entry.layer);
         return entry.layer;
     }
     void EndFrame();
@@ -80,9 +93,10 @@ private:
         TextLayerKey key;
         SizeI canvas;
         TextLayer layer;
-        bool used = false;
+        std::uint64_t usedInFrame = 0;
     };
     std::vector<Entry> entries_;
+    std::uint64_t frame_ = 0;
 };
 
 }  // namespace zentrova

@@ -67,8 +67,8 @@ std::string DisplayWindows::TrayTip() const {
 
 std::unique_ptr<DisplayWindows::ClockParts> DisplayWindows::MakeClock(int number, const Locale& locale) {
     Settings& values = *ClockValues(state_.settings, number);
-    auto parts = std::make_unique<ClockParts>(ClockCaption(number, values).c_str(), owner_, store_, state_.settings,
-                                              DisplayWindowId::Clock, number);
+    auto parts = std::make_unique<ClockParts>(ClockCaption(number, values).c_str(), owner_, ticker_, store_,
+                                              state_.settings, DisplayWindowId::Clock, number);
     parts->shell = std::make_unique<ClockShell>(*this, number);
     if (number != 1) parts->surface.OfferRemove();
     parts->logic = std::make_unique<TForm1>(ContextFor(*parts), values, state_.settings, locale, parts->sink);
@@ -141,16 +141,16 @@ void DisplayWindows::CreateDisplayWindows() {
     clock_ = MakeClock(1, locale);
     for (const ExtraClock& clock : settings.ExtraClocks) extraClocks_[clock.number] = MakeClock(clock.number, locale);
 
-    countdown_ = std::make_unique<Parts<TForm3>>(std::string(Tr(TextId::CaptionCountdown)).c_str(), owner_, store_, settings,
-                                                 DisplayWindowId::Countdown);
+    countdown_ = std::make_unique<Parts<TForm3>>(std::string(Tr(TextId::CaptionCountdown)).c_str(), owner_, ticker_,
+                                                 store_, settings, DisplayWindowId::Countdown);
     countdown_->logic = std::make_unique<TForm3>(ContextFor(*countdown_), settings, countdown_->sink);
     countdown_->surface.Attach(*countdown_->logic);
     countdown_->surface.OnSpokenChange(spokenListener_);
     countdown_->logic->FormCreate();
     countdown_->surface.StartTimer();
 
-    calendar_ = std::make_unique<Parts<TForm4>>(std::string(Tr(TextId::CaptionCalendar)).c_str(), owner_, store_, settings,
-                                                DisplayWindowId::Calendar);
+    calendar_ = std::make_unique<Parts<TForm4>>(std::string(Tr(TextId::CaptionCalendar)).c_str(), owner_, ticker_,
+                                                store_, settings, DisplayWindowId::Calendar);
     calendar_->logic = std::make_unique<TForm4>(ContextFor(*calendar_), settings, locale, calendar_->sink);
     calendar_->surface.Attach(*calendar_->logic);
     dayPopup_ = std::make_unique<DayPopup>(calendar_->surface.Handle(), owner_, [this](CivilDate day) {

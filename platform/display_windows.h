@@ -94,9 +94,9 @@ public:
 private:
     template <typename Logic>
     struct Parts {
-        Parts(const char* caption, HWND owner, KeyValueStore& store, Settings& settings, DisplayWindowId id,
-              int clock = 1)
-            : surface(caption, owner), sink(store, settings, id, clock) {}
+        Parts(const char* caption, HWND owner, DisplayTicker& ticker, KeyValueStore& store, Settings& settings,
+              DisplayWindowId id, int clock = 1)
+            : surface(caption, owner, ticker), sink(store, settings, id, clock) {}
         LayeredWindow surface;
         ClockSeededRandom random;  // seeded when the window is made
         StorePositionSink sink;
@@ -128,6 +128,7 @@ private:
     Win32Desktop desktop_;
     Win32TimeSource time_;
     ForegroundHook foregroundHook_;
+    DisplayTicker ticker_;  // outlives the windows it ticks
     std::unique_ptr<Parts<TForm1>> clock_;
     std::map<int, std::unique_ptr<ClockParts>> extraClocks_;  // by number
     int chosenClock_ = 1;

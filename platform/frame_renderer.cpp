@@ -196,25 +196,31 @@ bool FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& targe
     if (onScreen_ && changed.width == 0) return true;
 
     ScopedSelect select(target.memoryDc, bitmap_.get());
-    RECT place{};
-    GetWindowRect(target.window, &place);
-    POINT leftTop{place.left, place.top};
-    SIZE extent{size.width, size.height};
     POINT source{0, 0};
     BLENDFUNCTION blend = target.blend;
-    // Only the changed part goes to the screen once the window shows the
-    // bits' earlier frame; otherwise all of it.
-    RECT dirty{changed.left, changed.top, changed.left + changed.width, changed.top + changed.height};
     UPDATELAYEREDWINDOWINFO update{};
     update.cbSize = sizeof(update);
-    update.hdcDst = target.screenDc;
-    update.pptDst = &leftTop;
-    update.psize = &extent;
     update.hdcSrc = target.memoryDc;
     update.pptSrc = &source;
     update.pblend = &blend;
     update.dwFlags = ULW_ALPHA;
-    update.prcDirty = onScreen_ ? &dirty : nullptr;
+    // Once the window shows the bits' earlier frame, only the changed part
+    // goes to the screen, and the window keeps its place and size (the
+    // bitmap's): giving them again costs a full move of the window in the
+    // window system each time. Otherwise all of it, where it stands.
+    RECT dirty{changed.left, changed.top, changed.left + changed.width, changed.top + changed.height};
+    RECT place{};
+    POINT leftTop{};
+    SIZE extent{size.width, size.height};
+    if (onScreen_) {
+        update.prcDirty = &dirty;
+    } else {
+        GetWindowRect(target.window, &place);
+        leftTop = {place.left, place.top};
+        update.hdcDst = target.screenDc;
+        update.pptDst = &leftTop;
+        update.psize = &extent;
+    }
     onScreen_ = UpdateLayeredWindowIndirect(target.window, &update) != FALSE;
     return onScreen_;
 }

@@ -14,9 +14,6 @@ namespace zentrova::platform {
 namespace {
 
 constexpr char kDisplayClass[] = "ZentrovaDisplayWindow";
-constexpr UINT_PTR kTimerId = 1;
-// Posted by StartTimer; see there.
-constexpr UINT kStartTimerMessage = WM_APP + 1;
 // Posted by the foreground hook.
 constexpr UINT kForegroundChangedMessage = WM_APP + 2;
 enum PopupItem : UINT { kPopupSettings = 1, kPopupClose = 2, kPopupRemove = 3 };
@@ -32,7 +29,7 @@ void MakeLayered(HWND window) {
 
 }  // namespace
 
-LayeredWindow::LayeredWindow(const char* caption, HWND owner) {
+LayeredWindow::LayeredWindow(const char* caption, HWND owner, DisplayTicker& ticker) : ticker_(ticker) {
     WindowOptions entry;
     entry.className = kDisplayClass;
     entry.caption = caption;
@@ -53,28 +50,27 @@ LayeredWindow::LayeredWindow(const char* caption, HWND owner) {
 }
 
 LayeredWindow::~LayeredWindow() {
-    if (Handle()) KillTimer(Handle(), kTimerId);
+    ticker_.Leave(tickClient_);
     if (screenDc_) ReleaseDC(nullptr, screenDc_);
 }
 
-// The timer is set when the message loop takes the posted request, so the
-// three display windows' timers, started one after another during start-up,
-// are all set within microseconds of each other and stay in step: each 30 ms
-// the thread then wakes once for all three ticks instead of three times,
-// and the wake-ups are most of the idle program's CPU time. Resting windows
-// all aim at the same moment after the second changes, which keeps them in
-// step as well.
 void LayeredWindow::StartTimer() {
-    if (Handle()) PostMessageW(Handle(), kStartTimerMessage, 0, 0);
+    if (!Handle() || timerRunning_) return;
+    tickClient_ = ticker_.Join([this] {
+        if (events_) events_->OnTimer();
+    });
+    timerRunning_ = true;
+    ticker_.Set(tickClient_, tickMs_, true);
 }
 
 void LayeredWindow::ScheduleTicks(int delayMs) {
-    if (delayMs != tickMs_) RestartTicks(delayMs);
+    tickMs_ = delayMs;
+    if (timerRunning_) ticker_.Set(tickClient_, delayMs, false);
 }
 
 void LayeredWindow::RestartTicks(int delayMs) {
     tickMs_ = delayMs;
-    if (timerRunning_) SetTimer(Handle(), kTimerId, static_cast<UINT>(tickMs_), nullptr);
+    if (timerRunning_) ticker_.Set(tickClient_, delayMs, true);
 }
 
 void LayeredWindow::SetClientSize(SizeI size) {
@@ -175,13 +171,6 @@ void LayeredWindow::MouseUp(MouseButton button) {
 
 LRESULT LayeredWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_TIMER:
-            if (wParam == kTimerId && events_) events_->OnTimer();
-            return 0;
-        case kStartTimerMessage:
-            SetTimer(Handle(), kTimerId, static_cast<UINT>(tickMs_), nullptr);
-            timerRunning_ = true;
-            return 0;
         case WM_LBUTTONDOWN:
         // The second press of a quick pair arrives as a double-click; it is
         // a press all the same (two quick clicks on an arrow turn twice).

@@ -10,6 +10,7 @@
 #include "face/display_surface.h"
 #include "face/tick_period.h"
 #include "platform/accessible_value.h"
+#include "platform/display_ticker.h"
 #include "platform/system_contrast.h"
 #include "platform/frame_renderer.h"
 #include "platform/pointer_tip.h"
@@ -22,14 +23,14 @@ class LayeredWindow final : public WindowBase, public DisplaySurface {
 public:
     // Creates the window hidden and makes it layered (a refusal is shown in
     // a message box with the system's text, and the window carries on).
-    LayeredWindow(const char* caption, HWND owner);
+    LayeredWindow(const char* caption, HWND owner, DisplayTicker& ticker);
     ~LayeredWindow() override;
 
     void Attach(DisplayEvents& events) { events_ = &events; }
     // Runs after the spoken value has changed.
     void OnSpokenChange(std::function<void()> listener) { spokenListener_ = std::move(listener); }
-    // Starts the timer once the message loop runs, at the period the logic
-    // last asked for; it runs until the program ends, shown or not.
+    // Starts the ticks at the period the logic last asked for; they run
+    // until the window goes, shown or not.
     void StartTimer();
     // The menu offers "Remove this clock" before "Close" (the clocks after the first).
     void OfferRemove() { offersRemove_ = true; }
@@ -70,6 +71,8 @@ private:
     FrameRenderer renderer_;
     SizeI size_{1, 1};
     PointerTip tip_{nullptr};
+    DisplayTicker& ticker_;
+    int tickClient_ = 0;
     int tickMs_ = kDisplayTimerMs;
     bool timerRunning_ = false;
     bool shownBySettings_ = false;

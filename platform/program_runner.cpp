@@ -33,8 +33,11 @@ namespace {
 
 void Dispatch(MSG& message) {
     // Tab, Enter and Escape in the settings window and the dialogs; the
-    // display windows take their keys themselves.
-    HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    // display windows take their keys themselves. Only key messages are
+    // looked at: the window's mark is a property, which costs a round trip
+    // to the window system, and the timers' messages come every second.
+    const bool key = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+    HWND root = key && message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (WantsDialogKeys(root)) {
         const int turn = PageTurnOf(message);
         if (turn != 0 && SendMessageW(root, kTurnPageMessage, static_cast<WPARAM>(turn), 0) != 0) return;

@@ -26,6 +26,11 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
     return TRUE;
 }
 
+BOOL CALLBACK AddMonitorRect(HMONITOR, HDC, LPRECT rect, LPARAM list) {
+    if (rect) reinterpret_cast<std::vector<RectI>*>(list)->push_back({rect->left, rect->top, rect->right, rect->bottom});
+    return TRUE;
+}
+
 }  // namespace
 
 // Every display window asks for its monitor on each tick, while monitors
@@ -34,16 +39,17 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
 // per call), most of the idle program's CPU; the list is therefore kept
 // until the display changes. Every top-level window hears of most changes
 // at once (WM_DISPLAYCHANGE), but not of all: Wine sends nothing when an
-// output is switched off. So once a second the monitor count and the
-// virtual screen, two cheap metrics, are compared with those of the list.
+// output is switched off. So once a second the monitors' rectangles are
+// compared with those the list was made from: one call, where each of the
+// system metrics that would tell less costs as much.
 std::span<const RectI> Win32Desktop::Monitors() const {
     constexpr ULONGLONG kSignatureCheckMs = 1000;
     const ULONGLONG now = GetTickCount64();
     if (now - signatureCheckedAt_ >= kSignatureCheckMs) {
         signatureCheckedAt_ = now;
-        const DisplaySignature current = CurrentSignature();
-        if (!(current == signature_)) monitors_.clear();
-        signature_ = current;
+        DisplaySignature current = CurrentSignature();
+        if (current != signature_) monitors_.clear();
+        signature_ = std::move(current);
     }
     if (monitors_.empty()) {
         EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors_));
@@ -54,11 +60,7 @@ std::span<const RectI> Win32Desktop::Monitors() const {
 
 Win32Desktop::DisplaySignature Win32Desktop::CurrentSignature() {
     DisplaySignature signature;
-    signature.monitors = GetSystemMetrics(SM_CMONITORS);
-    const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    signature.virtualScreen = RECT{left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
-                                   top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+    EnumDisplayMonitors(nullptr, nullptr, &AddMonitorRect, reinterpret_cast<LPARAM>(&signature));
     return signature;
 }
 

@@ -23,14 +23,9 @@ public:
     ClickLimits Clicks() const override;
 
 private:
-    // What is compared once a second to notice a monitor come or go.
-    struct DisplaySignature {
-        int monitors = 0;
-        RECT virtualScreen{};
-        friend bool operator==(const DisplaySignature& a, const DisplaySignature& b) {
-            return a.monitors == b.monitors && EqualRect(&a.virtualScreen, &b.virtualScreen);
-        }
-    };
+    // What is compared once a second to notice a monitor come, go or move:
+    // every monitor's rectangle, in the system's order.
+    using DisplaySignature = std::vector<RectI>;
     static DisplaySignature CurrentSignature();
 
     mutable std::vector<RectI> monitors_;

@@ -156,11 +156,12 @@ struct Shared {
     SkinSet skins;
     WorkingBitmaps bitmaps;
     NoSink sink;
+    DisplayTicker ticker;
     Settings settings = LargestSettings();
 };
 
 void CompareClockFrames(Shared& shared, int scale, int frames) {
-    LayeredWindow window("Frame probe clock", nullptr);
+    LayeredWindow window("Frame probe clock", nullptr, shared.ticker);
     ScaledMeasurer measurer(scale);
     TForm1 clock(DisplayContext{window, measurer, shared.desktop, shared.random, shared.time, shared.shell,
                                 shared.skins, shared.bitmaps},
@@ -184,7 +185,7 @@ void CompareClockFrames(Shared& shared, int scale, int frames) {
 }
 
 void TimeCountdownFrame(Shared& shared, int frames) {
-    LayeredWindow window("Frame probe countdown", nullptr);
+    LayeredWindow window("Frame probe countdown", nullptr, shared.ticker);
     GdiTextMeasurer measurer;
     TForm3 countdown(DisplayContext{window, measurer, shared.desktop, shared.random, shared.time, shared.shell,
                                     shared.skins, shared.bitmaps},
@@ -199,7 +200,7 @@ void TimeCountdownFrame(Shared& shared, int frames) {
 }
 
 void TimeCalendarFrame(Shared& shared, int frames) {
-    LayeredWindow window("Frame probe calendar", nullptr);
+    LayeredWindow window("Frame probe calendar", nullptr, shared.ticker);
     GdiTextMeasurer measurer;
     TForm4 calendar(DisplayContext{window, measurer, shared.desktop, shared.random, shared.time, shared.shell,
                                    shared.skins, shared.bitmaps},

@@ -81,12 +81,13 @@ int Run(int seconds) {
     GdiplusSession gdiplus;
     if (!gdiplus.Started()) return 1;
     ApplicationWindow application;
+    DisplayTicker ticker;
     const SizeI screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     std::unique_ptr<LayeredWindow> windows[3];
     std::unique_ptr<Mover> movers[3];
     for (int i = 0; i < 3; ++i) {
         const Placement& place = kPlacements[i];
-        windows[i] = std::make_unique<LayeredWindow>(place.caption, application.Handle());
+        windows[i] = std::make_unique<LayeredWindow>(place.caption, application.Handle(), ticker);
         const PointI start{screen.width * place.startTenths.x / 10, screen.height * place.startTenths.y / 10};
         movers[i] = std::make_unique<Mover>(*windows[i], screen, start, place.step);
         windows[i]->Attach(*movers[i]);

@@ -114,12 +114,12 @@ TextLayerKey Key(const std::string& text, float x = 0) {
 
 constexpr SizeI kCanvas{200, 60};
 
-TEST(TextLayerCache, DrawsOnlyTextsTheFrameBeforeDidNotShow) {
+TEST(TextLayerCache, DrawsEachTextOnceWhileKept) {
     TextLayerCache cache;
     std::vector<std::string> drawn;
     auto draw = [&](const TextLayerKey& key, TextLayer& layer) {
         drawn.push_back(key.text);
-        layer.premultiplied.assign(static_cast<std::size_t>(layer.box.width) * layer.box.height, 7u);
+        layer.premultiplied.assign(static_cast<std::size_t>(layer.box.width) * layer.box.height, 0xFF000000u);
     };
 
     const TextLayer& title = cache.Get(Key("Christmas"), kCanvas, draw);
@@ -127,12 +127,14 @@ TEST(TextLayerCache, DrawsOnlyTextsTheFrameBeforeDidNotShow) {
     cache.Get(Key("10 s"), kCanvas, draw);
     cache.EndFrame();
 
-    // The next second: the title repeats, the seconds change.
+    // The next seconds: the title repeats, the seconds change and come back.
     EXPECT_EQ(cache.Get(Key("Christmas"), kCanvas, draw).premultiplied.size(), 400u);
     cache.Get(Key("9 s"), kCanvas, draw);
     cache.EndFrame();
+    cache.Get(Key("10 s"), kCanvas, draw);
+    cache.EndFrame();
     EXPECT_EQ(drawn, (std::vector<std::string>{"Christmas", "10 s", "9 s"}));
-    EXPECT_EQ(cache.Size(), 2u) << "the layer of 10 s went with the frame that no longer used it";
+    EXPECT_EQ(cache.Size(), 3u);
 
     // Moved, recoloured or in another font, a text is another layer.
     cache.Get(Key("Christmas", 1), kCanvas, draw);
@@ -144,12 +146,59 @@ TEST(TextLayerCache, DrawsOnlyTextsTheFrameBeforeDidNotShow) {
     cache.Get(red, kCanvas, draw);
     cache.EndFrame();
     EXPECT_EQ(drawn.size(), 6u);
-    EXPECT_EQ(cache.Size(), 3u);
 
     // A face resized under a text makes a new layer, cut to the new size.
     const TextLayer& cut = cache.Get(Key("Christmas", 1), SizeI{20, 60}, draw);
     EXPECT_EQ(drawn.size(), 7u);
     EXPECT_EQ(cut.box, (PixelBox{1, 0, 19, 10}));
+}
+
+TEST(TextLayerCache, DropsTheLongestUnusedBeyondItsBudget) {
+    TextLayerCache cache;
+    int draws = 0;
+    auto draw = [&](const TextLayerKey&, TextLayer& layer) {
+        ++draws;
+        layer.premultiplied.assign(static_cast<std::size_t>(layer.box.width) * layer.box.height, 0xFF000000u);
+    };
+    // Layers of 400 pixels, one new each frame; the budget holds this many
+    // beyond the frame's own.
+    const int kept = static_cast<int>(TextLayerCache::kKeptPixels / 400);
+    for (int second = 0; second <= kept + 1; ++second) {
+        cache.Get(Key(std::to_string(second)), kCanvas, draw);
+        cache.EndFrame();
+    }
+    EXPECT_EQ(cache.Size(), static_cast<std::size_t>(kept) + 1);
+    draws = 0;
+    cache.Get(Key("1"), kCanvas, draw);  // kept, the oldest still held
+    EXPECT_EQ(draws, 0);
+    cache.Get(Key("0"), kCanvas, draw);  // the longest unused, dropped
+    EXPECT_EQ(draws, 1);
+}
+
+TEST(TextLayerCache, KeepsOnlyTheCoveredPixelsOfALayer) {
+    // A glyph in the middle of its cell: the layer shrinks to it and blends
+    // to the same canvas; a layer without any pixel keeps none.
+    TextLayerCache cache;
+    auto glyph = [](const TextLayerKey&, TextLayer& layer) {
+        layer.premultiplied.assign(static_cast<std::size_t>(layer.box.width) * layer.box.height, 0u);
+        layer.premultiplied[3 * 40 + 5] = 0x80402010u;
+        layer.premultiplied[6 * 40 + 9] = 0xFF000000u;
+    };
+    const TextLayer& trimmed = cache.Get(Key("x", 2), kCanvas, glyph);
+    EXPECT_EQ(trimmed.box, (PixelBox{7, 3, 5, 4}));
+    std::vector<std::uint32_t> viaTrimmed(kCanvas.width * kCanvas.height, 0xFF808080u);
+    BlendTextLayer(trimmed, kCanvas.width, kCanvas.height, viaTrimmed.data());
+    TextLayer whole{PixelBox{2, 0, 40, 10}, {}};
+    glyph(Key("x"), whole);
+    std::vector<std::uint32_t> viaWhole(kCanvas.width * kCanvas.height, 0xFF808080u);
+    BlendTextLayer(whole, kCanvas.width, kCanvas.height, viaWhole.data());
+    EXPECT_EQ(viaTrimmed, viaWhole);
+
+    const TextLayer& empty = cache.Get(Key(" "), kCanvas, [](const TextLayerKey&, TextLayer& layer) {
+        layer.premultiplied.assign(static_cast<std::size_t>(layer.box.width) * layer.box.height, 0u);
+    });
+    EXPECT_TRUE(empty.premultiplied.empty());
+    EXPECT_EQ(empty.box.width, 0);
 }
 
 }  // namespace
