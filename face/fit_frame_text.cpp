@@ -54,22 +54,6 @@ FittedText FitFaceText(const std::string& text, const FontChoice& font, double w
     return {whole, smaller};
 }
 
-const FittedText& FrameTextFitter::Fitted(const std::string& text, const FontChoice& font, float width) {
-    for (Entry& entry : entries_) {
-        if (entry.width == width && entry.text == text && entry.font == font) {
-            entry.used = true;
-            return entry.fitted;
-        }
-    }
-    Entry& entry = entries_.emplace_back();
-    entry.text = text;
-    entry.font = font;
-    entry.width = width;
-    entry.fitted = FitFaceText(text, font, width, measurer_);
-    entry.used = true;
-    return entry.fitted;
-}
-
 void FrameTextFitter::Fit(Frame& frame) {
     // Fonts added for fitted texts go after the face's own; indices taken
     // from the face's list are read before any is added.
@@ -79,14 +63,16 @@ void FrameTextFitter::Fit(Frame& frame) {
         if (item == nullptr || item->text.empty() || item->rect.width <= 0) continue;
         if (item->font < 0 || static_cast<std::size_t>(item->font) >= faceFonts) continue;
         const FontChoice font = frame.fonts[static_cast<std::size_t>(item->font)];
-        const FittedText& fitted = Fitted(item->text, font, item->rect.width);
+        const FittedText& fitted =
+            fitted_.Get(Fitting{item->text, font, item->rect.width}, [&](const Fitting& key, FittedText& made) {
+                made = FitFaceText(key.text, key.font, key.width, measurer_);
+            });
         if (fitted.font == font && fitted.text == item->text) continue;
         item->font = FontIndex(frame.fonts, fitted.font);
         item->text = fitted.text;
         item->oneLine = true;
     }
-    std::erase_if(entries_, [](const Entry& entry) { return !entry.used; });
-    for (Entry& entry : entries_) entry.used = false;
+    fitted_.EndFrame();
 }
 
 }  // namespace zentrova

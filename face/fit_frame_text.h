@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "face/frame.h"
+#include "face/recent_cache.h"
 #include "face/services.h"
 
 namespace zentrova {
@@ -31,10 +32,15 @@ FittedText FitFaceText(const std::string& text, const FontChoice& font, double w
                        std::string_view after = {});
 
 // Fits the texts of a window's frames before they are pushed. What was
-// fitted is remembered for as long as the frames keep drawing it, so the
-// clock's frame each second measures only the texts that changed.
+// fitted is remembered while the frames draw it and, a while after, as long
+// as little is kept, so the clock's and the countdown's frames each second
+// measure only texts not seen for long.
 class FrameTextFitter {
 public:
+    // Fitted texts kept beyond the last frame's: an hour of a countdown's
+    // minutes and seconds.
+    static constexpr std::size_t kKeptFits = 128;
+
     explicit FrameTextFitter(TextMeasurer& measurer) : measurer_(measurer) {}
 
     // A text too wide for its rectangle gets the fitted size (added to
@@ -43,18 +49,16 @@ public:
     void Fit(Frame& frame);
 
 private:
-    struct Entry {
+    struct Fitting {
         std::string text;
         FontChoice font;
         float width = 0;
-        FittedText fitted;
-        bool used = false;
+        friend bool operator==(const Fitting&, const Fitting&) = default;
     };
-    const FittedText& Fitted(const std::string& text, const FontChoice& font, float width);
+    static std::size_t One(const FittedText&) { return 1; }
 
     TextMeasurer& measurer_;
-    // The texts of the last frame: the cache never holds more than a frame's.
-    std::vector<Entry> entries_;
+    RecentCache<Fitting, FittedText> fitted_{kKeptFits, &One};
 };
 
 }  // namespace zentrova

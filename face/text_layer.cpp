@@ -60,21 +60,6 @@ void BlendTextLayer(const TextLayer& layer, int width, int height, std::uint32_t
     }
 }
 
-void TextLayerCache::EndFrame() {
-    // Newest first: the layers of the frame just ended, then the others by
-    // how recently a frame used them.
-    std::stable_sort(entries_.begin(), entries_.end(),
-                     [](const Entry& a, const Entry& b) { return a.usedInFrame > b.usedInFrame; });
-    std::size_t keptPixels = 0;
-    const auto firstDropped = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& entry) {
-        if (entry.usedInFrame == frame_) return false;
-        keptPixels += entry.layer.premultiplied.size();
-        return keptPixels > kKeptPixels;
-    });
-    entries_.erase(firstDropped, entries_.end());
-    ++frame_;
-}
-
 void TrimTransparentEdges(TextLayer& layer) {
     const PixelBox box = layer.box;
     if (box.width <= 0 || box.height <= 0 ||

@@ -11,6 +11,7 @@
 
 #include "face/frame.h"
 #include "face/geometry.h"
+#include "face/recent_cache.h"
 
 namespace zentrova {
 
@@ -55,48 +56,35 @@ struct TextLayerKey {
     friend bool operator==(const TextLayerKey&, const TextLayerKey&) = default;
 };
 
-// The layers of one window's frames. A frame asks for each of its texts;
-// a layer an earlier frame used is handed back as it is, any other is drawn
-// and cut to the pixels it covers. Layers the last frame did not use are
-// kept while they are few, the longest unused dropped first: a countdown's
-// seconds come round every minute, so after the first minute a frame draws
-// no text at all until the minutes change.
+// The layers of one window's frames: each drawn once, cut to the pixels it
+// covers, and kept while the frames use it or, unused, while the kept
+// layers are few.
 class TextLayerCache {
 public:
     // Pixels of layers kept beyond the last frame's: a minute of seconds at
-    // any usual size, about a quarter of a megabyte at most.
+    // any usual size, a quarter of a megabyte at most.
     static constexpr std::size_t kKeptPixels = 64 * 1024;
 
     // `draw(key, layer)` fills a new layer whose box is already set.
     template <typename Draw>
     const TextLayer& Get(const TextLayerKey& key, SizeI canvas, Draw&& draw) {
-        for (Entry& entry : entries_) {
-            if (entry.key == key && entry.canvas == canvas) {
-                entry.usedInFrame = frame_;
-                return entry.layer;
-            }
-        }
-        Entry& entry = entries_.emplace_back();
-        entry.key = key;
-        entry.canvas = canvas;
-        entry.usedInFrame = frame_;
-        entry.layer.box = TextLayerBox(key.rect, canvas);
-        draw(entry.key, entry.layer);
-        TrimTransparentEdges(entry.layer);
-        return entry.layer;
+        return layers_.Get(Placed{key, canvas}, [&](const Placed& placed, TextLayer& layer) {
+            layer.box = TextLayerBox(placed.key.rect, placed.canvas);
+            draw(placed.key, layer);
+            TrimTransparentEdges(layer);
+        });
     }
-    void EndFrame();
-    std::size_t Size() const { return entries_.size(); }
+    void EndFrame() { layers_.EndFrame(); }
+    std::size_t Size() const { return layers_.Size(); }
 
 private:
-    struct Entry {
+    struct Placed {
         TextLayerKey key;
         SizeI canvas;
-        TextLayer layer;
-        std::uint64_t usedInFrame = 0;
+        friend bool operator==(const Placed&, const Placed&) = default;
     };
-    std::vector<Entry> entries_;
-    std::uint64_t frame_ = 0;
+    static std::size_t PixelsOf(const TextLayer& layer) { return layer.premultiplied.size(); }
+    RecentCache<Placed, TextLayer> layers_{kKeptPixels, &PixelsOf};
 };
 
 }  // namespace zentrova

@@ -21,7 +21,7 @@ public:
     int calls = 0;
 };
 
-TEST(FrameTextFitter, ATextTooWideIsDrawnSmallerThenCutAndRememberedWhileDrawn) {
+TEST(FrameTextFitter, ATextTooWideIsDrawnSmallerThenCutAndRemembered) {
     struct Case {
         const char* text;
         int emPixels;
@@ -64,6 +64,12 @@ TEST(FrameTextFitter, ATextTooWideIsDrawnSmallerThenCutAndRememberedWhileDrawn) 
     again = face;
     std::get<DrawText>(again.ops[0]).text = "New Day";
     fitter.Fit(again);
+    EXPECT_EQ(measurer.calls, measured + 1);
+    // A text back after a while (the seconds after a minute) is not
+    // measured again.
+    again = face;
+    fitter.Fit(again);
+    EXPECT_EQ(again, frame);
     EXPECT_EQ(measurer.calls, measured + 1);
 }
 
