@@ -63,28 +63,35 @@ cmake -S . -B "$build/native" -DCMAKE_BUILD_TYPE=Release \
     || fail_build "configure native"
 cmake --build "$build/native" -j"$jobs" || fail_build "native"
 
+step "Native build with AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B "$build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DZENTROVA_SANITIZE=ON >/dev/null \
+    || fail_build "configure sanitize"
+# Only the unit tests run under the sanitizers.
+cmake --build "$build/sanitize" -j"$jobs" --target zentrova_unit_tests || fail_build "sanitize"
+
+step "Fuzz targets (libFuzzer, clang)"
+CXX=clang++ cmake -S . -B "$build/fuzz" -DZENTROVA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null \
+    || fail_build "configure fuzz"
+cmake --build "$build/fuzz" -j"$jobs" || fail_build "fuzz"
+
 passed=0
 failed=0
-# Adds the counts of a ctest run's LOG; a run without its summary line
-# counts as one failure.
-count_ctest_log() {
-    local line total bad
-    line=$(grep -E "tests passed, [0-9]+ tests? failed out of [0-9]+" "$1" | tail -1)
-    if [ -z "$line" ]; then
-        failed=$((failed + 1))
-        return
-    fi
-    total=$(echo "$line" | sed -E 's/.*out of ([0-9]+).*/\1/')
-    bad=$(echo "$line" | sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/')
-    passed=$((passed + total - bad))
-    failed=$((failed + bad))
-}
 run_ctest() {
     local dir=$1 log
     shift
     log=$(mktemp)
     ctest --test-dir "$dir" --output-on-failure --timeout 900 -j"$jobs" "$@" 2>&1 | tee "$log"
-    count_ctest_log "$log"
+    local line
+    line=$(grep -E "tests passed, [0-9]+ tests? failed out of [0-9]+" "$log" | tail -1)
+    if [ -z "$line" ]; then
+        failed=$((failed + 1))
+    else
+        local total bad
+        total=$(echo "$line" | sed -E 's/.*out of ([0-9]+).*/\1/')
+        bad=$(echo "$line" | sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/')
+        passed=$((passed + total - bad))
+        failed=$((failed + bad))
+    fi
     rm -f "$log"
 }
 
@@ -112,51 +119,21 @@ count_gtest() {
     fi
 }
 
-# The sanitizer and fuzz builds and their runs need no display and never
-# wait on the clock, while the end-to-end tests mostly wait on Wine: they
-# run beside the tests, at the lowest priority, on what the tests leave of
-# the cores. Their output is shown once the tests are done.
-side=$(mktemp -d)
-side_phase() { echo "$1 $((SECONDS - side_started))" >>"$side/phases"; side_started=$SECONDS; }
-(
-    exec >"$side/output" 2>&1
-    renice -n 19 -p "$BASHPID" >/dev/null
-    side_started=$SECONDS
-    cmake -S . -B "$build/sanitize" -DCMAKE_BUILD_TYPE=Debug -DZENTROVA_SANITIZE=ON >/dev/null &&
-        # Only the unit tests run under the sanitizers.
-        cmake --build "$build/sanitize" -j"$jobs" --target zentrova_unit_tests ||
-        { echo "sanitize" >"$side/failed"; exit; }
-    side_phase "Native build with AddressSanitizer and UndefinedBehaviorSanitizer"
-    CXX=clang++ cmake -S . -B "$build/fuzz" -DZENTROVA_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
-        cmake --build "$build/fuzz" -j"$jobs" || { echo "fuzz" >"$side/failed"; exit; }
-    side_phase "Fuzz targets (libFuzzer, clang)"
-    # One process each, side by side.
-    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-        start_gtest "$build/sanitize/tests/zentrova_unit_tests" "$side/sanitized"
-    ctest --test-dir "$build/fuzz" --output-on-failure --timeout 900 >"$side/fuzz" 2>&1
-    wait
-    side_phase "Unit tests under sanitizers, and fuzzing the settings load"
-) &
-side_pid=$!
-
 step "Unit tests"
 run_ctest "$build/native" -LE e2e
 # Two at a time: each has its own X display and its own copy of the prefix.
 step "End-to-end tests"
 run_ctest "$build/native" -L e2e
-step "Waiting for the sanitizer and fuzz runs beside the tests"
-wait "$side_pid"
-cat "$side/output"
-[ -f "$side/failed" ] && fail_build "$(cat "$side/failed")"
-end_phase
-while read -r seconds name; do
-    phase_names+=("(beside the tests) $name")
-    phase_seconds+=("$seconds")
-done < <(sed -E 's/^(.*) ([0-9]+)$/\2 \1/' "$side/phases")
-cat "$side/fuzz"
-count_ctest_log "$side/fuzz"
-count_gtest "$side/sanitized"
-rm -rf "$side"
+# One process each, side by side on the two cores; nothing here waits on
+# the clock, so neither slows the other's verdict.
+step "Unit tests under sanitizers, and fuzzing the settings load beside them"
+sanitized_log=$(mktemp)
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    start_gtest "$build/sanitize/tests/zentrova_unit_tests" "$sanitized_log"
+run_ctest "$build/fuzz"
+wait
+count_gtest "$sanitized_log"
+rm -f "$sanitized_log"
 
 print_phases
 echo
