@@ -79,6 +79,10 @@ void DayPopup::Open(const DayWindowContent& content, const RectI& dayCell, DpiSc
 }
 
 void DayPopup::TakeActivation() {
+    // Over the calendar again: the calendar's own activation, reported
+    // after this window came up, lifts it over this window (under Wine it
+    // stayed there, covering the list).
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetForegroundWindow(Handle());
     SetFocus(list_);
 }
