@@ -1,6 +1,7 @@
 #include "platform/display_ticker.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 
 namespace zentrova::platform {
@@ -13,14 +14,8 @@ constexpr UINT_PTR kTimerId = 1;
 // moves in steps of about 16 ms on Windows), so that ticks due together are
 // told apart from those due a step later.
 std::int64_t NowMs() {
-    static const LONGLONG frequency = [] {
-        LARGE_INTEGER f{};
-        QueryPerformanceFrequency(&f);
-        return f.QuadPart > 0 ? f.QuadPart : 1;
-    }();
-    LARGE_INTEGER counter{};
-    QueryPerformanceCounter(&counter);
-    return static_cast<std::int64_t>(counter.QuadPart / frequency * 1000 + counter.QuadPart % frequency * 1000 / frequency);
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 }  // namespace

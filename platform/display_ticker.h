@@ -17,7 +17,7 @@ public:
     DisplayTicker();
     ~DisplayTicker() override;
 
-    // A new client, ticked through `tick` once it is set; its number.
+    // A new client, ticked through `tick` once it is set; its number, never 0.
     int Join(std::function<void()> tick);
     void Leave(int client);
     // As TickSchedule::Set.

@@ -204,23 +204,15 @@ bool FrameRenderer::RenderAndPush(const Frame& frame, const LayeredTarget& targe
     update.pptSrc = &source;
     update.pblend = &blend;
     update.dwFlags = ULW_ALPHA;
-    // Once the window shows the bits' earlier frame, only the changed part
-    // goes to the screen, and the window keeps its place and size (the
-    // bitmap's): giving them again costs a full move of the window in the
-    // window system each time. Otherwise all of it, where it stands.
+    // The window stays where it stands. Once it shows the bits' earlier
+    // frame, only the changed part goes to the screen and its size is not
+    // given again (each time costs a full move of the window in the window
+    // system); otherwise all of it, at the bitmap's size.
     RECT dirty{changed.left, changed.top, changed.left + changed.width, changed.top + changed.height};
-    RECT place{};
-    POINT leftTop{};
     SIZE extent{size.width, size.height};
-    if (onScreen_) {
-        update.prcDirty = &dirty;
-    } else {
-        GetWindowRect(target.window, &place);
-        leftTop = {place.left, place.top};
-        update.hdcDst = target.screenDc;
-        update.pptDst = &leftTop;
-        update.psize = &extent;
-    }
+    update.hdcDst = target.screenDc;
+    update.psize = onScreen_ ? nullptr : &extent;
+    update.prcDirty = onScreen_ ? &dirty : nullptr;
     onScreen_ = UpdateLayeredWindowIndirect(target.window, &update) != FALSE;
     return onScreen_;
 }

@@ -50,27 +50,26 @@ LayeredWindow::LayeredWindow(const char* caption, HWND owner, DisplayTicker& tic
 }
 
 LayeredWindow::~LayeredWindow() {
-    ticker_.Leave(tickClient_);
+    if (tickClient_ != 0) ticker_.Leave(tickClient_);
     if (screenDc_) ReleaseDC(nullptr, screenDc_);
 }
 
 void LayeredWindow::StartTimer() {
-    if (!Handle() || timerRunning_) return;
+    if (!Handle() || tickClient_ != 0) return;
     tickClient_ = ticker_.Join([this] {
         if (events_) events_->OnTimer();
     });
-    timerRunning_ = true;
     ticker_.Set(tickClient_, tickMs_, true);
 }
 
 void LayeredWindow::ScheduleTicks(int delayMs) {
     tickMs_ = delayMs;
-    if (timerRunning_) ticker_.Set(tickClient_, delayMs, false);
+    if (tickClient_ != 0) ticker_.Set(tickClient_, delayMs, false);
 }
 
 void LayeredWindow::RestartTicks(int delayMs) {
     tickMs_ = delayMs;
-    if (timerRunning_) ticker_.Set(tickClient_, delayMs, true);
+    if (tickClient_ != 0) ticker_.Set(tickClient_, delayMs, true);
 }
 
 void LayeredWindow::SetClientSize(SizeI size) {

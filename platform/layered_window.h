@@ -72,9 +72,8 @@ private:
     SizeI size_{1, 1};
     PointerTip tip_{nullptr};
     DisplayTicker& ticker_;
-    int tickClient_ = 0;
+    int tickClient_ = 0;  // the ticker's number for the window; 0 until its ticks start
     int tickMs_ = kDisplayTimerMs;
-    bool timerRunning_ = false;
     bool shownBySettings_ = false;
     bool steppedAside_ = false;
     ZOrder zOrder_ = ZOrder::Topmost;

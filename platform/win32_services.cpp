@@ -11,24 +11,24 @@ namespace zentrova::platform {
 
 namespace {
 
-BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT rect, LPARAM list) {
+    if (!rect) return TRUE;
     auto& monitors = *reinterpret_cast<std::vector<RectI>*>(list);
-    const RECT& r = info.rcMonitor;
-    const RectI rect{r.left, r.top, r.right, r.bottom};
-    // The primary first, so that it wins ties.
-    if (info.dwFlags & MONITORINFOF_PRIMARY)
-        monitors.insert(monitors.begin(), rect);
+    const RectI monitor{rect->left, rect->top, rect->right, rect->bottom};
+    // The primary first, so that it wins ties: the one whose corner is the
+    // desktop's origin.
+    if (monitor.left == 0 && monitor.top == 0)
+        monitors.insert(monitors.begin(), monitor);
     else
-        monitors.push_back(rect);
+        monitors.push_back(monitor);
     return TRUE;
 }
 
-BOOL CALLBACK AddMonitorRect(HMONITOR, HDC, LPRECT rect, LPARAM list) {
-    if (rect) reinterpret_cast<std::vector<RectI>*>(list)->push_back({rect->left, rect->top, rect->right, rect->bottom});
-    return TRUE;
+std::vector<RectI> ReadMonitors() {
+    std::vector<RectI> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    if (monitors.empty()) monitors.push_back({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    return monitors;
 }
 
 }  // namespace
@@ -36,32 +36,21 @@ BOOL CALLBACK AddMonitorRect(HMONITOR, HDC, LPRECT rect, LPARAM list) {
 // Every display window asks for its monitor on each tick, while monitors
 // change only with the display settings. Asking the system each time would
 // cost round trips to the window system (under Wine several server requests
-// per call), most of the idle program's CPU; the list is therefore kept
-// until the display changes. Every top-level window hears of most changes
-// at once (WM_DISPLAYCHANGE), but not of all: Wine sends nothing when an
-// output is switched off. So once a second the monitors' rectangles are
-// compared with those the list was made from: one call, where each of the
-// system metrics that would tell less costs as much.
+// per call), most of the idle program's CPU; the list is therefore kept.
+// Every top-level window hears of most changes at once (WM_DISPLAYCHANGE),
+// but not of all: Wine sends nothing when an output is switched off. So the
+// list is read again once a second, in one call listing every monitor's
+// rectangle, and replaced only when it differs (a caller may still hold the
+// list it was given).
 std::span<const RectI> Win32Desktop::Monitors() const {
-    constexpr ULONGLONG kSignatureCheckMs = 1000;
+    constexpr ULONGLONG kReadAgainMs = 1000;
     const ULONGLONG now = GetTickCount64();
-    if (now - signatureCheckedAt_ >= kSignatureCheckMs) {
-        signatureCheckedAt_ = now;
-        DisplaySignature current = CurrentSignature();
-        if (current != signature_) monitors_.clear();
-        signature_ = std::move(current);
-    }
-    if (monitors_.empty()) {
-        EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors_));
-        if (monitors_.empty()) monitors_.push_back({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
+    if (monitors_.empty() || now - monitorsReadAt_ >= kReadAgainMs) {
+        monitorsReadAt_ = now;
+        std::vector<RectI> current = ReadMonitors();
+        if (current != monitors_) monitors_ = std::move(current);
     }
     return monitors_;
-}
-
-Win32Desktop::DisplaySignature Win32Desktop::CurrentSignature() {
-    DisplaySignature signature;
-    EnumDisplayMonitors(nullptr, nullptr, &AddMonitorRect, reinterpret_cast<LPARAM>(&signature));
-    return signature;
 }
 
 // The three windows tick within the same millisecond; one look serves them

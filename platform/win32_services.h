@@ -23,14 +23,8 @@ public:
     ClickLimits Clicks() const override;
 
 private:
-    // What is compared once a second to notice a monitor come, go or move:
-    // every monitor's rectangle, in the system's order.
-    using DisplaySignature = std::vector<RectI>;
-    static DisplaySignature CurrentSignature();
-
-    mutable std::vector<RectI> monitors_;
-    mutable DisplaySignature signature_;
-    mutable ULONGLONG signatureCheckedAt_ = 0;
+    mutable std::vector<RectI> monitors_;  // the primary first
+    mutable ULONGLONG monitorsReadAt_ = 0;
     mutable ForegroundWindow foreground_;
     mutable bool foregroundKnown_ = false;
     mutable ULONGLONG foregroundReadAt_ = 0;
