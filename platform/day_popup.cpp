@@ -80,8 +80,12 @@ void DayPopup::Open(const DayWindowContent& content, const RectI& dayCell, DpiSc
 
 void DayPopup::TakeActivation() {
     // Over the calendar again: the calendar's own activation, reported
-    // after this window came up, lifts it over this window (under Wine it
-    // stayed there, covering the list).
+    // after this window came up, lifts it over this window. When the window
+    // is first in the order already, putting it there changes nothing, yet
+    // under Wine the screen's stacking can still have the calendar above it:
+    // it steps out of the topmost windows and back, which raises it for real.
+    if (!GetWindow(Handle(), GW_HWNDPREV))
+        SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetForegroundWindow(Handle());
     SetFocus(list_);
