@@ -51,7 +51,8 @@ _e2e_deadline() { echo $(($(_e2e_now) + $(awk -v t="$1" 'BEGIN { printf "%d", t 
 
 _e2e_before() { (($(_e2e_now) < $1)); }
 
-# Ends the test as failed. Leaves failure.png and windows.txt in the test's folder.
+# Ends the test as failed. Leaves failure.png, windows.txt and processes.txt
+# (the prefix's processes: pid, state, command line) in the test's folder.
 # Called inside a command substitution it also ends the test itself, not only
 # the subshell, even when the test does not run under `set -e`.
 e2e_fail() {
@@ -59,7 +60,11 @@ e2e_fail() {
   if [[ -n "$E2E_XVFB_PID" && ! -e "$E2E_DIR/failure.png" ]]; then
     e2e_screenshot failure.png >/dev/null 2>&1 || true
     e2e_list_windows >"$E2E_DIR/windows.txt" 2>/dev/null || true
-    _e2e_say "screenshot and window list left in $E2E_DIR"
+    local pid
+    for pid in $(e2e_prefix_processes); do
+      printf '%s %s %s\n' "$pid" "$(awk '{ print $3 }' "/proc/$pid/stat")" "$(tr '\0' ' ' <"/proc/$pid/cmdline")"
+    done >"$E2E_DIR/processes.txt" 2>/dev/null || true
+    _e2e_say "screenshot, window list and processes left in $E2E_DIR"
   fi
   if ((BASH_SUBSHELL > 0)) && [[ -n "$E2E_NAME" ]]; then
     kill -USR1 "$$" 2>/dev/null || true
