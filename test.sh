@@ -10,6 +10,10 @@ build=${ZENTROVA_BUILD_DIR:-$root/build}
 jobs=${ZENTROVA_JOBS:-2}
 # Paths below the checkout hash alike in every build folder and checkout.
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
+# The sanitizer and fuzz builds carry debugging information, which names the
+# folder they were compiled in; ccache would hash that folder too, and a
+# fresh clone elsewhere would compile them again from scratch.
+export CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 
 # Each phase's name and seconds, printed together before the summary.
 phase_names=()
