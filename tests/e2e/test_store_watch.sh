@@ -35,10 +35,11 @@ e2e_expect_eq "$(e2e_reg_dword "$clock_key" ClockSize)" 20 "ClockSize kept"
 e2e_expect_eq "$(e2e_reg_dword "$clock_key" ClockLeft)" 40 "ClockLeft kept"
 
 # The clock's key is written value by value, as the other copy writes it,
-# at a place where the new clock (as large as the first) fits: one standing
-# past the right edge would slide back in, a pixel a second.
-zc_seed_clock 2 "Tokyo Standard Time" "Tokyo" 200 200
-zc_expect_at "Clock Tokyo" 200 200 >/dev/null
+# at the screen's left edge: the new clock is as large as the first, whose
+# width follows its text, and one standing past the right edge would slide
+# back in, a pixel a second.
+zc_seed_clock 2 "Tokyo Standard Time" "Tokyo" 0 200
+zc_expect_at "Clock Tokyo" 0 200 >/dev/null
 e2e_reg_delete "$clock_key"2
 e2e_wait_window_gone "Clock Tokyo" 10
 
