@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "platform/wide_text.h"
+#include "platform/z_order.h"
 
 namespace zentrova::platform {
 namespace {
@@ -74,19 +75,11 @@ void DayPopup::Open(const DayWindowContent& content, const RectI& dayCell, DpiSc
     SetWindowPos(Handle(), HWND_TOPMOST, at.x, at.y, size.width, size.height, SWP_SHOWWINDOW);
     // In front with the keyboard, so that Escape and the arrows reach the
     // list and a click elsewhere takes the activation away.
-    TakeActivation();
+    Activate();
     SetTimer(Handle(), kAwayTimerId, kAwayTimerMs, nullptr);
 }
 
-void DayPopup::TakeActivation() {
-    // Over the calendar again: the calendar's own activation, reported
-    // after this window came up, lifts it over this window. When the window
-    // is first in the order already, putting it there changes nothing, yet
-    // under Wine the screen's stacking can still have the calendar above it:
-    // it steps out of the topmost windows and back, which raises it for real.
-    if (!GetWindow(Handle(), GW_HWNDPREV))
-        SetWindowPos(Handle(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+void DayPopup::Activate() {
     SetForegroundWindow(Handle());
     SetFocus(list_);
 }
@@ -145,7 +138,11 @@ LRESULT DayPopup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Close();
             return 0;
         case kTakeActivationMessage:
-            if (IsWindowVisible(Handle())) TakeActivation();
+            // The calendar's activation lifted it over this window.
+            if (IsWindowVisible(Handle())) {
+                RaiseOverTopmost(Handle());
+                Activate();
+            }
             return 0;
         case WM_VKEYTOITEM:
             if (LOWORD(wParam) == VK_ESCAPE) {

@@ -37,7 +37,7 @@ private:
     // Acts on line `index`: the last one adds an event, the others do nothing.
     void Choose(int index);
     int WidestLine() const;
-    void TakeActivation();
+    void Activate();
     bool PointerInside() const;
 
     HWND calendar_;

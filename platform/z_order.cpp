@@ -65,4 +65,9 @@ void ApplyZOrder(HWND window, ZOrder order) {
     }
 }
 
+void RaiseOverTopmost(HWND window) {
+    if (!GetWindow(window, GW_HWNDPREV)) PlaceAfter(window, HWND_NOTOPMOST);
+    PlaceAfter(window, HWND_TOPMOST);
+}
+
 }  // namespace zentrova::platform

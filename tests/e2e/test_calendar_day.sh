@@ -41,15 +41,13 @@ e2e_wait_window_gone "$caption" 5 || e2e_fail "Escape left the day window open"
 # up and lift the calendar over it; the window comes back over the calendar.
 day=$(open_day)
 read -r px py pw ph <<<"$(e2e_window_geometry "$day")"
-xdotool mousemove $((px + pw / 2)) $((py + 31))
-under=
+lx=$((px + pw / 2)) ly=$((py + 31))
 for _ in $(seq 30); do
-  under=$(xdotool getmouselocation --shell | sed -n 's/^WINDOW=//p')
+  under=$(zd_window_under "$lx" "$ly")
   [[ "$under" == "$day" ]] && break
-  sleep 0.1
 done
 [[ "$under" == "$day" ]] || e2e_fail "the day window's list is covered (window $under under the pointer)"
-e2e_click $((px + pw / 2)) $((py + 31))
+e2e_click "$lx" "$ly"
 e2e_wait_window "Zentrova" 10 >/dev/null || e2e_fail "no add dialog after \"Add an event on this day...\""
 sleep 0.5
 e2e_type "Seminar"
