@@ -15,7 +15,7 @@ want() { have_pkg "$1" || need_packages+=("$1"); }
 
 for pkg in cmake g++ make ccache googletest libgtest-dev libbenchmark-dev \
            g++-mingw-w64-i686 binutils-mingw-w64-i686 \
-           xvfb x11-utils x11-xserver-utils xdotool imagemagick \
+           xvfb x11-utils x11-xserver-utils xdotool imagemagick libx11-dev \
            fonts-liberation fonts-wine fonts-ipafont-gothic fonts-wqy-microhei procps python3 wine \
            clang libclang-rt-14-dev valgrind nsis \
            wine64 g++-mingw-w64-x86-64 xserver-xorg-core xserver-xorg-video-dummy openbox; do

@@ -27,6 +27,7 @@ E2E_DIR=""
 E2E_PREFIX=""
 E2E_XVFB_PID=""
 E2E_DISPLAY_NUM=""
+E2E_WM_STATE_STUB_PID=""
 E2E_PID=""
 E2E_PIDS=()
 E2E_EXIT_CODE=""
@@ -356,9 +357,28 @@ e2e_setup() {
   zentrova_use_wine "$work/.wine-bin"
 
   _e2e_start_xvfb
+  _e2e_start_wm_state_stub
   _e2e_make_prefix "$work"
   e2e_start_wineserver
   _e2e_say "ready in $(_e2e_elapsed_since "$E2E_STARTED_AT") s: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX"
+}
+
+# Wine waits up to two seconds for a window manager each time it hides a
+# window it lets one manage; a bare X server has none. The stub
+# ($ZENTROVA_WM_STATE_STUB, set by CTest) gives the answer a window manager
+# would and nothing else. Without it the tests run the same, only slower.
+_e2e_start_wm_state_stub() {
+  [[ -x "${ZENTROVA_WM_STATE_STUB:-}" ]] || return 0
+  "$ZENTROVA_WM_STATE_STUB" &
+  E2E_WM_STATE_STUB_PID=$!
+}
+
+# e2e_stop_wm_state_stub: for a test that runs a real window manager.
+e2e_stop_wm_state_stub() {
+  [[ -n "$E2E_WM_STATE_STUB_PID" ]] || return 0
+  kill "$E2E_WM_STATE_STUB_PID" 2>/dev/null || true
+  wait "$E2E_WM_STATE_STUB_PID" 2>/dev/null || true
+  E2E_WM_STATE_STUB_PID=""
 }
 
 # e2e_start_wineserver: one wineserver for the prefix that stays until the
@@ -393,6 +413,7 @@ e2e_cleanup() {
     cp -f "$E2E_PREFIX/system.reg" "$E2E_DIR/system.reg" 2>/dev/null || true
     [[ "${E2E_KEEP_PREFIX:-0}" == 1 ]] || rm -rf "$E2E_PREFIX"
   fi
+  e2e_stop_wm_state_stub
   if [[ -n "$E2E_XVFB_PID" ]]; then
     _e2e_stop_xvfb "$E2E_XVFB_PID" "$E2E_DISPLAY_NUM"
     rm -f "$E2E_DIR/xvfb.pid"

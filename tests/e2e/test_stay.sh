@@ -18,6 +18,8 @@ e2e_setup stay
 
 command -v openbox >/dev/null || e2e_fail "openbox is not installed (tools/install-deps.sh installs it)"
 
+# A real window manager keeps the window states itself.
+e2e_stop_wm_state_stub
 # The window manager lives as long as the display: it ends with Xvfb. Once
 # in a while it quits at once on a display just made: it is started again.
 openbox --sm-disable >"$E2E_DIR/openbox.log" 2>&1 &

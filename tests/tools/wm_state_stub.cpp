@@ -1,0 +1,42 @@
+// Keeps the ICCCM WM_STATE property of top-level windows on a display that
+// has no window manager, and does nothing else: no reparenting, no moving,
+// no focus.
+//
+// Wine waits for a window manager to confirm a managed window's state before
+// it hides the window (and before it shows it again after hiding). With
+// nobody to confirm, every hide of such a window (a settings window, Wine's
+// own tray window when the last icon goes) stalls for two seconds. A real
+// desktop always has a window manager; this stands in for that one part.
+//
+//   zentrova_wm_state_stub        (on $DISPLAY; ends with the X server)
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+// A window can be gone by the time its event is read; that is not an error here.
+int IgnoreErrors(Display*, XErrorEvent*) { return 0; }
+
+}  // namespace
+
+int main() {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return 1;
+    XSetErrorHandler(IgnoreErrors);
+    const Window root = DefaultRootWindow(display);
+    const Atom wmState = XInternAtom(display, "WM_STATE", False);
+    XSelectInput(display, root, SubstructureNotifyMask);
+    for (;;) {
+        XEvent event;
+        XNextEvent(display, &event);
+        // Windows that bypass the window manager get no state, as under a real one.
+        if (event.type == MapNotify && event.xmap.event == root && !event.xmap.override_redirect) {
+            const long normal[2] = {NormalState, None};
+            XChangeProperty(display, event.xmap.window, wmState, wmState, 32, PropModeReplace,
+                            reinterpret_cast<const unsigned char*>(normal), 2);
+        } else if (event.type == UnmapNotify && event.xunmap.event == root) {
+            XDeleteProperty(display, event.xunmap.window, wmState);  // withdrawn
+        }
+        XFlush(display);
+    }
+}
