@@ -101,9 +101,14 @@ void LayeredWindow::StepAside(bool aside) {
 }
 
 void LayeredWindow::ApplyVisibility() {
-    const bool visible = shownBySettings_ && !steppedAside_;
-    // A window shown again gets its frame pushed afresh.
+    const bool visible = ShouldShow();
+    // A window shown again gets its frame pushed afresh, the latest one
+    // before it shows.
     renderer_.ForgetScreen();
+    if (visible && heldFrame_) {
+        Render(*heldFrame_);
+        heldFrame_.reset();
+    }
     ShowWindow(Handle(), visible ? SW_SHOWNOACTIVATE : SW_HIDE);
 }
 
@@ -115,6 +120,14 @@ void LayeredWindow::SetZOrder(ZOrder order) {
 }
 
 void LayeredWindow::Push(const Frame& frame) {
+    if (ShouldShow()) {
+        Render(frame);
+    } else {
+        heldFrame_ = frame;
+    }
+}
+
+void LayeredWindow::Render(const Frame& frame) {
     const Frame* shown = &frame;
     if (contrast_) {
         contrastFrame_ = frame;

@@ -6,6 +6,7 @@
 // display windows.
 
 #include <functional>
+#include <optional>
 
 #include "face/display_surface.h"
 #include "face/tick_period.h"
@@ -58,7 +59,10 @@ private:
     void MouseUp(MouseButton button);
     bool OnDesktop() const { return zOrder_ == ZOrder::OverDesktop || zOrder_ == ZOrder::UnderTopmost; }
     // Shown when the settings show it and nothing full screen covers it.
+    bool ShouldShow() const { return shownBySettings_ && !steppedAside_; }
     void ApplyVisibility();
+    // Renders the frame in the screen's contrast colours and pushes it.
+    void Render(const Frame& frame);
     // High contrast turned on or off, or its colours changed: the next frame
     // is shown afresh in the new colours.
     void FollowContrast();
@@ -86,6 +90,10 @@ private:
     // system's settings or colours change; every frame is then shown in them.
     std::optional<ContrastColours> contrast_;
     Frame contrastFrame_;  // reused from frame to frame
+    // A hidden window's frames would reach nobody, and under Wine each push
+    // costs some twenty server requests: the latest is held instead and
+    // pushed as the window shows again. Empty while the window shows.
+    std::optional<Frame> heldFrame_;
 };
 
 // Tells the display windows of this thread when another window comes to the
