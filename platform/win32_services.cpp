@@ -114,8 +114,8 @@ namespace {
 // The extent of `text` in a font of character height `emPixels` on a
 // screen-compatible canvas. A memory canvas made without the screen's own
 // context is just as compatible and spares a round trip to the window
-// system (under Wine, a server request) for every text measured, which the
-// countdown does each second.
+// system (under Wine, a server request) for every text measured: dozens at
+// start.
 SizeI TextExtent(const std::string& family, int emPixels, bool bold, const std::string& text) {
     UniqueDc dc(CreateCompatibleDC(nullptr));
     if (!dc) return {};
