@@ -369,7 +369,8 @@ e2e_setup() {
 # would and nothing else. Without it the tests run the same, only slower.
 _e2e_start_wm_state_stub() {
   [[ -x "${ZENTROVA_WM_STATE_STUB:-}" ]] || return 0
-  "$ZENTROVA_WM_STATE_STUB" &
+  # Not one of the prefix's processes: this test ends it itself, in order.
+  env -u WINEPREFIX "$ZENTROVA_WM_STATE_STUB" &
   E2E_WM_STATE_STUB_PID=$!
 }
 

@@ -30,8 +30,8 @@ int main() {
     XSelectInput(display, root, SubstructureNotifyMask);
     // Windows that first showed bypassing the window manager. Wine hands such
     // a window to the window manager when it is first activated (a gadget
-    // whose menu opens); the bare server has always treated those as before,
-    // and the tests' clicks on them are timed to that, so they get no state.
+    // whose menu opens). The tests' clicks and menus on gadgets are timed to
+    // a bare server, where such a window never gets a state: here neither.
     std::set<Window> bypassed;
     for (;;) {
         XEvent event;
