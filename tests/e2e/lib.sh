@@ -63,7 +63,7 @@ e2e_fail() {
     e2e_list_windows >"$E2E_DIR/windows.txt" 2>/dev/null || true
     local pid
     for pid in $(e2e_prefix_processes); do
-      printf '%s %s %s\n' "$pid" "$(awk '{ print $3 }' "/proc/$pid/stat")" "$(tr '\0' ' ' <"/proc/$pid/cmdline")"
+      printf '%s %s %s\n' "$pid" "$(_e2e_proc_state "$pid")" "$(tr '\0' ' ' <"/proc/$pid/cmdline")"
     done >"$E2E_DIR/processes.txt" 2>/dev/null || true
     _e2e_say "screenshot, window list and processes left in $E2E_DIR"
   fi
@@ -363,10 +363,8 @@ e2e_setup() {
   _e2e_say "ready in $(_e2e_elapsed_since "$E2E_STARTED_AT") s: DISPLAY=$DISPLAY WINEPREFIX=$WINEPREFIX"
 }
 
-# Wine waits up to two seconds for a window manager each time it hides a
-# window it lets one manage; a bare X server has none. The stub
-# ($ZENTROVA_WM_STATE_STUB, set by CTest) gives the answer a window manager
-# would and nothing else. Without it the tests run the same, only slower.
+# The window-state stub ($ZENTROVA_WM_STATE_STUB, set by CTest; its source
+# says why). Without it the tests run the same, only slower.
 _e2e_start_wm_state_stub() {
   [[ -x "${ZENTROVA_WM_STATE_STUB:-}" ]] || return 0
   # Not one of the prefix's processes: this test ends it itself, in order.

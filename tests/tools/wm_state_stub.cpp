@@ -25,27 +25,29 @@ int main() {
     Display* display = XOpenDisplay(nullptr);
     if (!display) return 1;
     XSetErrorHandler(IgnoreErrors);
-    const Window root = DefaultRootWindow(display);
     const Atom wmState = XInternAtom(display, "WM_STATE", False);
-    XSelectInput(display, root, SubstructureNotifyMask);
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     // Windows that first showed bypassing the window manager. Wine hands such
     // a window to the window manager when it is first activated (a gadget
     // whose menu opens). The tests' clicks and menus on gadgets are timed to
     // a bare server, where such a window never gets a state: here neither.
+    // Like a real window manager, the stub gives none to a window while it
+    // bypasses the manager either.
     std::set<Window> bypassed;
     for (;;) {
         XEvent event;
         XNextEvent(display, &event);
-        if (event.type == MapNotify && event.xmap.override_redirect) bypassed.insert(event.xmap.window);
-        if (event.type == DestroyNotify) bypassed.erase(event.xdestroywindow.window);
-        // Windows that bypass the window manager get no state, as under a real one.
-        if (event.type == MapNotify && event.xmap.event == root && !event.xmap.override_redirect &&
-            !bypassed.contains(event.xmap.window)) {
+        // Only the root's children are reported.
+        if (event.type == MapNotify && event.xmap.override_redirect) {
+            bypassed.insert(event.xmap.window);
+        } else if (event.type == MapNotify && !bypassed.contains(event.xmap.window)) {
             const long normal[2] = {NormalState, None};
             XChangeProperty(display, event.xmap.window, wmState, wmState, 32, PropModeReplace,
                             reinterpret_cast<const unsigned char*>(normal), 2);
-        } else if (event.type == UnmapNotify && event.xunmap.event == root) {
+        } else if (event.type == UnmapNotify) {
             XDeleteProperty(display, event.xunmap.window, wmState);  // withdrawn
+        } else if (event.type == DestroyNotify) {
+            bypassed.erase(event.xdestroywindow.window);
         }
         XFlush(display);
     }
